@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what Vendrilo needs to build, test and run on Debian 12 (apt, as root or via sudo).
+# Packages already present are not fetched again.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build ccache libgtest-dev libbenchmark-dev
+          qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev
+          qt6-qpa-plugins fonts-dejavu-core xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"

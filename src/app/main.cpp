@@ -1,0 +1,15 @@
+#include "gui/tform1.h"
+#include "gui/windows.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vendrilo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quirlends Lotto Polen"));
+
+    auto windows = vendrilo::gui::createWindows();
+    windows.form1->show();
+    return app.exec();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/app/programstate.h"
+#include "gui/guiprompts.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QDateEdit;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+
+namespace vendrilo::gui {
+
+class TForm8;
+
+// The main window. It owns the program state (through ProgramState) and all controls; each
+// user action is one handler named after its control and event.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // `prompts` answers the questions operations ask; the window's own dialogs by default.
+    explicit TForm1(QWidget* parent = nullptr, std::unique_ptr<Prompts> prompts = {});
+    ~TForm1() override;
+
+    ProgramState& state() { return m_state; }
+    Prompts& prompts() { return *m_prompts; }
+
+    // The start-up sequence; runs once, when the window is first shown. Public so that tests
+    // and the batch mode can run it on a window that is never shown.
+    void FormShow();
+    bool startedUp() const { return m_startedUp; }
+
+    // Previous / next draw.
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    // Shows and scores the draw for the date in DateTimePicker1.
+    void SpeedButton5Click();
+
+    // Picker values as day numbers.
+    double pickerDate(const QDateEdit* picker) const;
+    void setPickerDate(QDateEdit* picker, double day);
+
+    // Panels of the status bar: 0 for network progress, 1 for hints and notices.
+    void setStatusText(int panel, const QString& text);
+    QString statusText(int panel) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildTabs();
+    QWidget* buildLottotippTab();
+    QWidget* buildDatenbankTab();
+    QWidget* buildDiagrammTab();
+    void showDrawLabels();
+    void FormResize();
+    void FormClose();
+    // Everything that reads pickers in core reads them through the state.
+    void syncPickersToState();
+    void syncStateToPickers();
+
+    ProgramState m_state;
+    std::unique_ptr<Prompts> m_prompts;
+    bool m_startedUp = false;
+    int Groesse = 0;           // height the content was last scaled for
+    double m_fontScale = 1.0;  // content font size relative to the design size
+    qreal m_baseFontPointSize = 0;
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+
+    QWidget* Panel4 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QToolButton* SpeedButton7 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QLabel* Label35 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label29 = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    QDateEdit* DateTimePicker2 = nullptr;
+
+    TForm8* m_form8 = nullptr;
+};
+
+} // namespace vendrilo::gui

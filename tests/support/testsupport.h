@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/draws/drawrecord.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace vendrilo::test {
+
+// A draw on the given day with numbers n1..n6 (bonus and Superzahl optional).
+DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus = 0,
+                int superzahl = 0);
+
+// Writes records as a draw file into dir, returns its path.
+QString writeDrawFile(const QTemporaryDir& dir, const std::vector<DrawRecord>& records,
+                      const QString& name = QStringLiteral("ZahlenPL.dat"));
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+} // namespace vendrilo::test
