@@ -6,7 +6,9 @@
 #include "core/draws/drawdayfilter.h"
 #include "core/draws/drawfile.h"
 #include "core/draws/showndraw.h"
+#include "core/evaluation/zettelcheck.h"
 #include "core/generator/randomsource.h"
+#include "core/generator/tipsheet.h"
 
 #include <QString>
 
@@ -31,6 +33,9 @@ struct ProgramState {
     Options options;                               // the option controls, by name
 
     ShownDraw shown;
+    TipSheet sheet;                                // the twelve tip rows on the "Lottotipp" tab
+    StatistikTable Statistik{};                    // rows of the last sheet evaluation by class
+    QString LosNr;                                 // ticket number, kept verbatim
     MessageList messages;
     RandomSource random;
 
