@@ -7,8 +7,7 @@ namespace vendrilo {
 namespace {
 
 OptionSpec check(const char* name, bool on, const char* caption, const char* page,
-                 const char* hint = "", const char* line = "")
-{
+                 const char* hint = "", const char* line = "") {
     const QString n = QString::fromLatin1(name);
     return {n,
             OptionSpec::Kind::Check,
@@ -26,8 +25,7 @@ OptionSpec check(const char* name, bool on, const char* caption, const char* pag
 
 OptionSpec upDown(const char* name, int position, int minimum, int maximum, const char* caption,
                   const char* page, const char* hint = "", const char* edit = "",
-                  const char* suffix = "", const char* line = "")
-{
+                  const char* suffix = "", const char* line = "") {
     const QString n = QString::fromLatin1(name);
     return {n,
             OptionSpec::Kind::UpDown,
@@ -45,8 +43,7 @@ OptionSpec upDown(const char* name, int position, int minimum, int maximum, cons
 
 } // namespace
 
-const std::vector<OptionSpec>& optionTable()
-{
+const std::vector<OptionSpec>& optionTable() {
     // Pages list their controls in the order they stand on the page.
     static const char* const statistisch = "Statistisch";
     static const char* const schein = "Schein Optimierung";
@@ -55,8 +52,9 @@ const std::vector<OptionSpec>& optionTable()
     static const char* const percentHint =
         "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
     static const char* const lastDrawHint = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
-    static const char* const databaseHint = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, "
-                                            "beginnen mit dem Datum  aus deer Diagrammübersicht";
+    static const char* const databaseHint =
+        "Tipp vor noch keinen Xer aus der Datenbank entsprechen, "
+        "beginnen mit dem Datum  aus deer Diagrammübersicht";
     static const char* const hitsHint =
         "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
     static const char* const drawsHint =
@@ -76,14 +74,16 @@ const std::vector<OptionSpec>& optionTable()
         check("CheckBox7", false, "Zahlen mit einer häufigen Viergruppenbildung bevorzugen",
               statistisch),
         check("CheckBox13", false, "seltensten", statistisch, "", "CheckBox7"),
-        check("CheckBox2", false, "Zahlen die besonders oft gezogen wurden bevorzugen", statistisch),
+        check("CheckBox2", false, "Zahlen die besonders oft gezogen wurden bevorzugen",
+              statistisch),
         upDown("UpDown12", 30, 5, 75, "", statistisch, percentHint, "Edit85", "%", "CheckBox2"),
         check("CheckBox14", true, "Zahlen die besonders selten gezogen wurden bevorzugen",
               statistisch),
         upDown("UpDown14", 20, 5, 75, "", statistisch, percentHint, "Edit87", "%", "CheckBox14"),
         check("CheckBox10", true, "Zahlen die am längsten überfällig sind", statistisch),
         upDown("UpDown13", 30, 5, 75, "", statistisch, percentHint, "Edit86", "%", "CheckBox10"),
-        check("CheckBox19", false, "benachbarte Zahlen der letzten Ziehung bevorzugen", statistisch),
+        check("CheckBox19", false, "benachbarte Zahlen der letzten Ziehung bevorzugen",
+              statistisch),
 
         // Sheet-level checks: overlap with the other rows, the last three draws, the database.
         check("CheckBox3", true, "maximale Übereinstimmungen mit anderen Tipps", schein),
@@ -109,8 +109,7 @@ const std::vector<OptionSpec>& optionTable()
         check("CheckBox34", true, "Tipp ergibt keine ", schein, databaseHint),
         upDown("UpDown20", 4, 2, 6, "", schein, hitsHint, "Edit94", "Richtigen in den letzten",
                "CheckBox34"),
-        upDown("UpDown21", 100, 4, 500, "", schein, drawsHint, "Edit95", "Ziehungen",
-               "CheckBox34"),
+        upDown("UpDown21", 100, 4, 500, "", schein, drawsHint, "Edit95", "Ziehungen", "CheckBox34"),
         check("CheckBox9", true, "Tipp enspricht noch keiner Ziehung der Datenbank nit ", schein,
               databaseHint),
         upDown("UpDown6", 5, 4, 6, "", schein,
@@ -128,8 +127,7 @@ const std::vector<OptionSpec>& optionTable()
                "UpDown1"),
         check("CheckBox8", false, "eine Paarbildung pro Tipp erzwingen", mathematisch),
         check("CheckBox18", true, "keine Dreier , Vierer... Paare", mathematisch),
-        check("CheckBox25", false, "mindest Anzahl von geraden Zahlen in jedem Tipp",
-              mathematisch),
+        check("CheckBox25", false, "mindest Anzahl von geraden Zahlen in jedem Tipp", mathematisch),
         upDown("UpDown15", 2, 0, 6, "", mathematisch, "", "Edit89", "", "CheckBox25"),
         check("CheckBox26", false, "mindest Anzahl ungeraden Zahlen in jedem Tipp", mathematisch),
         upDown("UpDown16", 2, 0, 6, "", mathematisch, "", "Edit90", "", "CheckBox26"),
@@ -152,16 +150,14 @@ const std::vector<OptionSpec>& optionTable()
     return table;
 }
 
-const OptionSpec* findOption(const QString& name)
-{
+const OptionSpec* findOption(const QString& name) {
     const auto& table = optionTable();
     auto it = std::find_if(table.begin(), table.end(),
                            [&](const OptionSpec& o) { return o.name == name; });
     return it == table.end() ? nullptr : &*it;
 }
 
-Options::Options()
-{
+Options::Options() {
     for (const auto& o : optionTable()) {
         m_values.push_back(o.defaultValue);
         m_minimums.push_back(o.minimum);
@@ -169,77 +165,62 @@ Options::Options()
     }
 }
 
-int Options::indexOf(const QString& name)
-{
+int Options::indexOf(const QString& name) {
     const auto& table = optionTable();
     for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].name == name)
-            return static_cast<int>(i);
+        if (table[i].name == name) return static_cast<int>(i);
     return -1;
 }
 
-int Options::value(const QString& name) const
-{
+int Options::value(const QString& name) const {
     const int i = indexOf(name);
     return i < 0 ? 0 : valueAt(i);
 }
 
-void Options::setAt(int index, int value)
-{
+void Options::setAt(int index, int value) {
     const auto i = static_cast<std::size_t>(index);
-    // A range turned upside down by the coupling handlers lets the minimum win, as the control does.
+    // A range turned upside down by the coupling handlers lets the minimum win, as the control
+    // does.
     m_values[i] = std::max(std::min(value, m_maximums[i]), m_minimums[i]);
 }
 
-bool Options::set(const QString& name, int value)
-{
+bool Options::set(const QString& name, int value) {
     const int i = indexOf(name);
-    if (i < 0)
-        return false;
+    if (i < 0) return false;
     setAt(i, value);
     return true;
 }
 
-int Options::minimum(const QString& name) const
-{
+int Options::minimum(const QString& name) const {
     const int i = indexOf(name);
     return i < 0 ? 0 : m_minimums[static_cast<std::size_t>(i)];
 }
 
-int Options::maximum(const QString& name) const
-{
+int Options::maximum(const QString& name) const {
     const int i = indexOf(name);
     return i < 0 ? 0 : m_maximums[static_cast<std::size_t>(i)];
 }
 
-void Options::setMinimum(const QString& name, int minimum)
-{
+void Options::setMinimum(const QString& name, int minimum) {
     const int i = indexOf(name);
-    if (i >= 0)
-        m_minimums[static_cast<std::size_t>(i)] = minimum;
+    if (i >= 0) m_minimums[static_cast<std::size_t>(i)] = minimum;
 }
 
-void Options::setMaximum(const QString& name, int maximum)
-{
+void Options::setMaximum(const QString& name, int maximum) {
     const int i = indexOf(name);
-    if (i >= 0)
-        m_maximums[static_cast<std::size_t>(i)] = maximum;
+    if (i >= 0) m_maximums[static_cast<std::size_t>(i)] = maximum;
 }
 
-std::optional<QString> Options::assign(const QString& assignment)
-{
+std::optional<QString> Options::assign(const QString& assignment) {
     const auto eq = assignment.indexOf(QLatin1Char('='));
-    if (eq <= 0)
-        return QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment);
+    if (eq <= 0) return QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment);
     const QString name = assignment.left(eq);
     const QString text = assignment.mid(eq + 1);
     const OptionSpec* o = findOption(name);
-    if (!o)
-        return QStringLiteral("--set: unknown option \"%1\"").arg(name);
+    if (!o) return QStringLiteral("--set: unknown option \"%1\"").arg(name);
     bool ok = false;
     const int v = text.toInt(&ok);
-    if (!ok)
-        return QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text);
+    if (!ok) return QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text);
     if (o->kind == OptionSpec::Kind::Check && v != 0 && v != 1)
         return QStringLiteral("--set: %1 takes 0 or 1, got \"%2\"").arg(name, text);
     set(name, v);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -13,17 +12,17 @@ namespace vendrilo {
 struct OptionSpec {
     enum class Kind { Check, UpDown };
 
-    QString name;          // control name, e.g. "CheckBox14", "UpDown12"
+    QString name; // control name, e.g. "CheckBox14", "UpDown12"
     Kind kind;
-    int defaultValue;      // 0/1 for a check box, the position for an up-down
+    int defaultValue; // 0/1 for a check box, the position for an up-down
     int minimum;
     int maximum;
-    QString settingsName;  // value name in the settings store
-    QString caption;       // caption text (check box) or the label before the up-down's field
-    QString hint;          // hover hint (of the up-down's edit field for an up-down)
-    QString page;          // inner tab it sits on ("Statistisch", "Allgemein", ...); empty: elsewhere
-    QString edit = {};     // the edit field an up-down drives ("Edit85"); empty for a check box
-    QString suffix = {};   // text after the up-down's field ("Tausend", "Ziehungen")
+    QString settingsName; // value name in the settings store
+    QString caption;      // caption text (check box) or the label before the up-down's field
+    QString hint;         // hover hint (of the up-down's edit field for an up-down)
+    QString page;        // inner tab it sits on ("Statistisch", "Allgemein", ...); empty: elsewhere
+    QString edit = {};   // the edit field an up-down drives ("Edit85"); empty for a check box
+    QString suffix = {}; // text after the up-down's field ("Tausend", "Ziehungen")
     // The control whose line this one continues on its page (UpDown17 sits on CheckBox28's
     // line); empty: the control starts a line of its own. Lines keep the table's order.
     QString line = {};
@@ -33,7 +32,7 @@ const std::vector<OptionSpec>& optionTable();
 const OptionSpec* findOption(const QString& name);
 
 class Options {
-public:
+  public:
     Options(); // design defaults
 
     int value(const QString& name) const;
@@ -59,7 +58,7 @@ public:
 
     bool operator==(const Options&) const = default;
 
-private:
+  private:
     std::vector<int> m_values;
     std::vector<int> m_minimums;
     std::vector<int> m_maximums;
