@@ -55,9 +55,10 @@ QDateEdit* datePicker(QWidget* parent, const char* name)
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent, std::unique_ptr<Prompts> prompts)
-    : QMainWindow(parent), m_prompts(prompts ? std::move(prompts)
-                                             : std::make_unique<GuiPrompts>(this))
+TForm1::TForm1(QWidget* parent, std::unique_ptr<Prompts> prompts, const QString& home)
+    : QMainWindow(parent),
+      m_prompts(prompts ? std::move(prompts) : std::make_unique<GuiPrompts>(this)),
+      m_home(home.isEmpty() ? QApplication::applicationDirPath() : home)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
@@ -259,7 +260,7 @@ void TForm1::FormShow()
 
     Groesse = height();
     m_state.dfb = today();
-    m_state.Home = QApplication::applicationDirPath() + QLatin1Char('/');
+    m_state.Home = m_home.endsWith(QLatin1Char('/')) ? m_home : m_home + QLatin1Char('/');
     m_state.SoundName = QStringLiteral("yippee.wav");
     m_state.LaufMax = 100000;
     m_state.sortieren = false;
@@ -298,7 +299,7 @@ void TForm1::SpeedButton6Click()
     syncPickersToState();
     if (auto error = m_state.shown.stepPrevious(m_state.drawPath(), m_state.picker2.date(),
                                                 m_state.picker1)) {
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), *error);
+        m_prompts->message(*error);
         return;
     }
     syncStateToPickers();
@@ -310,7 +311,7 @@ void TForm1::SpeedButton7Click()
     syncPickersToState();
     if (auto error = m_state.shown.stepNext(m_state.drawPath(), m_state.picker2.date(),
                                             m_state.picker1)) {
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), *error);
+        m_prompts->message(*error);
         return;
     }
     syncStateToPickers();
@@ -325,10 +326,10 @@ void TForm1::SpeedButton5Click()
     case ShownDraw::SearchOutcome::MissingFile:
         m_prompts->message(kNoDrawFileMessage);
         if (!result.error.isEmpty())
-            QMessageBox::critical(this, QApplication::applicationDisplayName(), result.error);
+            m_prompts->message(result.error);
         return;
     case ShownDraw::SearchOutcome::Unreadable:
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), result.error);
+        m_prompts->message(result.error);
         return;
     case ShownDraw::SearchOutcome::Shown:
     case ShownDraw::SearchOutcome::EmptyFile:

@@ -25,7 +25,9 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // `prompts` answers the questions operations ask; the window's own dialogs by default.
-    explicit TForm1(QWidget* parent = nullptr, std::unique_ptr<Prompts> prompts = {});
+    // `home` is the program folder; the executable's folder by default.
+    explicit TForm1(QWidget* parent = nullptr, std::unique_ptr<Prompts> prompts = {},
+                    const QString& home = {});
     ~TForm1() override;
 
     ProgramState& state() { return m_state; }
@@ -70,6 +72,7 @@ private:
 
     ProgramState m_state;
     std::unique_ptr<Prompts> m_prompts;
+    QString m_home;
     bool m_startedUp = false;
     int Groesse = 0;           // height the content was last scaled for
     double m_fontScale = 1.0;  // content font size relative to the design size

@@ -77,10 +77,12 @@ std::optional<QString> append(const QString& path, const std::vector<DrawRecord>
 std::optional<QString> rewrite(const QString& path, const std::vector<DrawRecord>& records)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s result
+    // here instead of being lost in a late flush.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(f, path);
     const QByteArray bytes = serialize(records);
-    if (f.write(bytes) != bytes.size()) {
+    if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
         const QString error = describe(f, path);
         f.cancelWriting();
         return error;

@@ -1,0 +1,130 @@
+#include "core/app/messagelist.h"
+#include "core/app/optiontable.h"
+#include "core/app/programstate.h"
+#include "core/draws/dates.h"
+#include "core/draws/drawdayfilter.h"
+#include "core/generator/randomsource.h"
+
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+
+TEST(DrawDayFilter, SelectsByWeekday)
+{
+    const double tuesday = *parseDate("04.09.2007");
+    const double wednesday = *parseDate("05.09.2007");
+    const double saturday = *parseDate("08.09.2007");
+    const double sunday = *parseDate("09.09.2007");
+
+    const DrawDayFilter both{true, true};
+    EXPECT_TRUE(both.accepts(tuesday));
+
+    const DrawDayFilter weekend{true, false};
+    EXPECT_TRUE(weekend.accepts(saturday));
+    EXPECT_TRUE(weekend.accepts(sunday));
+    EXPECT_FALSE(weekend.accepts(wednesday));
+    EXPECT_FALSE(weekend.accepts(tuesday));
+
+    const DrawDayFilter midweek{false, true};
+    EXPECT_TRUE(midweek.accepts(wednesday));
+    EXPECT_FALSE(midweek.accepts(saturday));
+
+    DrawDayFilter none{false, false};
+    none.normalize();
+    EXPECT_TRUE(none.accepts(tuesday));
+}
+
+TEST(Dates, DayNumbersFormatsAndPickerMinimum)
+{
+    EXPECT_EQ(formatDate(0), "30.12.1899");
+    EXPECT_EQ(*parseDate("19.11.1994"), kPickerMinDate);
+    EXPECT_EQ(*parseDate("1.2.2003"), *parseDate("01.02.2003"));
+    EXPECT_FALSE(parseDate("31.04.2003"));
+    EXPECT_FALSE(parseDate("2003-04-01"));
+    EXPECT_EQ(weekday(*parseDate("20.08.2026")), 4);
+
+    DatePicker p(kPickerMinDate + 10);
+    EXPECT_FALSE(p.setDate(kPickerMinDate - 1));
+    EXPECT_FALSE(p.setDate(0));
+    EXPECT_EQ(p.date(), kPickerMinDate + 10);
+    EXPECT_TRUE(p.setDate(kPickerMinDate));
+    EXPECT_EQ(p.date(), kPickerMinDate);
+}
+
+TEST(StatisticsStart, RecentOrFutureStartGoesBackToTheMinimum)
+{
+    const double t = *parseDate("08.12.2026");
+    EXPECT_EQ(resetRecentStatisticsStart(t - 1, t), kPickerMinDate);
+    EXPECT_EQ(resetRecentStatisticsStart(t + 30, t), kPickerMinDate);
+    EXPECT_EQ(resetRecentStatisticsStart(t - 6, t), kPickerMinDate);
+    EXPECT_EQ(resetRecentStatisticsStart(t - 7, t), t - 7);
+    EXPECT_EQ(resetRecentStatisticsStart(t - 21, t), t - 21);
+}
+
+TEST(RandomSource, KnownSequences)
+{
+    // seed 0 -> 1 -> 134775814 -> ...; the value is the high half of seed * range.
+    RandomSource r(0);
+    EXPECT_EQ(r.next(100), 0u);
+    EXPECT_EQ(r.seed(), 1u);
+    EXPECT_EQ(r.next(100), 3u); // 134775814 * 100 >> 32
+    EXPECT_EQ(r.seed(), 134775814u);
+    EXPECT_EQ(r.next(0), 0u);
+
+    // The step wraps modulo 2^32.
+    RandomSource w(0xFFFFFFFFu);
+    w.next(49);
+    EXPECT_EQ(w.seed(), static_cast<std::uint32_t>(0xFFFFFFFFull * 134775813ull + 1ull));
+
+    // The same seed repeats the sequence; a range of 49 stays in range.
+    RandomSource a(4711), b(4711);
+    for (int i = 0; i < 1000; ++i) {
+        const auto v = a.next(49);
+        ASSERT_EQ(v, b.next(49));
+        ASSERT_LT(v, 49u);
+    }
+}
+
+TEST(MessageList, FiftySixLinesWithTheirTrailingBlanks)
+{
+    MessageList m;
+    ASSERT_EQ(m.count(), 56);
+    for (int n : {12, 17, 32})
+        EXPECT_TRUE(m.line(n).endsWith(' ')) << "line " << n;
+    for (int n = 0; n < 56; ++n) {
+        if (n == 12 || n == 17 || n == 32)
+            continue;
+        EXPECT_FALSE(m.line(n).isEmpty()) << n;
+        EXPECT_FALSE(m.line(n).endsWith(' ')) << "line " << n;
+    }
+    EXPECT_EQ(m.line(17) + m.line(18), "Berechnung der Paarbildung");
+    EXPECT_EQ(m.line(25), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+    EXPECT_EQ(m.line(26), "Tipps wurden neu berechnet");
+    EXPECT_EQ(m.line(51), "Alle Tipps löschen?");
+    EXPECT_TRUE(m.line(55).endsWith("starten Sie als Administrator"));
+    EXPECT_TRUE(m.line(56).isEmpty());
+    EXPECT_TRUE(m.line(-1).isEmpty());
+
+    // A shorter language file leaves the missing lines empty.
+    m.replaceAll({"Number distribution", "Draws"});
+    EXPECT_EQ(m.line(1), "Draws");
+    EXPECT_TRUE(m.line(26).isEmpty());
+    m.restoreDefaults();
+    EXPECT_EQ(m.line(0), "Zahlenverteilung");
+}
+
+TEST(Options, AssignmentsAreCheckedAndClamped)
+{
+    Options o;
+    EXPECT_EQ(o.value("UpDown7"), 50);
+    EXPECT_FALSE(o.assign("UpDown7=40000"));
+    EXPECT_EQ(o.value("UpDown7"), 30000);
+    EXPECT_FALSE(o.assign("UpDown7=-5"));
+    EXPECT_EQ(o.value("UpDown7"), 1);
+    EXPECT_TRUE(o.assign("UpDown7=abc"));
+    EXPECT_TRUE(o.assign("NoSuchBox=1"));
+    EXPECT_TRUE(o.assign("CheckBox16=2"));
+    EXPECT_TRUE(o.assign("CheckBox16"));
+    EXPECT_FALSE(o.assign("CheckBox16=0"));
+    EXPECT_FALSE(o.checked("CheckBox16"));
+}
