@@ -1,0 +1,279 @@
+#include "core/evaluation/pastwin.h"
+
+#include "core/app/programstate.h"
+#include "core/evaluation/zettelcheck.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <bit>
+
+namespace vendrilo {
+
+namespace {
+
+DrawNumbers numbersOf(const DrawRecord& r)
+{
+    DrawNumbers Zahl{};
+    for (int i = 0; i < 8; ++i)
+        Zahl[static_cast<std::size_t>(i + 1)] = r.numberByte(i);
+    return Zahl;
+}
+
+bool reaches(const DrawRecord& r, const Tip& tip, const PastWinQuery& query)
+{
+    const RowCheck check = Zettelcheck(tip, numbersOf(r));
+    const int hits = check.Gewinn + (check.Zusatz && query.withBonus ? 1 : 0);
+    return hits >= query.threshold;
+}
+
+bool inWindow(const DrawRecord& r, const PastWinQuery& query)
+{
+    return query.after < r.date && r.date <= query.upTo && query.filter.accepts(r.date);
+}
+
+// Lanes (draws) whose 3-bit count s2 s1 s0 is at least G, G known at compile time.
+template <int G> inline quint64 atLeast(quint64 s2, quint64 s1, quint64 s0)
+{
+    if constexpr (G <= 0)
+        return ~quint64(0);
+    else if constexpr (G >= 8)
+        return 0;
+    else {
+        quint64 greater = 0;
+        quint64 equal = ~quint64(0);
+        const quint64 bits[3] = {s0, s1, s2};
+        for (int b = 2; b >= 0; --b) {
+            if (G >> b & 1) {
+                equal &= bits[b];
+            } else {
+                greater |= equal & bits[b];
+                equal &= ~bits[b];
+            }
+        }
+        return greater | equal;
+    }
+}
+
+// Adds one bit per lane to the 3-bit counters. Six numbers and the bonus reach at most 7, so
+// the counters never overflow.
+inline void add(quint64& s2, quint64& s1, quint64& s0, quint64 x)
+{
+    const quint64 c0 = s0 & x;
+    s0 ^= x;
+    const quint64 c1 = s1 & c0;
+    s1 ^= c0;
+    s2 |= c1;
+}
+
+struct Kernel {
+    const DrawHistory& history;
+    const Tip& tip;
+    const PastWinQuery& query;
+
+    template <int G, bool WithBonus> PastWinResult run() const
+    {
+        const int words = history.words();
+        const quint64* m[6];
+        const quint64* b[6];
+        for (std::size_t k = 0; k < 6; ++k) {
+            m[k] = history.numberMask(tip[k]);
+            b[k] = history.bonusMask(tip[k]);
+        }
+        const quint64* filter = history.filterMask(query.filter);
+        const quint64* irregular = history.hasIrregular() ? history.irregularMask() : nullptr;
+
+        // Ordered dates give the window as an index range; otherwise as a mask.
+        int firstWord = 0;
+        int lastWord = words - 1;
+        int first = 0;
+        int last = history.size();
+        const quint64* window = nullptr;
+        if (history.dateOrdered()) {
+            std::tie(first, last) = history.indexRange(query.after, query.upTo);
+            if (first >= last)
+                return {};
+            firstWord = first / 64;
+            lastWord = (last - 1) / 64;
+        } else {
+            window = history.windowMask(query.after, query.upTo);
+        }
+
+        int lastExamined = -1;
+        for (int w = firstWord; w <= lastWord; ++w) {
+            const auto wi = static_cast<std::size_t>(w);
+            quint64 eligible;
+            if (window) {
+                eligible = window[wi];
+            } else {
+                eligible = ~quint64(0);
+                if (w == first / 64)
+                    eligible &= ~quint64(0) << (first % 64);
+                if (w == (last - 1) / 64 && last % 64 != 0)
+                    eligible &= ~quint64(0) >> (64 - last % 64);
+            }
+            if (filter)
+                eligible &= filter[wi];
+            if (!eligible)
+                continue;
+
+            quint64 s0 = 0, s1 = 0, s2 = 0;
+            for (int k = 0; k < 6; ++k)
+                add(s2, s1, s0, m[k][wi]);
+            if constexpr (WithBonus)
+                add(s2, s1, s0, b[0][wi] | b[1][wi] | b[2][wi] | b[3][wi] | b[4][wi] | b[5][wi]);
+            quint64 hit = atLeast<G>(s2, s1, s0) & eligible;
+
+            if (irregular && (irregular[wi] & eligible)) {
+                // Draws the masks cannot describe are compared one by one.
+                quint64 odd = irregular[wi] & eligible;
+                hit &= ~odd;
+                for (; odd; odd &= odd - 1) {
+                    const int i = w * 64 + std::countr_zero(odd);
+                    if (reaches(history.records()[static_cast<std::size_t>(i)], tip, query))
+                        hit |= quint64(1) << (i % 64);
+                }
+            }
+            if (hit)
+                return {false, w * 64 + std::countr_zero(hit)};
+            lastExamined = w * 64 + 63 - std::countl_zero(eligible);
+        }
+        return {true, lastExamined};
+    }
+
+    template <bool WithBonus> PastWinResult dispatch(int threshold) const
+    {
+        switch (std::clamp(threshold, 0, 8)) {
+        case 0: return run<0, WithBonus>();
+        case 1: return run<1, WithBonus>();
+        case 2: return run<2, WithBonus>();
+        case 3: return run<3, WithBonus>();
+        case 4: return run<4, WithBonus>();
+        case 5: return run<5, WithBonus>();
+        case 6: return run<6, WithBonus>();
+        case 7: return run<7, WithBonus>();
+        default: return run<8, WithBonus>();
+        }
+    }
+};
+
+// Loads the draw a test stopped at into `Zahl` and `Datum1`, as the scan leaves it.
+void leaveExamined(ProgramState& state, const DrawHistory& history, const PastWinResult& result)
+{
+    if (result.examined < 0)
+        return;
+    const DrawRecord& r = history.records()[static_cast<std::size_t>(result.examined)];
+    state.shown.Datum1 = r.date;
+    state.shown.Zahl = numbersOf(r);
+}
+
+} // namespace
+
+PastWinQuery periodQuery(double aktDatum, double dfb)
+{
+    PastWinQuery q;
+    q.after = aktDatum;
+    q.upTo = dfb;
+    return q;
+}
+
+PastWinQuery recentDrawsQuery(double E, int Ziehzahl)
+{
+    PastWinQuery q;
+    q.after = E - (Ziehzahl / 2.0) * 7.0;
+    q.upTo = E;
+    return q;
+}
+
+PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQuery& query)
+{
+    const Kernel kernel{history, tip, query};
+    return query.withBonus ? kernel.dispatch<true>(query.threshold)
+                           : kernel.dispatch<false>(query.threshold);
+}
+
+PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip,
+                          const PastWinQuery& query)
+{
+    PastWinResult result;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!inWindow(records[i], query))
+            continue;
+        result.examined = static_cast<int>(i);
+        if (reaches(records[i], tip, query)) {
+            result.noWin = false;
+            return result;
+        }
+    }
+    return result;
+}
+
+std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip& tip,
+                                             const PastWinQuery& query, QString* error)
+{
+    QFile file(drawPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    constexpr qint64 kBlock = 1000;
+    QByteArray block(static_cast<qsizetype>(kBlock * DrawRecord::kSize), Qt::Uninitialized);
+    PastWinResult result;
+    int index = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), block.size());
+        if (got < 0) {
+            if (error)
+                *error = file.errorString();
+            return std::nullopt;
+        }
+        const qint64 records = got / static_cast<qint64>(DrawRecord::kSize);
+        for (qint64 j = 0; j < records; ++j, ++index) {
+            const auto* bytes =
+                reinterpret_cast<const std::uint8_t*>(block.constData()) + j * DrawRecord::kSize;
+            const DrawRecord r = DrawRecord::fromBytes(bytes);
+            if (!inWindow(r, query))
+                continue;
+            result.examined = index;
+            if (reaches(r, tip, query)) {
+                result.noWin = false;
+                return result;
+            }
+        }
+        if (got < block.size())
+            return result;
+    }
+}
+
+bool Secheroderfuenfer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
+                       int tipp3, int tipp4, int tipp5, int tipp6)
+{
+    state.shown.aktDatum = state.picker2.date();
+    state.dfb = state.picker1.date();
+    PastWinQuery query = periodQuery(state.shown.aktDatum, state.dfb);
+    query.filter = state.drawDayFilter();
+    query.withBonus = state.options.checked(QStringLiteral("CheckBox35"));
+    query.threshold = state.options.value(QStringLiteral("UpDown6"));
+    const PastWinResult result =
+        pastWin(history, {Tipp1, tipp2, tipp3, tipp4, tipp5, tipp6}, query);
+    leaveExamined(state, history, result);
+    return result.noWin;
+}
+
+bool dreierodervierer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
+                      int tipp3, int tipp4, int tipp5, int tipp6, int /*MitZusatz*/,
+                      qint16 Gewinner, qint16 Ziehzahl)
+{
+    state.dfb = state.picker1.date();
+    PastWinQuery query = recentDrawsQuery(state.dfb, Ziehzahl);
+    query.filter = state.drawDayFilter();
+    query.withBonus = state.options.checked(QStringLiteral("CheckBox35"));
+    query.threshold = Gewinner;
+    const PastWinResult result =
+        pastWin(history, {Tipp1, tipp2, tipp3, tipp4, tipp5, tipp6}, query);
+    leaveExamined(state, history, result);
+    return result.noWin;
+}
+
+} // namespace vendrilo
