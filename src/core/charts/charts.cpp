@@ -97,13 +97,11 @@ QString number(std::int64_t value)
     return QString::number(value);
 }
 
-ChartData runChart(const ChartInput& in, int length, int barCount, bool filtered, bool automatic,
-                   int wordLine)
+// Runs start at 1..lastStart. Quads look at the start 47 too, whose run would need 50: it
+// never counts, and their bars past it stay 0.
+ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount, bool filtered,
+                   bool automatic, int wordLine)
 {
-    // The last start examined is 47 for every length; for quads that run would need 50, so
-    // it never counts, and the bars past it stay 0.
-    constexpr int kLastStart = 47;
-    const int lastStart = std::min(kLastStart, kHighestNumber - 1);
     const std::uint64_t pattern = (std::uint64_t{1} << length) - 1;
     const Window w = window(in, false, filtered);
 
@@ -117,7 +115,7 @@ ChartData runChart(const ChartInput& in, int length, int barCount, bool filtered
         ++draws;
         chart.lastExamined = r;
         const std::uint64_t mask = drawnMask(r);
-        for (int k = 1; k <= std::min(lastStart, barCount); ++k) {
+        for (int k = 1; k <= lastStart; ++k) {
             if (((mask >> k) & pattern) == pattern) {
                 ++counters[static_cast<std::size_t>(k)];
                 ++runsFound;
@@ -288,17 +286,17 @@ ChartData tipDistribution(const TipFields& fields, const MessageList& messages)
 
 ChartData pairs(const ChartInput& in)
 {
-    return runChart(in, 2, 48, true, false, 9);
+    return runChart(in, 2, 48, 48, true, false, 9);
 }
 
 ChartData triples(const ChartInput& in)
 {
-    return runChart(in, 3, 47, true, false, 11);
+    return runChart(in, 3, 47, 47, true, false, 11);
 }
 
 ChartData quads(const ChartInput& in)
 {
-    return runChart(in, 4, 49, false, true, 15);
+    return runChart(in, 4, 47, 49, false, true, 15);
 }
 
 ChartData overdueNumbers(const ChartInput& in)

@@ -1,0 +1,62 @@
+#include "cli.h"
+
+#include "core/charts/charts.h"
+
+#include <cstdio>
+
+namespace vendrilo::cli {
+
+namespace {
+
+QString names()
+{
+    QStringList list;
+    for (int k = 0; k < charts::kChartKindCount; ++k)
+        list << charts::chartName(static_cast<charts::ChartKind>(k));
+    return list.join(QStringLiteral(", "));
+}
+
+// The sheet the tip distribution counts: empty until a tip file is loaded into it.
+charts::TipFields sheetFields(const Context&)
+{
+    return {};
+}
+
+int chart(Context& ctx, const QStringList& args)
+{
+    if (args.size() != 1)
+        throw Failure{QStringLiteral("chart: name one chart: %1").arg(names())};
+    const auto kind = charts::chartKindFromName(args.at(0));
+    if (!kind)
+        throw Failure{
+            QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(args.at(0), names())};
+
+    std::vector<DrawRecord> records;
+    if (*kind != charts::ChartKind::Tips) {
+        auto read = drawfile::readAll(ctx.drawPath);
+        if (!read.ok())
+            throw Failure{*read.error};
+        records = std::move(read.records);
+    }
+    const ProgramState& s = ctx.state;
+    charts::ChartInput in{records, s.picker2.date(), s.picker1.date(), s.drawDayFilter(),
+                          s.messages};
+    const charts::ChartData data = charts::computeChart(*kind, in, sheetFields(ctx));
+
+    QByteArray out = data.heading().toUtf8() + '\n';
+    out += data.valueAxis.automatic ? "axis: auto " : "axis: ";
+    out += QByteArray::number(data.valueAxis.minimum) + ' ' +
+           QByteArray::number(data.valueAxis.maximum) + '\n';
+    for (const charts::ChartPoint& p : data.points) {
+        out += QByteArray::number(p.x) + ' ' + QByteArray::number(p.y) + " #" +
+               QByteArray::number(p.colour, 16).rightJustified(6, '0').toUpper() + '\n';
+    }
+    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+    return 0;
+}
+
+const CommandRegistration registration("chart", chart);
+
+} // namespace
+
+} // namespace vendrilo::cli
