@@ -1,5 +1,6 @@
 #include "gui/tform1.h"
 
+#include "core/evaluation/komplettcheck.h"
 #include "gui/dialogs.h"
 
 #include <QAction>
@@ -120,6 +121,9 @@ void TForm1::buildTabs()
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     setCentralWidget(PageControl1);
+    // The content follows the window's height, so the window must be free to shrink below
+    // what the enlarged content would ask for.
+    PageControl1->setMinimumSize(200, 150);
     m_baseFontPointSize = PageControl1->font().pointSizeF();
 
     TabSheet1 = buildLottotippTab();
@@ -167,7 +171,7 @@ QWidget* TForm1::buildLottotippTab()
     panel->addWidget(SpeedButton7);
     panel->addWidget(Label13);
     layout->addWidget(Panel4);
-    layout->addStretch(1);
+    buildSheet(tab, layout);
 
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
@@ -304,6 +308,7 @@ void TForm1::SpeedButton6Click()
     }
     syncStateToPickers();
     showDrawLabels();
+    Komplettcheck();
 }
 
 void TForm1::SpeedButton7Click()
@@ -316,12 +321,14 @@ void TForm1::SpeedButton7Click()
     }
     syncStateToPickers();
     showDrawLabels();
+    Komplettcheck();
 }
 
 void TForm1::SpeedButton5Click()
 {
     syncPickersToState();
-    const auto result = m_state.shown.dateSearch(m_state.drawPath(), m_state.picker1);
+    const auto searched = vendrilo::SpeedButton5Click(m_state);
+    const auto& result = searched.search;
     switch (result.outcome) {
     case ShownDraw::SearchOutcome::MissingFile:
         m_prompts->message(kNoDrawFileMessage);
@@ -337,6 +344,8 @@ void TForm1::SpeedButton5Click()
     }
     syncStateToPickers();
     showDrawLabels();
+    if (searched.evaluation)
+        applyEvaluation(*searched.evaluation);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)

@@ -10,13 +10,23 @@
 class QAction;
 class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QSoundEffect;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
+class QVBoxLayout;
 class QWidget;
+
+namespace vendrilo {
+struct SheetEvaluation;
+}
 
 namespace vendrilo::gui {
 
+class ClickableLabel;
 class TForm8;
 
 // The main window. It owns the program state (through ProgramState) and all controls; each
@@ -44,6 +54,23 @@ public:
     // Shows and scores the draw for the date in DateTimePicker1.
     void SpeedButton5Click();
 
+    // The tip sheet.
+    QLineEdit* sheetField(int row, int position) const;
+    // Sorts, scores and colours the sheet against the shown draw; returns the highest hits.
+    int Komplettcheck();
+    // Toggles the lock of a row (click on its row label).
+    void Label30Click(int row);
+    // Clears the unlocked rows; with the question first.
+    void SpeedButton11Click();
+    void Loeschendertipp();
+    // Searches the draw history for the sheet's rows.
+    void SpeedButton4Click();
+    // Saves / loads a tip file through the file dialogs.
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    // Loads a tip file without a dialog.
+    void Textladen(const QString& Dateiname);
+
     // Picker values as day numbers.
     double pickerDate(const QDateEdit* picker) const;
     void setPickerDate(QDateEdit* picker, double day);
@@ -64,6 +91,13 @@ private:
     QWidget* buildDatenbankTab();
     QWidget* buildDiagrammTab();
     void showDrawLabels();
+    void buildSheet(QWidget* tab, QVBoxLayout* layout);
+    // Writes the sheet model into the edit fields and labels.
+    void refreshSheet();
+    void applyEvaluation(const SheetEvaluation& evaluation);
+    void playHitSound();
+    void Edit1Change(int row, int position);
+    void Edit1Exit();
     void FormResize();
     void FormClose();
     // Everything that reads pickers in core reads them through the state.
@@ -98,6 +132,21 @@ private:
     QDateEdit* DateTimePicker2 = nullptr;
 
     TForm8* m_form8 = nullptr;
+
+    // Tip sheet controls, rows and positions from 0.
+    QLineEdit* m_fields[12][6] = {};
+    ClickableLabel* m_rowLabels[12] = {};
+    QLabel* m_hitsLabels[12] = {};
+    QLabel* m_crossSumLabels[12] = {};
+    QSpinBox* UpDown8 = nullptr; // with Edit80: the number of rows a generation fills
+    QToolButton* SpeedButton11 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton15 = nullptr;
+    QToolButton* SpeedButton16 = nullptr;
+    QToolButton* SpeedButton13 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QSoundEffect* m_sound = nullptr;
+    bool m_writingSheet = false; // the program is writing the fields, not the user
 };
 
 } // namespace vendrilo::gui

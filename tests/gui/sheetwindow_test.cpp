@@ -1,0 +1,142 @@
+#include "gui/tform1.h"
+#include "guitestsupport.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+using vendrilo::gui::TForm1;
+using vendrilo::test::draw;
+
+namespace {
+
+struct Window {
+    QTemporaryDir dir;
+    test::ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<TForm1> w;
+
+    Window()
+    {
+        // One draw: 3 14 22 30 41 48, bonus 49.
+        test::writeDrawFile(dir, {draw("11.01.1997", {3, 14, 22, 30, 41, 48}, 49)});
+        auto p = std::make_unique<test::ScriptedPrompts>();
+        prompts = p.get();
+        w = std::make_unique<TForm1>(nullptr, std::move(p), dir.path());
+        w->FormShow();
+    }
+    QLineEdit* field(int r, int p) { return w->sheetField(r, p); }
+    template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+    void type(int r, int p, const QString& text)
+    {
+        field(r, p)->clear();
+        QTest::keyClicks(field(r, p), text);
+    }
+    void leave(int r, int p)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field(r, p), &out);
+    }
+    void fillRow(int r, std::initializer_list<const char*> numbers)
+    {
+        int p = 1;
+        for (const char* n : numbers)
+            type(r, p++, QString::fromLatin1(n));
+    }
+    QColor base(int r, int p) { return field(r, p)->palette().color(QPalette::Base); }
+};
+
+} // namespace
+
+TEST(TipSheetWindow, TypingIsNormalisedAtOnce)
+{
+    Window win;
+    const struct {
+        const char* typed;
+        const char* kept;
+    } cases[] = {{"007", "7"}, {"0", ""}, {"50", ""}, {"-3", ""}, {"x", ""}, {"49", "49"}};
+    for (const auto& c : cases) {
+        win.type(1, 1, QString::fromLatin1(c.typed));
+        EXPECT_EQ(win.field(1, 1)->text(), QString::fromLatin1(c.kept)) << c.typed;
+    }
+    // Text the program writes passes the same normalisation.
+    win.field(2, 3)->setText("0");
+    EXPECT_EQ(win.field(2, 3)->text(), "");
+    win.field(2, 3)->setText("08");
+    EXPECT_EQ(win.field(2, 3)->text(), "8");
+}
+
+TEST(TipSheetWindow, LeavingAFieldSortsScoresAndColoursTheRow)
+{
+    Window win;
+    win.fillRow(1, {"49", "3", "22", "14", "41", "30"});
+    win.leave(1, 6);
+    QStringList row;
+    for (int p = 1; p <= 6; ++p)
+        row << win.field(1, p)->text();
+    EXPECT_EQ(row.join(','), "3,14,22,30,41,49");
+    auto* hits = win.child<QLabel>("Label22");
+    EXPECT_EQ(hits->text(), "5 + B");
+    EXPECT_EQ(hits->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+    EXPECT_EQ(win.child<QLabel>("Label36")->text(), "159");
+    for (int p = 1; p <= 5; ++p)
+        EXPECT_EQ(win.base(1, p), QColor(0, 0xFF, 0)) << p;
+    EXPECT_EQ(win.base(1, 6), QColor(0xFF, 0xFF, 0));
+
+    // A row with an empty field keeps its order and shows no result.
+    win.fillRow(2, {"40", "1", "2", "", "5", "6"});
+    win.leave(2, 6);
+    EXPECT_EQ(win.field(2, 1)->text(), "40");
+    EXPECT_EQ(win.child<QLabel>("Label23")->text(), "");
+    EXPECT_EQ(win.child<QLabel>("Label37")->text(), "");
+}
+
+TEST(TipSheetWindow, RowLabelTogglesTheLockAndClearingSparesLockedRows)
+{
+    Window win;
+    win.fillRow(1, {"1", "2", "3", "4", "5", "6"});
+    win.fillRow(2, {"7", "8", "9", "10", "11", "12"});
+    win.leave(2, 6);
+    auto* label = win.child<QLabel>("Label28");
+    const QColor unlocked = label->palette().color(QPalette::WindowText);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+    EXPECT_TRUE(win.w->state().sheet.locked(1));
+
+    win.prompts->yesNoAnswers = {true};
+    win.child<QToolButton>("SpeedButton11")->click();
+    EXPECT_EQ(win.prompts->questions.last(), "Alle Tipps löschen?|Sollen alle Tipps gelöscht werden??");
+    EXPECT_EQ(win.field(1, 6)->text(), "6") << "the locked row stays";
+    EXPECT_EQ(win.child<QLabel>("Label36")->text(), "21");
+    EXPECT_EQ(win.field(2, 1)->text(), "");
+    EXPECT_EQ(win.child<QLabel>("Label37")->text(), "");
+
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), unlocked);
+    EXPECT_FALSE(win.w->state().sheet.locked(1));
+}
+
+TEST(TipSheetWindow, AnsweringNoToTheClearQuestionChangesNothing)
+{
+    Window win;
+    win.fillRow(3, {"5", "6", "7", "8", "9", "10"});
+    win.leave(3, 6);
+    win.prompts->yesNoAnswers = {false};
+    win.child<QToolButton>("SpeedButton11")->click();
+    EXPECT_EQ(win.prompts->questions.size(), 1);
+    EXPECT_EQ(win.field(3, 1)->text(), "5");
+    EXPECT_EQ(win.child<QLabel>("Label38")->text(), "45");
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
