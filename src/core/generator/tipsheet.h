@@ -38,6 +38,8 @@ public:
         QString hitsLabel;     // e.g. "4 + B"
         bool hitsRed = false;  // hits label in red (three hits or more)
         QString crossSumLabel; // "QS" of the row
+
+        bool operator==(const Row&) const = default;
     };
 
     // Writes a field and returns the text it holds afterwards.

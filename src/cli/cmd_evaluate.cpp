@@ -1,0 +1,42 @@
+#include "cli.h"
+#include "sheetsetup.h"
+
+#include "core/evaluation/komplettcheck.h"
+
+namespace vendrilo::cli {
+
+namespace {
+
+// The sheet scored against the draw the window shows for --date, as after start-up, when
+// sorting and evaluation are on.
+int evaluate(Context& ctx, const QStringList&)
+{
+    ProgramState& s = ctx.state;
+    setUpSheet(ctx);
+    s.sortieren = true;
+    const DateSearchEvaluation result = SpeedButton5Click(s);
+    switch (result.search.outcome) {
+    case ShownDraw::SearchOutcome::MissingFile: throw Failure{kNoDrawFileMessage};
+    case ShownDraw::SearchOutcome::Unreadable: throw Failure{result.search.error};
+    default: break;
+    }
+
+    for (int r = 1; r <= TipSheet::kRows; ++r) {
+        const TipSheet::Row& row = s.sheet.row(r);
+        print(QStringLiteral("%1\t%2\t%3\t%4")
+                  .arg(r)
+                  .arg(s.sheet.rowString(r), row.hitsLabel, row.crossSumLabel));
+    }
+    QString line = QStringLiteral("Statistik:");
+    for (const auto& byHits : s.Statistik)
+        for (quint32 count : byHits)
+            line += QLatin1Char(' ') + QString::number(count);
+    print(line);
+    return 0;
+}
+
+const CommandRegistration registration("evaluate", evaluate);
+
+} // namespace
+
+} // namespace vendrilo::cli
