@@ -1,0 +1,31 @@
+#include "cli.h"
+#include "core/generator/generationrun.h"
+#include "sheetsetup.h"
+
+namespace vendrilo::cli {
+
+namespace {
+
+// A full run of "Tipps &berechnen" on the sheet of --tips/--lock, with the options, dates and
+// seed of the global options; no list dialog is shown (CheckBox20 goes on as after "OK").
+int generate(Context& ctx, const QStringList&) {
+    ProgramState& s = ctx.state;
+    setUpSheet(ctx);
+    const GenerationResult result = Label28Click(s);
+    if (result.outcome != GenerationOutcome::Finished) {
+        // The run could not start or ended before its first row: the window's message only.
+        printError(result.message);
+        return 3;
+    }
+    for (int r = 1; r <= TipSheet::kRows; ++r)
+        print(s.sheet.rowString(r));
+    print(result.status);
+    print(QStringLiteral("passes: %1").arg(result.passes));
+    return 0;
+}
+
+const CommandRegistration registration("generate", generate);
+
+} // namespace
+
+} // namespace vendrilo::cli

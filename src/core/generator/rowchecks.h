@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/app/optiontable.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace vendrilo {
+
+// Six numbers of a candidate or a made row, positions 1..6 at indexes 0..5; a zero row
+// (skipped or failed) holds six zeros.
+using TipRow = std::array<std::uint8_t, 6>;
+
+// The eight number bytes of a draw record: six numbers, bonus number, Superzahl.
+using DrawBytes = std::array<std::uint8_t, 8>;
+
+// Draws A, B and C: the shown draw and the two before it, captured at the start of a run.
+struct LastDraws {
+    DrawBytes A{};
+    DrawBytes B{};
+    DrawBytes C{};
+};
+
+// The database searches the row check asks. Both answer "did this tip never win that much?"
+// for the window of draws fixed when the run began (period and draw-day filter); the bonus
+// number counts as one more hit when `bonusCounts`.
+class PastWinTests {
+  public:
+    virtual ~PastWinTests() = default;
+
+    // No draw dated after the period's first day and up to its last gave `threshold` hits.
+    virtual bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) = 0;
+    // No draw of the last `Ziehzahl` / 2 weeks up to the period's last day gave `Gewinner` hits.
+    virtual bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl,
+                                  bool bonusCounts) = 0;
+};
+
+// Which check refused a candidate: the numbers of the checks in the order they run.
+enum class RowCheckStep {
+    Accepted = 0,
+    Overlap = 1,
+    ForcedPair = 2,
+    RunOfThree = 3,
+    CrossSum = 4,
+    LastDraw = 5,
+    SecondToLastDraw = 6,
+    ThirdToLastDraw = 7,
+    EvenMinimum = 8,
+    OddMinimum = 9,
+    RecentHits = 11,
+    OlderHits = 12,
+    WholeDatabase = 13,
+    PrimeMinimum = 14,
+};
+
+// Tests one sorted candidate (c1 < ... < c6, cross sum `QS`) against the rows made before it,
+// the last three draws and the database. The options are read on every call: a run changes
+// some of them while it goes on. A refused candidate is wiped to six zeros.
+RowCheckStep checkRow(TipRow& candidate, int QS, std::span<const TipRow> rows,
+                      const LastDraws& draws, const Options& options, PastWinTests& pastWins);
+
+// How many pairs (candidate number, entry) are equal: for rows of distinct numbers, the shared
+// numbers. Zero entries never match a candidate's numbers.
+int overlap(const TipRow& candidate, const std::uint8_t* entries, int count);
+
+} // namespace vendrilo
