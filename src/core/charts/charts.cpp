@@ -5,6 +5,7 @@
 #include <QDate>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -102,26 +103,31 @@ QString number(std::int64_t value)
 ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount, bool filtered,
                    bool automatic, int wordLine)
 {
-    const std::uint64_t pattern = (std::uint64_t{1} << length) - 1;
+    // Bit k of the starts mask: k .. k+length-1 all drawn. Only starts up to lastStart count.
+    const std::uint64_t startsLimit = (std::uint64_t{1} << (lastStart + 1)) - 1;
     const Window w = window(in, false, filtered);
 
     std::array<int, 50> counters{};
     int draws = 0;
     int runsFound = 0;
-    ChartData chart;
+    const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        chart.lastExamined = r;
-        const std::uint64_t mask = drawnMask(r);
-        for (int k = 1; k <= lastStart; ++k) {
-            if (((mask >> k) & pattern) == pattern) {
-                ++counters[static_cast<std::size_t>(k)];
-                ++runsFound;
-            }
+        last = &r;
+        const std::uint64_t drawn = drawnMask(r);
+        std::uint64_t starts = drawn & startsLimit;
+        for (int i = 1; i < length; ++i)
+            starts &= drawn >> i;
+        for (; starts != 0; starts &= starts - 1) {
+            ++counters[static_cast<std::size_t>(std::countr_zero(starts))];
+            ++runsFound;
         }
     }
+    ChartData chart;
+    if (last)
+        chart.lastExamined = *last;
     chart.points.reserve(static_cast<std::size_t>(barCount));
     for (int k = 1; k <= barCount; ++k)
         chart.points.push_back({k, counters[static_cast<std::size_t>(k)], chart.seriesColour});
@@ -154,19 +160,25 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
                         const QString& separator)
 {
     const Window w = window(in, false, true);
+    std::array<std::uint8_t, 256> has{};
+    for (std::size_t n = 0; n < has.size(); ++n)
+        has[n] = hasProperty(property, static_cast<int>(n)) ? 1 : 0;
     std::array<int, 7> counters{};
     int draws = 0;
-    ChartData chart;
+    const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        chart.lastExamined = r;
+        last = &r;
         int c = 0;
         for (std::uint8_t n : r.numbers)
-            c += hasProperty(property, n) ? 1 : 0;
+            c += has[n];
         ++counters[static_cast<std::size_t>(c)];
     }
+    ChartData chart;
+    if (last)
+        chart.lastExamined = *last;
     std::int64_t withProperty = 0;
     for (int c = 0; c <= 6; ++c) {
         chart.points.push_back({c, counters[static_cast<std::size_t>(c)], chart.seriesColour});
@@ -188,13 +200,12 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
 
 bool isPrime(int n)
 {
-    switch (n) {
-    case 2: case 3: case 5: case 7: case 11: case 13: case 17: case 19: case 23: case 29:
-    case 31: case 37: case 41: case 43: case 47:
-        return true;
-    default:
-        return false;
-    }
+    // Bits 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47.
+    constexpr std::uint64_t kPrimes = (1ull << 2) | (1ull << 3) | (1ull << 5) | (1ull << 7) |
+                                      (1ull << 11) | (1ull << 13) | (1ull << 17) | (1ull << 19) |
+                                      (1ull << 23) | (1ull << 29) | (1ull << 31) | (1ull << 37) |
+                                      (1ull << 41) | (1ull << 43) | (1ull << 47);
+    return n >= 0 && n < 64 && ((kPrimes >> n) & 1) != 0;
 }
 
 int primzahlen(int zahl1, int zahl2, int zahl3, int zahl4, int zahl5, int zahl6)
@@ -299,24 +310,27 @@ ChartData quads(const ChartInput& in)
     return runChart(in, 4, 47, 49, false, true, 15);
 }
 
+// A counter that goes up with every examined draw and back to 1 with a draw that has the
+// number ends as 1 + the draws after the last one with it, so only that last draw matters.
 ChartData overdueNumbers(const ChartInput& in)
 {
     const Window w = window(in, false, true);
-    std::array<int, 50> counters;
-    counters.fill(1);
+    std::array<int, 50> lastSeen{}; // examined draw, counted from 1, that last had the number
     int draws = 0;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        for (int& c : counters)
-            ++c;
         for (int i = 0; i < 7; ++i) {
             const int n = r.numberByte(i);
             if (isNumber(n))
-                counters[static_cast<std::size_t>(n)] = 1;
+                lastSeen[static_cast<std::size_t>(n)] = draws;
         }
     }
+    // Before any draw every counter stands at 1.
+    std::array<int, 50> counters{};
+    for (std::size_t n = 0; n < counters.size(); ++n)
+        counters[n] = 1 + draws - lastSeen[n];
     ChartData chart;
     fillNumberBars(chart, counters);
     chart.title = in.messages.line(28);
@@ -332,20 +346,23 @@ ChartData overdueSuperzahl(const ChartInput& in)
     ChartInput from = in;
     from.periodStart = std::max(std::floor(in.periodStart), firstSuperzahlDay);
     const Window w = window(from, false, true);
-    std::array<int, 10> counters{};
+    std::array<int, 10> lastSeen{};
     int draws = 0;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        for (int& c : counters)
-            ++c;
-        if (r.superzahl < counters.size())
-            counters[r.superzahl] = 1;
+        if (r.superzahl < lastSeen.size())
+            lastSeen[r.superzahl] = draws;
     }
     ChartData chart;
-    for (int i = 0; i < 10; ++i)
-        chart.points.push_back({i, counters[static_cast<std::size_t>(i)], chart.seriesColour});
+    for (int i = 0; i < 10; ++i) {
+        // These counters start at 0: the draw with the Superzahl counts as 1, and one never
+        // drawn stands at the number of draws.
+        const int seen = lastSeen[static_cast<std::size_t>(i)];
+        const int value = seen ? draws - seen + 1 : draws;
+        chart.points.push_back({i, value, chart.seriesColour});
+    }
     chart.valueAxis = manualAxis(chart.points);
     chart.title = in.messages.line(38);
     chart.drawCount = draws;
