@@ -130,7 +130,7 @@ void TForm1::buildTabs()
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Lottotipp"));
 
-    TabSheet6 = new QWidget(PageControl1);
+    TabSheet6 = buildBerechnungTab();
     TabSheet6->setObjectName(QStringLiteral("TabSheet6"));
     PageControl1->addTab(TabSheet6, QStringLiteral("Berechnung"));
 

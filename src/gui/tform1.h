@@ -96,6 +96,9 @@ private:
     void refreshSheet();
     void applyEvaluation(const SheetEvaluation& evaluation);
     void playHitSound();
+    QWidget* buildBerechnungTab();
+    // Writes the option values and ranges into their controls.
+    void refreshOptions();
     void Edit1Change(int row, int position);
     void Edit1Exit();
     void FormResize();
@@ -147,6 +150,8 @@ private:
     QPushButton* BitBtn4 = nullptr;
     QSoundEffect* m_sound = nullptr;
     bool m_writingSheet = false; // the program is writing the fields, not the user
+    bool m_writingOptions = false;
+    QTabWidget* PageControl2 = nullptr;
 };
 
 } // namespace vendrilo::gui
