@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "sheetsetup.h"
 
 #include "core/charts/charts.h"
 
@@ -16,10 +17,14 @@ QString names()
     return list.join(QStringLiteral(", "));
 }
 
-// The sheet the tip distribution counts: empty until a tip file is loaded into it.
-charts::TipFields sheetFields(const Context&)
+// The sheet the tip distribution counts: the --tips file, or an empty sheet.
+charts::TipFields sheetFields(Context& ctx)
 {
-    return {};
+    setUpSheet(ctx);
+    charts::TipFields fields;
+    for (int r = 1; r <= TipSheet::kRows; ++r)
+        fields[static_cast<std::size_t>(r - 1)] = ctx.state.sheet.fields(r);
+    return fields;
 }
 
 int chart(Context& ctx, const QStringList& args)
@@ -41,7 +46,9 @@ int chart(Context& ctx, const QStringList& args)
     const ProgramState& s = ctx.state;
     charts::ChartInput in{records, s.picker2.date(), s.picker1.date(), s.drawDayFilter(),
                           s.messages};
-    const charts::ChartData data = charts::computeChart(*kind, in, sheetFields(ctx));
+    const charts::TipFields fields =
+        *kind == charts::ChartKind::Tips ? sheetFields(ctx) : charts::TipFields{};
+    const charts::ChartData data = charts::computeChart(*kind, in, fields);
 
     QByteArray out = data.heading().toUtf8() + '\n';
     out += data.valueAxis.automatic ? "axis: auto " : "axis: ";

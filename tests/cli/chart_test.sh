@@ -156,6 +156,11 @@ has even "$empty" "Anzahl der geraden Zahlen pro Tipp bei 0 Ziehungen.  0% waren
 
 # The tip distribution without --tips: an empty sheet.
 has tips "" "Zahlenverteilung des Tippes" "axis: 0 0" "2 0 #FF0000" "49 0 #008000"
+# With a tip file: rows 1 and 2 count; row 4 stands after the empty row 3 and does not.
+printf '%s\r\n' "3,11,17,25,38,44" "1,9,3,30,41,49" ",,,,," "5,6,7,8,10,12" ",,,,," ",,,,," \
+    ",,,,," ",,,,," ",,,,," ",,,,," ",,,,," ",,,,," "1234567" >"$tmp/sheet.qkt"
+has tips "--tips $tmp/sheet.qkt" "Zahlenverteilung des Tippes" "axis: 0 2" "3 2 #FF0000" \
+    "1 1 #008000" "49 1 #008000" "5 0 #FF0000" "12 0 #008000"
 
 # The number distribution of the shipped history against a count straight from its CSV
 # (bonus numbers are unknown there), for a period that starts on a draw day.
