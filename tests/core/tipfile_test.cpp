@@ -1,0 +1,196 @@
+#include "core/app/programstate.h"
+#include "core/tipfiles/tipfile.h"
+
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+using namespace vendrilo;
+
+namespace {
+
+QString fixture(const char* name)
+{
+    return QStringLiteral(VENDRILO_FIXTURES "/") + QString::fromLatin1(name);
+}
+
+double day(const char* ddmmyyyy)
+{
+    return *parseDate(QString::fromLatin1(ddmmyyyy));
+}
+
+// ---- writing ----
+
+TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte)
+{
+    TipSheet sheet;
+    sheet.setRow(1, {3, 11, 17, 25, 38, 44});
+    sheet.setRow(2, {1, 9, 23, 30, 41, 49});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.qkt"));
+    ASSERT_FALSE(saveTipFile(path, sheet, QStringLiteral("1234567")));
+    EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-example.qkt")));
+}
+
+TEST(TipFileWrite, EmptySheetGivesTwelveEmptyRowsAndAnEmptyTicketLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.qkt"));
+    ASSERT_FALSE(saveTipFile(path, TipSheet{}, QString()));
+    EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-empty-sheet.qkt")));
+}
+
+TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.qkt"));
+    test::writeBytes(path, QByteArray(5000, 'z'));
+    TipSheet sheet;
+    sheet.setRow(12, {4, 5, 6, 7, 8, 9});
+    sheet.setLocked(12, true);
+    sheet.setField(6, 3, QStringLiteral("33"));
+    ASSERT_FALSE(saveTipFile(path, sheet, QStringLiteral("0000001")));
+    const QByteArray bytes = test::readBytes(path);
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 14); // thirteen lines and nothing after the last CR LF
+    EXPECT_EQ(lines[5], QByteArray(",,33,,,\r"));
+    EXPECT_EQ(lines[11], QByteArray("4,5,6,7,8,9\r"));
+    EXPECT_EQ(lines[12], QByteArray("0000001\r"));
+    EXPECT_TRUE(lines[13].isEmpty());
+}
+
+TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(saveTipFile(dir.filePath(QStringLiteral("no/such/folder/t.qkt")), TipSheet{}, {}));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.qkt")));
+    EXPECT_TRUE(saveTipFile(dir.filePath(QStringLiteral("taken.qkt")), TipSheet{}, {}));
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.qkt"))).isDir());
+}
+
+TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+
+    const QString path = dir.filePath(QStringLiteral("t.qkt"));
+    test::writeBytes(path, "old content");
+    const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool stillWritable = QFileInfo(dir.path()).isWritable();
+    const bool failed = saveTipFile(path, TipSheet{}, {}).has_value();
+    QFile::setPermissions(dir.path(), writable);
+    if (stillWritable) // running as a user that no permission stops
+        GTEST_SKIP() << "the folder stays writable";
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(test::readBytes(path), QByteArray("old content"));
+}
+
+// ---- reading ----
+
+TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows)
+{
+    ProgramState a;
+    a.sheet.setRow(1, {3, 11, 17, 25, 38, 44});
+    a.sheet.setRow(7, {2, 9, 14, 21, 33, 40});
+    a.sheet.setLocked(7, true);
+    a.sheet.setField(9, 2, QStringLiteral("48"));
+    a.LosNr = QStringLiteral("7654321");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.qkt"));
+    ASSERT_FALSE(saveTipFile(path, a.sheet, a.LosNr));
+
+    ProgramState b;
+    b.sheet.setRow(7, {1, 2, 3, 4, 5, 6});
+    b.sheet.setLocked(7, true);
+    b.sheet.setRow(8, {1, 2, 3, 4, 5, 6});
+    ASSERT_FALSE(Textladen(b, path).error);
+    for (int r = 1; r <= TipSheet::kRows; ++r)
+        EXPECT_EQ(b.sheet.rowString(r), a.sheet.rowString(r)) << r;
+    EXPECT_EQ(b.LosNr, a.LosNr);
+    EXPECT_TRUE(b.sheet.locked(7));
+
+    const QString again = dir.filePath(QStringLiteral("again.qkt"));
+    ASSERT_FALSE(saveTipFile(again, b.sheet, b.LosNr));
+    EXPECT_EQ(test::readBytes(again), test::readBytes(path));
+}
+
+TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest)
+{
+    ProgramState s;
+    s.LosNr = QStringLiteral("1112223");
+    s.sheet.setRow(5, {40, 41, 42, 43, 44, 45});
+    s.sheet.setRow(2, {40, 41, 42, 43, 44, 45});
+    s.sheet.setRow(10, {30, 31, 32, 33, 34, 35});
+    s.sheet.setLocked(10, true);
+    s.sheet.setLocked(2, true);
+    ASSERT_FALSE(Textladen(s, fixture("tips-three-lines.qkt")).error);
+
+    EXPECT_EQ(s.sheet.rowString(1), QStringLiteral("5,6,7,8,9,10"));
+    EXPECT_EQ(s.sheet.rowString(2), QStringLiteral("11,12,13,14,15,16")); // locked, overwritten
+    EXPECT_EQ(s.sheet.rowString(3), QStringLiteral("17,18,19,20,21,22"));
+    EXPECT_EQ(s.sheet.rowString(5), QStringLiteral(",,,,,"));              // cleared
+    EXPECT_EQ(s.sheet.rowString(10), QStringLiteral("30,31,32,33,34,35")); // locked, kept
+    EXPECT_EQ(s.LosNr, QStringLiteral("1112223"));
+}
+
+TEST(TipFileRead, LooseLinesAreReadTolerantly)
+{
+    ProgramState s;
+    ASSERT_FALSE(Textladen(s, fixture("tips-loose-lines.qkt")).error);
+    const TipSheet& t = s.sheet;
+    EXPECT_EQ(t.rowString(1), QStringLiteral("1,2,,,,3"));          // 1,2,3
+    EXPECT_EQ(t.rowString(2), QStringLiteral("5,12,19,28,33,47"));  // ...47:x
+    EXPECT_EQ(t.rowString(3), QStringLiteral("5,12,19,28,33,"));    // ...47,8
+    EXPECT_EQ(t.rowString(4), QStringLiteral("7,13,,,,"));          // 07,13,0,50,-3,x
+    EXPECT_EQ(t.rowString(5), QStringLiteral("4,44,12,1,2,3"));     // leading blank
+    EXPECT_EQ(t.rowString(7), QStringLiteral("9,8,7,6,5,4"));       // LF alone ends a line
+    EXPECT_EQ(t.rowString(8), QStringLiteral("1,2,3,4,5,6"));       // CR alone ends a line
+    EXPECT_EQ(t.rowString(9), QStringLiteral("3,4,5,6,7,8"));
+    EXPECT_EQ(s.LosNr, QStringLiteral("  LOS 42 "));                // verbatim, line 14 unread
+}
+
+TEST(TipFileRead, LineSplitting)
+{
+    EXPECT_EQ(textLines(""), QStringList{});
+    EXPECT_EQ(textLines("a"), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(textLines("a\r\n"), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(textLines("a\r\n\r\nb"),
+              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_EQ(textLines("\n\r"), (QStringList{QString(), QString()}));
+    // 8-bit text: a byte above 127 is one character.
+    EXPECT_EQ(textLines("Nr \xe4"), QStringList{QStringLiteral("Nr ä")});
+}
+
+TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
+{
+    ProgramState s;
+    s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
+    s.sheet.setRow(2, {1, 2, 3, 4, 5, 6});
+    s.sheet.setLocked(2, true);
+    s.LosNr = QStringLiteral("42");
+    QTemporaryDir dir;
+    const TextladenResult r = Textladen(s, dir.filePath(QStringLiteral("missing.qkt")));
+    ASSERT_TRUE(r.error);
+    EXPECT_FALSE(r.error->isEmpty());
+    EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
+    EXPECT_EQ(s.sheet.rowString(2), QStringLiteral("1,2,3,4,5,6"));
+    EXPECT_EQ(s.LosNr, QStringLiteral("42"));
+    EXPECT_TRUE(Textladen(s, dir.path()).error); // a folder is no tip file
+}
+
+// ---- the proposed name ----
+
+TEST(TipFileName, ProposesTheNextDrawDay)
+{
+    const double today = day("15.07.2024");
+    EXPECT_EQ(proposedTipFileName(day("07.07.2024"), today), QStringLiteral("20240710.qkt")); // Sun
+    EXPECT_EQ(proposedTipFileName(day("10.07.2024"), today), QStringLiteral("20240713.qkt")); // Wed
+    EXPECT_EQ(proposedTipFileName(day("29.06.2024"), today), QStringLiteral("20240703.qkt")); // Sat
+    EXPECT_EQ(proposedTipFileName(day("28.12.2024"), today), QStringLiteral("20250101.qkt")); // Sat
+    for (const char* other : {"08.07.2024", "09.07.2024", "11.07.2024", "12.07.2024"})
+        EXPECT_EQ(proposedTipFileName(day(other), today), QStringLiteral("20240715.qkt")) << other;
+}
+
+} // namespace
