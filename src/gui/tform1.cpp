@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -96,7 +97,9 @@ void TForm1::buildMenu()
         return a;
     };
     topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* calculate =
+        topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(calculate, &QAction::triggered, this, &TForm1::Label28Click);
     topAction("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QMenu* language = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
@@ -371,6 +374,9 @@ void TForm1::FormResize()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // Closing during a generation stops the run at its next pass.
+    if (m_state.Berechnunglaeuft && BitBtn4->text() == m_state.messages.line(16))
+        BitBtn4->setText(m_bitBtn4Caption);
     FormClose();
     event->accept();
 }

@@ -71,6 +71,12 @@ public:
     // Loads a tip file without a dialog.
     void Textladen(const QString& Dateiname);
 
+    // Starts a generation run, or asks a running one to stop (the same button does both).
+    void Label28Click();
+    // Asks for a lucky number and makes it the random seed.
+    void SpeedButton13Click();
+    bool generationRunning() const { return m_state.Berechnunglaeuft; }
+
     // Picker values as day numbers.
     double pickerDate(const QDateEdit* picker) const;
     void setPickerDate(QDateEdit* picker, double day);
@@ -151,6 +157,7 @@ private:
     QSoundEffect* m_sound = nullptr;
     bool m_writingSheet = false; // the program is writing the fields, not the user
     bool m_writingOptions = false;
+    QString m_bitBtn4Caption; // the start button's caption while it reads "Stoppen"
     QTabWidget* PageControl2 = nullptr;
 };
 

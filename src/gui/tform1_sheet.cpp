@@ -151,6 +151,8 @@ void TForm1::buildSheet(QWidget* tab, QVBoxLayout* layout)
     for (QToolButton* b : {SpeedButton13, SpeedButton4, SpeedButton15, SpeedButton16, SpeedButton11})
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm1::Label28Click);
+    connect(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
     connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::Loeschendertipp);
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TForm1::SpeedButton15Click);

@@ -1,0 +1,172 @@
+#include "gui/chartview.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace vendrilo::gui {
+
+namespace {
+
+QColor toColor(charts::Rgb rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
+}
+
+// Past this many bars the category labels stand upright so that they do not overlap.
+constexpr int kUprightLabelsFrom = 50;
+
+} // namespace
+
+int wholeTickStep(int minimum, int maximum, int wanted)
+{
+    const long long span = std::max(1LL, static_cast<long long>(maximum) - minimum);
+    long long magnitude = 1;
+    while (true) {
+        for (long long factor : {1LL, 2LL, 5LL}) {
+            const long long step = factor * magnitude;
+            if (span / step <= wanted)
+                return static_cast<int>(std::min<long long>(step, INT_MAX));
+        }
+        magnitude *= 10;
+    }
+}
+
+ChartView::ChartView(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("Chart1"));
+    setRenderHint(QPainter::Antialiasing);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    m_series1 = new QBarSeries;
+    m_series1->setObjectName(QStringLiteral("Series1"));
+    m_series1->setLabelsVisible(true);
+    m_series2 = new QBarSeries;
+    m_series2->setObjectName(QStringLiteral("Series2"));
+    m_series2->setLabelsVisible(true);
+    m_series2->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(m_series1);
+    chart->addSeries(m_series2);
+
+    m_categoryAxis = new QBarCategoryAxis;
+    m_valueAxis = new QValueAxis;
+    m_valueAxis->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(m_categoryAxis, Qt::AlignBottom);
+    chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    for (QBarSeries* s : {m_series1, m_series2}) {
+        s->attachAxis(m_categoryAxis);
+        s->attachAxis(m_valueAxis);
+    }
+    setChart(chart);
+    setChartData(m_data);
+}
+
+void ChartView::setChartData(const charts::ChartData& data)
+{
+    m_data = data;
+    const bool second = data.active == charts::Series::Series2;
+    m_series1->setVisible(!second);
+    m_series2->setVisible(second);
+    QBarSeries* active = second ? m_series2 : m_series1;
+    m_series1->clear();
+    m_series2->clear();
+    m_bars = nullptr;
+
+    // One bar set: the series colour for most bars, the one other colour (red primes) through
+    // the set's selection, which QtCharts paints per bar.
+    const QColor base = toColor(data.seriesColour);
+    QColor other = base;
+    for (const charts::ChartPoint& p : data.points) {
+        if (p.colour != data.seriesColour) {
+            other = toColor(p.colour);
+            break;
+        }
+    }
+    auto* set = new QBarSet(QString());
+    set->setColor(base);
+    set->setSelectedColor(other);
+    set->setBorderColor(base);
+    set->setPen(Qt::NoPen);
+    set->setLabelColor(Qt::black);
+    QStringList categories;
+    QList<int> selected;
+    categories.reserve(data.barCount());
+    for (int i = 0; i < data.barCount(); ++i) {
+        const charts::ChartPoint& p = data.points[static_cast<std::size_t>(i)];
+        set->append(p.y);
+        categories << QString::number(p.x);
+        if (p.colour != data.seriesColour)
+            selected << i;
+    }
+    active->append(set);
+    set->selectBars(selected);
+    m_bars = set;
+
+    m_categoryAxis->clear();
+    m_categoryAxis->append(categories);
+    m_categoryAxis->setLabelsAngle(data.barCount() >= kUprightLabelsFrom ? -90 : 0);
+    m_categoryAxis->setTitleText(data.categoryAxisTitle);
+    m_categoryAxis->setTitleVisible(!data.categoryAxisTitle.isEmpty());
+
+    // The limits are the computed ones; only a flat axis (all bars equal, e.g. an empty period)
+    // gets one unit of height so that the chart can be drawn at all.
+    const int lo = data.valueAxis.minimum;
+    const int hi = data.valueAxis.maximum > lo ? data.valueAxis.maximum : lo + 1;
+    m_valueAxis->setRange(lo, hi);
+    m_valueAxis->setTickType(QValueAxis::TicksDynamic);
+    m_valueAxis->setTickAnchor(0);
+    m_valueAxis->setTickInterval(wholeTickStep(lo, hi));
+    m_valueAxis->setTitleText(data.valueAxisTitle);
+    m_valueAxis->setTitleVisible(!data.valueAxisTitle.isEmpty());
+
+    chart()->setTitle(data.title);
+}
+
+QImage ChartView::image()
+{
+    return grab().toImage();
+}
+
+bool ChartView::saveImage(const QString& path)
+{
+    return image().save(path, "PNG");
+}
+
+void ChartView::copyToClipboard()
+{
+    QApplication::clipboard()->setImage(image());
+}
+
+void ChartView::saveImageAs()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Diagramm speichern"),
+                                                QStringLiteral("Diagramm.png"),
+                                                tr("PNG-Bilder (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        path += QLatin1String(".png");
+    saveImage(path);
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(tr("Als PNG-Bild speichern …"), this, &ChartView::saveImageAs);
+    menu.addAction(tr("In die Zwischenablage kopieren"), this, &ChartView::copyToClipboard);
+    menu.exec(event->globalPos());
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/charts/chartdata.h"
+
+#include <QChartView>
+#include <QImage>
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QBarCategoryAxis;
+class QBarSeries;
+class QBarSet;
+class QValueAxis;
+QT_END_NAMESPACE
+
+namespace vendrilo::gui {
+
+// Chart1 of the "Diagramm" tab: draws one ChartData as bars of Series2 with value marks, the
+// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off.
+// A context menu saves the chart as a PNG image or copies it to the clipboard.
+class ChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    // Replaces everything shown by the chart's bars, axis and titles.
+    void setChartData(const charts::ChartData& data);
+    // The data last drawn: what a reader of the chart's bars and axis limits gets.
+    const charts::ChartData& chartData() const { return m_data; }
+
+    QBarSeries* series1() const { return m_series1; }
+    QBarSeries* series2() const { return m_series2; }
+    QBarSet* bars() const { return m_bars; }
+    QValueAxis* valueAxis() const { return m_valueAxis; }
+    QBarCategoryAxis* categoryAxis() const { return m_categoryAxis; }
+
+    // The chart as shown, at the widget's size.
+    QImage image();
+    // Writes the chart as a PNG file; false when the file cannot be written.
+    bool saveImage(const QString& path);
+    void copyToClipboard();
+    // Asks for a file name and saves there; nothing happens when the user cancels.
+    void saveImageAs();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    charts::ChartData m_data;
+    QBarSeries* m_series1 = nullptr;
+    QBarSeries* m_series2 = nullptr;
+    QBarSet* m_bars = nullptr;
+    QValueAxis* m_valueAxis = nullptr;
+    QBarCategoryAxis* m_categoryAxis = nullptr;
+};
+
+// A step for whole-number ticks that keeps about `wanted` of them within [minimum, maximum]:
+// 1, 2 or 5 times a power of ten, never below 1.
+int wholeTickStep(int minimum, int maximum, int wanted = 10);
+
+} // namespace vendrilo::gui
