@@ -29,6 +29,7 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
     m_none.assign(words, 0);
     m_irregular.assign(words, 0);
     m_empty.assign(words, 0);
+    m_full.assign(words, ~quint64(0));
     m_dates.reserve(m_records.size());
 
     for (int i = 0; i < count; ++i) {

@@ -36,6 +36,7 @@ public:
     const quint64* numberMask(int number) const;
     const quint64* bonusMask(int number) const;
     const quint64* emptyMask() const { return m_empty.data(); }
+    const quint64* fullMask() const { return m_full.data(); }
     // Draws the filter lets through; nullptr when it lets every draw through.
     const quint64* filterMask(const DrawDayFilter& filter) const;
     // Draws the masks cannot describe exactly: a number outside 1..49 or twice in the draw, or
@@ -62,6 +63,7 @@ private:
     std::vector<quint64> m_none;      // neither box checked: no draw passes
     std::vector<quint64> m_irregular;
     std::vector<quint64> m_empty;
+    std::vector<quint64> m_full; // every bit set, also beyond the last draw
 
     struct WindowSlot {
         std::optional<std::pair<double, double>> key;

@@ -73,7 +73,6 @@ struct Kernel {
 
     template <int G, bool WithBonus> PastWinResult run() const
     {
-        const int words = history.words();
         const quint64* m[6];
         const quint64* b[6];
         for (std::size_t k = 0; k < 6; ++k) {
@@ -81,64 +80,74 @@ struct Kernel {
             b[k] = history.bonusMask(tip[k]);
         }
         const quint64* filter = history.filterMask(query.filter);
+        if (!filter)
+            filter = history.fullMask();
         const quint64* irregular = history.hasIrregular() ? history.irregularMask() : nullptr;
 
-        // Ordered dates give the window as an index range; otherwise as a mask.
-        int firstWord = 0;
-        int lastWord = words - 1;
+        // Ordered dates give the window as an index range: only its words are looked at, the
+        // two edge words trimmed. Otherwise the window is a mask over all words.
         int first = 0;
         int last = history.size();
-        const quint64* window = nullptr;
-        if (history.dateOrdered()) {
+        const quint64* window = history.fullMask();
+        if (history.dateOrdered())
             std::tie(first, last) = history.indexRange(query.after, query.upTo);
-            if (first >= last)
-                return {};
-            firstWord = first / 64;
-            lastWord = (last - 1) / 64;
-        } else {
+        else
             window = history.windowMask(query.after, query.upTo);
-        }
-
-        int lastExamined = -1;
-        for (int w = firstWord; w <= lastWord; ++w) {
+        if (first >= last)
+            return {};
+        const int firstWord = first / 64;
+        const int lastWord = (last - 1) / 64;
+        const quint64 firstEdge = ~quint64(0) << (first % 64);
+        const quint64 lastEdge = last % 64 ? ~quint64(0) >> (64 - last % 64) : ~quint64(0);
+        auto eligible = [&](int w) {
             const auto wi = static_cast<std::size_t>(w);
-            quint64 eligible;
-            if (window) {
-                eligible = window[wi];
-            } else {
-                eligible = ~quint64(0);
-                if (w == first / 64)
-                    eligible &= ~quint64(0) << (first % 64);
-                if (w == (last - 1) / 64 && last % 64 != 0)
-                    eligible &= ~quint64(0) >> (64 - last % 64);
+            quint64 e = filter[wi] & window[wi];
+            if (w == firstWord)
+                e &= firstEdge;
+            if (w == lastWord)
+                e &= lastEdge;
+            return e;
+        };
+
+        // Words are counted in chunks without a branch, then the chunk is searched for the
+        // first draw that reached the threshold.
+        constexpr int kChunk = 8;
+        for (int w0 = firstWord; w0 <= lastWord; w0 += kChunk) {
+            const int n = std::min(kChunk, lastWord - w0 + 1);
+            quint64 hit[kChunk];
+            for (int j = 0; j < n; ++j) {
+                const auto wi = static_cast<std::size_t>(w0 + j);
+                quint64 s0 = 0, s1 = 0, s2 = 0;
+                for (int k = 0; k < 6; ++k)
+                    add(s2, s1, s0, m[k][wi]);
+                if constexpr (WithBonus)
+                    add(s2, s1, s0,
+                        b[0][wi] | b[1][wi] | b[2][wi] | b[3][wi] | b[4][wi] | b[5][wi]);
+                hit[j] = atLeast<G>(s2, s1, s0) & filter[wi] & window[wi];
             }
-            if (filter)
-                eligible &= filter[wi];
-            if (!eligible)
-                continue;
-
-            quint64 s0 = 0, s1 = 0, s2 = 0;
-            for (int k = 0; k < 6; ++k)
-                add(s2, s1, s0, m[k][wi]);
-            if constexpr (WithBonus)
-                add(s2, s1, s0, b[0][wi] | b[1][wi] | b[2][wi] | b[3][wi] | b[4][wi] | b[5][wi]);
-            quint64 hit = atLeast<G>(s2, s1, s0) & eligible;
-
-            if (irregular && (irregular[wi] & eligible)) {
-                // Draws the masks cannot describe are compared one by one.
-                quint64 odd = irregular[wi] & eligible;
-                hit &= ~odd;
-                for (; odd; odd &= odd - 1) {
-                    const int i = w * 64 + std::countr_zero(odd);
-                    if (reaches(history.records()[static_cast<std::size_t>(i)], tip, query))
-                        hit |= quint64(1) << (i % 64);
+            hit[0] &= eligible(w0);
+            hit[n - 1] &= eligible(w0 + n - 1);
+            for (int j = 0; j < n; ++j) {
+                const int w = w0 + j;
+                if (irregular && irregular[w]) {
+                    // Draws the masks cannot describe are compared one by one.
+                    quint64 odd = irregular[w] & eligible(w);
+                    hit[j] &= ~odd;
+                    for (; odd; odd &= odd - 1) {
+                        const int i = w * 64 + std::countr_zero(odd);
+                        if (reaches(history.records()[static_cast<std::size_t>(i)], tip, query))
+                            hit[j] |= quint64(1) << (i % 64);
+                    }
                 }
+                if (hit[j])
+                    return {false, w * 64 + std::countr_zero(hit[j])};
             }
-            if (hit)
-                return {false, w * 64 + std::countr_zero(hit)};
-            lastExamined = w * 64 + 63 - std::countl_zero(eligible);
         }
-        return {true, lastExamined};
+        // No draw reached the threshold: the last one examined stays loaded.
+        for (int w = lastWord; w >= firstWord; --w)
+            if (const quint64 e = eligible(w))
+                return {true, w * 64 + 63 - std::countl_zero(e)};
+        return {};
     }
 
     template <bool WithBonus> PastWinResult dispatch(int threshold) const
