@@ -1,0 +1,227 @@
+#include "core/generator/rowchecks.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace vendrilo;
+
+namespace {
+
+// Past-win tests with scripted answers that note how they were asked.
+struct ScriptedPastWins : PastWinTests {
+    bool recent = true, older = true, whole = true;
+    struct Call {
+        char test;
+        int threshold, draws;
+        bool bonus;
+    };
+    std::vector<Call> calls;
+
+    bool Secheroderfuenfer(const TipRow&, int threshold, bool bonus) override {
+        calls.push_back({'S', threshold, 0, bonus});
+        return whole;
+    }
+    bool dreierodervierer(const TipRow&, int Gewinner, int Ziehzahl, bool bonus) override {
+        calls.push_back({'d', Gewinner, Ziehzahl, bonus});
+        return Ziehzahl == 10 ? recent : older;
+    }
+};
+
+TipRow row(std::initializer_list<int> numbers) {
+    TipRow r{};
+    std::size_t i = 0;
+    for (int n : numbers)
+        r[i++] = static_cast<std::uint8_t>(n);
+    return r;
+}
+
+DrawBytes drawOf(std::initializer_list<int> numbers) {
+    DrawBytes d{};
+    std::size_t i = 0;
+    for (int n : numbers)
+        d[i++] = static_cast<std::uint8_t>(n);
+    return d;
+}
+
+struct Check {
+    Options options;
+    LastDraws draws;
+    std::vector<TipRow> rows;
+    ScriptedPastWins pastWins;
+
+    Check() {
+        // Draws far from the candidates below, so that only the check under test decides.
+        draws.A = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
+        draws.B = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
+        draws.C = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
+    }
+    void set(const char* name, int value) { options.set(QString::fromLatin1(name), value); }
+
+    RowCheckStep operator()(TipRow candidate) {
+        int QS = 0;
+        for (auto n : candidate)
+            QS += n;
+        const TipRow before = candidate;
+        const RowCheckStep step = checkRow(candidate, QS, rows, draws, options, pastWins);
+        // Refused candidates are wiped, accepted ones stay as they were.
+        EXPECT_EQ(candidate, step == RowCheckStep::Accepted ? before : TipRow{});
+        return step;
+    }
+};
+
+const TipRow kPlain = row({3, 9, 16, 22, 30, 38}); // QS 118, no pairs, mixed parity
+
+} // namespace
+
+TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts) {
+    Check check;
+    check.rows = {row({3, 9, 16, 22, 40, 41}), row({3, 9, 33, 34, 36, 42})};
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // 4 and 2 shared: minOv 2 <= 3
+    check.set("CheckBox27", 1);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
+
+    check.set("CheckBox27", 0);
+    check.rows = {row({3, 9, 16, 22, 40, 41})};
+    EXPECT_EQ(check(kPlain), RowCheckStep::Overlap); // 4 shared with every earlier row
+    check.set("CheckBox3", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+
+    // Minimum: fewer than UpDown9 shared with every row refuses.
+    check.set("UpDown9", 3);
+    check.rows = {row({3, 9, 40, 41, 42, 44}), row({1, 2, 4, 5, 6, 7})};
+    EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
+    check.rows.push_back(row({3, 9, 16, 40, 41, 42}));
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    check.set("CheckBox24", 0);
+    check.rows.pop_back();
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+}
+
+TEST(RowChecks, TheFirstRowSkipsTheOverlapCheck) {
+    Check check;
+    check.set("UpDown9", 5);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    // A zero row shares nothing, so the minimum now refuses.
+    check.rows = {TipRow{}};
+    EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
+}
+
+TEST(RowChecks, ConsecutiveNumbers) {
+    Check check;
+    EXPECT_EQ(check(row({12, 13, 14, 30, 35, 40})), RowCheckStep::RunOfThree);
+    EXPECT_EQ(check(row({3, 5, 30, 38, 39, 40})), RowCheckStep::RunOfThree);
+    EXPECT_EQ(check(row({12, 13, 20, 21, 35, 40})), RowCheckStep::Accepted);
+    check.set("CheckBox18", 0);
+    EXPECT_EQ(check(row({12, 13, 14, 30, 35, 40})), RowCheckStep::Accepted);
+    check.set("CheckBox8", 1);
+    EXPECT_EQ(check(kPlain), RowCheckStep::ForcedPair);
+    EXPECT_EQ(check(row({3, 9, 16, 22, 38, 39})), RowCheckStep::Accepted);
+}
+
+TEST(RowChecks, CrossSumLimitsAreInclusive) {
+    Check check;
+    EXPECT_EQ(check(row({1, 2, 4, 5, 7, 31})), RowCheckStep::Accepted); // 50
+    EXPECT_EQ(check(row({1, 2, 4, 5, 7, 30})), RowCheckStep::CrossSum); // 49
+    check.draws = {}; // these rows use the draws' usual numbers
+    EXPECT_EQ(check(row({36, 40, 41, 43, 44, 46})), RowCheckStep::Accepted); // 250
+    EXPECT_EQ(check(row({37, 40, 41, 43, 44, 46})), RowCheckStep::CrossSum); // 251
+}
+
+TEST(RowChecks, LastDrawLimitCountsTheBonusWithCheckBox35) {
+    Check check;
+    check.draws.A = drawOf({3, 9, 11, 12, 13, 14, 16, 22});
+    // Limit 0 is left to the pool: the check never refuses.
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    check.set("UpDown4", 1);
+    EXPECT_EQ(check(kPlain), RowCheckStep::LastDraw); // 3 and 9, the bonus 16
+    check.draws.A = drawOf({3, 40, 11, 12, 13, 14, 16, 22});
+    EXPECT_EQ(check(kPlain), RowCheckStep::LastDraw); // 3 and the bonus 16
+    check.set("CheckBox35", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // the Superzahl 22 never counts
+    check.set("CheckBox35", 1);
+    check.set("CheckBox4", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+
+    // B and C with their own limits.
+    check.draws.B = drawOf({3, 9, 40, 41, 42, 44, 45, 0});
+    EXPECT_EQ(check(kPlain), RowCheckStep::SecondToLastDraw); // 2 > 1
+    check.set("UpDown5", 2);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    check.draws.C = drawOf({3, 9, 16, 41, 42, 44, 45, 0});
+    EXPECT_EQ(check(kPlain), RowCheckStep::ThirdToLastDraw); // 3 > 2
+    check.set("UpDown11", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+}
+
+TEST(RowChecks, EvenAndOddMinimums) {
+    Check check;
+    check.set("CheckBox25", 1);
+    check.set("CheckBox26", 1);
+    check.set("UpDown15", 4);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // 4 even, 2 odd
+    check.set("UpDown16", 3);
+    EXPECT_EQ(check(kPlain), RowCheckStep::OddMinimum);
+    check.set("UpDown16", 4);
+    for (const TipRow& r : {kPlain, row({1, 3, 5, 8, 20, 41}), row({2, 4, 9, 11, 30, 33})})
+        EXPECT_NE(check(r), RowCheckStep::Accepted); // 4 and 4 of six: never
+    check.set("UpDown16", 0);
+    EXPECT_EQ(check(row({1, 3, 5, 8, 20, 41})), RowCheckStep::EvenMinimum);
+}
+
+TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits) {
+    Check check;
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    ASSERT_EQ(check.pastWins.calls.size(), 3u);
+    EXPECT_EQ(check.pastWins.calls[0].test, 'd');
+    EXPECT_EQ(check.pastWins.calls[0].threshold, 3);
+    EXPECT_EQ(check.pastWins.calls[0].draws, 10);
+    EXPECT_EQ(check.pastWins.calls[1].threshold, 4);
+    EXPECT_EQ(check.pastWins.calls[1].draws, 100);
+    EXPECT_EQ(check.pastWins.calls[2].test, 'S');
+    EXPECT_EQ(check.pastWins.calls[2].threshold, 5);
+    EXPECT_TRUE(check.pastWins.calls[2].bonus);
+
+    check.pastWins.calls.clear();
+    check.pastWins.recent = false;
+    EXPECT_EQ(check(kPlain), RowCheckStep::RecentHits);
+    EXPECT_EQ(check.pastWins.calls.size(), 1u);
+    check.pastWins.recent = true;
+    check.pastWins.older = false;
+    EXPECT_EQ(check(kPlain), RowCheckStep::OlderHits);
+    check.set("CheckBox34", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+
+    check.set("CheckBox9", 0);
+    check.set("CheckBox35", 0);
+    check.pastWins.calls.clear();
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    ASSERT_EQ(check.pastWins.calls.size(), 1u);
+    EXPECT_FALSE(check.pastWins.calls[0].bonus);
+}
+
+TEST(RowChecks, WholeDatabaseWipeStandsWhateverThePrimesSay) {
+    Check check;
+    check.pastWins.whole = false;
+    check.set("CheckBox22", 1);
+    check.set("UpDown10", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::WholeDatabase);
+    check.pastWins.whole = true;
+    check.set("UpDown10", 2); // 3 is the only prime of the plain row
+    EXPECT_EQ(check(kPlain), RowCheckStep::PrimeMinimum);
+    check.set("UpDown10", 1);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    EXPECT_EQ(check(row({2, 3, 5, 7, 11, 13 + 30})), RowCheckStep::Accepted);
+    check.set("UpDown10", 6);
+    EXPECT_EQ(check(row({2, 3, 5, 7, 11, 43})), RowCheckStep::Accepted);
+    EXPECT_EQ(check(row({2, 3, 5, 7, 11, 42})), RowCheckStep::PrimeMinimum);
+}
+
+TEST(RowChecks, WithoutCheckBox28NoDatabaseOrPrimeCheckRuns) {
+    Check check;
+    check.pastWins.recent = check.pastWins.older = check.pastWins.whole = false;
+    check.set("CheckBox22", 1);
+    check.set("UpDown10", 6);
+    check.set("CheckBox28", 0);
+    EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
+    EXPECT_TRUE(check.pastWins.calls.empty());
+}
