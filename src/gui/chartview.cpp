@@ -1,17 +1,19 @@
 #include "gui/chartview.h"
 
 #include <QApplication>
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <climits>
 
 namespace vendrilo::gui {
 
@@ -22,8 +24,12 @@ QColor toColor(charts::Rgb rgb)
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
 }
 
-// Past this many bars the category labels stand upright so that they do not overlap.
-constexpr int kUprightLabelsFrom = 50;
+// Titles are drawn as rich text, which would fold the wide gaps of the program's titles into one
+// blank; fixed blanks keep them.
+QString keepBlanks(QString text)
+{
+    return text.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+}
 
 } // namespace
 
@@ -57,10 +63,13 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     m_series2->setObjectName(QStringLiteral("Series2"));
     m_series2->setLabelsVisible(true);
     m_series2->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    m_series2->setBarWidth(0.8);
     chart->addSeries(m_series1);
     chart->addSeries(m_series2);
 
-    m_categoryAxis = new QBarCategoryAxis;
+    m_categoryAxis = new QCategoryAxis;
+    m_categoryAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_categoryAxis->setGridLineVisible(false);
     m_valueAxis = new QValueAxis;
     m_valueAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_categoryAxis, Qt::AlignBottom);
@@ -100,24 +109,18 @@ void ChartView::setChartData(const charts::ChartData& data)
     set->setBorderColor(base);
     set->setPen(Qt::NoPen);
     set->setLabelColor(Qt::black);
-    QStringList categories;
     QList<int> selected;
-    categories.reserve(data.barCount());
     for (int i = 0; i < data.barCount(); ++i) {
         const charts::ChartPoint& p = data.points[static_cast<std::size_t>(i)];
         set->append(p.y);
-        categories << QString::number(p.x);
         if (p.colour != data.seriesColour)
             selected << i;
     }
     active->append(set);
     set->selectBars(selected);
     m_bars = set;
-
-    m_categoryAxis->clear();
-    m_categoryAxis->append(categories);
-    m_categoryAxis->setLabelsAngle(data.barCount() >= kUprightLabelsFrom ? -90 : 0);
-    m_categoryAxis->setTitleText(data.categoryAxisTitle);
+    layOutCategoryAxis();
+    m_categoryAxis->setTitleText(keepBlanks(data.categoryAxisTitle));
     m_categoryAxis->setTitleVisible(!data.categoryAxisTitle.isEmpty());
 
     // The limits are the computed ones; only a flat axis (all bars equal, e.g. an empty period)
@@ -131,7 +134,46 @@ void ChartView::setChartData(const charts::ChartData& data)
     m_valueAxis->setTitleText(data.valueAxisTitle);
     m_valueAxis->setTitleVisible(!data.valueAxisTitle.isEmpty());
 
-    chart()->setTitle(data.title);
+    chart()->setTitle(keepBlanks(data.title));
+}
+
+void ChartView::layOutCategoryAxis()
+{
+    for (const QString& label : m_categoryAxis->categoriesLabels())
+        m_categoryAxis->remove(label);
+    const int n = m_data.barCount();
+    m_categoryAxis->setStartValue(-0.5);
+    m_categoryAxis->setRange(-0.5, n > 0 ? n - 0.5 : 0.5);
+    if (n == 0)
+        return;
+    // Every bar gets its X where there is room; else every bar whose X is a multiple of a
+    // whole step, so that many bars (the cross sums) stay readable.
+    const int firstX = m_data.points.front().x;
+    const int lastX = m_data.points.back().x;
+    const QFontMetrics metrics(m_categoryAxis->labelsFont());
+    const int labelWidth =
+        std::max(metrics.horizontalAdvance(QString::number(firstX)),
+                 metrics.horizontalAdvance(QString::number(lastX))) + 2 * metrics.averageCharWidth();
+    // The plot takes the width less the value axis and the margins; the chart lays itself out
+    // only when shown, so estimate rather than ask it.
+    const qreal plotWidth = std::max(100, width() - 90);
+    const int room = std::max(1, static_cast<int>(plotWidth) / labelWidth);
+    int step = n <= room ? 1 : wholeTickStep(firstX, lastX, room);
+    // A label is elided unless the stretch from the one before it holds it.
+    const qreal barWidth = plotWidth / n;
+    while (step * barWidth < labelWidth && step < lastX - firstX + 1)
+        step = wholeTickStep(0, 10 * step, 5); // the next of 1, 2, 5, 10, 20, ...
+    for (int i = 0; i < n; ++i) {
+        const int x = m_data.points[static_cast<std::size_t>(i)].x;
+        if (x % step == 0 || step == 1)
+            m_categoryAxis->append(QString::number(x), i);
+    }
+}
+
+void ChartView::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    layOutCategoryAxis();
 }
 
 QImage ChartView::image()

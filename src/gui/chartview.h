@@ -7,7 +7,7 @@
 #include <QString>
 
 QT_BEGIN_NAMESPACE
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSeries;
 class QBarSet;
 class QValueAxis;
@@ -33,7 +33,8 @@ public:
     QBarSeries* series2() const { return m_series2; }
     QBarSet* bars() const { return m_bars; }
     QValueAxis* valueAxis() const { return m_valueAxis; }
-    QBarCategoryAxis* categoryAxis() const { return m_categoryAxis; }
+    // The axis below the bars: bar i stands at the value i, labelled with its X.
+    QCategoryAxis* categoryAxis() const { return m_categoryAxis; }
 
     // The chart as shown, at the widget's size.
     QImage image();
@@ -45,14 +46,17 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOutCategoryAxis();
+
     charts::ChartData m_data;
     QBarSeries* m_series1 = nullptr;
     QBarSeries* m_series2 = nullptr;
     QBarSet* m_bars = nullptr;
     QValueAxis* m_valueAxis = nullptr;
-    QBarCategoryAxis* m_categoryAxis = nullptr;
+    QCategoryAxis* m_categoryAxis = nullptr;
 };
 
 // A step for whole-number ticks that keeps about `wanted` of them within [minimum, maximum]:
