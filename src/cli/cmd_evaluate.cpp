@@ -1,7 +1,6 @@
 #include "cli.h"
-#include "sheetsetup.h"
-
 #include "core/evaluation/komplettcheck.h"
+#include "sheetsetup.h"
 
 namespace vendrilo::cli {
 
@@ -9,16 +8,18 @@ namespace {
 
 // The sheet scored against the draw the window shows for --date, as after start-up, when
 // sorting and evaluation are on.
-int evaluate(Context& ctx, const QStringList&)
-{
+int evaluate(Context& ctx, const QStringList&) {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
     s.sortieren = true;
     const DateSearchEvaluation result = SpeedButton5Click(s);
     switch (result.search.outcome) {
-    case ShownDraw::SearchOutcome::MissingFile: throw Failure{kNoDrawFileMessage};
-    case ShownDraw::SearchOutcome::Unreadable: throw Failure{result.search.error};
-    default: break;
+    case ShownDraw::SearchOutcome::MissingFile:
+        throw Failure{kNoDrawFileMessage};
+    case ShownDraw::SearchOutcome::Unreadable:
+        throw Failure{result.search.error};
+    default:
+        break;
     }
 
     for (int r = 1; r <= TipSheet::kRows; ++r) {

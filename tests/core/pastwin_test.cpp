@@ -2,12 +2,10 @@
 #include "core/draws/drawfile.h"
 #include "core/draws/drawhistory.h"
 #include "core/evaluation/pastwin.h"
-
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace vendrilo;
@@ -15,13 +13,11 @@ using test::draw;
 
 namespace {
 
-double day(const char* ddmmyyyy)
-{
+double day(const char* ddmmyyyy) {
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
-PastWinQuery query(double after, double upTo, int threshold, bool withBonus = true)
-{
+PastWinQuery query(double after, double upTo, int threshold, bool withBonus = true) {
     PastWinQuery q;
     q.after = after;
     q.upTo = upTo;
@@ -31,8 +27,7 @@ PastWinQuery query(double after, double upTo, int threshold, bool withBonus = tr
 }
 
 // Both answers, which must agree on every query.
-PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& q)
-{
+PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& q) {
     const PastWinResult fast = pastWin(h, tip, q);
     const PastWinResult plain = pastWinScan(h.records(), tip, q);
     EXPECT_EQ(fast, plain);
@@ -41,8 +36,7 @@ PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& 
 
 // ---- windows at their edges ----
 
-TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded)
-{
+TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded) {
     const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}, 7),
                          draw("04.03.2023", {10, 11, 12, 13, 14, 15}, 16)});
     const Tip tip{1, 2, 3, 4, 5, 6};
@@ -51,25 +45,26 @@ TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded)
     EXPECT_TRUE(r.noWin);
     EXPECT_EQ(r.examined, 1);
 
-    const PastWinResult dayBefore = checked(h, tip, periodQuery(day("28.02.2023"), day("04.03.2023")));
+    const PastWinResult dayBefore =
+        checked(h, tip, periodQuery(day("28.02.2023"), day("04.03.2023")));
     EXPECT_FALSE(dayBefore.noWin);
     EXPECT_EQ(dayBefore.examined, 0);
 
     // The last day is included.
-    const PastWinResult lastDay = checked(h, tip, periodQuery(day("20.02.2023"), day("01.03.2023")));
+    const PastWinResult lastDay =
+        checked(h, tip, periodQuery(day("20.02.2023"), day("01.03.2023")));
     EXPECT_FALSE(lastDay.noWin);
 }
 
-TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks)
-{
+TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks) {
     // Ziehzahl 10 from a Saturday: the preceding 35 days count, the day 35 days back does not.
     const double saturday = day("25.03.2023");
     const PastWinQuery q10 = recentDrawsQuery(saturday, 10);
     EXPECT_EQ(q10.after, saturday - 35);
     EXPECT_EQ(q10.upTo, saturday);
-    const DrawHistory h({draw("18.02.2023", {1, 2, 3, 4, 5, 6}), // 35 days back
-                         draw("19.02.2023", {7, 8, 9, 10, 11, 12}),  // 34 days back
-                         draw("26.03.2023", {1, 2, 3, 4, 5, 6})}); // after the end
+    const DrawHistory h({draw("18.02.2023", {1, 2, 3, 4, 5, 6}),    // 35 days back
+                         draw("19.02.2023", {7, 8, 9, 10, 11, 12}), // 34 days back
+                         draw("26.03.2023", {1, 2, 3, 4, 5, 6})});  // after the end
     PastWinQuery q = q10;
     q.threshold = 3;
     EXPECT_TRUE(checked(h, {1, 2, 3, 40, 41, 42}, q).noWin);
@@ -85,14 +80,15 @@ TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks)
     EXPECT_EQ(checked(h, {7, 8, 9, 40, 41, 42}, q11), (PastWinResult{true, -1}));
 }
 
-TEST(PastWinWindow, DrawDayFilterSelectsWeekdays)
-{
+TEST(PastWinWindow, DrawDayFilterSelectsWeekdays) {
     // 01.03.2023 is a Wednesday, 04.03. a Saturday, 05.03. a Sunday, 07.03. a Tuesday.
-    const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}), draw("04.03.2023", {7, 8, 9, 10, 11, 12}),
+    const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}),
+                         draw("04.03.2023", {7, 8, 9, 10, 11, 12}),
                          draw("05.03.2023", {13, 14, 15, 16, 17, 18}),
                          draw("07.03.2023", {19, 20, 21, 22, 23, 24})});
     PastWinQuery q = query(day("01.01.2023"), day("31.03.2023"), 6);
-    const Tip wednesday{1, 2, 3, 4, 5, 6}, sunday{13, 14, 15, 16, 17, 18}, tuesday{19, 20, 21, 22, 23, 24};
+    const Tip wednesday{1, 2, 3, 4, 5, 6}, sunday{13, 14, 15, 16, 17, 18},
+        tuesday{19, 20, 21, 22, 23, 24};
 
     EXPECT_FALSE(checked(h, tuesday, q).noWin); // both boxes: every weekday counts
     q.filter = {true, false};
@@ -110,15 +106,13 @@ TEST(PastWinWindow, DrawDayFilterSelectsWeekdays)
 
 // ---- thresholds and the bonus rule ----
 
-TEST(PastWinThreshold, ADrawnTipFailsEveryThreshold)
-{
+TEST(PastWinThreshold, ADrawnTipFailsEveryThreshold) {
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9)});
     for (int g = 4; g <= 6; ++g)
         EXPECT_FALSE(checked(h, {44, 5, 31, 17, 40, 23}, query(0, 50000, g)).noWin) << g;
 }
 
-TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted)
-{
+TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted) {
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9),
                          draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7)});
     const Tip fourPlusBonus{5, 17, 23, 31, 9, 48};
@@ -132,8 +126,7 @@ TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted)
     EXPECT_FALSE(checked(h, {5, 5, 17, 48, 47, 46}, query(0, 50000, 3, false)).noWin);
 }
 
-TEST(PastWinThreshold, ThresholdsOutsideTheHitRange)
-{
+TEST(PastWinThreshold, ThresholdsOutsideTheHitRange) {
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9),
                          draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7)});
     EXPECT_EQ(checked(h, {20, 21, 22, 24, 25, 26}, query(0, 50000, 0)), (PastWinResult{false, 0}));
@@ -149,8 +142,7 @@ struct Sample {
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
     // The shipped history carries no bonus numbers; give each draw one not among its numbers.
-    std::vector<DrawRecord> historyWithBonus()
-    {
+    std::vector<DrawRecord> historyWithBonus() {
         auto records = shippedHistory();
         for (DrawRecord& r : records) {
             int b;
@@ -163,10 +155,10 @@ struct Sample {
     }
 
     // Tips near a real draw reach high thresholds; fully random ones mostly do not.
-    Tip tip(const std::vector<DrawRecord>& records)
-    {
+    Tip tip(const std::vector<DrawRecord>& records) {
         Tip t{};
-        const DrawRecord& near = records[static_cast<std::size_t>(uniform(0, int(records.size()) - 1))];
+        const DrawRecord& near =
+            records[static_cast<std::size_t>(uniform(0, int(records.size()) - 1))];
         const int keep = uniform(0, 6);
         for (int k = 0; k < 6; ++k)
             t[static_cast<std::size_t>(k)] = k < keep ? near.numbers[static_cast<std::size_t>(k)]
@@ -175,15 +167,15 @@ struct Sample {
         return t;
     }
 
-    PastWinQuery query(const std::vector<DrawRecord>& records)
-    {
+    PastWinQuery query(const std::vector<DrawRecord>& records) {
         PastWinQuery q;
         const int n = int(records.size());
         q.after = records[static_cast<std::size_t>(uniform(0, n - 1))].date - uniform(0, 1);
         q.upTo = uniform(0, 3) == 0 ? records.back().date + 10
                                     : q.after + uniform(0, 5000) + 0.5 * uniform(0, 1);
         if (uniform(0, 9) == 0)
-            q = recentDrawsQuery(records[static_cast<std::size_t>(uniform(0, n - 1))].date, uniform(-2, 400));
+            q = recentDrawsQuery(records[static_cast<std::size_t>(uniform(0, n - 1))].date,
+                                 uniform(-2, 400));
         const int f = uniform(0, 5);
         q.filter = {f != 1, f != 2};
         q.withBonus = uniform(0, 1) == 1;
@@ -192,8 +184,7 @@ struct Sample {
     }
 };
 
-void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int count)
-{
+void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int count) {
     const DrawHistory h(records);
     int wins = 0;
     int examinedSome = 0;
@@ -203,8 +194,8 @@ void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int coun
         const PastWinResult fast = pastWin(h, tip, q);
         const PastWinResult plain = pastWinScan(records, tip, q);
         ASSERT_EQ(fast, plain) << "tip " << tip[0] << ' ' << tip[1] << ' ' << tip[2] << ' '
-                               << tip[3] << ' ' << tip[4] << ' ' << tip[5] << " after "
-                               << q.after << " upTo " << q.upTo << " G " << q.threshold;
+                               << tip[3] << ' ' << tip[4] << ' ' << tip[5] << " after " << q.after
+                               << " upTo " << q.upTo << " G " << q.threshold;
         wins += fast.noWin ? 0 : 1;
         examinedSome += fast.examined >= 0 ? 1 : 0;
     }
@@ -214,14 +205,12 @@ void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int coun
     EXPECT_GT(examinedSome, count / 2);
 }
 
-TEST(PastWinCrossCheck, FastAnswerEqualsThePlainScanOnTheShippedHistory)
-{
+TEST(PastWinCrossCheck, FastAnswerEqualsThePlainScanOnTheShippedHistory) {
     Sample sample;
     crossCheck(sample.historyWithBonus(), sample, 4000);
 }
 
-TEST(PastWinCrossCheck, UnorderedDatesAreHandled)
-{
+TEST(PastWinCrossCheck, UnorderedDatesAreHandled) {
     Sample sample;
     auto records = sample.historyWithBonus();
     // A file put together out of order: blocks swapped and a few single draws moved.
@@ -233,17 +222,25 @@ TEST(PastWinCrossCheck, UnorderedDatesAreHandled)
     crossCheck(records, sample, 1500);
 }
 
-TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne)
-{
+TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne) {
     Sample sample;
     auto records = sample.historyWithBonus();
     for (int i = 0; i < 300; ++i) {
-        DrawRecord& r = records[static_cast<std::size_t>(sample.uniform(0, int(records.size()) - 1))];
+        DrawRecord& r =
+            records[static_cast<std::size_t>(sample.uniform(0, int(records.size()) - 1))];
         switch (i % 4) {
-        case 0: r.numbers[1] = r.numbers[0]; break;                                  // twice
-        case 1: r.numbers[2] = 0; break;                                             // missing
-        case 2: r.numbers[3] = static_cast<std::uint8_t>(sample.uniform(50, 255)); break;
-        case 3: r.bonus = 200; break;
+        case 0:
+            r.numbers[1] = r.numbers[0];
+            break; // twice
+        case 1:
+            r.numbers[2] = 0;
+            break; // missing
+        case 2:
+            r.numbers[3] = static_cast<std::uint8_t>(sample.uniform(50, 255));
+            break;
+        case 3:
+            r.bonus = 200;
+            break;
         }
     }
     const DrawHistory h(records);
@@ -251,11 +248,11 @@ TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne)
     crossCheck(records, sample, 1500);
     // A draw holding a number twice gives a tip with that number two hits.
     DrawRecord twice = draw("01.03.2023", {8, 8, 9, 10, 11, 12});
-    EXPECT_FALSE(checked(DrawHistory({twice}), {8, 30, 31, 32, 33, 34}, query(0, 50000, 2, false)).noWin);
+    EXPECT_FALSE(
+        checked(DrawHistory({twice}), {8, 30, 31, 32, 33, 34}, query(0, 50000, 2, false)).noWin);
 }
 
-TEST(PastWinCrossCheck, FileScanReadsBlocksLikeTheMemoryScan)
-{
+TEST(PastWinCrossCheck, FileScanReadsBlocksLikeTheMemoryScan) {
     Sample sample;
     const auto records = sample.historyWithBonus();
     QTemporaryDir dir;
@@ -282,8 +279,7 @@ struct StateFixture : testing::Test {
                    draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7),
                    draw("08.03.2023", {11, 12, 13, 14, 15, 16}, 17)}};
 
-    void SetUp() override
-    {
+    void SetUp() override {
         s.picker2 = DatePicker(day("01.03.2023"), 0);
         s.picker1 = DatePicker(day("08.03.2023"), 0);
         s.shown.Zahl = {0, 40, 41, 42, 43, 44, 45, 46, 1};
@@ -291,8 +287,7 @@ struct StateFixture : testing::Test {
     }
 };
 
-TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt)
-{
+TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt) {
     // 01.03. is the first day and excluded; the 04.03. draw gives five hits.
     EXPECT_FALSE(Secheroderfuenfer(s, h, 1, 2, 3, 4, 5, 49));
     EXPECT_EQ(s.shown.Datum1, day("04.03.2023"));
@@ -307,8 +302,7 @@ TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt)
     EXPECT_EQ(s.shown.Zahl[7], 17);
 }
 
-TEST_F(StateFixture, BonusRuleFollowsCheckBox35)
-{
+TEST_F(StateFixture, BonusRuleFollowsCheckBox35) {
     // Four hits and the bonus number on 08.03.
     EXPECT_FALSE(Secheroderfuenfer(s, h, 11, 12, 13, 14, 17, 49));
     s.options.set(QStringLiteral("CheckBox35"), 0);
@@ -317,8 +311,7 @@ TEST_F(StateFixture, BonusRuleFollowsCheckBox35)
     EXPECT_TRUE(dreierodervierer(s, h, 11, 12, 13, 14, 17, 49, 1, 5, 10));
 }
 
-TEST_F(StateFixture, DreieroderviererLooksAtRecentDrawsOnly)
-{
+TEST_F(StateFixture, DreieroderviererLooksAtRecentDrawsOnly) {
     // Ziehzahl 2 reaches back 7 days from 08.03.: 04.03. counts, 01.03. does not.
     EXPECT_TRUE(dreierodervierer(s, h, 5, 17, 23, 31, 40, 44, 0, 3, 2));
     EXPECT_EQ(s.shown.Datum1, day("08.03.2023"));

@@ -1,30 +1,25 @@
 #include "core/app/programstate.h"
 #include "core/tipfiles/tipfile.h"
-
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
+#include <gtest/gtest.h>
 
 using namespace vendrilo;
 
 namespace {
 
-QString fixture(const char* name)
-{
+QString fixture(const char* name) {
     return QStringLiteral(VENDRILO_FIXTURES "/") + QString::fromLatin1(name);
 }
 
-double day(const char* ddmmyyyy)
-{
+double day(const char* ddmmyyyy) {
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
 // ---- writing ----
 
-TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte)
-{
+TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte) {
     TipSheet sheet;
     sheet.setRow(1, {3, 11, 17, 25, 38, 44});
     sheet.setRow(2, {1, 9, 23, 30, 41, 49});
@@ -34,16 +29,14 @@ TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte)
     EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-example.qkt")));
 }
 
-TEST(TipFileWrite, EmptySheetGivesTwelveEmptyRowsAndAnEmptyTicketLine)
-{
+TEST(TipFileWrite, EmptySheetGivesTwelveEmptyRowsAndAnEmptyTicketLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("empty.qkt"));
     ASSERT_FALSE(saveTipFile(path, TipSheet{}, QString()));
     EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-empty-sheet.qkt")));
 }
 
-TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks)
-{
+TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.qkt"));
     test::writeBytes(path, QByteArray(5000, 'z'));
@@ -61,8 +54,7 @@ TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks)
     EXPECT_TRUE(lines[13].isEmpty());
 }
 
-TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError)
-{
+TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError) {
     QTemporaryDir dir;
     EXPECT_TRUE(saveTipFile(dir.filePath(QStringLiteral("no/such/folder/t.qkt")), TipSheet{}, {}));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.qkt")));
@@ -70,8 +62,7 @@ TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError)
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.qkt"))).isDir());
 }
 
-TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile)
-{
+TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile) {
     QTemporaryDir dir;
 
     const QString path = dir.filePath(QStringLiteral("t.qkt"));
@@ -89,8 +80,7 @@ TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile)
 
 // ---- reading ----
 
-TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows)
-{
+TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows) {
     ProgramState a;
     a.sheet.setRow(1, {3, 11, 17, 25, 38, 44});
     a.sheet.setRow(7, {2, 9, 14, 21, 33, 40});
@@ -116,8 +106,7 @@ TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows)
     EXPECT_EQ(test::readBytes(again), test::readBytes(path));
 }
 
-TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest)
-{
+TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest) {
     ProgramState s;
     s.LosNr = QStringLiteral("1112223");
     s.sheet.setRow(5, {40, 41, 42, 43, 44, 45});
@@ -135,24 +124,22 @@ TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest)
     EXPECT_EQ(s.LosNr, QStringLiteral("1112223"));
 }
 
-TEST(TipFileRead, LooseLinesAreReadTolerantly)
-{
+TEST(TipFileRead, LooseLinesAreReadTolerantly) {
     ProgramState s;
     ASSERT_FALSE(Textladen(s, fixture("tips-loose-lines.qkt")).error);
     const TipSheet& t = s.sheet;
-    EXPECT_EQ(t.rowString(1), QStringLiteral("1,2,,,,3"));          // 1,2,3
-    EXPECT_EQ(t.rowString(2), QStringLiteral("5,12,19,28,33,47"));  // ...47:x
-    EXPECT_EQ(t.rowString(3), QStringLiteral("5,12,19,28,33,"));    // ...47,8
-    EXPECT_EQ(t.rowString(4), QStringLiteral("7,13,,,,"));          // 07,13,0,50,-3,x
-    EXPECT_EQ(t.rowString(5), QStringLiteral("4,44,12,1,2,3"));     // leading blank
-    EXPECT_EQ(t.rowString(7), QStringLiteral("9,8,7,6,5,4"));       // LF alone ends a line
-    EXPECT_EQ(t.rowString(8), QStringLiteral("1,2,3,4,5,6"));       // CR alone ends a line
+    EXPECT_EQ(t.rowString(1), QStringLiteral("1,2,,,,3"));         // 1,2,3
+    EXPECT_EQ(t.rowString(2), QStringLiteral("5,12,19,28,33,47")); // ...47:x
+    EXPECT_EQ(t.rowString(3), QStringLiteral("5,12,19,28,33,"));   // ...47,8
+    EXPECT_EQ(t.rowString(4), QStringLiteral("7,13,,,,"));         // 07,13,0,50,-3,x
+    EXPECT_EQ(t.rowString(5), QStringLiteral("4,44,12,1,2,3"));    // leading blank
+    EXPECT_EQ(t.rowString(7), QStringLiteral("9,8,7,6,5,4"));      // LF alone ends a line
+    EXPECT_EQ(t.rowString(8), QStringLiteral("1,2,3,4,5,6"));      // CR alone ends a line
     EXPECT_EQ(t.rowString(9), QStringLiteral("3,4,5,6,7,8"));
-    EXPECT_EQ(s.LosNr, QStringLiteral("  LOS 42 "));                // verbatim, line 14 unread
+    EXPECT_EQ(s.LosNr, QStringLiteral("  LOS 42 ")); // verbatim, line 14 unread
 }
 
-TEST(TipFileRead, LineSplitting)
-{
+TEST(TipFileRead, LineSplitting) {
     EXPECT_EQ(textLines(""), QStringList{});
     EXPECT_EQ(textLines("a"), QStringList{QStringLiteral("a")});
     EXPECT_EQ(textLines("a\r\n"), QStringList{QStringLiteral("a")});
@@ -163,8 +150,7 @@ TEST(TipFileRead, LineSplitting)
     EXPECT_EQ(textLines("Nr \xe4"), QStringList{QStringLiteral("Nr ä")});
 }
 
-TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
-{
+TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing) {
     ProgramState s;
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     s.sheet.setRow(2, {1, 2, 3, 4, 5, 6});
@@ -182,8 +168,7 @@ TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
 
 // ---- the proposed name ----
 
-TEST(TipFileName, ProposesTheNextDrawDay)
-{
+TEST(TipFileName, ProposesTheNextDrawDay) {
     const double today = day("15.07.2024");
     EXPECT_EQ(proposedTipFileName(day("07.07.2024"), today), QStringLiteral("20240710.qkt")); // Sun
     EXPECT_EQ(proposedTipFileName(day("10.07.2024"), today), QStringLiteral("20240713.qkt")); // Wed

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QtGlobal>
-
 #include <array>
 #include <optional>
 #include <vector>

@@ -3,7 +3,6 @@
 #include "core/evaluation/komplettcheck.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace vendrilo {
@@ -13,8 +12,10 @@ class Prompts;
 
 // What the window shows while the search runs through the draw history.
 class TipSearchObserver {
-public:
+  public:
     virtual ~TipSearchObserver() = default;
+    // The draw file has been read and the walk begins (the window clears its chart here).
+    virtual void searchStarted() {}
     // A draw of the period is now in `Zahl`, `Datum1` and the draw labels of the shown draw.
     virtual void drawExamined(const ShownDraw& /*shown*/) {}
     // Row `row`'s hits label (text and colour) has been written into the sheet; its fields
@@ -26,10 +27,10 @@ public:
 };
 
 struct TipSearchResult {
-    bool started = false;   // false: the threshold answer was no number
-    bool stopped = false;   // the user answered "No" at a hit
-    int examined = 0;       // draws examined
-    int hits = 0;           // rows that reached the threshold
+    bool started = false;         // false: the threshold answer was no number
+    bool stopped = false;         // the user answered "No" at a hit
+    int examined = 0;             // draws examined
+    int hits = 0;                 // rows that reached the threshold
     std::optional<QString> error; // the draw file could not be read
 };
 
