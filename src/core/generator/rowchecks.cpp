@@ -58,19 +58,28 @@ RowCheckStep refuse(TipRow& candidate, RowCheckStep step) {
     return step;
 }
 
-} // namespace
-
-int overlap(const TipRow& candidate, const std::uint8_t* entries, int count) {
-    int shared = 0;
+// The candidate's numbers as bits. Its numbers differ, so each entry equals at most one of them
+// and the pairs that match are the entries whose bit is set.
+std::uint64_t maskOf(const TipRow& candidate) {
+    std::uint64_t mask = 0;
     for (const std::uint8_t c : candidate)
-        for (int i = 0; i < count; ++i)
-            shared += c == entries[i];
+        if (c > 0 && c < 64) mask |= std::uint64_t(1) << c;
+    return mask;
+}
+
+int overlap(std::uint64_t mask, const std::uint8_t* entries, int count) {
+    int shared = 0;
+    for (int i = 0; i < count; ++i)
+        shared += entries[i] < 64 ? static_cast<int>(mask >> entries[i] & 1) : 0;
     return shared;
 }
+
+} // namespace
 
 RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const LastDraws& draws,
                       const Options& o, PastWinTests& pastWins) {
     const Ids& id = ids();
+    const std::uint64_t mask = maskOf(c);
 
     // 1. Overlap with the rows made before. Without CheckBox27 the limits judge the closest and
     //    the farthest row only; with it, every single row must lie within them.
@@ -82,7 +91,7 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
         int maxOv = 0;
         bool violation = false;
         for (const TipRow& row : rows) {
-            const int ov = overlap(c, row.data(), 6);
+            const int ov = overlap(mask, row.data(), 6);
             minOv = std::min(minOv, ov);
             maxOv = std::max(maxOv, ov);
             if (eachRow && (ov > most || ov < least)) violation = true;
@@ -115,7 +124,7 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
     const int n = bonusCounts ? 7 : 6;
     auto tooClose = [&](int box, int limit, const DrawBytes& draw) {
         const int most = o.valueAt(limit);
-        return o.checkedAt(box) && most > 0 && overlap(c, draw.data(), n) > most;
+        return o.checkedAt(box) && most > 0 && overlap(mask, draw.data(), n) > most;
     };
     if (tooClose(id.CheckBox4, id.UpDown4, draws.A)) return refuse(c, RowCheckStep::LastDraw);
     if (tooClose(id.CheckBox5, id.UpDown5, draws.B))

@@ -60,8 +60,4 @@ enum class RowCheckStep {
 RowCheckStep checkRow(TipRow& candidate, int QS, std::span<const TipRow> rows,
                       const LastDraws& draws, const Options& options, PastWinTests& pastWins);
 
-// How many pairs (candidate number, entry) are equal: for rows of distinct numbers, the shared
-// numbers. Zero entries never match a candidate's numbers.
-int overlap(const TipRow& candidate, const std::uint8_t* entries, int count);
-
 } // namespace vendrilo
