@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "core/draws/drawrecord.h"
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-#include "core/draws/drawrecord.h"
 
 namespace vendrilo::charts {
 

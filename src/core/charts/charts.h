@@ -6,7 +6,6 @@
 #include "core/draws/drawrecord.h"
 
 #include <QString>
-
 #include <array>
 #include <optional>
 #include <span>
@@ -68,8 +67,19 @@ ChartData oddPerDraw(const ChartInput& in);
 ChartData evenPerDraw(const ChartInput& in);
 
 // The charts by the names the command line uses.
-enum class ChartKind { Numbers, CrossSums, Tips, Pairs, Triples, Quads, Overdue, Superzahl,
-                       Primes, Odd, Even };
+enum class ChartKind {
+    Numbers,
+    CrossSums,
+    Tips,
+    Pairs,
+    Triples,
+    Quads,
+    Overdue,
+    Superzahl,
+    Primes,
+    Odd,
+    Even
+};
 inline constexpr int kChartKindCount = 11;
 
 QString chartName(ChartKind kind); // "numbers", "crosssums", "tips", ...
