@@ -44,6 +44,8 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
     return b;
 }
 
+} // namespace
+
 QDateEdit* datePicker(QWidget* parent, const char* name)
 {
     auto* p = new QDateEdit(parent);
@@ -54,8 +56,6 @@ QDateEdit* datePicker(QWidget* parent, const char* name)
     p->setMaximumDate(QDate(9999, 12, 31));
     return p;
 }
-
-} // namespace
 
 TForm1::TForm1(QWidget* parent, std::unique_ptr<Prompts> prompts, const QString& home)
     : QMainWindow(parent),
@@ -79,7 +79,7 @@ TForm1::TForm1(QWidget* parent, std::unique_ptr<Prompts> prompts, const QString&
 
     buildMenu();
     buildTabs();
-    resize(560, 460 + menuBar()->sizeHint().height() + status->sizeHint().height());
+    resize(800, 600);
 }
 
 TForm1::~TForm1() = default;
@@ -196,20 +196,10 @@ QWidget* TForm1::buildDatenbankTab()
     grid->addWidget(Label29, 0, 0, 1, 3);
     grid->addWidget(DateTimePicker1, 1, 0);
     grid->addWidget(SpeedButton5, 1, 1);
+    addDatabaseChartButtons(tab, grid, 2);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(6, 1);
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    return tab;
-}
-
-QWidget* TForm1::buildDiagrammTab()
-{
-    auto* tab = new QWidget(PageControl1);
-    auto* grid = new QGridLayout(tab);
-    DateTimePicker2 = datePicker(tab, "DateTimePicker2");
-    grid->addWidget(DateTimePicker2, 0, 0);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 1);
     return tab;
 }
 
@@ -292,6 +282,7 @@ void TForm1::FormShow()
     setPickerDate(DateTimePicker1, today());
 
     SpeedButton5Click();
+    SpeedButton2Click();
 }
 
 void TForm1::showDrawLabels()

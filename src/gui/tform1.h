@@ -22,10 +22,17 @@ class QWidget;
 
 namespace vendrilo {
 struct SheetEvaluation;
+namespace charts {
+enum class ChartKind;
 }
+} // namespace vendrilo
+
+class QAbstractButton;
+class QGridLayout;
 
 namespace vendrilo::gui {
 
+class ChartView;
 class ClickableLabel;
 class TForm8;
 
@@ -77,6 +84,12 @@ public:
     void SpeedButton13Click();
     bool generationRunning() const { return m_state.Berechnunglaeuft; }
 
+    // Draws a chart on Chart1 from the draw file, the period and the sheet.
+    void drawChart(charts::ChartKind kind, bool showDiagramFirst = false);
+    // The number distribution.
+    void SpeedButton2Click();
+    ChartView* chart() const { return Chart1; }
+
     // Picker values as day numbers.
     double pickerDate(const QDateEdit* picker) const;
     void setPickerDate(QDateEdit* picker, double day);
@@ -103,6 +116,13 @@ private:
     void applyEvaluation(const SheetEvaluation& evaluation);
     void playHitSound();
     QWidget* buildBerechnungTab();
+    QAbstractButton* chartButton(QWidget* parent, const char* name, const QString& text,
+                                 const QString& hint, charts::ChartKind kind,
+                                 bool showDiagramFirst = false, bool push = false);
+    ClickableLabel* chartLabel(QWidget* parent, const char* name, const QString& text,
+                               charts::ChartKind kind);
+    void addDatabaseChartButtons(QWidget* tab, QGridLayout* grid, int row);
+    void addOptionChartControls(const QString& page, QWidget* pageWidget, QVBoxLayout* lines);
     // Writes the option values and ranges into their controls.
     void refreshOptions();
     void Edit1Change(int row, int position);
@@ -139,6 +159,7 @@ private:
     QLabel* Label29 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
     QDateEdit* DateTimePicker2 = nullptr;
+    ChartView* Chart1 = nullptr;
 
     TForm8* m_form8 = nullptr;
 
@@ -160,5 +181,8 @@ private:
     QString m_bitBtn4Caption; // the start button's caption while it reads "Stoppen"
     QTabWidget* PageControl2 = nullptr;
 };
+
+// A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
+QDateEdit* datePicker(QWidget* parent, const char* name);
 
 } // namespace vendrilo::gui

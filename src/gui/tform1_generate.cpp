@@ -1,6 +1,7 @@
 // The generation run in the window: the start/stop button, progress in the status bar and the
 // lucky number.
 #include "core/generator/generationrun.h"
+#include "gui/chartview.h"
 #include "gui/tform1.h"
 
 #include <QApplication>
@@ -47,6 +48,11 @@ void TForm1::Label28Click()
         QApplication::processEvents();
     };
     hooks.rowWritten = [&](int) { refreshSheet(); };
+    // The pool is built from the charts; the last one is drawn when the run ends, as drawing
+    // each would cost more than the run itself.
+    std::optional<charts::ChartData> lastChart;
+    hooks.pool.chart = [&](const charts::ChartData& data) { lastChart = data; };
+    hooks.pool.status = hooks.status;
 
     const GenerationResult result = vendrilo::Label28Click(m_state, hooks);
 
@@ -56,6 +62,8 @@ void TForm1::Label28Click()
     syncStateToPickers();
     showDrawLabels();
     refreshSheet();
+    if (lastChart)
+        Chart1->setChartData(*lastChart);
     if (!result.status.isEmpty())
         setStatusText(1, result.status);
     if (!result.message.isEmpty())

@@ -1,6 +1,7 @@
 // The "Berechnung" tab: the generator's option controls, built from the option table so that
 // the window, the settings and the command line know the same options.
 #include "core/app/optionpages.h"
+#include "gui/clickablelabel.h"
 #include "gui/tform1.h"
 
 #include <QCheckBox>
@@ -121,12 +122,15 @@ QWidget* TForm1::buildBerechnungTab()
                 line->addWidget(new QLabel(o->suffix, page));
         }
         for (const OptionPageLabel& l : optionPageLabels(pageName)) {
-            auto* label = new QLabel(l.text, page);
+            QLabel* label = l.clickable ? new ClickableLabel(l.text, page) : new QLabel(l.text, page);
             label->setWordWrap(true);
+            if (l.clickable)
+                label->setCursor(Qt::PointingHandCursor);
             if (!l.name.isEmpty())
                 label->setObjectName(l.name);
             lines->addWidget(label);
         }
+        addOptionChartControls(pageName, page, lines);
         lines->addStretch(1);
         for (int i = 0; i < lines->count(); ++i)
             if (auto* l = qobject_cast<QHBoxLayout*>(lines->itemAt(i)->layout()))

@@ -1,5 +1,6 @@
 // The tip sheet on the "Lottotipp" tab: twelve rows of six fields mirrored from the sheet
 // model, row locks, clearing, evaluation, tip files and the search of the draw history.
+#include "core/charts/charts.h"
 #include "core/evaluation/komplettcheck.h"
 #include "core/evaluation/tipsearch.h"
 #include "core/tipfiles/tipfile.h"
@@ -147,6 +148,10 @@ void TForm1::buildSheet(QWidget* tab, QVBoxLayout* layout)
     buttons->addWidget(SpeedButton15);
     buttons->addWidget(SpeedButton16);
     buttons->addWidget(SpeedButton11);
+    buttons->addSpacing(12);
+    buttons->addWidget(chartButton(tab, "Button6", QStringLiteral("Tippverteilung"),
+                                   QStringLiteral("Zahlenverteilung des Tippes"),
+                                   charts::ChartKind::Tips, false, true));
     buttons->addStretch(1);
     for (QToolButton* b : {SpeedButton13, SpeedButton4, SpeedButton15, SpeedButton16, SpeedButton11})
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
