@@ -100,10 +100,16 @@ TextladenResult Textladen(ProgramState& state, const QString& Dateiname) {
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
+    // Only the first thirteen lines count; a large file chosen by mistake is not read whole.
+    QByteArray bytes;
+    while (!file.atEnd() && textLines(bytes).size() <= TipSheet::kRows + 1) {
+        const QByteArray chunk = file.read(1 << 16);
+        if (chunk.isEmpty() && file.error() != QFileDevice::NoError) {
+            result.error = file.errorString();
+            return result;
+        }
+        if (chunk.isEmpty()) break;
+        bytes += chunk;
     }
     applyTipLines(textLines(bytes), state.sheet, state.LosNr);
     return result;
