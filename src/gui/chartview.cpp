@@ -164,8 +164,7 @@ void ChartView::resizeEvent(QResizeEvent* event) {
     layOutCategoryAxis();
 }
 
-QImage ChartView::image()
-{
+QImage ChartView::image() {
     // The chart lays out its axes and titles through posted events; a picture taken right
     // after new data must not show the old layout.
     QCoreApplication::sendPostedEvents();

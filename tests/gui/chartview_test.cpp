@@ -153,6 +153,12 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard) {
     EXPECT_TRUE(green);
     EXPECT_FALSE(view.saveImage(dir.filePath(QStringLiteral("no/such/folder/chart.png"))));
 
+    // A picture taken at once shows the new chart's axis and title, not the previous layout.
+    view.setChartData(overdueNumbers(wholeHistory(history)));
+    const QImage atOnce = view.image();
+    QApplication::processEvents();
+    EXPECT_EQ(atOnce, view.image());
+
     QApplication::clipboard()->clear();
     view.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(800, 500));
