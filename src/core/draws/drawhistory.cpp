@@ -47,8 +47,10 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
         }
         if (r.bonus > kMaxNumber)
             irregular = true;
-        else if (r.bonus >= 1)
+        else if (r.bonus >= 1) {
             setBit(m_bonus, words * r.bonus, i);
+            m_hasBonus = true;
+        }
         if (irregular) {
             setBit(m_irregular, 0, i);
             m_hasIrregular = true;

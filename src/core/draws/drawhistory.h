@@ -42,6 +42,8 @@ class DrawHistory {
     // a bonus number above 49. They are compared one by one.
     const quint64* irregularMask() const { return m_irregular.data(); }
     bool hasIrregular() const { return m_hasIrregular; }
+    // False when no draw has a bonus number (files written from the shipped history).
+    bool hasBonus() const { return m_hasBonus; }
 
     // Draws with after < date <= upTo, as index range [first, last) when dateOrdered().
     std::pair<int, int> indexRange(double after, double upTo) const;
@@ -55,6 +57,7 @@ class DrawHistory {
     int m_words = 0;
     bool m_dateOrdered = true;
     bool m_hasIrregular = false;
+    bool m_hasBonus = false;
     std::vector<quint64> m_numbers; // 50 masks of m_words words, index 0 unused (empty)
     std::vector<quint64> m_bonus;
     std::vector<quint64> m_weekend;   // Saturday and Sunday draws

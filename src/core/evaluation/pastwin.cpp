@@ -187,8 +187,9 @@ PastWinQuery recentDrawsQuery(double E, int Ziehzahl) {
 
 PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQuery& query) {
     const Kernel kernel{history, tip, query};
-    return query.withBonus ? kernel.dispatch<true>(query.threshold)
-                           : kernel.dispatch<false>(query.threshold);
+    // Without any bonus number in the history the bonus masks are all empty: skip them.
+    return query.withBonus && history.hasBonus() ? kernel.dispatch<true>(query.threshold)
+                                                 : kernel.dispatch<false>(query.threshold);
 }
 
 PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip,
