@@ -53,36 +53,14 @@ TEST(OptionTable, EveryControlIsWellFormed) {
         EXPECT_FALSE(optionsOnPage(page).empty()) << page.toStdString();
 }
 
-TEST(OptionTable, RangesOfTheGeneratorOptions) {
-    struct Range {
-        const char* name;
-        int def, lo, hi;
-    };
-    const Range ranges[] = {
-        {"UpDown1", 50, 21, 279},  {"UpDown2", 250, 21, 279}, {"UpDown3", 3, 0, 5},
-        {"UpDown4", 0, 0, 5},      {"UpDown5", 1, 0, 5},      {"UpDown6", 5, 4, 6},
-        {"UpDown7", 50, 1, 30000}, {"UpDown8", 12, 1, 12},    {"UpDown9", 0, 0, 5},
-        {"UpDown10", 2, 0, 6},     {"UpDown11", 2, 0, 5},     {"UpDown12", 30, 5, 75},
-        {"UpDown13", 30, 5, 75},   {"UpDown14", 20, 5, 75},   {"UpDown15", 2, 0, 6},
-        {"UpDown16", 2, 0, 6},     {"UpDown17", 3, 2, 6},     {"UpDown18", 10, 4, 500},
-        {"UpDown20", 4, 2, 6},     {"UpDown21", 100, 4, 500}};
-    Options options;
-    for (const auto& r : ranges) {
-        const QString name = QString::fromLatin1(r.name);
-        EXPECT_EQ(options.value(name), r.def) << r.name;
-        options.set(name, r.lo - 1);
-        EXPECT_EQ(options.value(name), r.lo) << r.name;
-        options.set(name, r.hi + 1);
-        EXPECT_EQ(options.value(name), r.hi) << r.name;
-    }
-}
-
 TEST(OptionTable, IndexAccessMatchesNamedAccess) {
     Options options;
     const int i = Options::indexOf(QStringLiteral("UpDown18"));
     ASSERT_GE(i, 0);
     options.setAt(i, 9999);
     EXPECT_EQ(options.value(QStringLiteral("UpDown18")), 500);
+    options.set(QStringLiteral("UpDown18"), 3);
+    EXPECT_EQ(options.valueAt(i), 4);
     EXPECT_EQ(Options::indexOf(QStringLiteral("UpDown19")), -1);
     EXPECT_FALSE(options.set(QStringLiteral("CheckBox99"), 1));
     EXPECT_TRUE(options.assign(QStringLiteral("CheckBox35=2")).has_value());
