@@ -1,23 +1,34 @@
-// vendrilo-screenshot HOME OUTDIR [TIPFILE]: starts the main window on the program folder HOME,
-// optionally loads a tip file, and writes one PNG per tab into OUTDIR.
+// vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]: starts the main window on the
+// program folder HOME, optionally sets the statistics start and loads a tip file, and writes
+// one PNG per tab into OUTDIR.
 #include "gui/tform1.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QTabWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quirlends Lotto Polen"));
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QString from;
+    if (args.size() > 2 && args.at(1) == QLatin1String("--from")) {
+        from = args.at(2);
+        args.remove(1, 2);
+    }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: vendrilo-screenshot HOME OUTDIR [TIPFILE]\n");
+        std::fprintf(stderr, "usage: vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]\n");
         return 2;
     }
     vendrilo::gui::TForm1 window(nullptr, {}, args.at(1));
     window.show();
     window.FormShow();
+    if (!from.isEmpty()) {
+        if (auto* picker = window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker2")))
+            picker->setDate(QDate::fromString(from, QStringLiteral("dd.MM.yyyy")));
+        window.SpeedButton2Click();
+    }
     if (args.size() > 3) {
         window.Textladen(args.at(3));
         window.SpeedButton5Click();

@@ -7,7 +7,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quirlends Lotto Polen"));
 
     auto windows = vendrilo::gui::createWindows();
     windows.form1->show();

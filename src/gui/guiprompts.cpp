@@ -8,7 +8,7 @@ namespace vendrilo::gui {
 
 void GuiPrompts::message(const QString& text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::information(m_parent, kApplicationTitle, text);
 }
 
 bool GuiPrompts::askYesNo(const QString& caption, const QString& text)

@@ -4,6 +4,7 @@
 #include "core/evaluation/komplettcheck.h"
 #include "core/evaluation/tipsearch.h"
 #include "core/tipfiles/tipfile.h"
+#include "gui/chartview.h"
 #include "gui/clickablelabel.h"
 #include "gui/sheetnames.h"
 #include "gui/tform1.h"
@@ -289,6 +290,7 @@ void TForm1::SpeedButton4Click()
     class Observer : public TipSearchObserver {
     public:
         explicit Observer(TForm1* w) : m_w(w) {}
+        void searchStarted() override { m_w->chart()->setChartData({}); }
         void drawExamined(const ShownDraw&) override { m_w->showDrawLabels(); }
         void sheetEvaluated(const SheetEvaluation& e) override { m_w->applyEvaluation(e); }
 

@@ -128,3 +128,10 @@ TEST(Options, AssignmentsAreCheckedAndClamped)
     EXPECT_FALSE(o.assign("CheckBox16=0"));
     EXPECT_FALSE(o.checked("CheckBox16"));
 }
+
+TEST(Dates, WeekdayArithmeticAgreesWithTheCalendar)
+{
+    for (double day = -800; day < 80000; day += 37.0)
+        ASSERT_EQ(weekday(day), dateFromDay(day).dayOfWeek()) << day;
+    EXPECT_EQ(weekday(0), 6);
+}

@@ -7,8 +7,9 @@
 namespace vendrilo {
 
 namespace {
-const QDate kEpoch(1899, 12, 30);
-}
+// 30.12.1899, day 0; a constant so that it is valid even during static initialisation.
+constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
+} // namespace
 
 QDate dateFromDay(double day)
 {
@@ -47,7 +48,9 @@ std::optional<double> parseDate(const QString& text)
 
 int weekday(double day)
 {
-    return dateFromDay(day).dayOfWeek();
+    // Day 0 was a Saturday. Plain arithmetic: the draw-day filter asks this for every draw.
+    const auto d = static_cast<long long>(std::floor(day));
+    return static_cast<int>(((d + 5) % 7 + 7) % 7) + 1;
 }
 
 DatePicker::DatePicker(double date, double minimum) : m_date(date), m_minimum(minimum)
