@@ -385,3 +385,18 @@ TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet) {
     }
     EXPECT_EQ(sheets[0], sheets[1]);
 }
+
+TEST(GenerationRun, CandidateStatusTextAlignsTheCrossSum) {
+    const MessageList messages;
+    const TipRow c = {5, 12, 19, 33, 40, 48};
+    EXPECT_EQ(candidateStatusText(1, c, 157, messages),
+              QStringLiteral("1.Tipp:  5 12  19  33  40  48  QS: 157"));
+    EXPECT_EQ(candidateStatusText(2, c, 157, messages),
+              QStringLiteral("2.Tipp:  5 12  19  33  40  48   QS: 157"));
+    EXPECT_EQ(candidateStatusText(3, c, 157, messages),
+              QStringLiteral("3.Tipp:  5 12  19  33  40  48    QS: 157"));
+    EXPECT_EQ(candidateStatusText(4, c, 157, messages),
+              QStringLiteral("4.Tipp:  5 12  19  33  40  48   QS: 157"));
+    EXPECT_EQ(candidateStatusText(12, c, 157, messages),
+              QStringLiteral("12.Tipp:  5 12  19  33  40  48  QS: 157"));
+}

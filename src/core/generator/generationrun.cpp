@@ -245,15 +245,11 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
 
 QString candidateStatusText(int row, const TipRow& c, int QS, const MessageList& messages) {
     const char* separator = row == 3 ? "    QS: " : (row == 2 || row == 4) ? "   QS: " : "  QS: ";
-    return QStringLiteral("%1.%2:  %3 %4  %5  %6  %7  %8")
-               .arg(row)
-               .arg(messages.line(24))
-               .arg(c[0])
-               .arg(c[1])
-               .arg(c[2])
-               .arg(c[3])
-               .arg(c[4])
-               .arg(c[5]) +
+    // Built by joining: a translated "Tipp" may hold any character, a "%" included.
+    auto n = [&](int p) { return QString::number(c[static_cast<std::size_t>(p)]); };
+    return QString::number(row) + QLatin1Char('.') + messages.line(24) + QStringLiteral(":  ") +
+           n(0) + QLatin1Char(' ') + n(1) + QStringLiteral("  ") + n(2) + QStringLiteral("  ") +
+           n(3) + QStringLiteral("  ") + n(4) + QStringLiteral("  ") + n(5) +
            QString::fromLatin1(separator) + QString::number(QS);
 }
 
