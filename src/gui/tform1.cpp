@@ -212,8 +212,11 @@ void TForm1::setPickerDate(QDateEdit* picker, double day)
 {
     // A date below the picker's minimum is refused; the picker keeps its date.
     const QDate d = dateFromDay(day);
-    if (d.isValid() && d >= picker->minimumDate() && d <= picker->maximumDate())
+    if (d.isValid() && d >= picker->minimumDate() && d <= picker->maximumDate()) {
+        m_settingPickers = true;
         picker->setDate(d);
+        m_settingPickers = false;
+    }
 }
 
 void TForm1::syncPickersToState()

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDateEdit;
@@ -160,6 +161,8 @@ private:
     QDateEdit* DateTimePicker1 = nullptr;
     QDateEdit* DateTimePicker2 = nullptr;
     ChartView* Chart1 = nullptr;
+    std::optional<charts::ChartKind> m_lastChart; // redrawn when the period start changes
+    bool m_settingPickers = false;               // the program sets a picker, not the user
 
     TForm8* m_form8 = nullptr;
 

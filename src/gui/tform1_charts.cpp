@@ -36,6 +36,7 @@ void TForm1::drawChart(ChartKind kind, bool showDiagramFirst)
     const charts::ChartInput input{read.records, m_state.picker2.date(), m_state.picker1.date(),
                                    m_state.drawDayFilter(), m_state.messages};
     const charts::ChartData data = charts::computeChart(kind, input, fields);
+    m_lastChart = kind;
     m_state.shown.aktDatum = m_state.picker2.date();
     Chart1->setChartData(data);
     QApplication::restoreOverrideCursor();
@@ -80,6 +81,11 @@ QWidget* TForm1::buildDiagrammTab()
     auto* bar = new QHBoxLayout;
     DateTimePicker2 = datePicker(tab, "DateTimePicker2");
     DateTimePicker2->setToolTip(QStringLiteral("Beginn des Zeitraums der Statistik"));
+    // A new first day redraws the chart on show for the new period.
+    connect(DateTimePicker2, &QDateEdit::dateChanged, this, [this] {
+        if (!m_settingPickers && m_lastChart && !m_state.Berechnunglaeuft)
+            drawChart(*m_lastChart);
+    });
     bar->addWidget(DateTimePicker2);
     bar->addWidget(chartButton(tab, "SpeedButton200", QStringLiteral("Zahlen"),
                                QStringLiteral("Verteilung der gezogenen Zahlen"),
@@ -103,12 +109,12 @@ QWidget* TForm1::buildDiagrammTab()
 
 void TForm1::addDatabaseChartButtons(QWidget* tab, QGridLayout* grid, int row)
 {
-    struct Spec {
+    struct ChartButtonSpec {
         const char* name;
         const char* text;
         ChartKind kind;
     };
-    static const Spec specs[] = {
+    static const ChartButtonSpec buttons[] = {
         {"Button2", "Paare suchen", ChartKind::Pairs},
         {"Button3", "Dreier suchen", ChartKind::Triples},
         {"Button4", "Vierer suchen", ChartKind::Quads},
@@ -119,7 +125,7 @@ void TForm1::addDatabaseChartButtons(QWidget* tab, QGridLayout* grid, int row)
         {"Button11", "Gerade pro Tipp", ChartKind::Even},
     };
     int i = 0;
-    for (const Spec& s : specs) {
+    for (const ChartButtonSpec& s : buttons) {
         grid->addWidget(chartButton(tab, s.name, QString::fromUtf8(s.text), {}, s.kind, false, true),
                         row + i / 2, i % 2);
         ++i;

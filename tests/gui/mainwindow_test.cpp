@@ -1,6 +1,7 @@
 #include "core/draws/drawfile.h"
 #include "gui/tform1.h"
 #include "gui/windows.h"
+#include "gui/chartview.h"
 #include "gui/dialogs.h"
 #include "guitestsupport.h"
 #include "testsupport.h"
@@ -136,6 +137,26 @@ TEST(MainWindow, HeightChangesScaleTheContentFont)
     EXPECT_NEAR(tabs->font().pointSizeF(), at500 * 1.5, 0.01) << "width alone scales nothing";
     w->resize(w->width(), 500);
     EXPECT_NEAR(tabs->font().pointSizeF(), at500, 0.01);
+}
+
+TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
+{
+    QTemporaryDir dir;
+    auto w = startWindow(dir.path());
+    // Start-up draws the number distribution of the period.
+    const auto& data = w->chart()->chartData();
+    ASSERT_EQ(data.barCount(), 49);
+    const int countedFrom2015 = data.drawCount;
+    EXPECT_GT(countedFrom2015, 0);
+
+    // An earlier first day redraws the chart over the longer period.
+    child<QDateEdit>(w.get(), "DateTimePicker2")->setDate(QDate(1994, 11, 19));
+    EXPECT_GT(w->chart()->chartData().drawCount, countedFrom2015);
+
+    child<QAbstractButton>(w.get(), "Button5")->click();
+    auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
+    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
+    EXPECT_EQ(w->chart()->chartData().heading(), w->state().messages.line(28));
 }
 
 int main(int argc, char** argv)
