@@ -3,6 +3,7 @@
 #include "core/generator/generationrun.h"
 #include "core/generator/pastwintests.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
@@ -399,4 +400,24 @@ TEST(GenerationRun, CandidateStatusTextAlignsTheCrossSum) {
               QStringLiteral("4.Tipp:  5 12  19  33  40  48   QS: 157"));
     EXPECT_EQ(candidateStatusText(12, c, 157, messages),
               QStringLiteral("12.Tipp:  5 12  19  33  40  48  QS: 157"));
+}
+
+TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade) {
+    QTemporaryDir dir;
+    ProgramState s = stateFor("01.06.2023", 1);
+    s.Home = dir.path() + QLatin1Char('/');
+    s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
+    const GenerationResult result = Label28Click(s);
+    EXPECT_EQ(result.outcome, GenerationOutcome::DrawFileMissing);
+    EXPECT_EQ(result.message, kNoDrawFileMessage);
+    EXPECT_TRUE(QFileInfo(s.drawPath()).isFile());
+    EXPECT_EQ(s.sheet.rowString(1), QStringLiteral("1,2,3,4,5,6"));
+
+    // The draw file read from the program folder gives the sheet the history in memory gives.
+    ASSERT_FALSE(drawfile::rewrite(s.drawPath(), history().records()).has_value());
+    ProgramState fromMemory = stateFor("01.06.2023", 1);
+    Label28Click(fromMemory, history());
+    const GenerationResult fromFile = Label28Click(s);
+    EXPECT_EQ(fromFile.outcome, GenerationOutcome::Finished);
+    EXPECT_EQ(rowStrings(s), rowStrings(fromMemory));
 }
