@@ -421,3 +421,19 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade) {
     EXPECT_EQ(fromFile.outcome, GenerationOutcome::Finished);
     EXPECT_EQ(rowStrings(s), rowStrings(fromMemory));
 }
+
+TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce) {
+    ProgramState s = stateFor("01.06.2023", 5);
+    set(s, "CheckBox25", 1);
+    set(s, "CheckBox26", 1);
+    set(s, "UpDown15", 4);
+    set(s, "UpDown16", 4);
+    GenerationHooks hooks;
+    hooks.pass = [&](const GenerationPass& p) {
+        if (p.passes == 100) s.LaufMax = 2000; // what UpDown7Changing does in the window
+        return true;
+    };
+    const GenerationResult result = Label28Click(s, history(), hooks);
+    EXPECT_EQ(result.passes, 2000);
+    EXPECT_TRUE(result.budgetExhausted);
+}

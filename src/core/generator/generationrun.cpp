@@ -101,8 +101,9 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
     }
 
     s.sortieren = false;
+    // The budget is read on every pass: UpDown7Changing may set it while the run goes on.
     s.LaufMax = s.options.value(kUpDown7) * 1000;
-    const int LaufMax = s.LaufMax;
+    const int& LaufMax = s.LaufMax;
     const SavedControls saved(s.options);
 
     // Draws A, B and C: the draw for the chosen date and the two before it. Stepping back
@@ -156,7 +157,6 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
     std::vector<TipRow> rows;
     std::vector<int> zeroRows;
     GenerationPass info;
-    info.LaufMax = LaufMax;
 
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         TipRow c{};
@@ -174,6 +174,7 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
                     if (hooks.pass) {
                         info.row = r;
                         info.passes = passes;
+                        info.LaufMax = LaufMax;
                         if (!hooks.pass(info)) {
                             stopped = true;
                             break;
