@@ -10,12 +10,14 @@ using namespace vendrilo::charts;
 
 namespace {
 
-const std::vector<DrawRecord>& history() {
+const std::vector<DrawRecord>& history()
+{
     static const std::vector<DrawRecord> draws = shippedHistory();
     return draws;
 }
 
-void BM_Chart(benchmark::State& state) {
+void BM_Chart(benchmark::State& state)
+{
     const auto kind = static_cast<ChartKind>(state.range(0));
     // The widest period the pickers allow, up to the last draw.
     const ChartInput in{history(), kPickerMinDate, history().back().date, DrawDayFilter{},
@@ -34,7 +36,8 @@ void BM_Chart(benchmark::State& state) {
 }
 
 // The weekend filter asks the calendar for every draw's weekday.
-void BM_ChartWeekendFilter(benchmark::State& state) {
+void BM_ChartWeekendFilter(benchmark::State& state)
+{
     const auto kind = static_cast<ChartKind>(state.range(0));
     const ChartInput in{history(), kPickerMinDate, history().back().date,
                         DrawDayFilter{true, false}, MessageList()};
@@ -45,7 +48,8 @@ void BM_ChartWeekendFilter(benchmark::State& state) {
     state.SetLabel(chartName(kind).toStdString());
 }
 
-void BM_AllElevenCharts(benchmark::State& state) {
+void BM_AllElevenCharts(benchmark::State& state)
+{
     const ChartInput in{history(), kPickerMinDate, history().back().date, DrawDayFilter{},
                         MessageList()};
     for (auto _ : state) {

@@ -24,7 +24,8 @@ struct Setup {
     QString path;
     DrawHistory history;
 
-    Setup() {
+    Setup()
+    {
         auto records = shippedHistory();
         path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
         if (drawfile::rewrite(path, records))
@@ -33,7 +34,8 @@ struct Setup {
     }
 };
 
-Setup& setup() {
+Setup& setup()
+{
     static Setup s;
     return s;
 }
@@ -41,7 +43,8 @@ Setup& setup() {
 enum Options { Defaults = 0, Heaviest = 1 };
 
 // The state the command line sets up: the date after the last draw shows the last draw.
-ProgramState state(int options, quint32 seed) {
+ProgramState state(int options, quint32 seed)
+{
     ProgramState s;
     s.Home = setup().dir.path() + QLatin1Char('/');
     s.picker1 = DatePicker(setup().history.records().back().date + 1, 0);
@@ -56,7 +59,8 @@ ProgramState state(int options, quint32 seed) {
 }
 
 // A default run ends after a few dozen passes; the seed changes so that no single sheet decides.
-void BM_Generation(benchmark::State& bm) {
+void BM_Generation(benchmark::State& bm)
+{
     const int options = static_cast<int>(bm.range(0));
     quint32 seed = 1;
     long passes = 0;
@@ -76,20 +80,23 @@ BENCHMARK(BM_Generation)->Arg(Defaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Generation)->Arg(Heaviest)->Unit(benchmark::kMillisecond);
 
 // As the window runs it: the draw file read and its index built first.
-void BM_GenerationFromFile(benchmark::State& bm) {
+void BM_GenerationFromFile(benchmark::State& bm)
+{
     const int options = static_cast<int>(bm.range(0));
     quint32 seed = 1;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
         const GenerationResult r = Label28Click(s);
-        if (r.outcome != GenerationOutcome::Finished) bm.SkipWithError("the run did not finish");
+        if (r.outcome != GenerationOutcome::Finished)
+            bm.SkipWithError("the run did not finish");
         benchmark::DoNotOptimize(s.sheet);
     }
 }
 BENCHMARK(BM_GenerationFromFile)->Arg(Defaults)->Unit(benchmark::kMillisecond);
 
 // The same runs with every past-win test reading the draw file anew.
-void BM_GenerationFileScans(benchmark::State& bm) {
+void BM_GenerationFileScans(benchmark::State& bm)
+{
     const int options = static_cast<int>(bm.range(0));
     quint32 seed = 1;
     long passes = 0;
@@ -117,10 +124,11 @@ BENCHMARK(BM_GenerationFileScans)->Arg(Defaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerationFileScans)->Arg(Heaviest)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 class RatioReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     std::map<std::string, double> secondsPerIteration;
 
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         for (const Run& run : runs)
             if (run.iterations > 0 && run.run_type == Run::RT_Iteration)
                 secondsPerIteration[run.benchmark_name()] =
@@ -131,7 +139,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -23,7 +23,8 @@ struct Setup {
     Tip tip{};
     PastWinQuery query;
 
-    Setup() {
+    Setup()
+    {
         auto records = shippedHistory();
         path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
         if (drawfile::rewrite(path, records))
@@ -36,18 +37,21 @@ struct Setup {
         // The first tip of a fixed walk that never had five hits.
         for (int a = 1; a <= 44; ++a) {
             tip = {a, a + 1, a + 2, a + 3, a + 4, a + 5};
-            if (pastWinScan(history.records(), tip, query).noWin) return;
+            if (pastWinScan(history.records(), tip, query).noWin)
+                return;
         }
         throw std::runtime_error("no tip without a past win");
     }
 };
 
-Setup& setup() {
+Setup& setup()
+{
     static Setup s;
     return s;
 }
 
-void BM_PastWinInMemory(benchmark::State& state) {
+void BM_PastWinInMemory(benchmark::State& state)
+{
     Setup& s = setup();
     for (auto _ : state) {
         const PastWinResult r = pastWin(s.history, s.tip, s.query);
@@ -58,26 +62,29 @@ void BM_PastWinInMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_PastWinInMemory);
 
-void BM_PastWinFileScan(benchmark::State& state) {
+void BM_PastWinFileScan(benchmark::State& state)
+{
     Setup& s = setup();
     for (auto _ : state) {
         const auto r = pastWinScanFile(s.path, s.tip, s.query);
         benchmark::DoNotOptimize(r);
-        if (!r || !r->noWin) state.SkipWithError("scan failed");
+        if (!r || !r->noWin)
+            state.SkipWithError("scan failed");
     }
 }
 BENCHMARK(BM_PastWinFileScan)->Unit(benchmark::kMicrosecond);
 
 // Keeps the time per iteration of each benchmark for the closing ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     struct Times {
         double real = 0;
         double cpu = 0;
     };
     std::map<std::string, Times> perIteration;
 
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         for (const Run& run : runs)
             if (run.iterations > 0 && run.run_type == Run::RT_Iteration) {
                 const auto n = static_cast<double>(run.iterations);
@@ -90,7 +97,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

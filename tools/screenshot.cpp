@@ -18,7 +18,8 @@ int main(int argc, char** argv)
         args.remove(1, 2);
     }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]\n");
+        std::fprintf(stderr,
+                     "usage: vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]\n");
         return 2;
     }
     vendrilo::gui::TForm1 window(nullptr, {}, args.at(1));

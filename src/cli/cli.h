@@ -14,10 +14,10 @@ namespace vendrilo::cli {
 // What the global options set up before a command runs.
 struct Context {
     ProgramState state;
-    QString drawPath;                 // --draws, or the program folder's draw file
-    std::optional<QString> tipsPath;  // --tips
-    std::vector<int> lockedRows;      // --lock, rows 1..12
-    std::optional<quint32> seed;      // --seed
+    QString drawPath;                // --draws, or the program folder's draw file
+    std::optional<QString> tipsPath; // --tips
+    std::vector<int> lockedRows;     // --lock, rows 1..12
+    std::optional<quint32> seed;     // --seed
 };
 
 // A failure that ends the tool with a message on stderr and the given status.

@@ -8,7 +8,8 @@ namespace vendrilo::cli {
 
 namespace {
 
-QString names() {
+QString names()
+{
     QStringList list;
     for (int k = 0; k < charts::kChartKindCount; ++k)
         list << charts::chartName(static_cast<charts::ChartKind>(k));
@@ -16,7 +17,8 @@ QString names() {
 }
 
 // The sheet the tip distribution counts: the --tips file, or an empty sheet.
-charts::TipFields sheetFields(Context& ctx) {
+charts::TipFields sheetFields(Context& ctx)
+{
     setUpSheet(ctx);
     charts::TipFields fields;
     for (int r = 1; r <= TipSheet::kRows; ++r)
@@ -24,8 +26,10 @@ charts::TipFields sheetFields(Context& ctx) {
     return fields;
 }
 
-int chart(Context& ctx, const QStringList& args) {
-    if (args.size() != 1) throw Failure{QStringLiteral("chart: name one chart: %1").arg(names())};
+int chart(Context& ctx, const QStringList& args)
+{
+    if (args.size() != 1)
+        throw Failure{QStringLiteral("chart: name one chart: %1").arg(names())};
     const auto kind = charts::chartKindFromName(args.at(0));
     if (!kind)
         throw Failure{
@@ -34,7 +38,8 @@ int chart(Context& ctx, const QStringList& args) {
     std::vector<DrawRecord> records;
     if (*kind != charts::ChartKind::Tips) {
         auto read = drawfile::readAll(ctx.drawPath);
-        if (!read.ok()) throw Failure{*read.error};
+        if (!read.ok())
+            throw Failure{*read.error};
         records = std::move(read.records);
     }
     const ProgramState& s = ctx.state;

@@ -8,7 +8,8 @@ namespace {
 
 // The sheet scored against the draw the window shows for --date, as after start-up, when
 // sorting and evaluation are on.
-int evaluate(Context& ctx, const QStringList&) {
+int evaluate(Context& ctx, const QStringList&)
+{
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
     s.sortieren = true;

@@ -8,7 +8,8 @@ namespace {
 
 // A full run of "Tipps &berechnen" on the sheet of --tips/--lock, with the options, dates and
 // seed of the global options; no list dialog is shown (CheckBox20 goes on as after "OK").
-int generate(Context& ctx, const QStringList&) {
+int generate(Context& ctx, const QStringList&)
+{
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
     const GenerationResult result = Label28Click(s);

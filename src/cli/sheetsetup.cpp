@@ -4,11 +4,13 @@
 
 namespace vendrilo::cli {
 
-void setUpSheet(Context& ctx) {
+void setUpSheet(Context& ctx)
+{
     ProgramState& s = ctx.state;
     for (int r : ctx.lockedRows)
         s.sheet.setLocked(r, true);
-    if (!ctx.tipsPath) return;
+    if (!ctx.tipsPath)
+        return;
     const TextladenResult loaded = Textladen(s, *ctx.tipsPath);
     if (loaded.error)
         throw Failure{

@@ -18,31 +18,36 @@ namespace vendrilo::gui {
 
 namespace {
 
-QColor toColor(charts::Rgb rgb) {
+QColor toColor(charts::Rgb rgb)
+{
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
 }
 
 // Titles are drawn as rich text, which would fold the wide gaps of the program's titles into one
 // blank; fixed blanks keep them.
-QString keepBlanks(QString text) {
+QString keepBlanks(QString text)
+{
     return text.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
 }
 
 } // namespace
 
-int wholeTickStep(int minimum, int maximum, int wanted) {
+int wholeTickStep(int minimum, int maximum, int wanted)
+{
     const long long span = std::max(1LL, static_cast<long long>(maximum) - minimum);
     long long magnitude = 1;
     while (true) {
         for (long long factor : {1LL, 2LL, 5LL}) {
             const long long step = factor * magnitude;
-            if (span / step <= wanted) return static_cast<int>(std::min<long long>(step, INT_MAX));
+            if (span / step <= wanted)
+                return static_cast<int>(std::min<long long>(step, INT_MAX));
         }
         magnitude *= 10;
     }
 }
 
-ChartView::ChartView(QWidget* parent) : QChartView(parent) {
+ChartView::ChartView(QWidget* parent) : QChartView(parent)
+{
     setObjectName(QStringLiteral("Chart1"));
     setRenderHint(QPainter::Antialiasing);
 
@@ -76,7 +81,8 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     setChartData(m_data);
 }
 
-void ChartView::setChartData(const charts::ChartData& data) {
+void ChartView::setChartData(const charts::ChartData& data)
+{
     m_data = data;
     const bool second = data.active == charts::Series::Series2;
     m_series1->setVisible(!second);
@@ -106,7 +112,8 @@ void ChartView::setChartData(const charts::ChartData& data) {
     for (int i = 0; i < data.barCount(); ++i) {
         const charts::ChartPoint& p = data.points[static_cast<std::size_t>(i)];
         set->append(p.y);
-        if (p.colour != data.seriesColour) selected << i;
+        if (p.colour != data.seriesColour)
+            selected << i;
     }
     active->append(set);
     set->selectBars(selected);
@@ -129,13 +136,15 @@ void ChartView::setChartData(const charts::ChartData& data) {
     chart()->setTitle(keepBlanks(data.title));
 }
 
-void ChartView::layOutCategoryAxis() {
+void ChartView::layOutCategoryAxis()
+{
     for (const QString& label : m_categoryAxis->categoriesLabels())
         m_categoryAxis->remove(label);
     const int n = m_data.barCount();
     m_categoryAxis->setStartValue(-0.5);
     m_categoryAxis->setRange(-0.5, n > 0 ? n - 0.5 : 0.5);
-    if (n == 0) return;
+    if (n == 0)
+        return;
     // Every bar gets its X where there is room; else every bar whose X is a multiple of a
     // whole step, so that many bars (the cross sums) stay readable.
     const int firstX = m_data.points.front().x;
@@ -155,39 +164,48 @@ void ChartView::layOutCategoryAxis() {
         step = wholeTickStep(0, 10 * step, 5); // the next of 1, 2, 5, 10, 20, ...
     for (int i = 0; i < n; ++i) {
         const int x = m_data.points[static_cast<std::size_t>(i)].x;
-        if (x % step == 0 || step == 1) m_categoryAxis->append(QString::number(x), i);
+        if (x % step == 0 || step == 1)
+            m_categoryAxis->append(QString::number(x), i);
     }
 }
 
-void ChartView::resizeEvent(QResizeEvent* event) {
+void ChartView::resizeEvent(QResizeEvent* event)
+{
     QChartView::resizeEvent(event);
     layOutCategoryAxis();
 }
 
-QImage ChartView::image() {
+QImage ChartView::image()
+{
     // The chart lays out its axes and titles through posted events; a picture taken right
     // after new data must not show the old layout.
     QCoreApplication::sendPostedEvents();
     return grab().toImage();
 }
 
-bool ChartView::saveImage(const QString& path) {
+bool ChartView::saveImage(const QString& path)
+{
     return image().save(path, "PNG");
 }
 
-void ChartView::copyToClipboard() {
+void ChartView::copyToClipboard()
+{
     QApplication::clipboard()->setImage(image());
 }
 
-void ChartView::saveImageAs() {
+void ChartView::saveImageAs()
+{
     QString path = QFileDialog::getSaveFileName(
         this, tr("Diagramm speichern"), QStringLiteral("Diagramm.png"), tr("PNG-Bilder (*.png)"));
-    if (path.isEmpty()) return;
-    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) path += QLatin1String(".png");
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        path += QLatin1String(".png");
     saveImage(path);
 }
 
-void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+void ChartView::contextMenuEvent(QContextMenuEvent* event)
+{
     QMenu menu(this);
     menu.addAction(tr("Als PNG-Bild speichern …"), this, &ChartView::saveImageAs);
     menu.addAction(tr("In die Zwischenablage kopieren"), this, &ChartView::copyToClipboard);

@@ -21,7 +21,7 @@ namespace vendrilo::gui {
 class ChartView : public QChartView {
     Q_OBJECT
 
-  public:
+public:
     explicit ChartView(QWidget* parent = nullptr);
 
     // Replaces everything shown by the chart's bars, axis and titles.
@@ -44,11 +44,11 @@ class ChartView : public QChartView {
     // Asks for a file name and saves there; nothing happens when the user cancels.
     void saveImageAs();
 
-  protected:
+protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void layOutCategoryAxis();
 
     charts::ChartData m_data;

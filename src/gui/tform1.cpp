@@ -96,7 +96,8 @@ void TForm1::buildMenu()
         bar->addAction(a);
         return a;
     };
-    topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"),
+              QKeySequence(Qt::CTRL | Qt::Key_A));
     QAction* calculate =
         topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(calculate, &QAction::triggered, this, &TForm1::Label28Click);
@@ -271,7 +272,8 @@ void TForm1::FormShow()
     m_form8 = new TForm8(this);
     setPickerDate(DateTimePicker2, kStatisticsStartDesignDate);
     m_state.sortieren = true;
-    setPickerDate(DateTimePicker2, resetRecentStatisticsStart(pickerDate(DateTimePicker2), today()));
+    setPickerDate(DateTimePicker2,
+                  resetRecentStatisticsStart(pickerDate(DateTimePicker2), today()));
     m_state.LaufMax = m_state.options.value(QStringLiteral("UpDown7")) * 1000;
 
     // Legacy conversion, or the shipped history on a very first start.
@@ -311,8 +313,8 @@ void TForm1::SpeedButton6Click()
 void TForm1::SpeedButton7Click()
 {
     syncPickersToState();
-    if (auto error = m_state.shown.stepNext(m_state.drawPath(), m_state.picker2.date(),
-                                            m_state.picker1)) {
+    if (auto error =
+            m_state.shown.stepNext(m_state.drawPath(), m_state.picker2.date(), m_state.picker1)) {
         m_prompts->message(*error);
         return;
     }

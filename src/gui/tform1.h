@@ -138,8 +138,8 @@ private:
     std::unique_ptr<Prompts> m_prompts;
     QString m_home;
     bool m_startedUp = false;
-    int Groesse = 0;           // height the content was last scaled for
-    double m_fontScale = 1.0;  // content font size relative to the design size
+    int Groesse = 0;          // height the content was last scaled for
+    double m_fontScale = 1.0; // content font size relative to the design size
     qreal m_baseFontPointSize = 0;
 
     QTabWidget* PageControl1 = nullptr;
@@ -162,7 +162,7 @@ private:
     QDateEdit* DateTimePicker2 = nullptr;
     ChartView* Chart1 = nullptr;
     std::optional<charts::ChartKind> m_lastChart; // redrawn when the period start changes
-    bool m_settingPickers = false;               // the program sets a picker, not the user
+    bool m_settingPickers = false;                // the program sets a picker, not the user
 
     TForm8* m_form8 = nullptr;
 

@@ -44,7 +44,10 @@ void TForm1::drawChart(ChartKind kind, bool showDiagramFirst)
         PageControl1->setCurrentWidget(TabSheet5);
 }
 
-void TForm1::SpeedButton2Click() { drawChart(ChartKind::Numbers); }
+void TForm1::SpeedButton2Click()
+{
+    drawChart(ChartKind::Numbers);
+}
 
 QAbstractButton* TForm1::chartButton(QWidget* parent, const char* name, const QString& text,
                                      const QString& hint, ChartKind kind, bool showDiagramFirst,
@@ -126,8 +129,9 @@ void TForm1::addDatabaseChartButtons(QWidget* tab, QGridLayout* grid, int row)
     };
     int i = 0;
     for (const ChartButtonSpec& s : buttons) {
-        grid->addWidget(chartButton(tab, s.name, QString::fromUtf8(s.text), {}, s.kind, false, true),
-                        row + i / 2, i % 2);
+        grid->addWidget(
+            chartButton(tab, s.name, QString::fromUtf8(s.text), {}, s.kind, false, true),
+            row + i / 2, i % 2);
         ++i;
     }
 }
@@ -141,7 +145,8 @@ void TForm1::addOptionChartControls(const QString& page, QWidget* pageWidget, QV
                                    ChartKind::Numbers));
         row->addWidget(chartButton(pageWidget, "SpeedButton22", QStringLiteral("Ausstehende"),
                                    QStringLiteral("Ausstehende Zahlen"), ChartKind::Overdue));
-        row->addWidget(chartLabel(pageWidget, "Label89", QStringLiteral("Paare"), ChartKind::Pairs));
+        row->addWidget(
+            chartLabel(pageWidget, "Label89", QStringLiteral("Paare"), ChartKind::Pairs));
         row->addWidget(chartButton(pageWidget, "SpeedButton23", QStringLiteral("2er"), {},
                                    ChartKind::Pairs, true));
         row->addWidget(chartButton(pageWidget, "SpeedButton21", QStringLiteral("Paare"), {},
@@ -152,7 +157,8 @@ void TForm1::addOptionChartControls(const QString& page, QWidget* pageWidget, QV
                                    ChartKind::Triples, true));
         row->addWidget(chartButton(pageWidget, "SpeedButton27", QStringLiteral("Dreier"), {},
                                    ChartKind::Triples));
-        row->addWidget(chartLabel(pageWidget, "Label90", QStringLiteral("Vierer"), ChartKind::Quads));
+        row->addWidget(
+            chartLabel(pageWidget, "Label90", QStringLiteral("Vierer"), ChartKind::Quads));
         row->addWidget(chartButton(pageWidget, "SpeedButton25", QStringLiteral("4er"), {},
                                    ChartKind::Quads, true));
         row->addWidget(chartButton(pageWidget, "SpeedButton28", QStringLiteral("Vierer"), {},

@@ -35,8 +35,8 @@ void TForm1::Label28Click()
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& pass) {
         if (sinceRepaint.elapsed() >= kRepaintIntervalMs && pass.shownRow > 0) {
-            setStatusText(1, candidateStatusText(pass.shownRow, pass.shownCandidate,
-                                                 pass.shownQS, m_state.messages));
+            setStatusText(1, candidateStatusText(pass.shownRow, pass.shownCandidate, pass.shownQS,
+                                                 m_state.messages));
             sinceRepaint.restart();
         }
         // Pending clicks and edits run here: a click on "Stoppen" changes the caption back.

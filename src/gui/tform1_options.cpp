@@ -122,7 +122,8 @@ QWidget* TForm1::buildBerechnungTab()
                 line->addWidget(new QLabel(o->suffix, page));
         }
         for (const OptionPageLabel& l : optionPageLabels(pageName)) {
-            QLabel* label = l.clickable ? new ClickableLabel(l.text, page) : new QLabel(l.text, page);
+            QLabel* label =
+                l.clickable ? new ClickableLabel(l.text, page) : new QLabel(l.text, page);
             label->setWordWrap(true);
             if (l.clickable)
                 label->setCursor(Qt::PointingHandCursor);

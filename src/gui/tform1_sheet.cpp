@@ -154,7 +154,8 @@ void TForm1::buildSheet(QWidget* tab, QVBoxLayout* layout)
                                    QStringLiteral("Zahlenverteilung des Tippes"),
                                    charts::ChartKind::Tips, false, true));
     buttons->addStretch(1);
-    for (QToolButton* b : {SpeedButton13, SpeedButton4, SpeedButton15, SpeedButton16, SpeedButton11})
+    for (QToolButton* b :
+         {SpeedButton13, SpeedButton4, SpeedButton15, SpeedButton16, SpeedButton11})
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::Label28Click);
@@ -213,9 +214,14 @@ void TForm1::refreshSheet()
                 edit->setText(row.fields[static_cast<std::size_t>(p - 1)]);
             QColor colour = window;
             switch (row.colours[static_cast<std::size_t>(p - 1)]) {
-            case FieldColour::Lime: colour = kLime; break;
-            case FieldColour::Yellow: colour = kYellow; break;
-            case FieldColour::Window: break;
+            case FieldColour::Lime:
+                colour = kLime;
+                break;
+            case FieldColour::Yellow:
+                colour = kYellow;
+                break;
+            case FieldColour::Window:
+                break;
             }
             QPalette pal = edit->palette();
             pal.setColor(QPalette::Base, colour);

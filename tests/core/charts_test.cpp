@@ -13,25 +13,29 @@ using vendrilo::test::draw;
 
 // Readable failures for texts.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) {
+inline void PrintTo(const QString& text, std::ostream* os)
+{
     *os << '"' << text.toStdString() << '"';
 }
 QT_END_NAMESPACE
 
 namespace {
 
-double day(const char* ddmmyyyy) {
+double day(const char* ddmmyyyy)
+{
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
 ChartInput input(const std::vector<DrawRecord>& draws, const char* from, const char* to,
-                 DrawDayFilter filter = {}) {
+                 DrawDayFilter filter = {})
+{
     return ChartInput{draws, day(from), day(to), filter, MessageList()};
 }
 
 // Weekdays of early 2020: Wed 01.01, Thu 02.01, Sat 04.01, Sun 05.01, Tue 07.01, Wed 08.01.
 // Built on first use: the date conversion must not run before the core's own statics exist.
-const std::vector<DrawRecord>& week() {
+const std::vector<DrawRecord>& week()
+{
     static const std::vector<DrawRecord> draws = {
         draw("01.01.2020", {1, 2, 3, 4, 5, 6}, 7),
         draw("02.01.2020", {10, 11, 20, 21, 22, 49}, 2),
@@ -44,7 +48,8 @@ const std::vector<DrawRecord>& week() {
 
 } // namespace
 
-TEST(Rounding, TiesGoToTheEvenNeighbour) {
+TEST(Rounding, TiesGoToTheEvenNeighbour)
+{
     EXPECT_EQ(roundRatioHalfEven(333, 2), 166); // 166.5
     EXPECT_EQ(roundRatioHalfEven(67, 2), 34);   // 33.5
     EXPECT_EQ(roundRatioHalfEven(2, 3), 1);
@@ -54,7 +59,8 @@ TEST(Rounding, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundRatioHalfEven(17, 0), 0);
 }
 
-TEST(NumberDistribution, CountsBothPeriodEndsAndTheBonusNumber) {
+TEST(NumberDistribution, CountsBothPeriodEndsAndTheBonusNumber)
+{
     const std::vector<DrawRecord> draws = {
         draw("03.01.2020", {1, 2, 3, 4, 5, 6}, 9),
         draw("04.01.2020", {1, 2, 3, 4, 5, 7}, 9), // first day
@@ -80,7 +86,8 @@ TEST(NumberDistribution, CountsBothPeriodEndsAndTheBonusNumber) {
         EXPECT_EQ(c.points[k - 1].x, k);
 }
 
-TEST(NumberDistribution, ATimeOfDayOnThePickersDoesNotMoveTheWindow) {
+TEST(NumberDistribution, ATimeOfDayOnThePickersDoesNotMoveTheWindow)
+{
     const std::vector<DrawRecord> draws = {draw("04.01.2020", {1, 2, 3, 4, 5, 6}, 7),
                                            draw("09.01.2020", {1, 2, 3, 4, 5, 6}, 7)};
     ChartInput in = input(draws, "04.01.2020", "09.01.2020");
@@ -90,7 +97,8 @@ TEST(NumberDistribution, ATimeOfDayOnThePickersDoesNotMoveTheWindow) {
     EXPECT_EQ(pairs(in).drawCount, 1);
 }
 
-TEST(NumberDistribution, MeanCrossSumRoundsTiesToEven) {
+TEST(NumberDistribution, MeanCrossSumRoundsTiesToEven)
+{
     const auto meanOf = [](std::initializer_list<std::initializer_list<int>> rows) {
         std::vector<DrawRecord> draws;
         for (const auto& row : rows)
@@ -114,7 +122,8 @@ TEST(NumberDistribution, MeanCrossSumRoundsTiesToEven) {
                     .categoryAxisTitle.endsWith(QStringLiteral("Quersumme: 22")));
 }
 
-TEST(NumberDistribution, DrawDayFilterSelectsWeekendOrWednesdayDraws) {
+TEST(NumberDistribution, DrawDayFilterSelectsWeekendOrWednesdayDraws)
+{
     const ChartData weekend =
         numberDistribution(input(week(), "01.01.2020", "31.01.2020", {true, false}));
     EXPECT_EQ(weekend.drawCount, 2); // Saturday and Sunday
@@ -127,7 +136,8 @@ TEST(NumberDistribution, DrawDayFilterSelectsWeekendOrWednesdayDraws) {
     EXPECT_EQ(numberDistribution(input(week(), "01.01.2020", "31.01.2020")).drawCount, 5);
 }
 
-TEST(NumberDistribution, PrimesAreRedAndTheOtherNumbersGreen) {
+TEST(NumberDistribution, PrimesAreRedAndTheOtherNumbersGreen)
+{
     const ChartData c = numberDistribution(input(week(), "01.01.2020", "31.01.2020"));
     const std::set<int> primes = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
     for (const ChartPoint& p : c.points) {
@@ -143,7 +153,8 @@ TEST(NumberDistribution, PrimesAreRedAndTheOtherNumbersGreen) {
     EXPECT_EQ(primzahlen(1, 4, 9, 49, 25, 47), 1);
 }
 
-TEST(NumberDistribution, EmptyPeriodStillDrawsFortyNineZeroBars) {
+TEST(NumberDistribution, EmptyPeriodStillDrawsFortyNineZeroBars)
+{
     const ChartData c = numberDistribution(input(week(), "01.02.2020", "28.02.2020"));
     ASSERT_EQ(c.barCount(), 49);
     EXPECT_EQ(c.values(), std::vector<int>(49, 0));
@@ -154,7 +165,8 @@ TEST(NumberDistribution, EmptyPeriodStillDrawsFortyNineZeroBars) {
     EXPECT_EQ(numberDistribution(input(week(), "31.01.2020", "01.01.2019")).drawCount, 0);
 }
 
-TEST(CrossSums, FirstDayExcludedNoDayFilterAndZeroBarsForGaps) {
+TEST(CrossSums, FirstDayExcludedNoDayFilterAndZeroBarsForGaps)
+{
     const std::vector<DrawRecord> draws = {
         draw("04.01.2020", {1, 2, 3, 4, 5, 6}, 49), // first day: excluded
         draw("05.01.2020", {1, 2, 3, 4, 5, 7}, 49), // 22, the bonus number adds nothing
@@ -175,7 +187,8 @@ TEST(CrossSums, FirstDayExcludedNoDayFilterAndZeroBarsForGaps) {
               QStringLiteral("Quersummenverteilung     Ziehungen: 3    Quersumme: 24"));
 }
 
-TEST(CrossSums, EmptyPeriodHasNoBarAndMeanZero) {
+TEST(CrossSums, EmptyPeriodHasNoBarAndMeanZero)
+{
     const ChartData c = crossSumDistribution(input(week(), "07.01.2020", "31.01.2020"));
     EXPECT_EQ(c.barCount(), 0);
     EXPECT_EQ(c.valueAxis, (ValueAxis{true, 0, 0}));
@@ -183,7 +196,8 @@ TEST(CrossSums, EmptyPeriodHasNoBarAndMeanZero) {
               QStringLiteral("Quersummenverteilung     Ziehungen: 0    Quersumme: 0"));
 }
 
-TEST(TipDistribution, CountsUpToTheFirstFieldWithoutANumber) {
+TEST(TipDistribution, CountsUpToTheFirstFieldWithoutANumber)
+{
     TipFields sheet;
     sheet[0] = {"3", "3", "17", "2", "49", "1"};
     sheet[1] = {"", "", "", "", "", ""};
@@ -211,7 +225,8 @@ TEST(TipDistribution, CountsUpToTheFirstFieldWithoutANumber) {
     EXPECT_EQ(c.bar(6), 12);
 }
 
-TEST(Runs, CountRunsAmongTheSixDrawnNumbersOnly) {
+TEST(Runs, CountRunsAmongTheSixDrawnNumbersOnly)
+{
     // 3 4 5 17 30 31 with bonus 6: pairs at 3, 4, 30, the triple at 3; 5-6 and 4-5-6 are
     // completed only by the bonus number.
     const std::vector<DrawRecord> one = {draw("04.01.2020", {3, 4, 5, 17, 30, 31}, 6)};
@@ -241,7 +256,8 @@ TEST(Runs, CountRunsAmongTheSixDrawnNumbersOnly) {
     EXPECT_EQ(*q.lastExamined, one.front());
 }
 
-TEST(Runs, HighRunsAndTheAlwaysEmptyQuadBars) {
+TEST(Runs, HighRunsAndTheAlwaysEmptyQuadBars)
+{
     // 44..49: five pairs (44..48), four triples (44..47), three quads (44..46).
     const std::vector<DrawRecord> top = {draw("05.01.2020", {44, 45, 46, 47, 48, 49})};
     const ChartInput in = input(top, "01.01.2020", "31.01.2020");
@@ -258,7 +274,8 @@ TEST(Runs, HighRunsAndTheAlwaysEmptyQuadBars) {
         EXPECT_EQ(p.colour, kGreen);
 }
 
-TEST(Runs, WindowAndDayFilter) {
+TEST(Runs, WindowAndDayFilter)
+{
     // First day 04.01 excluded; quads ignore the weekend filter, pairs and triples apply it.
     const std::vector<DrawRecord> draws = {
         draw("04.01.2020", {1, 2, 3, 4, 20, 30}),
@@ -279,7 +296,8 @@ TEST(Runs, WindowAndDayFilter) {
     EXPECT_EQ(empty.categoryAxisTitle, QStringLiteral("Ziehungen: 0     Paare gefunden : 0"));
 }
 
-TEST(Overdue, CountersStartAtOneAndCountTheBonusNumber) {
+TEST(Overdue, CountersStartAtOneAndCountTheBonusNumber)
+{
     const std::vector<DrawRecord> draws = {
         draw("04.01.2020", {1, 2, 3, 4, 5, 6}, 7), // first day, excluded
         draw("07.01.2020", {1, 2, 3, 4, 5, 6}, 7), draw("09.01.2020", {10, 11, 12, 13, 14, 15}, 1),
@@ -304,7 +322,8 @@ TEST(Overdue, CountersStartAtOneAndCountTheBonusNumber) {
     EXPECT_EQ(empty.valueAxis, (ValueAxis{false, 1, 1}));
 }
 
-TEST(Overdue, SuperzahlFromAugust1995) {
+TEST(Overdue, SuperzahlFromAugust1995)
+{
     const std::vector<DrawRecord> draws = {
         draw("29.07.1995", {1, 2, 3, 4, 5, 6}, 7, 5), // before the Superzahl existed
         draw("02.08.1995", {1, 2, 3, 4, 5, 6}, 7, 3),
@@ -326,7 +345,8 @@ TEST(Overdue, SuperzahlFromAugust1995) {
     EXPECT_EQ(empty.valueAxis, (ValueAxis{false, 0, 0}));
 }
 
-TEST(Properties, CountPrimeOddAndEvenNumbersPerDraw) {
+TEST(Properties, CountPrimeOddAndEvenNumbersPerDraw)
+{
     const std::vector<DrawRecord> one = {draw("07.01.2020", {2, 3, 5, 7, 11, 13}, 4)};
     const ChartInput in = input(one, "06.01.2020", "07.01.2020");
     const auto only = [](int c) {
@@ -352,7 +372,8 @@ TEST(Properties, CountPrimeOddAndEvenNumbersPerDraw) {
     EXPECT_EQ(primesPerDraw(input(one, "07.01.2020", "31.01.2020")).drawCount, 0);
 }
 
-TEST(Properties, PercentageTiesGoToEvenAndAnEmptyPeriodShowsZero) {
+TEST(Properties, PercentageTiesGoToEvenAndAnEmptyPeriodShowsZero)
+{
     const auto oddTitle = [](std::initializer_list<std::initializer_list<int>> rows) {
         std::vector<DrawRecord> draws;
         for (const auto& row : rows)
@@ -393,25 +414,30 @@ const Period kPeriods[] = {
 };
 
 // The draws a filtered chart without its first day looks at, by plain date comparison.
-std::vector<DrawRecord> examined(const std::vector<DrawRecord>& all, const Period& p) {
+std::vector<DrawRecord> examined(const std::vector<DrawRecord>& all, const Period& p)
+{
     std::vector<DrawRecord> out;
     for (const DrawRecord& r : all) {
         const bool inside = r.date > day(p.from) && r.date <= day(p.to) && p.filter.accepts(r.date);
-        if (inside) out.push_back(r);
+        if (inside)
+            out.push_back(r);
     }
     return out;
 }
 
-bool holdsRun(const DrawRecord& r, int start, int length) {
+bool holdsRun(const DrawRecord& r, int start, int length)
+{
     const std::set<int> drawn(r.numbers.begin(), r.numbers.end());
     for (int n = start; n < start + length; ++n)
-        if (!drawn.count(n)) return false;
+        if (!drawn.count(n))
+            return false;
     return true;
 }
 
 } // namespace
 
-TEST(ShippedHistory, RunChartsAgreeWithADirectCount) {
+TEST(ShippedHistory, RunChartsAgreeWithADirectCount)
+{
     const std::vector<DrawRecord> all = shippedHistory();
     ASSERT_GT(all.size(), 7000u);
     for (const Period& p : kPeriods) {
@@ -436,7 +462,8 @@ TEST(ShippedHistory, RunChartsAgreeWithADirectCount) {
     }
 }
 
-TEST(ShippedHistory, OddAndEvenChartsMirrorEachOther) {
+TEST(ShippedHistory, OddAndEvenChartsMirrorEachOther)
+{
     const std::vector<DrawRecord> all = shippedHistory();
     const auto percentage = [](const ChartData& c) {
         const QString t = c.categoryAxisTitle;
@@ -464,7 +491,8 @@ TEST(ShippedHistory, OddAndEvenChartsMirrorEachOther) {
     }
 }
 
-TEST(Texts, TitlesAreComposedFromTheMessageList) {
+TEST(Texts, TitlesAreComposedFromTheMessageList)
+{
     MessageList english;
     QStringList lines = MessageList::defaults();
     lines[0] = QStringLiteral("Number distribution");

@@ -32,7 +32,7 @@ TEST(DrawRecordLayout, FieldsSitAtTheirOffsetsLittleEndian)
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(b[i], date[i]) << "date byte " << i;
     const std::uint8_t rest[24] = {1, 2, 3, 47, 48, 49, 17, 9, 1, 2, 3, 4,
-                                   5, 6, 7, 9, 8, 7, 6, 5, 4, 0, 0, 0};
+                                   5, 6, 7, 9,  8,  7,  6,  5, 4, 0, 0, 0};
     for (int i = 0; i < 24; ++i)
         EXPECT_EQ(b[8 + i], rest[i]) << "offset " << 8 + i;
     EXPECT_EQ(DrawRecord::fromBytes(b.data()), r);
@@ -41,8 +41,8 @@ TEST(DrawRecordLayout, FieldsSitAtTheirOffsetsLittleEndian)
 TEST(DrawFile, ReadsWholeRecordsAndIgnoresAShortTail)
 {
     QTemporaryDir dir;
-    const QString path = test::writeDrawFile(
-        dir, {draw("01.01.2000", {1, 2, 3, 4, 5, 6}, 7), draw("05.01.2000", {8, 9, 10, 11, 12, 13})});
+    const QString path = test::writeDrawFile(dir, {draw("01.01.2000", {1, 2, 3, 4, 5, 6}, 7),
+                                                   draw("05.01.2000", {8, 9, 10, 11, 12, 13})});
     QByteArray bytes = readBytes(path);
     writeBytes(path, bytes + QByteArray(20, '\x05'));
     const auto read = drawfile::readAll(path);
@@ -95,7 +95,8 @@ TEST(Conversion, LegacyRecordsBecomeFullRecordsWithZeroTail)
     QTemporaryDir dir;
     QByteArray legacy;
     for (int i = 0; i < 3; ++i) {
-        auto r = draw("01.02.1995", {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i}, 40 + i, i).toBytes();
+        auto r =
+            draw("01.02.1995", {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i}, 40 + i, i).toBytes();
         legacy.append(reinterpret_cast<const char*>(r.data()), 16);
     }
     writeBytes(dir.filePath("Zahlen.dat"), legacy);

@@ -9,7 +9,8 @@ using namespace vendrilo;
 
 namespace {
 
-DrawNumbers drawOf(std::array<int, 6> numbers, int bonus) {
+DrawNumbers drawOf(std::array<int, 6> numbers, int bonus)
+{
     DrawNumbers z{};
     for (std::size_t i = 0; i < 6; ++i)
         z[i + 1] = numbers[i];
@@ -17,7 +18,8 @@ DrawNumbers drawOf(std::array<int, 6> numbers, int bonus) {
     return z;
 }
 
-std::array<QString, 6> texts(std::initializer_list<const char*> fields) {
+std::array<QString, 6> texts(std::initializer_list<const char*> fields)
+{
     std::array<QString, 6> result;
     std::size_t i = 0;
     for (const char* f : fields)
@@ -29,20 +31,23 @@ const DrawNumbers kDraw = drawOf({3, 14, 22, 30, 41, 48}, 49);
 
 // ---- row check ----
 
-TEST(Zettelcheck, CountsDrawnNumbersAndMarksTheBonus) {
+TEST(Zettelcheck, CountsDrawnNumbersAndMarksTheBonus)
+{
     const RowCheck c = Zettelcheck(texts({"3", "14", "22", "30", "41", "49"}), kDraw);
     EXPECT_EQ(c.Gewinn, 5);
     EXPECT_TRUE(c.Zusatz);
     EXPECT_EQ(c.Treffer, (std::array<quint8, 9>{0, 1, 1, 1, 1, 1, 2, 0, 0}));
 }
 
-TEST(Zettelcheck, ANumberTwiceInTheRowCountsTwice) {
+TEST(Zettelcheck, ANumberTwiceInTheRowCountsTwice)
+{
     const RowCheck c = Zettelcheck(texts({"3", "3", "14", "1", "2", "5"}), kDraw);
     EXPECT_EQ(c.Gewinn, 3);
     EXPECT_FALSE(c.Zusatz);
 }
 
-TEST(Zettelcheck, ABadFieldEndsTheCheckKeepingWhatWasCounted) {
+TEST(Zettelcheck, ABadFieldEndsTheCheckKeepingWhatWasCounted)
+{
     // The first drawn number (3) is compared with fields 1 and 2 before field 3 fails; the
     // second drawn number (14) in field 2 is never reached, nor is the bonus in field 4.
     const RowCheck c = Zettelcheck(texts({"3", "14", "x", "49", "22", "30"}), kDraw);
@@ -59,7 +64,8 @@ TEST(Zettelcheck, ABadFieldEndsTheCheckKeepingWhatWasCounted) {
     EXPECT_FALSE(empty.Zusatz);
 }
 
-TEST(Zettelcheck, ZeroFieldsNeverMatchAnUnknownBonus) {
+TEST(Zettelcheck, ZeroFieldsNeverMatchAnUnknownBonus)
+{
     // Callers pass "0" for unused fields; the draw file holds bonus 0 where it is unknown.
     const RowCheck c =
         Zettelcheck(texts({"3", "14", "0", "0", "0", "0"}), drawOf({3, 14, 22, 30, 41, 48}, 0));
@@ -68,7 +74,8 @@ TEST(Zettelcheck, ZeroFieldsNeverMatchAnUnknownBonus) {
     EXPECT_EQ(c.Treffer[3], 0);
 }
 
-TEST(Zettelcheck, NumberAndTextFormsAgree) {
+TEST(Zettelcheck, NumberAndTextFormsAgree)
+{
     const std::array<int, 6> row{48, 49, 7, 14, 14, 1};
     std::array<QString, 6> asText;
     for (std::size_t i = 0; i < 6; ++i)
@@ -83,7 +90,8 @@ TEST(Zettelcheck, NumberAndTextFormsAgree) {
 
 // ---- sheet evaluation ----
 
-TEST(Komplettcheck, SortsScoresAndColoursARow) {
+TEST(Komplettcheck, SortsScoresAndColoursARow)
+{
     TipSheet sheet;
     sheet.setRow(1, {49, 3, 22, 14, 41, 30});
     const SheetEvaluation e = Komplettcheck(sheet, kDraw, true);
@@ -106,7 +114,8 @@ TEST(Komplettcheck, SortsScoresAndColoursARow) {
     EXPECT_EQ(total, 1u);
 }
 
-TEST(Komplettcheck, LowRowsAreBlackAndSilent) {
+TEST(Komplettcheck, LowRowsAreBlackAndSilent)
+{
     TipSheet sheet;
     sheet.setRow(1, {1, 2, 4, 5, 6, 7});
     sheet.setRow(2, {3, 14, 1, 2, 4, 5});
@@ -121,7 +130,8 @@ TEST(Komplettcheck, LowRowsAreBlackAndSilent) {
     EXPECT_EQ(e.Statistik[2][0], 1u);
 }
 
-TEST(Komplettcheck, ARowWithAnEmptyFieldIsLeftAloneAndUncounted) {
+TEST(Komplettcheck, ARowWithAnEmptyFieldIsLeftAloneAndUncounted)
+{
     TipSheet sheet;
     sheet.setRow(2, {49, 3, 22, 14, 41, 30});
     Komplettcheck(sheet, kDraw, true); // labels and colours from a full row
@@ -139,7 +149,8 @@ TEST(Komplettcheck, ARowWithAnEmptyFieldIsLeftAloneAndUncounted) {
     EXPECT_EQ(e.Statistik, StatistikTable{});
 }
 
-TEST(Komplettcheck, WithSortingOffNothingChanges) {
+TEST(Komplettcheck, WithSortingOffNothingChanges)
+{
     TipSheet sheet;
     sheet.setRow(1, {49, 3, 22, 14, 41, 30});
     const TipSheet before = sheet;
@@ -150,7 +161,8 @@ TEST(Komplettcheck, WithSortingOffNothingChanges) {
     EXPECT_EQ(sheet, before);
 }
 
-TEST(Komplettcheck, ProgramStateRefillsStatistik) {
+TEST(Komplettcheck, ProgramStateRefillsStatistik)
+{
     ProgramState s;
     s.Statistik[6][1] = 77; // a stale count from an earlier evaluation
     s.sheet.setRow(1, {3, 14, 22, 1, 2, 5});
@@ -164,7 +176,8 @@ TEST(Komplettcheck, ProgramStateRefillsStatistik) {
     EXPECT_EQ(s.Statistik[6][1], 0u);
 }
 
-TEST(Komplettcheck, ClearingEvaluatesLockedRowsEvenWithSortingOff) {
+TEST(Komplettcheck, ClearingEvaluatesLockedRowsEvenWithSortingOff)
+{
     ProgramState s;
     s.shown.Zahl = kDraw;
     s.sheet.setRow(1, {1, 2, 4, 5, 6, 7});
@@ -181,7 +194,8 @@ TEST(Komplettcheck, ClearingEvaluatesLockedRowsEvenWithSortingOff) {
     EXPECT_EQ(s.Statistik[5][1], 1u);
 }
 
-TEST(DateSearchEvaluation, ScoresTheSheetAgainstTheDrawOfTheDay) {
+TEST(DateSearchEvaluation, ScoresTheSheetAgainstTheDrawOfTheDay)
+{
     QTemporaryDir dir;
     ProgramState s;
     s.Home = dir.path() + QLatin1Char('/');

@@ -12,23 +12,27 @@ using namespace vendrilo;
 
 namespace {
 
-const DrawHistory& history() {
+const DrawHistory& history()
+{
     static const DrawHistory h(shippedHistory());
     return h;
 }
 
-ProgramState stateFor(const char* date, quint32 seed) {
+ProgramState stateFor(const char* date, quint32 seed)
+{
     ProgramState s;
     s.picker1.setDate(*parseDate(QString::fromLatin1(date)));
     s.random.setSeed(seed);
     return s;
 }
 
-void set(ProgramState& s, const char* name, int value) {
+void set(ProgramState& s, const char* name, int value)
+{
     ASSERT_TRUE(s.options.set(QString::fromLatin1(name), value)) << name;
 }
 
-std::vector<QString> rowStrings(const ProgramState& s) {
+std::vector<QString> rowStrings(const ProgramState& s)
+{
     std::vector<QString> rows;
     for (int r = 1; r <= TipSheet::kRows; ++r)
         rows.push_back(s.sheet.rowString(r));
@@ -43,7 +47,8 @@ struct ScriptedPrompts : Prompts {
 
     void message(const QString& text) override { messages.push_back(text); }
     bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString& c, const QString& p, const QString& defaultText) override {
+    QString inputText(const QString& c, const QString& p, const QString& defaultText) override
+    {
         caption = c;
         prompt = p;
         proposal = defaultText;
@@ -53,7 +58,8 @@ struct ScriptedPrompts : Prompts {
 
 } // namespace
 
-TEST(GenerationRun, SameSeedSameSheet) {
+TEST(GenerationRun, SameSeedSameSheet)
+{
     ProgramState a = stateFor("01.06.2023", 4711);
     ProgramState b = stateFor("01.06.2023", 4711);
     const GenerationResult ra = Label28Click(a, history());
@@ -67,7 +73,8 @@ TEST(GenerationRun, SameSeedSameSheet) {
     EXPECT_NE(rowStrings(a), rowStrings(c));
 }
 
-TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds) {
+TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds)
+{
     for (quint32 seed = 1; seed <= 40; ++seed) {
         ProgramState s = stateFor("14.03.2020", seed * 7919);
         const GenerationResult result = Label28Click(s, history());
@@ -87,8 +94,10 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds) {
             for (std::size_t p = 0; p < 6; ++p) {
                 const int n = (*numbers)[p];
                 EXPECT_TRUE(n >= 1 && n <= 49);
-                if (p > 0) EXPECT_LT((*numbers)[p - 1], n);
-                if (p > 1) EXPECT_FALSE((*numbers)[p - 2] + 2 == n && (*numbers)[p - 1] + 1 == n);
+                if (p > 0)
+                    EXPECT_LT((*numbers)[p - 1], n);
+                if (p > 1)
+                    EXPECT_FALSE((*numbers)[p - 2] + 2 == n && (*numbers)[p - 1] + 1 == n);
                 sum += n;
                 for (int i = 0; i < 7; ++i) {
                     fromA += result.draws.A[static_cast<std::size_t>(i)] == n;
@@ -105,7 +114,8 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds) {
     }
 }
 
-TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls) {
+TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
+{
     ProgramState s = stateFor("01.06.2023", 99);
     set(s, "UpDown7", 1);
     set(s, "CheckBox25", 1);
@@ -126,7 +136,8 @@ TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls) {
     }
 }
 
-TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow) {
+TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
+{
     // Rows 1 and 2 locked, row 3 cannot be made: the whole budget goes to row 3.
     ProgramState s = stateFor("01.06.2023", 5);
     s.sheet.setRow(1, {1, 2, 4, 8, 16, 32});
@@ -166,7 +177,8 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow) {
     EXPECT_EQ(s.sheet.rowString(3), QStringLiteral(",,,,,"));
 }
 
-TEST(GenerationRun, TheFirstTwoRowsNeverRelax) {
+TEST(GenerationRun, TheFirstTwoRowsNeverRelax)
+{
     ProgramState s = stateFor("01.06.2023", 5);
     set(s, "CheckBox25", 1);
     set(s, "CheckBox26", 1);
@@ -185,7 +197,8 @@ TEST(GenerationRun, TheFirstTwoRowsNeverRelax) {
     EXPECT_EQ(upDown5AtEnd, 1);
 }
 
-TEST(GenerationRun, StopAtOnceLeavesZeroRows) {
+TEST(GenerationRun, StopAtOnceLeavesZeroRows)
+{
     ProgramState s = stateFor("01.06.2023", 1);
     s.sheet.setRow(4, {5, 10, 15, 20, 25, 30});
     s.sheet.setLocked(4, true);
@@ -198,7 +211,8 @@ TEST(GenerationRun, StopAtOnceLeavesZeroRows) {
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r == 4) << r;
 }
 
-TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade) {
+TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade)
+{
     ProgramState s = stateFor("01.06.2023", 1);
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass& p) { return p.row < 3; };
@@ -208,7 +222,8 @@ TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade) {
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r <= 2) << r;
 }
 
-TEST(GenerationRun, ActiveRowCountLeavesTheOtherRowsEmpty) {
+TEST(GenerationRun, ActiveRowCountLeavesTheOtherRowsEmpty)
+{
     ProgramState s = stateFor("01.06.2023", 3);
     set(s, "UpDown8", 3);
     s.sheet.setRow(7, {7, 14, 21, 28, 35, 42});
@@ -221,12 +236,14 @@ TEST(GenerationRun, ActiveRowCountLeavesTheOtherRowsEmpty) {
     for (int r = 1; r <= 12; ++r) {
         const bool filled = r <= 3 || r == 7;
         EXPECT_EQ(s.sheet.numbers(r).has_value(), filled) << r;
-        if (!filled) EXPECT_EQ(s.sheet.row(r).crossSumLabel, QStringLiteral("0")) << r;
+        if (!filled)
+            EXPECT_EQ(s.sheet.row(r).crossSumLabel, QStringLiteral("0")) << r;
     }
     EXPECT_EQ(s.sheet.rowString(7), QStringLiteral("7,14,21,28,35,42"));
 }
 
-TEST(GenerationRun, LaterRowsSeeALockedRow) {
+TEST(GenerationRun, LaterRowsSeeALockedRow)
+{
     // No row may share a number with any other: the locked row 2 binds rows 3..12 only.
     for (quint32 seed : {11u, 12u, 13u}) {
         ProgramState s = stateFor("01.06.2023", seed);
@@ -247,7 +264,8 @@ TEST(GenerationRun, LaterRowsSeeALockedRow) {
     }
 }
 
-TEST(GenerationRun, ALockedRowWithoutSixNumbersRefusesTheStart) {
+TEST(GenerationRun, ALockedRowWithoutSixNumbersRefusesTheStart)
+{
     ProgramState s = stateFor("01.06.2023", 3);
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     s.sheet.setField(3, 1, QStringLiteral("8"));
@@ -262,7 +280,8 @@ TEST(GenerationRun, ALockedRowWithoutSixNumbersRefusesTheStart) {
     EXPECT_EQ(result.passes, 0);
 }
 
-TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow) {
+TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
+{
     ProgramState s = stateFor("01.06.2023", 3);
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     s.sheet.setRow(5, {10, 12, 13, 14, 15, 16});
@@ -296,7 +315,8 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow) {
     EXPECT_TRUE(five.message.contains(QStringLiteral(" 5 ")));
 }
 
-TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort) {
+TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
+{
     ProgramState s = stateFor("01.06.2023", 8);
     set(s, "CheckBox20", 1);
     GenerationHooks hooks;
@@ -323,7 +343,8 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort) {
     EXPECT_TRUE(s.sortieren);
 }
 
-TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet) {
+TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
     ASSERT_FALSE(drawfile::rewrite(path, history().records()).has_value());
@@ -349,7 +370,8 @@ TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet) {
     }
 }
 
-TEST(LuckyNumber, TheAnswerBecomesTheSeed) {
+TEST(LuckyNumber, TheAnswerBecomesTheSeed)
+{
     RandomSource random(123);
     MessageList messages;
     ScriptedPrompts prompts;
@@ -373,7 +395,8 @@ TEST(LuckyNumber, TheAnswerBecomesTheSeed) {
     EXPECT_EQ(QString::number(random.seed()), prompts.proposal);
 }
 
-TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet) {
+TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet)
+{
     std::vector<QString> sheets[2];
     for (auto& sheet : sheets) {
         ProgramState s = stateFor("01.06.2023", 0);
@@ -387,7 +410,8 @@ TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet) {
     EXPECT_EQ(sheets[0], sheets[1]);
 }
 
-TEST(GenerationRun, CandidateStatusTextAlignsTheCrossSum) {
+TEST(GenerationRun, CandidateStatusTextAlignsTheCrossSum)
+{
     const MessageList messages;
     const TipRow c = {5, 12, 19, 33, 40, 48};
     EXPECT_EQ(candidateStatusText(1, c, 157, messages),
@@ -402,7 +426,8 @@ TEST(GenerationRun, CandidateStatusTextAlignsTheCrossSum) {
               QStringLiteral("12.Tipp:  5 12  19  33  40  48  QS: 157"));
 }
 
-TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade) {
+TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
+{
     QTemporaryDir dir;
     ProgramState s = stateFor("01.06.2023", 1);
     s.Home = dir.path() + QLatin1Char('/');
@@ -422,7 +447,8 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade) {
     EXPECT_EQ(rowStrings(s), rowStrings(fromMemory));
 }
 
-TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce) {
+TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce)
+{
     ProgramState s = stateFor("01.06.2023", 5);
     set(s, "CheckBox25", 1);
     set(s, "CheckBox26", 1);
@@ -430,7 +456,8 @@ TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce) {
     set(s, "UpDown16", 4);
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& p) {
-        if (p.passes == 100) s.LaufMax = 2000; // what UpDown7Changing does in the window
+        if (p.passes == 100)
+            s.LaufMax = 2000; // what UpDown7Changing does in the window
         return true;
     };
     const GenerationResult result = Label28Click(s, history(), hooks);

@@ -12,7 +12,8 @@ using charts::ChartKind;
 
 namespace {
 
-ChartData chart(std::vector<int> values, int min, int max) {
+ChartData chart(std::vector<int> values, int min, int max)
+{
     ChartData c;
     for (std::size_t i = 0; i < values.size(); ++i)
         c.points.push_back({static_cast<int>(i + 1), values[i], charts::kGreen});
@@ -20,12 +21,14 @@ ChartData chart(std::vector<int> values, int min, int max) {
     return c;
 }
 
-ChartData constant(int bars, int value) {
+ChartData constant(int bars, int value)
+{
     return chart(std::vector<int>(static_cast<std::size_t>(bars), value), value, value);
 }
 
 // Every statistics step off, so that a test switches on exactly what it looks at.
-Options quiet() {
+Options quiet()
+{
     Options o;
     for (const char* box : {"CheckBox14", "CheckBox10", "CheckBox4", "CheckBox5", "CheckBox23"})
         o.set(QString::fromLatin1(box), 0);
@@ -39,7 +42,8 @@ struct Fixture {
     MessageList messages;
     std::vector<QString> texts;
 
-    NumberPool build(const Options& options) {
+    NumberPool build(const Options& options)
+    {
         const ChartSource source = [this](ChartKind kind) {
             asked.push_back(kind);
             return charts.at(kind);
@@ -50,7 +54,8 @@ struct Fixture {
     }
 };
 
-DrawBytes bytes(std::initializer_list<int> numbers) {
+DrawBytes bytes(std::initializer_list<int> numbers)
+{
     DrawBytes b{};
     std::size_t i = 0;
     for (int n : numbers)
@@ -58,7 +63,8 @@ DrawBytes bytes(std::initializer_list<int> numbers) {
     return b;
 }
 
-std::vector<int> counts(const NumberPool& pool) {
+std::vector<int> counts(const NumberPool& pool)
+{
     std::vector<int> c(50, 0);
     for (int k = 1; k <= 49; ++k)
         c[static_cast<std::size_t>(k)] = pool.count(k);
@@ -67,7 +73,8 @@ std::vector<int> counts(const NumberPool& pool) {
 
 } // namespace
 
-TEST(NumberPool, DefaultsFavourRareAndOverdueNumbersAndDropDrawA) {
+TEST(NumberPool, DefaultsFavourRareAndOverdueNumbersAndDropDrawA)
+{
     Fixture f;
     // Number k drawn k times; overdue for 50 - k draws.
     std::vector<int> drawn(49), overdue(49);
@@ -86,7 +93,8 @@ TEST(NumberPool, DefaultsFavourRareAndOverdueNumbersAndDropDrawA) {
     const std::set<int> drawA = {2, 3, 5, 7, 11, 13, 17};
     for (int k = 1; k <= 49; ++k) {
         int expected = 1 + (k == 1) + (k <= 11 ? 2 : 0) + (k <= 6) + (k <= 15 ? 2 : 0) + (k <= 8);
-        if (drawA.count(k)) expected = 0;
+        if (drawA.count(k))
+            expected = 0;
         EXPECT_EQ(pool.count(k), expected) << "number " << k;
     }
     EXPECT_EQ(pool.count(0), 0);
@@ -96,7 +104,8 @@ TEST(NumberPool, DefaultsFavourRareAndOverdueNumbersAndDropDrawA) {
     EXPECT_EQ(f.texts.front(), QStringLiteral("Berechnung der  Zahlenverteilung"));
 }
 
-TEST(NumberPool, DefaultsOnTheShippedHistory) {
+TEST(NumberPool, DefaultsOnTheShippedHistory)
+{
     // The real charts: every number but draw A's six and its bonus number stands in the pool.
     const std::vector<DrawRecord> history = shippedHistory();
     const DrawRecord& a = history.back();
@@ -119,7 +128,8 @@ TEST(NumberPool, DefaultsOnTheShippedHistory) {
     EXPECT_GT(pool.top() + 1, 49);
 }
 
-TEST(NumberPool, BandLimitsRoundHalfToEvenExactly) {
+TEST(NumberPool, BandLimitsRoundHalfToEvenExactly)
+{
     Fixture f;
     Options o = quiet();
     o.set(QStringLiteral("CheckBox15"), 1); // only the preferred numbers
@@ -144,7 +154,8 @@ TEST(NumberPool, BandLimitsRoundHalfToEvenExactly) {
     EXPECT_EQ(f.texts.back(), QStringLiteral("Min: 0  Max: 5  8"));
 }
 
-TEST(NumberPool, RunBandsAndTheirTies) {
+TEST(NumberPool, RunBandsAndTheirTies)
+{
     // Rare pairs: 0.3 * 5 + 1 = 2.5 -> 2; frequent triples: 10 - 0.3 * 5 = 8.5 -> 8, strictly
     // above.
     Fixture f;
@@ -172,7 +183,8 @@ TEST(NumberPool, RunBandsAndTheirTies) {
     EXPECT_EQ(c, expected);
 }
 
-TEST(NumberPool, EqualBarsFillTheNumberBandsAndTheRareRuns) {
+TEST(NumberPool, EqualBarsFillTheNumberBandsAndTheRareRuns)
+{
     Fixture f;
     f.charts[ChartKind::Numbers] = constant(49, 7);
     f.charts[ChartKind::Pairs] = constant(48, 7);
@@ -195,7 +207,8 @@ TEST(NumberPool, EqualBarsFillTheNumberBandsAndTheRareRuns) {
               (std::vector<ChartKind>{ChartKind::Pairs, ChartKind::Quads, ChartKind::Numbers}));
 }
 
-TEST(NumberPool, AvoidingOneToTwelveHoldsAgainstEveryStep) {
+TEST(NumberPool, AvoidingOneToTwelveHoldsAgainstEveryStep)
+{
     Fixture f;
     f.charts[ChartKind::Numbers] = constant(49, 7);
     Options o = quiet();
@@ -211,7 +224,8 @@ TEST(NumberPool, AvoidingOneToTwelveHoldsAgainstEveryStep) {
     EXPECT_EQ(pool.distinctNumbers(), 37);
 }
 
-TEST(NumberPool, WeakeningOneToThirtyOneTakesOneEntryEach) {
+TEST(NumberPool, WeakeningOneToThirtyOneTakesOneEntryEach)
+{
     Fixture f;
     std::vector<int> drawn(49, 50);
     for (int k = 1; k <= 10; ++k)
@@ -232,7 +246,8 @@ TEST(NumberPool, WeakeningOneToThirtyOneTakesOneEntryEach) {
     EXPECT_EQ(pool.distinctNumbers(), 10 + 18);
 }
 
-TEST(NumberPool, CompactionMovesTheTopEntryIntoEachGap) {
+TEST(NumberPool, CompactionMovesTheTopEntryIntoEachGap)
+{
     Fixture f;
     Options o = quiet();
     o.set(QStringLiteral("CheckBox4"), 1); // limit 0: draw A's numbers and bonus go
@@ -245,7 +260,8 @@ TEST(NumberPool, CompactionMovesTheTopEntryIntoEachGap) {
     EXPECT_EQ(pool.top(), 41);
 }
 
-TEST(NumberPool, BansFollowEachLastDrawLimit) {
+TEST(NumberPool, BansFollowEachLastDrawLimit)
+{
     Fixture f;
     f.draws.A = bytes({1, 2, 3, 4, 5, 6, 7, 0});
     f.draws.B = bytes({11, 12, 13, 14, 15, 16, 17, 0});
@@ -262,7 +278,8 @@ TEST(NumberPool, BansFollowEachLastDrawLimit) {
     }
 }
 
-TEST(NumberPool, GrowsBeyondFiveHundredEntriesAndKeepsThemAll) {
+TEST(NumberPool, GrowsBeyondFiveHundredEntriesAndKeepsThemAll)
+{
     Fixture f;
     f.charts[ChartKind::Numbers] = constant(49, 7);
     f.charts[ChartKind::Overdue] = constant(49, 4);
@@ -283,7 +300,8 @@ TEST(NumberPool, GrowsBeyondFiveHundredEntriesAndKeepsThemAll) {
     EXPECT_EQ(pool.count(1), 9 + 2 + 1 + 1 + 4);
 }
 
-TEST(NumberPool, AnEmptyPoolWhenOnlyPreferredNumbersCountAndNoneIsPreferred) {
+TEST(NumberPool, AnEmptyPoolWhenOnlyPreferredNumbersCountAndNoneIsPreferred)
+{
     Fixture f;
     Options o = quiet();
     o.set(QStringLiteral("CheckBox15"), 1);
@@ -292,7 +310,8 @@ TEST(NumberPool, AnEmptyPoolWhenOnlyPreferredNumbersCountAndNoneIsPreferred) {
     EXPECT_EQ(pool.distinctNumbers(), 0);
 }
 
-TEST(NumberPool, WeightingListPool) {
+TEST(NumberPool, WeightingListPool)
+{
     std::vector<int> weights(49, -1);
     weights[0] = 0; // weight 0 and weight 1 both give two entries
     weights[1] = 1;

@@ -8,18 +8,21 @@ using namespace vendrilo;
 
 namespace {
 
-int number(const QString& name, const char* prefix) {
+int number(const QString& name, const char* prefix)
+{
     return name.mid(static_cast<int>(qstrlen(prefix))).toInt();
 }
 
 } // namespace
 
-TEST(OptionTable, CheckBoxDefaultsAreTheSettingsStoreDesignStates) {
+TEST(OptionTable, CheckBoxDefaultsAreTheSettingsStoreDesignStates)
+{
     // The check boxes that a missing settings value leaves ticked.
     const std::set<int> ticked = {3, 4, 5, 9, 10, 14, 16, 17, 18, 23, 24, 28, 34, 35};
     int checkBoxes = 0;
     for (const auto& o : optionTable()) {
-        if (o.kind != OptionSpec::Kind::Check) continue;
+        if (o.kind != OptionSpec::Kind::Check)
+            continue;
         ++checkBoxes;
         const int n = number(o.name, "CheckBox");
         EXPECT_EQ(o.defaultValue, ticked.count(n) ? 1 : 0) << o.name.toStdString();
@@ -29,7 +32,8 @@ TEST(OptionTable, CheckBoxDefaultsAreTheSettingsStoreDesignStates) {
     EXPECT_EQ(checkBoxes, 31);
 }
 
-TEST(OptionTable, EveryControlIsWellFormed) {
+TEST(OptionTable, EveryControlIsWellFormed)
+{
     std::set<QString> seen;
     for (const auto& o : optionTable()) {
         EXPECT_TRUE(seen.insert(o.name).second) << "twice: " << o.name.toStdString();
@@ -53,7 +57,8 @@ TEST(OptionTable, EveryControlIsWellFormed) {
         EXPECT_FALSE(optionsOnPage(page).empty()) << page.toStdString();
 }
 
-TEST(OptionTable, IndexAccessMatchesNamedAccess) {
+TEST(OptionTable, IndexAccessMatchesNamedAccess)
+{
     Options options;
     const int i = Options::indexOf(QStringLiteral("UpDown18"));
     ASSERT_GE(i, 0);
@@ -68,7 +73,8 @@ TEST(OptionTable, IndexAccessMatchesNamedAccess) {
     EXPECT_FALSE(options.checked(QStringLiteral("CheckBox35")));
 }
 
-TEST(OptionCoupling, EvenAndOddMinimumsLeaveRoomForEachOther) {
+TEST(OptionCoupling, EvenAndOddMinimumsLeaveRoomForEachOther)
+{
     Options options;
     options.set(QStringLiteral("UpDown16"), 4);
     UpDown15MouseDown(options);
@@ -87,7 +93,8 @@ TEST(OptionCoupling, EvenAndOddMinimumsLeaveRoomForEachOther) {
     EXPECT_EQ(options.value(QStringLiteral("UpDown16")), 4);
 }
 
-TEST(OptionCoupling, OverlapMinimumStaysAtOrBelowTheMaximum) {
+TEST(OptionCoupling, OverlapMinimumStaysAtOrBelowTheMaximum)
+{
     Options options;
     options.set(QStringLiteral("UpDown3"), 2);
     options.set(QStringLiteral("UpDown9"), 1);
@@ -105,7 +112,8 @@ TEST(OptionCoupling, OverlapMinimumStaysAtOrBelowTheMaximum) {
     EXPECT_EQ(options.maximum(QStringLiteral("UpDown9")), 2);
 }
 
-TEST(OptionPages, LabelsBelongToKnownPages) {
+TEST(OptionPages, LabelsBelongToKnownPages)
+{
     for (const auto& label : optionPageLabels()) {
         EXPECT_TRUE(optionPages().contains(label.page)) << label.text.toStdString();
         EXPECT_FALSE(label.text.isEmpty());

@@ -13,11 +13,13 @@ using test::draw;
 
 namespace {
 
-double day(const char* ddmmyyyy) {
+double day(const char* ddmmyyyy)
+{
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
-PastWinQuery query(double after, double upTo, int threshold, bool withBonus = true) {
+PastWinQuery query(double after, double upTo, int threshold, bool withBonus = true)
+{
     PastWinQuery q;
     q.after = after;
     q.upTo = upTo;
@@ -27,7 +29,8 @@ PastWinQuery query(double after, double upTo, int threshold, bool withBonus = tr
 }
 
 // Both answers, which must agree on every query.
-PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& q) {
+PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& q)
+{
     const PastWinResult fast = pastWin(h, tip, q);
     const PastWinResult plain = pastWinScan(h.records(), tip, q);
     EXPECT_EQ(fast, plain);
@@ -36,7 +39,8 @@ PastWinResult checked(const DrawHistory& h, const Tip& tip, const PastWinQuery& 
 
 // ---- windows at their edges ----
 
-TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded) {
+TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded)
+{
     const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}, 7),
                          draw("04.03.2023", {10, 11, 12, 13, 14, 15}, 16)});
     const Tip tip{1, 2, 3, 4, 5, 6};
@@ -56,7 +60,8 @@ TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded) {
     EXPECT_FALSE(lastDay.noWin);
 }
 
-TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks) {
+TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks)
+{
     // Ziehzahl 10 from a Saturday: the preceding 35 days count, the day 35 days back does not.
     const double saturday = day("25.03.2023");
     const PastWinQuery q10 = recentDrawsQuery(saturday, 10);
@@ -80,7 +85,8 @@ TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks) {
     EXPECT_EQ(checked(h, {7, 8, 9, 40, 41, 42}, q11), (PastWinResult{true, -1}));
 }
 
-TEST(PastWinWindow, DrawDayFilterSelectsWeekdays) {
+TEST(PastWinWindow, DrawDayFilterSelectsWeekdays)
+{
     // 01.03.2023 is a Wednesday, 04.03. a Saturday, 05.03. a Sunday, 07.03. a Tuesday.
     const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}),
                          draw("04.03.2023", {7, 8, 9, 10, 11, 12}),
@@ -106,13 +112,15 @@ TEST(PastWinWindow, DrawDayFilterSelectsWeekdays) {
 
 // ---- thresholds and the bonus rule ----
 
-TEST(PastWinThreshold, ADrawnTipFailsEveryThreshold) {
+TEST(PastWinThreshold, ADrawnTipFailsEveryThreshold)
+{
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9)});
     for (int g = 4; g <= 6; ++g)
         EXPECT_FALSE(checked(h, {44, 5, 31, 17, 40, 23}, query(0, 50000, g)).noWin) << g;
 }
 
-TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted) {
+TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted)
+{
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9),
                          draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7)});
     const Tip fourPlusBonus{5, 17, 23, 31, 9, 48};
@@ -126,7 +134,8 @@ TEST(PastWinThreshold, BonusAddsOneHitOnlyWhenCounted) {
     EXPECT_FALSE(checked(h, {5, 5, 17, 48, 47, 46}, query(0, 50000, 3, false)).noWin);
 }
 
-TEST(PastWinThreshold, ThresholdsOutsideTheHitRange) {
+TEST(PastWinThreshold, ThresholdsOutsideTheHitRange)
+{
     const DrawHistory h({draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9),
                          draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7)});
     EXPECT_EQ(checked(h, {20, 21, 22, 24, 25, 26}, query(0, 50000, 0)), (PastWinResult{false, 0}));
@@ -142,7 +151,8 @@ struct Sample {
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
     // The shipped history carries no bonus numbers; give each draw one not among its numbers.
-    std::vector<DrawRecord> historyWithBonus() {
+    std::vector<DrawRecord> historyWithBonus()
+    {
         auto records = shippedHistory();
         for (DrawRecord& r : records) {
             int b;
@@ -155,7 +165,8 @@ struct Sample {
     }
 
     // Tips near a real draw reach high thresholds; fully random ones mostly do not.
-    Tip tip(const std::vector<DrawRecord>& records) {
+    Tip tip(const std::vector<DrawRecord>& records)
+    {
         Tip t{};
         const DrawRecord& near =
             records[static_cast<std::size_t>(uniform(0, int(records.size()) - 1))];
@@ -167,7 +178,8 @@ struct Sample {
         return t;
     }
 
-    PastWinQuery query(const std::vector<DrawRecord>& records) {
+    PastWinQuery query(const std::vector<DrawRecord>& records)
+    {
         PastWinQuery q;
         const int n = int(records.size());
         q.after = records[static_cast<std::size_t>(uniform(0, n - 1))].date - uniform(0, 1);
@@ -184,7 +196,8 @@ struct Sample {
     }
 };
 
-void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int count) {
+void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int count)
+{
     const DrawHistory h(records);
     int wins = 0;
     int examinedSome = 0;
@@ -205,12 +218,14 @@ void crossCheck(const std::vector<DrawRecord>& records, Sample& sample, int coun
     EXPECT_GT(examinedSome, count / 2);
 }
 
-TEST(PastWinCrossCheck, FastAnswerEqualsThePlainScanOnTheShippedHistory) {
+TEST(PastWinCrossCheck, FastAnswerEqualsThePlainScanOnTheShippedHistory)
+{
     Sample sample;
     crossCheck(sample.historyWithBonus(), sample, 4000);
 }
 
-TEST(PastWinCrossCheck, UnorderedDatesAreHandled) {
+TEST(PastWinCrossCheck, UnorderedDatesAreHandled)
+{
     Sample sample;
     auto records = sample.historyWithBonus();
     // A file put together out of order: blocks swapped and a few single draws moved.
@@ -222,7 +237,8 @@ TEST(PastWinCrossCheck, UnorderedDatesAreHandled) {
     crossCheck(records, sample, 1500);
 }
 
-TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne) {
+TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne)
+{
     Sample sample;
     auto records = sample.historyWithBonus();
     for (int i = 0; i < 300; ++i) {
@@ -252,7 +268,8 @@ TEST(PastWinCrossCheck, DamagedDrawsAreComparedOneByOne) {
         checked(DrawHistory({twice}), {8, 30, 31, 32, 33, 34}, query(0, 50000, 2, false)).noWin);
 }
 
-TEST(PastWinCrossCheck, FileScanReadsBlocksLikeTheMemoryScan) {
+TEST(PastWinCrossCheck, FileScanReadsBlocksLikeTheMemoryScan)
+{
     Sample sample;
     const auto records = sample.historyWithBonus();
     QTemporaryDir dir;
@@ -279,7 +296,8 @@ struct StateFixture : testing::Test {
                    draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7),
                    draw("08.03.2023", {11, 12, 13, 14, 15, 16}, 17)}};
 
-    void SetUp() override {
+    void SetUp() override
+    {
         s.picker2 = DatePicker(day("01.03.2023"), 0);
         s.picker1 = DatePicker(day("08.03.2023"), 0);
         s.shown.Zahl = {0, 40, 41, 42, 43, 44, 45, 46, 1};
@@ -287,7 +305,8 @@ struct StateFixture : testing::Test {
     }
 };
 
-TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt) {
+TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt)
+{
     // 01.03. is the first day and excluded; the 04.03. draw gives five hits.
     EXPECT_FALSE(Secheroderfuenfer(s, h, 1, 2, 3, 4, 5, 49));
     EXPECT_EQ(s.shown.Datum1, day("04.03.2023"));
@@ -302,7 +321,8 @@ TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt) {
     EXPECT_EQ(s.shown.Zahl[7], 17);
 }
 
-TEST_F(StateFixture, BonusRuleFollowsCheckBox35) {
+TEST_F(StateFixture, BonusRuleFollowsCheckBox35)
+{
     // Four hits and the bonus number on 08.03.
     EXPECT_FALSE(Secheroderfuenfer(s, h, 11, 12, 13, 14, 17, 49));
     s.options.set(QStringLiteral("CheckBox35"), 0);
@@ -311,7 +331,8 @@ TEST_F(StateFixture, BonusRuleFollowsCheckBox35) {
     EXPECT_TRUE(dreierodervierer(s, h, 11, 12, 13, 14, 17, 49, 1, 5, 10));
 }
 
-TEST_F(StateFixture, DreieroderviererLooksAtRecentDrawsOnly) {
+TEST_F(StateFixture, DreieroderviererLooksAtRecentDrawsOnly)
+{
     // Ziehzahl 2 reaches back 7 days from 08.03.: 04.03. counts, 01.03. does not.
     EXPECT_TRUE(dreierodervierer(s, h, 5, 17, 23, 31, 40, 44, 0, 3, 2));
     EXPECT_EQ(s.shown.Datum1, day("08.03.2023"));

@@ -17,17 +17,20 @@ struct ScriptedPastWins : PastWinTests {
     };
     std::vector<Call> calls;
 
-    bool Secheroderfuenfer(const TipRow&, int threshold, bool bonus) override {
+    bool Secheroderfuenfer(const TipRow&, int threshold, bool bonus) override
+    {
         calls.push_back({'S', threshold, 0, bonus});
         return whole;
     }
-    bool dreierodervierer(const TipRow&, int Gewinner, int Ziehzahl, bool bonus) override {
+    bool dreierodervierer(const TipRow&, int Gewinner, int Ziehzahl, bool bonus) override
+    {
         calls.push_back({'d', Gewinner, Ziehzahl, bonus});
         return Ziehzahl == 10 ? recent : older;
     }
 };
 
-TipRow row(std::initializer_list<int> numbers) {
+TipRow row(std::initializer_list<int> numbers)
+{
     TipRow r{};
     std::size_t i = 0;
     for (int n : numbers)
@@ -35,7 +38,8 @@ TipRow row(std::initializer_list<int> numbers) {
     return r;
 }
 
-DrawBytes drawOf(std::initializer_list<int> numbers) {
+DrawBytes drawOf(std::initializer_list<int> numbers)
+{
     DrawBytes d{};
     std::size_t i = 0;
     for (int n : numbers)
@@ -49,7 +53,8 @@ struct Check {
     std::vector<TipRow> rows;
     ScriptedPastWins pastWins;
 
-    Check() {
+    Check()
+    {
         // Draws far from the candidates below, so that only the check under test decides.
         draws.A = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
         draws.B = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
@@ -57,7 +62,8 @@ struct Check {
     }
     void set(const char* name, int value) { options.set(QString::fromLatin1(name), value); }
 
-    RowCheckStep operator()(TipRow candidate) {
+    RowCheckStep operator()(TipRow candidate)
+    {
         int QS = 0;
         for (auto n : candidate)
             QS += n;
@@ -73,7 +79,8 @@ const TipRow kPlain = row({3, 9, 16, 22, 30, 38}); // QS 118, no pairs, mixed pa
 
 } // namespace
 
-TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts) {
+TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts)
+{
     Check check;
     check.rows = {row({3, 9, 16, 22, 40, 41}), row({3, 9, 33, 34, 36, 42})};
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // 4 and 2 shared: minOv 2 <= 3
@@ -97,7 +104,8 @@ TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts) {
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 }
 
-TEST(RowChecks, TheFirstRowSkipsTheOverlapCheck) {
+TEST(RowChecks, TheFirstRowSkipsTheOverlapCheck)
+{
     Check check;
     check.set("UpDown9", 5);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
@@ -106,7 +114,8 @@ TEST(RowChecks, TheFirstRowSkipsTheOverlapCheck) {
     EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
 }
 
-TEST(RowChecks, ConsecutiveNumbers) {
+TEST(RowChecks, ConsecutiveNumbers)
+{
     Check check;
     EXPECT_EQ(check(row({12, 13, 14, 30, 35, 40})), RowCheckStep::RunOfThree);
     EXPECT_EQ(check(row({3, 5, 30, 38, 39, 40})), RowCheckStep::RunOfThree);
@@ -118,7 +127,8 @@ TEST(RowChecks, ConsecutiveNumbers) {
     EXPECT_EQ(check(row({3, 9, 16, 22, 38, 39})), RowCheckStep::Accepted);
 }
 
-TEST(RowChecks, CrossSumLimitsAreInclusive) {
+TEST(RowChecks, CrossSumLimitsAreInclusive)
+{
     Check check;
     EXPECT_EQ(check(row({1, 2, 4, 5, 7, 31})), RowCheckStep::Accepted); // 50
     EXPECT_EQ(check(row({1, 2, 4, 5, 7, 30})), RowCheckStep::CrossSum); // 49
@@ -127,7 +137,8 @@ TEST(RowChecks, CrossSumLimitsAreInclusive) {
     EXPECT_EQ(check(row({37, 40, 41, 43, 44, 46})), RowCheckStep::CrossSum); // 251
 }
 
-TEST(RowChecks, LastDrawLimitCountsTheBonusWithCheckBox35) {
+TEST(RowChecks, LastDrawLimitCountsTheBonusWithCheckBox35)
+{
     Check check;
     check.draws.A = drawOf({3, 9, 11, 12, 13, 14, 16, 22});
     // Limit 0 is left to the pool: the check never refuses.
@@ -153,7 +164,8 @@ TEST(RowChecks, LastDrawLimitCountsTheBonusWithCheckBox35) {
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 }
 
-TEST(RowChecks, EvenAndOddMinimums) {
+TEST(RowChecks, EvenAndOddMinimums)
+{
     Check check;
     check.set("CheckBox25", 1);
     check.set("CheckBox26", 1);
@@ -168,7 +180,8 @@ TEST(RowChecks, EvenAndOddMinimums) {
     EXPECT_EQ(check(row({1, 3, 5, 8, 20, 41})), RowCheckStep::EvenMinimum);
 }
 
-TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits) {
+TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits)
+{
     Check check;
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     ASSERT_EQ(check.pastWins.calls.size(), 3u);
@@ -199,7 +212,8 @@ TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits) {
     EXPECT_FALSE(check.pastWins.calls[0].bonus);
 }
 
-TEST(RowChecks, WholeDatabaseWipeStandsWhateverThePrimesSay) {
+TEST(RowChecks, WholeDatabaseWipeStandsWhateverThePrimesSay)
+{
     Check check;
     check.pastWins.whole = false;
     check.set("CheckBox22", 1);
@@ -216,7 +230,8 @@ TEST(RowChecks, WholeDatabaseWipeStandsWhateverThePrimesSay) {
     EXPECT_EQ(check(row({2, 3, 5, 7, 11, 42})), RowCheckStep::PrimeMinimum);
 }
 
-TEST(RowChecks, WithoutCheckBox28NoDatabaseOrPrimeCheckRuns) {
+TEST(RowChecks, WithoutCheckBox28NoDatabaseOrPrimeCheckRuns)
+{
     Check check;
     check.pastWins.recent = check.pastWins.older = check.pastWins.whole = false;
     check.set("CheckBox22", 1);

@@ -9,17 +9,20 @@ using namespace vendrilo;
 
 namespace {
 
-QString fixture(const char* name) {
+QString fixture(const char* name)
+{
     return QStringLiteral(VENDRILO_FIXTURES "/") + QString::fromLatin1(name);
 }
 
-double day(const char* ddmmyyyy) {
+double day(const char* ddmmyyyy)
+{
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
 // ---- writing ----
 
-TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte) {
+TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte)
+{
     TipSheet sheet;
     sheet.setRow(1, {3, 11, 17, 25, 38, 44});
     sheet.setRow(2, {1, 9, 23, 30, 41, 49});
@@ -29,14 +32,16 @@ TEST(TipFileWrite, ExampleSheetMatchesTheGoldenFileByteForByte) {
     EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-example.qkt")));
 }
 
-TEST(TipFileWrite, EmptySheetGivesTwelveEmptyRowsAndAnEmptyTicketLine) {
+TEST(TipFileWrite, EmptySheetGivesTwelveEmptyRowsAndAnEmptyTicketLine)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("empty.qkt"));
     ASSERT_FALSE(saveTipFile(path, TipSheet{}, QString()));
     EXPECT_EQ(test::readBytes(path), test::readBytes(fixture("tips-empty-sheet.qkt")));
 }
 
-TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks) {
+TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.qkt"));
     test::writeBytes(path, QByteArray(5000, 'z'));
@@ -54,7 +59,8 @@ TEST(TipFileWrite, ReplacesAnExistingFileAndWritesEveryRowWhateverTheLocks) {
     EXPECT_TRUE(lines[13].isEmpty());
 }
 
-TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError) {
+TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError)
+{
     QTemporaryDir dir;
     EXPECT_TRUE(saveTipFile(dir.filePath(QStringLiteral("no/such/folder/t.qkt")), TipSheet{}, {}));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.qkt")));
@@ -62,7 +68,8 @@ TEST(TipFileWrite, AFileThatCannotBeCreatedIsAnError) {
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.qkt"))).isDir());
 }
 
-TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile) {
+TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile)
+{
     QTemporaryDir dir;
 
     const QString path = dir.filePath(QStringLiteral("t.qkt"));
@@ -80,7 +87,8 @@ TEST(TipFileWrite, AFailedReplaceKeepsTheOldFile) {
 
 // ---- reading ----
 
-TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows) {
+TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows)
+{
     ProgramState a;
     a.sheet.setRow(1, {3, 11, 17, 25, 38, 44});
     a.sheet.setRow(7, {2, 9, 14, 21, 33, 40});
@@ -106,7 +114,8 @@ TEST(TipFileRead, RoundTripRestoresRowsTicketAndLockedRows) {
     EXPECT_EQ(test::readBytes(again), test::readBytes(path));
 }
 
-TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest) {
+TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest)
+{
     ProgramState s;
     s.LosNr = QStringLiteral("1112223");
     s.sheet.setRow(5, {40, 41, 42, 43, 44, 45});
@@ -124,7 +133,8 @@ TEST(TipFileRead, ShortFileFillsItsRowsAndKeepsTheRest) {
     EXPECT_EQ(s.LosNr, QStringLiteral("1112223"));
 }
 
-TEST(TipFileRead, LooseLinesAreReadTolerantly) {
+TEST(TipFileRead, LooseLinesAreReadTolerantly)
+{
     ProgramState s;
     ASSERT_FALSE(Textladen(s, fixture("tips-loose-lines.qkt")).error);
     const TipSheet& t = s.sheet;
@@ -139,7 +149,8 @@ TEST(TipFileRead, LooseLinesAreReadTolerantly) {
     EXPECT_EQ(s.LosNr, QStringLiteral("  LOS 42 ")); // verbatim, line 14 unread
 }
 
-TEST(TipFileRead, LineSplitting) {
+TEST(TipFileRead, LineSplitting)
+{
     EXPECT_EQ(textLines(""), QStringList{});
     EXPECT_EQ(textLines("a"), QStringList{QStringLiteral("a")});
     EXPECT_EQ(textLines("a\r\n"), QStringList{QStringLiteral("a")});
@@ -150,7 +161,8 @@ TEST(TipFileRead, LineSplitting) {
     EXPECT_EQ(textLines("Nr \xe4"), QStringList{QStringLiteral("Nr ä")});
 }
 
-TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing) {
+TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
+{
     ProgramState s;
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     s.sheet.setRow(2, {1, 2, 3, 4, 5, 6});
@@ -168,7 +180,8 @@ TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing) {
 
 // ---- the proposed name ----
 
-TEST(TipFileName, ProposesTheNextDrawDay) {
+TEST(TipFileName, ProposesTheNextDrawDay)
+{
     const double today = day("15.07.2024");
     EXPECT_EQ(proposedTipFileName(day("07.07.2024"), today), QStringLiteral("20240710.qkt")); // Sun
     EXPECT_EQ(proposedTipFileName(day("10.07.2024"), today), QStringLiteral("20240713.qkt")); // Wed

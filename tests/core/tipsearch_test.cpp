@@ -19,7 +19,8 @@ struct ScriptedPrompts : Prompts {
     QStringList asked;
 
     void message(const QString& text) override { asked << QStringLiteral("message: ") + text; }
-    bool askYesNo(const QString& caption, const QString& text) override {
+    bool askYesNo(const QString& caption, const QString& text) override
+    {
         asked << caption + QStringLiteral(" | ") + text;
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question";
@@ -29,7 +30,8 @@ struct ScriptedPrompts : Prompts {
         answers.pop_front();
         return a;
     }
-    QString inputText(const QString& caption, const QString& prompt, const QString& def) override {
+    QString inputText(const QString& caption, const QString& prompt, const QString& def) override
+    {
         asked << caption + QStringLiteral(" | ") + prompt + QStringLiteral(" | ") + def;
         return cancelInput ? def : threshold;
     }
@@ -39,20 +41,24 @@ struct ScriptedPrompts : Prompts {
 struct Recorder : TipSearchObserver {
     QStringList events;
     void searchStarted() override { events << QStringLiteral("start"); }
-    void drawExamined(const ShownDraw& shown) override {
+    void drawExamined(const ShownDraw& shown) override
+    {
         events << QStringLiteral("draw ") + shown.label29;
     }
-    void rowChecked(int row, const TipSheet::Row& r) override {
+    void rowChecked(int row, const TipSheet::Row& r) override
+    {
         events << QStringLiteral("row %1 %2%3")
                       .arg(row)
                       .arg(r.hitsLabel, r.hitsRed ? QStringLiteral(" red") : QString());
     }
-    void sheetEvaluated(const SheetEvaluation& e) override {
+    void sheetEvaluated(const SheetEvaluation& e) override
+    {
         events << QStringLiteral("sheet max %1").arg(e.maximum);
     }
 };
 
-double day(const char* ddmmyyyy) {
+double day(const char* ddmmyyyy)
+{
     return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
@@ -62,7 +68,8 @@ struct TipSearch : testing::Test {
     ScriptedPrompts prompts;
     Recorder recorder;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         s.Home = dir.path() + QLatin1Char('/');
         s.sortieren = true;
         // Tuesday, Wednesday, Thursday, Saturday; the Wednesday is the first day of the period.
@@ -78,7 +85,8 @@ struct TipSearch : testing::Test {
     }
 };
 
-TEST_F(TipSearch, AsksForTheThresholdAndWalksThePeriodIncludingBothEnds) {
+TEST_F(TipSearch, AsksForTheThresholdAndWalksThePeriodIncludingBothEnds)
+{
     prompts.threshold = QStringLiteral("7"); // more than any row can reach
     const TipSearchResult r = SpeedButton4Click(s, prompts, &recorder);
     EXPECT_TRUE(r.started);
@@ -99,7 +107,8 @@ TEST_F(TipSearch, AsksForTheThresholdAndWalksThePeriodIncludingBothEnds) {
     EXPECT_EQ(recorder.events.at(3), QStringLiteral("row 2 3 + B red")); // 01.03.
 }
 
-TEST_F(TipSearch, YesGoesOnWithTheNextRowOfTheSameDraw) {
+TEST_F(TipSearch, YesGoesOnWithTheNextRowOfTheSameDraw)
+{
     // 01.03.: row 1 six hits, row 2 three and the bonus; 02.03.: rows 1 and 2 three each.
     prompts.threshold = QStringLiteral("3");
     prompts.answers = {true, true, true, true};
@@ -118,7 +127,8 @@ TEST_F(TipSearch, YesGoesOnWithTheNextRowOfTheSameDraw) {
     EXPECT_EQ(recorder.events.at(6), QStringLiteral("row 3 0"));
 }
 
-TEST_F(TipSearch, NoStopsAtOnceAndLeavesTheHitDrawEvaluated) {
+TEST_F(TipSearch, NoStopsAtOnceAndLeavesTheHitDrawEvaluated)
+{
     prompts.threshold = QStringLiteral("3");
     prompts.answers = {true, false};
     const TipSearchResult r = SpeedButton4Click(s, prompts, &recorder);
@@ -140,7 +150,8 @@ TEST_F(TipSearch, NoStopsAtOnceAndLeavesTheHitDrawEvaluated) {
     EXPECT_EQ(recorder.events.mid(2, 4), expected);
 }
 
-TEST_F(TipSearch, CancelTakesTheDefaultAndBadAnswersDoNotStart) {
+TEST_F(TipSearch, CancelTakesTheDefaultAndBadAnswersDoNotStart)
+{
     prompts.cancelInput = true; // the default "6": only row 1 on 01.03. reaches it
     prompts.answers = {true};
     EXPECT_EQ(SpeedButton4Click(s, prompts).hits, 1);
@@ -155,7 +166,8 @@ TEST_F(TipSearch, CancelTakesTheDefaultAndBadAnswersDoNotStart) {
     EXPECT_EQ(s.shown.Datum1, shownBefore);
 }
 
-TEST_F(TipSearch, DrawDayFilterAppliesAndAnUnreadableFileIsReported) {
+TEST_F(TipSearch, DrawDayFilterAppliesAndAnUnreadableFileIsReported)
+{
     s.options.set(QStringLiteral("CheckBox17"), 0); // weekend draws only
     prompts.threshold = QStringLiteral("7");
     EXPECT_EQ(SpeedButton4Click(s, prompts).examined, 1);

@@ -13,7 +13,8 @@ struct EntryCase {
 
 class EntryNormalisation : public testing::TestWithParam<EntryCase> {};
 
-TEST_P(EntryNormalisation, FieldHoldsThePlainNumberOrNothing) {
+TEST_P(EntryNormalisation, FieldHoldsThePlainNumberOrNothing)
+{
     TipSheet sheet;
     const QString shown = sheet.setField(7, 4, QString::fromLatin1(GetParam().typed));
     EXPECT_EQ(shown, QString::fromLatin1(GetParam().shown));
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Typed, EntryNormalisation,
                                          EntryCase{"-", ""}, EntryCase{"99999999999", ""},
                                          EntryCase{"0000000049", "49"}));
 
-TEST(IntegerConversion, Limits) {
+TEST(IntegerConversion, Limits)
+{
     EXPECT_EQ(parseInteger(QStringLiteral("2147483647")), 2147483647);
     EXPECT_EQ(parseInteger(QStringLiteral("-2147483648")), INT32_MIN);
     EXPECT_FALSE(parseInteger(QStringLiteral("2147483648")));
@@ -38,7 +40,8 @@ TEST(IntegerConversion, Limits) {
     EXPECT_FALSE(parseInteger(QStringLiteral("٣"))); // a non-Latin digit is no digit here
 }
 
-TEST(TipSheet, RowStringJoinsTheSixFields) {
+TEST(TipSheet, RowStringJoinsTheSixFields)
+{
     TipSheet sheet;
     EXPECT_EQ(sheet.rowString(1), QStringLiteral(",,,,,"));
     sheet.setRow(2, {3, 11, 17, 25, 38, 44});
@@ -52,7 +55,8 @@ TEST(TipSheet, RowStringJoinsTheSixFields) {
     EXPECT_EQ(sheet.numbers(2), (std::array<int, 6>{3, 11, 17, 25, 38, 44}));
 }
 
-TEST(TipSheet, ClearingSparesLockedRowsWithTheirLabels) {
+TEST(TipSheet, ClearingSparesLockedRowsWithTheirLabels)
+{
     TipSheet sheet;
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         sheet.setRow(r, {r, r + 1, r + 2, r + 3, r + 4, r + 5});
@@ -75,7 +79,8 @@ TEST(TipSheet, ClearingSparesLockedRowsWithTheirLabels) {
     }
 }
 
-TEST(TipSheet, LockToggleTwiceUnlocksAgain) {
+TEST(TipSheet, LockToggleTwiceUnlocksAgain)
+{
     TipSheet sheet;
     sheet.toggleLock(3);
     EXPECT_TRUE(sheet.locked(3));

@@ -21,13 +21,15 @@ using vendrilo::gui::ChartView;
 
 namespace {
 
-ChartInput wholeHistory(const std::vector<DrawRecord>& draws) {
+ChartInput wholeHistory(const std::vector<DrawRecord>& draws)
+{
     return ChartInput{draws, kPickerMinDate, draws.back().date, DrawDayFilter{}, MessageList()};
 }
 
 // What the view shows, read back from the series, in the same terms as ChartData. Bar i is
 // labelled with its X where the axis has room for a label.
-std::vector<ChartPoint> shownPoints(const ChartView& view) {
+std::vector<ChartPoint> shownPoints(const ChartView& view)
+{
     std::vector<ChartPoint> points;
     QBarSet* set = view.bars();
     QCategoryAxis* axis = view.categoryAxis();
@@ -43,13 +45,15 @@ std::vector<ChartPoint> shownPoints(const ChartView& view) {
     return points;
 }
 
-QString shownText(QString text) {
+QString shownText(QString text)
+{
     return text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
 }
 
 } // namespace
 
-TEST(ChartView, DrawsTheNumberDistributionAsComputed) {
+TEST(ChartView, DrawsTheNumberDistributionAsComputed)
+{
     const std::vector<DrawRecord> history = shippedHistory();
     const ChartData data = numberDistribution(wholeHistory(history));
     ChartView view;
@@ -78,7 +82,8 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed) {
     EXPECT_EQ(view.valueAxis()->tickInterval(), std::floor(view.valueAxis()->tickInterval()));
 }
 
-TEST(ChartView, EachNewChartReplacesTheLast) {
+TEST(ChartView, EachNewChartReplacesTheLast)
+{
     const std::vector<DrawRecord> history = shippedHistory();
     const ChartInput in = wholeHistory(history);
     ChartView view;
@@ -114,7 +119,8 @@ TEST(ChartView, EachNewChartReplacesTheLast) {
     EXPECT_EQ(view.chartData().values(), quadChart.values());
 }
 
-TEST(ChartView, AFlatChartStillGetsAnAxisButKeepsItsLimits) {
+TEST(ChartView, AFlatChartStillGetsAnAxisButKeepsItsLimits)
+{
     const std::vector<DrawRecord> none;
     ChartInput in{none, 40000, 40100, DrawDayFilter{}, MessageList()};
     ChartView view;
@@ -128,7 +134,8 @@ TEST(ChartView, AFlatChartStillGetsAnAxisButKeepsItsLimits) {
     EXPECT_TRUE(view.categoryAxis()->categoriesLabels().isEmpty());
 }
 
-TEST(ChartView, SavesAPngAndCopiesToTheClipboard) {
+TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
+{
     const std::vector<DrawRecord> history = shippedHistory();
     ChartView view;
     view.resize(800, 500);
@@ -164,7 +171,8 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard) {
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(800, 500));
 }
 
-TEST(ChartView, WholeTickSteps) {
+TEST(ChartView, WholeTickSteps)
+{
     EXPECT_EQ(gui::wholeTickStep(0, 0), 1);
     EXPECT_EQ(gui::wholeTickStep(0, 3), 1);
     EXPECT_EQ(gui::wholeTickStep(0, 10), 1);
@@ -173,7 +181,8 @@ TEST(ChartView, WholeTickSteps) {
     EXPECT_EQ(gui::wholeTickStep(0, 7394), 1000);
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

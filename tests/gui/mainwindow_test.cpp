@@ -55,7 +55,8 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
         names << tabs->widget(i)->objectName();
     }
     EXPECT_EQ(captions, expected);
-    EXPECT_EQ(names, (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3"}));
+    EXPECT_EQ(names,
+              (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     QStringList menu;
@@ -71,12 +72,14 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
 TEST(MainWindow, DialogsAreCreatedInOrderWithTheirCaptions)
 {
     auto windows = gui::createWindows();
-    const auto dialogs = windows.form1->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto dialogs =
+        windows.form1->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly);
     QStringList titles;
     for (auto* d : dialogs)
         titles << d->windowTitle();
-    EXPECT_EQ(titles, (QStringList{"Zahlen der Ziehung eingeben", "Welche Zahlen für die Berechnung",
-                                   "Positionierung des Scheindruckes"}));
+    EXPECT_EQ(titles,
+              (QStringList{"Zahlen der Ziehung eingeben", "Welche Zahlen für die Berechnung",
+                           "Positionierung des Scheindruckes"}));
 }
 
 TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
@@ -84,7 +87,8 @@ TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
     QTemporaryDir dir;
     auto w = startWindow(dir.path());
     EXPECT_EQ(drawfile::readAll(dir.filePath("ZahlenPL.dat")).records.size(), 7394u);
-    EXPECT_TRUE(child<QLabel>(w.get(), "Label35")->text().endsWith("20.08.26    6  12  19  21  23  26"));
+    EXPECT_TRUE(
+        child<QLabel>(w.get(), "Label35")->text().endsWith("20.08.26    6  12  19  21  23  26"));
     EXPECT_EQ(child<QLabel>(w.get(), "Label13")->text(), "QS: 107");
     EXPECT_EQ(child<QLabel>(w.get(), "Label29")->text(), child<QLabel>(w.get(), "Label35")->text());
     EXPECT_EQ(w->state().shown.Position, 7393);

@@ -111,7 +111,8 @@ TEST(TipSheetWindow, RowLabelTogglesTheLockAndClearingSparesLockedRows)
 
     win.prompts->yesNoAnswers = {true};
     win.child<QToolButton>("SpeedButton11")->click();
-    EXPECT_EQ(win.prompts->questions.last(), "Alle Tipps löschen?|Sollen alle Tipps gelöscht werden??");
+    EXPECT_EQ(win.prompts->questions.last(),
+              "Alle Tipps löschen?|Sollen alle Tipps gelöscht werden??");
     EXPECT_EQ(win.field(1, 6)->text(), "6") << "the locked row stays";
     EXPECT_EQ(win.child<QLabel>("Label36")->text(), "21");
     EXPECT_EQ(win.field(2, 1)->text(), "");

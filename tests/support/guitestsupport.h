@@ -12,10 +12,10 @@ namespace vendrilo::test {
 // Prompts that answer from a script and remember what was asked.
 class ScriptedPrompts : public Prompts {
 public:
-    std::deque<bool> yesNoAnswers;       // next answers to yes/no questions (default: no)
-    std::deque<QString> inputAnswers;    // next answers to input boxes (default: the default)
-    QStringList messages;                // every message shown
-    QStringList questions;               // "caption|text" of every yes/no question
+    std::deque<bool> yesNoAnswers;    // next answers to yes/no questions (default: no)
+    std::deque<QString> inputAnswers; // next answers to input boxes (default: the default)
+    QStringList messages;             // every message shown
+    QStringList questions;            // "caption|text" of every yes/no question
 
     void message(const QString& text) override { messages << text; }
     bool askYesNo(const QString& caption, const QString& text) override

@@ -65,8 +65,9 @@ const QStringList& MessageList::defaults()
         QStringLiteral("-"),
         QStringLiteral("-"),
         QStringLiteral("Scheinnummer?"),
-        QStringLiteral("die Datei für die Tippübergabe konnte nicht angelegt werden. Überprüfen Sie "
-                       "die Zugriffsrechte des Programmes oder starten Sie als Administrator"),
+        QStringLiteral(
+            "die Datei für die Tippübergabe konnte nicht angelegt werden. Überprüfen Sie "
+            "die Zugriffsrechte des Programmes oder starten Sie als Administrator"),
     };
     return lines;
 }

@@ -2,7 +2,8 @@
 
 namespace vendrilo {
 
-const QStringList& optionPages() {
+const QStringList& optionPages()
+{
     static const QStringList pages = {
         QStringLiteral("Statistisch"),
         QStringLiteral("Schein Optimierung"),
@@ -12,7 +13,8 @@ const QStringList& optionPages() {
     return pages;
 }
 
-const std::vector<OptionPageLabel>& optionPageLabels() {
+const std::vector<OptionPageLabel>& optionPageLabels()
+{
     static const std::vector<OptionPageLabel> labels = {
         {{},
          QStringLiteral("Statistisch"),
@@ -38,17 +40,21 @@ const std::vector<OptionPageLabel>& optionPageLabels() {
     return labels;
 }
 
-std::vector<OptionPageLabel> optionPageLabels(const QString& page) {
+std::vector<OptionPageLabel> optionPageLabels(const QString& page)
+{
     std::vector<OptionPageLabel> result;
     for (const auto& label : optionPageLabels())
-        if (label.page == page) result.push_back(label);
+        if (label.page == page)
+            result.push_back(label);
     return result;
 }
 
-std::vector<const OptionSpec*> optionsOnPage(const QString& page) {
+std::vector<const OptionSpec*> optionsOnPage(const QString& page)
+{
     std::vector<const OptionSpec*> result;
     for (const auto& o : optionTable())
-        if (o.page == page) result.push_back(&o);
+        if (o.page == page)
+            result.push_back(&o);
     return result;
 }
 
@@ -61,28 +67,34 @@ const QString kUpDown16 = QStringLiteral("UpDown16");
 
 } // namespace
 
-void UpDown15MouseDown(Options& options) {
+void UpDown15MouseDown(Options& options)
+{
     options.setMaximum(kUpDown15, 6 - options.value(kUpDown16));
 }
 
-void UpDown15MouseUp(Options& options) {
+void UpDown15MouseUp(Options& options)
+{
     UpDown15MouseDown(options);
 }
 
-void UpDown16MouseDown(Options& options) {
+void UpDown16MouseDown(Options& options)
+{
     options.setMaximum(kUpDown16, 6 - options.value(kUpDown15));
 }
 
-void UpDown16MouseUp(Options& options) {
+void UpDown16MouseUp(Options& options)
+{
     UpDown16MouseDown(options);
 }
 
-void UpDown3MouseDown(Options& options) {
+void UpDown3MouseDown(Options& options)
+{
     options.setMaximum(kUpDown9, options.value(kUpDown3));
     options.setMinimum(kUpDown3, options.value(kUpDown9));
 }
 
-void UpDown9MouseUp(Options& options) {
+void UpDown9MouseUp(Options& options)
+{
     options.setMinimum(kUpDown3, options.value(kUpDown9));
 }
 

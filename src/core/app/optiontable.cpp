@@ -7,7 +7,8 @@ namespace vendrilo {
 namespace {
 
 OptionSpec check(const char* name, bool on, const char* caption, const char* page,
-                 const char* hint = "", const char* line = "") {
+                 const char* hint = "", const char* line = "")
+{
     const QString n = QString::fromLatin1(name);
     return {n,
             OptionSpec::Kind::Check,
@@ -25,7 +26,8 @@ OptionSpec check(const char* name, bool on, const char* caption, const char* pag
 
 OptionSpec upDown(const char* name, int position, int minimum, int maximum, const char* caption,
                   const char* page, const char* hint = "", const char* edit = "",
-                  const char* suffix = "", const char* line = "") {
+                  const char* suffix = "", const char* line = "")
+{
     const QString n = QString::fromLatin1(name);
     return {n,
             OptionSpec::Kind::UpDown,
@@ -43,7 +45,8 @@ OptionSpec upDown(const char* name, int position, int minimum, int maximum, cons
 
 } // namespace
 
-const std::vector<OptionSpec>& optionTable() {
+const std::vector<OptionSpec>& optionTable()
+{
     // Pages list their controls in the order they stand on the page.
     static const char* const statistisch = "Statistisch";
     static const char* const schein = "Schein Optimierung";
@@ -150,14 +153,16 @@ const std::vector<OptionSpec>& optionTable() {
     return table;
 }
 
-const OptionSpec* findOption(const QString& name) {
+const OptionSpec* findOption(const QString& name)
+{
     const auto& table = optionTable();
     auto it = std::find_if(table.begin(), table.end(),
                            [&](const OptionSpec& o) { return o.name == name; });
     return it == table.end() ? nullptr : &*it;
 }
 
-Options::Options() {
+Options::Options()
+{
     for (const auto& o : optionTable()) {
         m_values.push_back(o.defaultValue);
         m_minimums.push_back(o.minimum);
@@ -165,62 +170,78 @@ Options::Options() {
     }
 }
 
-int Options::indexOf(const QString& name) {
+int Options::indexOf(const QString& name)
+{
     const auto& table = optionTable();
     for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].name == name) return static_cast<int>(i);
+        if (table[i].name == name)
+            return static_cast<int>(i);
     return -1;
 }
 
-int Options::value(const QString& name) const {
+int Options::value(const QString& name) const
+{
     const int i = indexOf(name);
     return i < 0 ? 0 : valueAt(i);
 }
 
-void Options::setAt(int index, int value) {
+void Options::setAt(int index, int value)
+{
     const auto i = static_cast<std::size_t>(index);
     // A range turned upside down by the coupling handlers lets the minimum win, as the control
     // does.
     m_values[i] = std::max(std::min(value, m_maximums[i]), m_minimums[i]);
 }
 
-bool Options::set(const QString& name, int value) {
+bool Options::set(const QString& name, int value)
+{
     const int i = indexOf(name);
-    if (i < 0) return false;
+    if (i < 0)
+        return false;
     setAt(i, value);
     return true;
 }
 
-int Options::minimum(const QString& name) const {
+int Options::minimum(const QString& name) const
+{
     const int i = indexOf(name);
     return i < 0 ? 0 : m_minimums[static_cast<std::size_t>(i)];
 }
 
-int Options::maximum(const QString& name) const {
+int Options::maximum(const QString& name) const
+{
     const int i = indexOf(name);
     return i < 0 ? 0 : m_maximums[static_cast<std::size_t>(i)];
 }
 
-void Options::setMinimum(const QString& name, int minimum) {
+void Options::setMinimum(const QString& name, int minimum)
+{
     const int i = indexOf(name);
-    if (i >= 0) m_minimums[static_cast<std::size_t>(i)] = minimum;
+    if (i >= 0)
+        m_minimums[static_cast<std::size_t>(i)] = minimum;
 }
 
-void Options::setMaximum(const QString& name, int maximum) {
+void Options::setMaximum(const QString& name, int maximum)
+{
     const int i = indexOf(name);
-    if (i >= 0) m_maximums[static_cast<std::size_t>(i)] = maximum;
+    if (i >= 0)
+        m_maximums[static_cast<std::size_t>(i)] = maximum;
 }
 
-std::optional<QString> Options::assign(const QString& assignment) {
+std::optional<QString> Options::assign(const QString& assignment)
+{
     const auto eq = assignment.indexOf(QLatin1Char('='));
-    if (eq <= 0) return QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment);
+    if (eq <= 0)
+        return QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment);
     const QString name = assignment.left(eq);
     const QString text = assignment.mid(eq + 1);
     const OptionSpec* o = findOption(name);
-    if (!o) return QStringLiteral("--set: unknown option \"%1\"").arg(name);
+    if (!o)
+        return QStringLiteral("--set: unknown option \"%1\"").arg(name);
     bool ok = false;
     const int v = text.toInt(&ok);
-    if (!ok) return QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text);
+    if (!ok)
+        return QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text);
     if (o->kind == OptionSpec::Kind::Check && v != 0 && v != 1)
         return QStringLiteral("--set: %1 takes 0 or 1, got \"%2\"").arg(name, text);
     set(name, v);

@@ -32,7 +32,7 @@ const std::vector<OptionSpec>& optionTable();
 const OptionSpec* findOption(const QString& name);
 
 class Options {
-  public:
+public:
     Options(); // design defaults
 
     int value(const QString& name) const;
@@ -58,7 +58,7 @@ class Options {
 
     bool operator==(const Options&) const = default;
 
-  private:
+private:
     std::vector<int> m_values;
     std::vector<int> m_minimums;
     std::vector<int> m_maximums;

@@ -20,22 +20,22 @@ inline constexpr double kStatisticsStartDesignDate = 42284.0; // 07.10.2015
 // State that the main window owns and the command line drives in the same way: files,
 // the two period pickers, the shown draw, the texts and the random source.
 struct ProgramState {
-    QString Home;                                 // program folder, with a trailing separator
+    QString Home; // program folder, with a trailing separator
     QString ZahlenFile = drawfile::kFileName;
     QString SoundName = QStringLiteral("yippee.wav");
     int LaufMax = 100000;
     bool sortieren = false;
     bool Berechnunglaeuft = false;
 
-    DatePicker picker1{today()};                  // DateTimePicker1: chosen draw day, period end
+    DatePicker picker1{today()};                    // DateTimePicker1: chosen draw day, period end
     DatePicker picker2{kStatisticsStartDesignDate}; // DateTimePicker2: period start
     double dfb = today();
-    Options options;                               // the option controls, by name
+    Options options; // the option controls, by name
 
     ShownDraw shown;
-    TipSheet sheet;                                // the twelve tip rows on the "Lottotipp" tab
-    StatistikTable Statistik{};                    // rows of the last sheet evaluation by class
-    QString LosNr;                                 // ticket number, kept verbatim
+    TipSheet sheet;             // the twelve tip rows on the "Lottotipp" tab
+    StatistikTable Statistik{}; // rows of the last sheet evaluation by class
+    QString LosNr;              // ticket number, kept verbatim
     MessageList messages;
     RandomSource random;
 

@@ -2,7 +2,8 @@
 
 namespace vendrilo::charts {
 
-std::vector<int> ChartData::values() const {
+std::vector<int> ChartData::values() const
+{
     std::vector<int> result;
     result.reserve(points.size());
     for (const ChartPoint& p : points)
@@ -10,12 +11,15 @@ std::vector<int> ChartData::values() const {
     return result;
 }
 
-QString ChartData::heading() const {
+QString ChartData::heading() const
+{
     return categoryAxisTitle.isEmpty() ? title : categoryAxisTitle;
 }
 
-std::int64_t roundRatioHalfEven(std::int64_t numerator, std::int64_t denominator) {
-    if (denominator == 0) return 0;
+std::int64_t roundRatioHalfEven(std::int64_t numerator, std::int64_t denominator)
+{
+    if (denominator == 0)
+        return 0;
     if (denominator < 0) {
         numerator = -numerator;
         denominator = -denominator;
@@ -28,7 +32,8 @@ std::int64_t roundRatioHalfEven(std::int64_t numerator, std::int64_t denominator
         remainder += denominator;
     }
     const std::int64_t twice = 2 * remainder;
-    if (twice > denominator || (twice == denominator && quotient % 2 != 0)) quotient += 1;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        quotient += 1;
     return quotient;
 }
 

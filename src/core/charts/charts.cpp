@@ -23,39 +23,47 @@ struct Window {
     bool filtered = true;
     DrawDayFilter filter;
 
-    bool contains(const DrawRecord& r) const {
+    bool contains(const DrawRecord& r) const
+    {
         const bool afterStart = includesStart ? r.date >= start : r.date > start;
         return afterStart && r.date <= end && (!filtered || filter.accepts(r.date));
     }
 };
 
-Window window(const ChartInput& in, bool includesStart, bool filtered) {
+Window window(const ChartInput& in, bool includesStart, bool filtered)
+{
     return {std::floor(in.periodStart), std::floor(in.periodEnd), includesStart, filtered,
             in.dayFilter};
 }
 
-bool isNumber(int n) {
+bool isNumber(int n)
+{
     return n >= 1 && n <= kHighestNumber;
 }
 
 // The six drawn numbers as bits 1..49; anything else in a damaged record is left out.
-std::uint64_t drawnMask(const DrawRecord& r) {
+std::uint64_t drawnMask(const DrawRecord& r)
+{
     std::uint64_t mask = 0;
     for (std::uint8_t n : r.numbers)
-        if (isNumber(n)) mask |= std::uint64_t{1} << n;
+        if (isNumber(n))
+            mask |= std::uint64_t{1} << n;
     return mask;
 }
 
-int crossSum(const DrawRecord& r) {
+int crossSum(const DrawRecord& r)
+{
     int sum = 0;
     for (std::uint8_t n : r.numbers)
         sum += n;
     return sum;
 }
 
-ValueAxis manualAxis(const std::vector<ChartPoint>& points) {
+ValueAxis manualAxis(const std::vector<ChartPoint>& points)
+{
     ValueAxis axis{false, 0, 0};
-    if (points.empty()) return axis;
+    if (points.empty())
+        return axis;
     const auto [lo, hi] =
         std::minmax_element(points.begin(), points.end(),
                             [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
@@ -65,7 +73,8 @@ ValueAxis manualAxis(const std::vector<ChartPoint>& points) {
 }
 
 // Bars stand on 0, so an automatic axis always spans 0 and reaches the tallest bar.
-ValueAxis automaticAxis(const std::vector<ChartPoint>& points) {
+ValueAxis automaticAxis(const std::vector<ChartPoint>& points)
+{
     ValueAxis axis{true, 0, 0};
     for (const ChartPoint& p : points) {
         axis.minimum = std::min(axis.minimum, p.y);
@@ -75,7 +84,8 @@ ValueAxis automaticAxis(const std::vector<ChartPoint>& points) {
 }
 
 // One bar per number 1..49, primes red, the others green, axis from smallest to largest.
-void fillNumberBars(ChartData& chart, const std::array<int, 50>& counters) {
+void fillNumberBars(ChartData& chart, const std::array<int, 50>& counters)
+{
     chart.points.reserve(kHighestNumber);
     for (int n = 1; n <= kHighestNumber; ++n)
         chart.points.push_back(
@@ -83,14 +93,16 @@ void fillNumberBars(ChartData& chart, const std::array<int, 50>& counters) {
     chart.valueAxis = manualAxis(chart.points);
 }
 
-QString number(std::int64_t value) {
+QString number(std::int64_t value)
+{
     return QString::number(value);
 }
 
 // Runs start at 1..lastStart. Quads look at the start 47 too, whose run would need 50: it
 // never counts, and their bars past it stay 0.
 ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount, bool filtered,
-                   bool automatic, int wordLine) {
+                   bool automatic, int wordLine)
+{
     // Bit k of the starts mask: k .. k+length-1 all drawn. Only starts up to lastStart count.
     const std::uint64_t startsLimit = (std::uint64_t{1} << (lastStart + 1)) - 1;
     const Window w = window(in, false, filtered);
@@ -100,7 +112,8 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
     int runsFound = 0;
     const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         ++draws;
         last = &r;
         const std::uint64_t drawn = drawnMask(r);
@@ -113,7 +126,8 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
         }
     }
     ChartData chart;
-    if (last) chart.lastExamined = *last;
+    if (last)
+        chart.lastExamined = *last;
     chart.points.reserve(static_cast<std::size_t>(barCount));
     for (int k = 1; k <= barCount; ++k)
         chart.points.push_back({k, counters[static_cast<std::size_t>(k)], chart.seriesColour});
@@ -129,7 +143,8 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
 
 enum class Property { Prime, Odd, Even };
 
-bool hasProperty(Property property, int n) {
+bool hasProperty(Property property, int n)
+{
     switch (property) {
     case Property::Prime:
         return isPrime(n);
@@ -142,7 +157,8 @@ bool hasProperty(Property property, int n) {
 }
 
 ChartData propertyChart(const ChartInput& in, Property property, int firstLine, int secondLine,
-                        const QString& separator) {
+                        const QString& separator)
+{
     const Window w = window(in, false, true);
     std::array<std::uint8_t, 256> has{};
     for (std::size_t n = 0; n < has.size(); ++n)
@@ -151,7 +167,8 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
     int draws = 0;
     const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         ++draws;
         last = &r;
         int c = 0;
@@ -160,7 +177,8 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
         ++counters[static_cast<std::size_t>(c)];
     }
     ChartData chart;
-    if (last) chart.lastExamined = *last;
+    if (last)
+        chart.lastExamined = *last;
     std::int64_t withProperty = 0;
     for (int c = 0; c <= 6; ++c) {
         chart.points.push_back({c, counters[static_cast<std::size_t>(c)], chart.seriesColour});
@@ -180,7 +198,8 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
 
 } // namespace
 
-bool isPrime(int n) {
+bool isPrime(int n)
+{
     // Bits 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47.
     constexpr std::uint64_t kPrimes = (1ull << 2) | (1ull << 3) | (1ull << 5) | (1ull << 7) |
                                       (1ull << 11) | (1ull << 13) | (1ull << 17) | (1ull << 19) |
@@ -189,18 +208,21 @@ bool isPrime(int n) {
     return n >= 0 && n < 64 && ((kPrimes >> n) & 1) != 0;
 }
 
-int primzahlen(int zahl1, int zahl2, int zahl3, int zahl4, int zahl5, int zahl6) {
+int primzahlen(int zahl1, int zahl2, int zahl3, int zahl4, int zahl5, int zahl6)
+{
     return isPrime(zahl1) + isPrime(zahl2) + isPrime(zahl3) + isPrime(zahl4) + isPrime(zahl5) +
            isPrime(zahl6);
 }
 
-ChartData numberDistribution(const ChartInput& in) {
+ChartData numberDistribution(const ChartInput& in)
+{
     const Window w = window(in, true, true);
     std::array<int, 50> counters{};
     std::int64_t draws = 0;
     std::int64_t crossSumTotal = 0;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         for (int i = 0; i < 7; ++i) {
             const int n = r.numberByte(i);
             if (isNumber(n)) // an unknown bonus number is stored as 0
@@ -220,7 +242,8 @@ ChartData numberDistribution(const ChartInput& in) {
     return chart;
 }
 
-ChartData crossSumDistribution(const ChartInput& in) {
+ChartData crossSumDistribution(const ChartInput& in)
+{
     const Window w = window(in, false, false);
     // Six bytes of a damaged record may sum far beyond 279; the table takes any of them.
     std::vector<int> counters(6 * 255 + 1, 0);
@@ -229,7 +252,8 @@ ChartData crossSumDistribution(const ChartInput& in) {
     std::int64_t draws = 0;
     std::int64_t crossSumTotal = 0;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         const int s = crossSum(r);
         ++counters[static_cast<std::size_t>(s)];
         smallest = std::min(smallest, s);
@@ -250,14 +274,16 @@ ChartData crossSumDistribution(const ChartInput& in) {
     return chart;
 }
 
-ChartData tipDistribution(const TipFields& fields, const MessageList& messages) {
+ChartData tipDistribution(const TipFields& fields, const MessageList& messages)
+{
     std::array<int, 50> counters{};
     [&] {
         for (const auto& row : fields) {
             for (const QString& text : row) {
                 bool ok = false;
                 const int n = text.trimmed().toInt(&ok);
-                if (!ok || !isNumber(n)) return; // the first field without a number ends the count
+                if (!ok || !isNumber(n))
+                    return; // the first field without a number ends the count
                 ++counters[static_cast<std::size_t>(n)];
             }
         }
@@ -269,30 +295,36 @@ ChartData tipDistribution(const TipFields& fields, const MessageList& messages) 
     return chart;
 }
 
-ChartData pairs(const ChartInput& in) {
+ChartData pairs(const ChartInput& in)
+{
     return runChart(in, 2, 48, 48, true, false, 9);
 }
 
-ChartData triples(const ChartInput& in) {
+ChartData triples(const ChartInput& in)
+{
     return runChart(in, 3, 47, 47, true, false, 11);
 }
 
-ChartData quads(const ChartInput& in) {
+ChartData quads(const ChartInput& in)
+{
     return runChart(in, 4, 47, 49, false, true, 15);
 }
 
 // A counter that goes up with every examined draw and back to 1 with a draw that has the
 // number ends as 1 + the draws after the last one with it, so only that last draw matters.
-ChartData overdueNumbers(const ChartInput& in) {
+ChartData overdueNumbers(const ChartInput& in)
+{
     const Window w = window(in, false, true);
     std::array<int, 50> lastSeen{}; // examined draw, counted from 1, that last had the number
     int draws = 0;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         ++draws;
         for (int i = 0; i < 7; ++i) {
             const int n = r.numberByte(i);
-            if (isNumber(n)) lastSeen[static_cast<std::size_t>(n)] = draws;
+            if (isNumber(n))
+                lastSeen[static_cast<std::size_t>(n)] = draws;
         }
     }
     // Before any draw every counter stands at 1.
@@ -307,7 +339,8 @@ ChartData overdueNumbers(const ChartInput& in) {
     return chart;
 }
 
-ChartData overdueSuperzahl(const ChartInput& in) {
+ChartData overdueSuperzahl(const ChartInput& in)
+{
     // The Superzahl was first drawn in August 1995; earlier draws carry none.
     static const double firstSuperzahlDay = dayFromDate(QDate(1995, 8, 1));
     ChartInput from = in;
@@ -316,9 +349,11 @@ ChartData overdueSuperzahl(const ChartInput& in) {
     std::array<int, 10> lastSeen{};
     int draws = 0;
     for (const DrawRecord& r : in.draws) {
-        if (!w.contains(r)) continue;
+        if (!w.contains(r))
+            continue;
         ++draws;
-        if (r.superzahl < lastSeen.size()) lastSeen[r.superzahl] = draws;
+        if (r.superzahl < lastSeen.size())
+            lastSeen[r.superzahl] = draws;
     }
     ChartData chart;
     for (int i = 0; i < 10; ++i) {
@@ -335,15 +370,18 @@ ChartData overdueSuperzahl(const ChartInput& in) {
     return chart;
 }
 
-ChartData primesPerDraw(const ChartInput& in) {
+ChartData primesPerDraw(const ChartInput& in)
+{
     return propertyChart(in, Property::Prime, 44, 45, QStringLiteral(". "));
 }
 
-ChartData oddPerDraw(const ChartInput& in) {
+ChartData oddPerDraw(const ChartInput& in)
+{
     return propertyChart(in, Property::Odd, 46, 47, QStringLiteral(".  "));
 }
 
-ChartData evenPerDraw(const ChartInput& in) {
+ChartData evenPerDraw(const ChartInput& in)
+{
     return propertyChart(in, Property::Even, 48, 49, QStringLiteral(".  "));
 }
 
@@ -369,27 +407,33 @@ constexpr std::array<KindInfo, kChartKindCount> kKinds{{
     {ChartKind::Even, "even", "Button11Click"},
 }};
 
-const KindInfo& info(ChartKind kind) {
+const KindInfo& info(ChartKind kind)
+{
     return kKinds[static_cast<std::size_t>(kind)];
 }
 
 } // namespace
 
-QString chartName(ChartKind kind) {
+QString chartName(ChartKind kind)
+{
     return QString::fromLatin1(info(kind).name);
 }
 
-QString chartHandler(ChartKind kind) {
+QString chartHandler(ChartKind kind)
+{
     return QString::fromLatin1(info(kind).handler);
 }
 
-std::optional<ChartKind> chartKindFromName(const QString& name) {
+std::optional<ChartKind> chartKindFromName(const QString& name)
+{
     for (const KindInfo& k : kKinds)
-        if (name == QLatin1String(k.name)) return k.kind;
+        if (name == QLatin1String(k.name))
+            return k.kind;
     return std::nullopt;
 }
 
-ChartData computeChart(ChartKind kind, const ChartInput& in, const TipFields& fields) {
+ChartData computeChart(ChartKind kind, const ChartInput& in, const TipFields& fields)
+{
     switch (kind) {
     case ChartKind::Numbers:
         return numberDistribution(in);

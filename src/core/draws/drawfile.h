@@ -41,10 +41,10 @@ std::optional<QString> createEmpty(const QString& path);
 QString pathIn(const QString& home, const QString& fileName);
 
 enum class Preparation {
-    Kept,               // a draw file exists and was not touched
-    ConvertedLegacy,    // "Zahlen.dat" was converted into a new draw file
-    SeededFromHistory,  // the shipped history was written as a new draw file
-    Failed,             // no draw file could be written; see the error
+    Kept,              // a draw file exists and was not touched
+    ConvertedLegacy,   // "Zahlen.dat" was converted into a new draw file
+    SeededFromHistory, // the shipped history was written as a new draw file
+    Failed,            // no draw file could be written; see the error
 };
 
 struct PrepareResult {
@@ -66,6 +66,7 @@ PrepareResult prepare(const QString& home);
 // The draw history shipped with the program (from the resource compiled into the core).
 std::vector<DrawRecord> shippedHistory();
 // Parses lines "NNNN,DD.MM.YYYY,n1,...,n6"; a malformed line fails the whole text.
-std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text, QString* error = nullptr);
+std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text,
+                                                       QString* error = nullptr);
 
 } // namespace vendrilo

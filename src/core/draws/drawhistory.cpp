@@ -11,12 +11,14 @@ namespace vendrilo {
 namespace {
 constexpr int kMaxNumber = 49;
 
-void setBit(std::vector<quint64>& mask, std::size_t offset, int index) {
+void setBit(std::vector<quint64>& mask, std::size_t offset, int index)
+{
     mask[offset + static_cast<std::size_t>(index / 64)] |= quint64(1) << (index % 64);
 }
 } // namespace
 
-DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(records)) {
+DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(records))
+{
     const int count = size();
     m_words = (count + 63) / 64;
     const auto words = static_cast<std::size_t>(m_words);
@@ -33,7 +35,8 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
     for (int i = 0; i < count; ++i) {
         const DrawRecord& r = m_records[static_cast<std::size_t>(i)];
         m_dates.push_back(r.date);
-        if (i > 0 && !(m_dates[static_cast<std::size_t>(i - 1)] <= r.date)) m_dateOrdered = false;
+        if (i > 0 && !(m_dates[static_cast<std::size_t>(i - 1)] <= r.date))
+            m_dateOrdered = false;
 
         bool irregular = false;
         quint64 seen = 0;
@@ -67,7 +70,8 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
     }
 }
 
-DrawHistory::LoadResult DrawHistory::load(const QString& drawPath) {
+DrawHistory::LoadResult DrawHistory::load(const QString& drawPath)
+{
     LoadResult result;
     auto read = drawfile::readAll(drawPath);
     if (!read.ok()) {
@@ -78,33 +82,44 @@ DrawHistory::LoadResult DrawHistory::load(const QString& drawPath) {
     return result;
 }
 
-const quint64* DrawHistory::numberMask(int number) const {
-    if (number < 1 || number > kMaxNumber) return m_empty.data();
+const quint64* DrawHistory::numberMask(int number) const
+{
+    if (number < 1 || number > kMaxNumber)
+        return m_empty.data();
     return m_numbers.data() + static_cast<std::size_t>(m_words) * static_cast<std::size_t>(number);
 }
 
-const quint64* DrawHistory::bonusMask(int number) const {
-    if (number < 1 || number > kMaxNumber) return m_empty.data();
+const quint64* DrawHistory::bonusMask(int number) const
+{
+    if (number < 1 || number > kMaxNumber)
+        return m_empty.data();
     return m_bonus.data() + static_cast<std::size_t>(m_words) * static_cast<std::size_t>(number);
 }
 
-const quint64* DrawHistory::filterMask(const DrawDayFilter& filter) const {
-    if (filter.saturday && filter.wednesday) return nullptr;
-    if (filter.saturday) return m_weekend.data();
-    if (filter.wednesday) return m_wednesday.data();
+const quint64* DrawHistory::filterMask(const DrawDayFilter& filter) const
+{
+    if (filter.saturday && filter.wednesday)
+        return nullptr;
+    if (filter.saturday)
+        return m_weekend.data();
+    if (filter.wednesday)
+        return m_wednesday.data();
     return m_none.data();
 }
 
-std::pair<int, int> DrawHistory::indexRange(double after, double upTo) const {
+std::pair<int, int> DrawHistory::indexRange(double after, double upTo) const
+{
     const auto first = std::upper_bound(m_dates.begin(), m_dates.end(), after);
     const auto last = std::upper_bound(first, m_dates.end(), upTo);
     return {static_cast<int>(first - m_dates.begin()), static_cast<int>(last - m_dates.begin())};
 }
 
-const quint64* DrawHistory::windowMask(double after, double upTo) const {
+const quint64* DrawHistory::windowMask(double after, double upTo) const
+{
     const std::pair<double, double> key{after, upTo};
     for (const WindowSlot& slot : m_windows)
-        if (slot.key == key) return slot.mask.data();
+        if (slot.key == key)
+            return slot.mask.data();
 
     // The generator alternates between a few windows; keep the last few.
     WindowSlot& slot = m_windows[m_nextWindow];
@@ -113,7 +128,8 @@ const quint64* DrawHistory::windowMask(double after, double upTo) const {
     slot.mask.assign(static_cast<std::size_t>(m_words), 0);
     for (int i = 0; i < size(); ++i) {
         const double d = m_dates[static_cast<std::size_t>(i)];
-        if (after < d && d <= upTo) setBit(slot.mask, 0, i);
+        if (after < d && d <= upTo)
+            setBit(slot.mask, 0, i);
     }
     return slot.mask.data();
 }

@@ -16,7 +16,7 @@ namespace vendrilo {
 // past-win tests: for every number 1..49 one bit per draw (in file order) telling whether the
 // draw holds it, the same for the bonus number, and the weekday classes of the draw-day filter.
 class DrawHistory {
-  public:
+public:
     DrawHistory() = default;
     explicit DrawHistory(std::vector<DrawRecord> records);
 
@@ -51,7 +51,7 @@ class DrawHistory {
     // are kept, since the generator asks for the same windows again and again).
     const quint64* windowMask(double after, double upTo) const;
 
-  private:
+private:
     std::vector<DrawRecord> m_records;
     std::vector<double> m_dates;
     int m_words = 0;

@@ -27,7 +27,10 @@ struct DrawRecord {
     std::array<std::uint8_t, 3> spare{};
 
     // The eight number bytes (offsets 8..15): numbers, bonus, Superzahl.
-    std::uint8_t numberByte(int i) const { return i < 6 ? numbers[i] : (i == 6 ? bonus : superzahl); }
+    std::uint8_t numberByte(int i) const
+    {
+        return i < 6 ? numbers[i] : (i == 6 ? bonus : superzahl);
+    }
 
     Bytes toBytes() const;
     static DrawRecord fromBytes(const std::uint8_t* bytes);

@@ -16,14 +16,14 @@ namespace vendrilo {
 // the sheet against `Zahl`.
 class ShownDraw {
 public:
-    double Datum1 = 0;          // date of the shown draw
-    std::array<int, 9> Zahl{};  // entries 1..6 numbers, 7 bonus, 8 Superzahl (entry 0 unused)
-    int Position = 0;           // record index of the shown draw, from 0
-    double aktDatum = 0;        // scratch date of the last step or search
+    double Datum1 = 0;         // date of the shown draw
+    std::array<int, 9> Zahl{}; // entries 1..6 numbers, 7 bonus, 8 Superzahl (entry 0 unused)
+    int Position = 0;          // record index of the shown draw, from 0
+    double aktDatum = 0;       // scratch date of the last step or search
 
-    QString label29;            // draw line on the "Datenbank" tab
+    QString label29;                          // draw line on the "Datenbank" tab
     QString label13 = QStringLiteral("QS: "); // cross sum, "QS: " + sum of the six numbers
-    QString label35;            // copy of the draw line on the "Lottotipp" tab
+    QString label35;                          // copy of the draw line on the "Lottotipp" tab
 
     // Loads a record as the shown draw and writes the draw line and cross sum. The gap after
     // the date is two blanks, three when the date search shows the file's first record.
@@ -41,10 +41,10 @@ public:
               DatePicker& picker1);
 
     enum class SearchOutcome {
-        Shown,        // the draw for the date is shown
-        EmptyFile,    // nothing to show; Position is 0
-        MissingFile,  // the draw file did not exist; an empty one was created
-        Unreadable,   // the file exists but cannot be read
+        Shown,       // the draw for the date is shown
+        EmptyFile,   // nothing to show; Position is 0
+        MissingFile, // the draw file did not exist; an empty one was created
+        Unreadable,  // the file exists but cannot be read
     };
     struct SearchResult {
         SearchOutcome outcome = SearchOutcome::Shown;

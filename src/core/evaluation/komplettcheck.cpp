@@ -6,15 +6,19 @@
 
 namespace vendrilo {
 
-QString hitsLabelText(int Gewinn, bool Zusatz) {
+QString hitsLabelText(int Gewinn, bool Zusatz)
+{
     QString text = QString::number(Gewinn);
-    if (Zusatz) text += QStringLiteral(" + B");
+    if (Zusatz)
+        text += QStringLiteral(" + B");
     return text;
 }
 
-SheetEvaluation Komplettcheck(TipSheet& sheet, const DrawNumbers& Zahl, bool sortieren) {
+SheetEvaluation Komplettcheck(TipSheet& sheet, const DrawNumbers& Zahl, bool sortieren)
+{
     SheetEvaluation result;
-    if (!sortieren) return result;
+    if (!sortieren)
+        return result;
     result.evaluated = true;
 
     for (int r = 1; r <= TipSheet::kRows; ++r) {
@@ -47,7 +51,8 @@ SheetEvaluation Komplettcheck(TipSheet& sheet, const DrawNumbers& Zahl, bool sor
 
         const auto g = static_cast<std::size_t>(std::clamp(check.Gewinn, 0, 6));
         ++result.Statistik[g][check.Zusatz ? 1 : 0];
-        if (check.Gewinn >= 3) result.playSound = true;
+        if (check.Gewinn >= 3)
+            result.playSound = true;
         result.maximum = std::max(result.maximum, check.Gewinn);
 
         auto& verdict = result.rows[static_cast<std::size_t>(r - 1)];
@@ -58,13 +63,15 @@ SheetEvaluation Komplettcheck(TipSheet& sheet, const DrawNumbers& Zahl, bool sor
     return result;
 }
 
-SheetEvaluation Komplettcheck(ProgramState& state) {
+SheetEvaluation Komplettcheck(ProgramState& state)
+{
     SheetEvaluation result = Komplettcheck(state.sheet, state.shown.Zahl, state.sortieren);
     state.Statistik = result.Statistik;
     return result;
 }
 
-SheetEvaluation SpeedButton11Click(ProgramState& state) {
+SheetEvaluation SpeedButton11Click(ProgramState& state)
+{
     state.sheet.clearUnlocked();
     const bool remembered = state.sortieren;
     state.sortieren = true;
@@ -73,7 +80,8 @@ SheetEvaluation SpeedButton11Click(ProgramState& state) {
     return result;
 }
 
-DateSearchEvaluation SpeedButton5Click(ProgramState& state) {
+DateSearchEvaluation SpeedButton5Click(ProgramState& state)
+{
     DateSearchEvaluation result;
     result.search = state.shown.dateSearch(state.drawPath(), state.picker1);
     if (result.search.outcome == ShownDraw::SearchOutcome::Shown ||

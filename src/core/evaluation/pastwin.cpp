@@ -11,25 +11,29 @@ namespace vendrilo {
 
 namespace {
 
-DrawNumbers numbersOf(const DrawRecord& r) {
+DrawNumbers numbersOf(const DrawRecord& r)
+{
     DrawNumbers Zahl{};
     for (int i = 0; i < 8; ++i)
         Zahl[static_cast<std::size_t>(i + 1)] = r.numberByte(i);
     return Zahl;
 }
 
-bool reaches(const DrawRecord& r, const Tip& tip, const PastWinQuery& query) {
+bool reaches(const DrawRecord& r, const Tip& tip, const PastWinQuery& query)
+{
     const RowCheck check = Zettelcheck(tip, numbersOf(r));
     const int hits = check.Gewinn + (check.Zusatz && query.withBonus ? 1 : 0);
     return hits >= query.threshold;
 }
 
-bool inWindow(const DrawRecord& r, const PastWinQuery& query) {
+bool inWindow(const DrawRecord& r, const PastWinQuery& query)
+{
     return query.after < r.date && r.date <= query.upTo && query.filter.accepts(r.date);
 }
 
 // Lanes (draws) whose 3-bit count s2 s1 s0 is at least G, G known at compile time.
-template <int G> inline quint64 atLeast(quint64 s2, quint64 s1, quint64 s0) {
+template <int G> inline quint64 atLeast(quint64 s2, quint64 s1, quint64 s0)
+{
     if constexpr (G <= 0)
         return ~quint64(0);
     else if constexpr (G >= 8)
@@ -52,7 +56,8 @@ template <int G> inline quint64 atLeast(quint64 s2, quint64 s1, quint64 s0) {
 
 // Adds one bit per lane to the 3-bit counters. Six numbers and the bonus reach at most 7, so
 // the counters never overflow.
-inline void add(quint64& s2, quint64& s1, quint64& s0, quint64 x) {
+inline void add(quint64& s2, quint64& s1, quint64& s0, quint64 x)
+{
     const quint64 c0 = s0 & x;
     s0 ^= x;
     const quint64 c1 = s1 & c0;
@@ -65,7 +70,8 @@ struct Kernel {
     const Tip& tip;
     const PastWinQuery& query;
 
-    template <int G, bool WithBonus> PastWinResult run() const {
+    template <int G, bool WithBonus> PastWinResult run() const
+    {
         const quint64* m[6];
         const quint64* b[6];
         for (std::size_t k = 0; k < 6; ++k) {
@@ -73,7 +79,8 @@ struct Kernel {
             b[k] = history.bonusMask(tip[k]);
         }
         const quint64* filter = history.filterMask(query.filter);
-        if (!filter) filter = history.fullMask();
+        if (!filter)
+            filter = history.fullMask();
         const quint64* irregular = history.hasIrregular() ? history.irregularMask() : nullptr;
 
         // Ordered dates give the window as an index range: only its words are looked at, the
@@ -85,7 +92,8 @@ struct Kernel {
             std::tie(first, last) = history.indexRange(query.after, query.upTo);
         else
             window = history.windowMask(query.after, query.upTo);
-        if (first >= last) return {};
+        if (first >= last)
+            return {};
         const int firstWord = first / 64;
         const int lastWord = (last - 1) / 64;
         const quint64 firstEdge = ~quint64(0) << (first % 64);
@@ -93,8 +101,10 @@ struct Kernel {
         auto eligible = [&](int w) {
             const auto wi = static_cast<std::size_t>(w);
             quint64 e = filter[wi] & window[wi];
-            if (w == firstWord) e &= firstEdge;
-            if (w == lastWord) e &= lastEdge;
+            if (w == firstWord)
+                e &= firstEdge;
+            if (w == lastWord)
+                e &= lastEdge;
             return e;
         };
 
@@ -128,16 +138,19 @@ struct Kernel {
                             hit[j] |= quint64(1) << (i % 64);
                     }
                 }
-                if (hit[j]) return {false, w * 64 + std::countr_zero(hit[j])};
+                if (hit[j])
+                    return {false, w * 64 + std::countr_zero(hit[j])};
             }
         }
         // No draw reached the threshold: the last one examined stays loaded.
         for (int w = lastWord; w >= firstWord; --w)
-            if (const quint64 e = eligible(w)) return {true, w * 64 + 63 - std::countl_zero(e)};
+            if (const quint64 e = eligible(w))
+                return {true, w * 64 + 63 - std::countl_zero(e)};
         return {};
     }
 
-    template <bool WithBonus> PastWinResult dispatch(int threshold) const {
+    template <bool WithBonus> PastWinResult dispatch(int threshold) const
+    {
         switch (std::clamp(threshold, 0, 8)) {
         case 0:
             return run<0, WithBonus>();
@@ -162,8 +175,10 @@ struct Kernel {
 };
 
 // Loads the draw a test stopped at into `Zahl` and `Datum1`, as the scan leaves it.
-void leaveExamined(ProgramState& state, const DrawHistory& history, const PastWinResult& result) {
-    if (result.examined < 0) return;
+void leaveExamined(ProgramState& state, const DrawHistory& history, const PastWinResult& result)
+{
+    if (result.examined < 0)
+        return;
     const DrawRecord& r = history.records()[static_cast<std::size_t>(result.examined)];
     state.shown.Datum1 = r.date;
     state.shown.Zahl = numbersOf(r);
@@ -171,21 +186,24 @@ void leaveExamined(ProgramState& state, const DrawHistory& history, const PastWi
 
 } // namespace
 
-PastWinQuery periodQuery(double aktDatum, double dfb) {
+PastWinQuery periodQuery(double aktDatum, double dfb)
+{
     PastWinQuery q;
     q.after = aktDatum;
     q.upTo = dfb;
     return q;
 }
 
-PastWinQuery recentDrawsQuery(double E, int Ziehzahl) {
+PastWinQuery recentDrawsQuery(double E, int Ziehzahl)
+{
     PastWinQuery q;
     q.after = E - (Ziehzahl / 2.0) * 7.0;
     q.upTo = E;
     return q;
 }
 
-PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQuery& query) {
+PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQuery& query)
+{
     const Kernel kernel{history, tip, query};
     // Without any bonus number in the history the bonus masks are all empty: skip them.
     return query.withBonus && history.hasBonus() ? kernel.dispatch<true>(query.threshold)
@@ -193,10 +211,12 @@ PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQ
 }
 
 PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip,
-                          const PastWinQuery& query) {
+                          const PastWinQuery& query)
+{
     PastWinResult result;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!inWindow(records[i], query)) continue;
+        if (!inWindow(records[i], query))
+            continue;
         result.examined = static_cast<int>(i);
         if (reaches(records[i], tip, query)) {
             result.noWin = false;
@@ -207,10 +227,12 @@ PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip
 }
 
 std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip& tip,
-                                             const PastWinQuery& query, QString* error) {
+                                             const PastWinQuery& query, QString* error)
+{
     QFile file(drawPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = file.errorString();
         return std::nullopt;
     }
     constexpr qint64 kBlock = 1000;
@@ -220,7 +242,8 @@ std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip&
     for (;;) {
         const qint64 got = file.read(block.data(), block.size());
         if (got < 0) {
-            if (error) *error = file.errorString();
+            if (error)
+                *error = file.errorString();
             return std::nullopt;
         }
         const qint64 records = got / static_cast<qint64>(DrawRecord::kSize);
@@ -228,19 +251,22 @@ std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip&
             const auto* bytes =
                 reinterpret_cast<const std::uint8_t*>(block.constData()) + j * DrawRecord::kSize;
             const DrawRecord r = DrawRecord::fromBytes(bytes);
-            if (!inWindow(r, query)) continue;
+            if (!inWindow(r, query))
+                continue;
             result.examined = index;
             if (reaches(r, tip, query)) {
                 result.noWin = false;
                 return result;
             }
         }
-        if (got < block.size()) return result;
+        if (got < block.size())
+            return result;
     }
 }
 
 bool Secheroderfuenfer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
-                       int tipp3, int tipp4, int tipp5, int tipp6) {
+                       int tipp3, int tipp4, int tipp5, int tipp6)
+{
     state.shown.aktDatum = state.picker2.date();
     state.dfb = state.picker1.date();
     PastWinQuery query = periodQuery(state.shown.aktDatum, state.dfb);
@@ -255,7 +281,8 @@ bool Secheroderfuenfer(ProgramState& state, const DrawHistory& history, int Tipp
 
 bool dreierodervierer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
                       int tipp3, int tipp4, int tipp5, int tipp6, int /*MitZusatz*/,
-                      qint16 Gewinner, qint16 Ziehzahl) {
+                      qint16 Gewinner, qint16 Ziehzahl)
+{
     state.dfb = state.picker1.date();
     PastWinQuery query = recentDrawsQuery(state.dfb, Ziehzahl);
     query.filter = state.drawDayFilter();

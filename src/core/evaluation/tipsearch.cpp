@@ -7,12 +7,14 @@
 namespace vendrilo {
 
 TipSearchResult SpeedButton4Click(ProgramState& state, Prompts& prompts,
-                                  TipSearchObserver* observer) {
+                                  TipSearchObserver* observer)
+{
     TipSearchResult result;
     const MessageList& m = state.messages;
     const auto threshold =
         parseInteger(prompts.inputText(m.line(4), m.line(5), QStringLiteral("6")));
-    if (!threshold) return result;
+    if (!threshold)
+        return result;
     result.started = true;
 
     const auto read = drawfile::readAll(state.drawPath());
@@ -23,27 +25,33 @@ TipSearchResult SpeedButton4Click(ProgramState& state, Prompts& prompts,
     state.shown.aktDatum = state.picker2.date();
     state.dfb = state.picker1.date();
     const DrawDayFilter filter = state.drawDayFilter();
-    if (observer) observer->searchStarted();
+    if (observer)
+        observer->searchStarted();
 
     for (const DrawRecord& record : read.records) {
         const double d = record.date;
-        if (!(state.shown.aktDatum <= d && d <= state.dfb) || !filter.accepts(d)) continue;
+        if (!(state.shown.aktDatum <= d && d <= state.dfb) || !filter.accepts(d))
+            continue;
         ++result.examined;
         // The search shows each draw without touching Position or the date picker.
         state.shown.show(record);
-        if (observer) observer->drawExamined(state.shown);
+        if (observer)
+            observer->drawExamined(state.shown);
 
         for (int r = 1; r <= TipSheet::kRows; ++r) {
             const RowCheck check = Zettelcheck(state.sheet.fields(r), state.shown.Zahl);
             TipSheet::Row& row = state.sheet.row(r);
             row.hitsLabel = hitsLabelText(check.Gewinn, check.Zusatz);
             row.hitsRed = check.Gewinn >= 3;
-            if (observer) observer->rowChecked(r, row);
-            if (check.Gewinn < *threshold) continue;
+            if (observer)
+                observer->rowChecked(r, row);
+            if (check.Gewinn < *threshold)
+                continue;
 
             ++result.hits;
             const SheetEvaluation evaluation = Komplettcheck(state);
-            if (observer) observer->sheetEvaluated(evaluation);
+            if (observer)
+                observer->sheetEvaluated(evaluation);
             const QString text = m.line(6) + formatDate(d) + QStringLiteral("   ") + m.line(7);
             if (!prompts.askYesNo(m.line(8), text)) {
                 result.stopped = true;

@@ -12,7 +12,7 @@ class Prompts;
 
 // What the window shows while the search runs through the draw history.
 class TipSearchObserver {
-  public:
+public:
     virtual ~TipSearchObserver() = default;
     // The draw file has been read and the walk begins (the window clears its chart here).
     virtual void searchStarted() {}

@@ -19,7 +19,8 @@ const QString kUpDown6 = QStringLiteral("UpDown6");
 const QString kUpDown7 = QStringLiteral("UpDown7");
 const QString kUpDown8 = QStringLiteral("UpDown8");
 
-DrawBytes capture(const ShownDraw& shown) {
+DrawBytes capture(const ShownDraw& shown)
+{
     DrawBytes bytes{};
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(shown.Zahl[i + 1]);
@@ -32,8 +33,11 @@ struct SavedControls {
 
     explicit SavedControls(const Options& o)
         : CheckBox8(o.value(kCheckBox8)), UpDown4(o.value(kUpDown4)), UpDown5(o.value(kUpDown5)),
-          UpDown6(o.value(kUpDown6)) {}
-    void restore(Options& o) const {
+          UpDown6(o.value(kUpDown6))
+    {
+    }
+    void restore(Options& o) const
+    {
         o.set(kCheckBox8, CheckBox8);
         o.set(kUpDown4, UpDown4);
         o.set(kUpDown5, UpDown5);
@@ -44,7 +48,8 @@ struct SavedControls {
 // The end of every run that got past its start: sorting back on, the changed controls as
 // before, the draw for the chosen date shown again and the sheet evaluated against it.
 void finish(ProgramState& s, const std::vector<DrawRecord>& records, const SavedControls& saved,
-            GenerationResult& result) {
+            GenerationResult& result)
+{
     s.sortieren = true;
     saved.restore(s.options);
     s.shown.dateSearch(records, s.picker1);
@@ -52,7 +57,8 @@ void finish(ProgramState& s, const std::vector<DrawRecord>& records, const Saved
     s.Berechnunglaeuft = false;
 }
 
-std::array<int, 6> asInts(const TipRow& row) {
+std::array<int, 6> asInts(const TipRow& row)
+{
     std::array<int, 6> numbers{};
     std::copy(row.begin(), row.end(), numbers.begin());
     return numbers;
@@ -60,7 +66,8 @@ std::array<int, 6> asInts(const TipRow& row) {
 
 } // namespace
 
-GenerationResult Label28Click(ProgramState& state, const GenerationHooks& hooks) {
+GenerationResult Label28Click(ProgramState& state, const GenerationHooks& hooks)
+{
     const QString path = state.drawPath();
     GenerationResult result;
     if (!QFileInfo::exists(path)) {
@@ -79,12 +86,14 @@ GenerationResult Label28Click(ProgramState& state, const GenerationHooks& hooks)
 }
 
 GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
-                              const GenerationHooks& hooks) {
+                              const GenerationHooks& hooks)
+{
     const std::vector<DrawRecord>& records = history.records();
     GenerationResult result;
     auto status = [&](const QString& text) {
         result.status = text;
-        if (hooks.status) hooks.status(text);
+        if (hooks.status)
+            hooks.status(text);
     };
 
     // A locked row is taken as it stands, so it must hold six numbers; refuse before anything
@@ -170,7 +179,8 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
             if (r == 1 || (passes < LaufMax && r <= s.options.value(kUpDown8))) {
                 bool accepted = false;
                 while (!accepted) {
-                    if (passes >= LaufMax || stopped) break;
+                    if (passes >= LaufMax || stopped)
+                        break;
                     if (hooks.pass) {
                         info.row = r;
                         info.passes = passes;
@@ -182,7 +192,8 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
                     }
                     ++passes;
                     // Forced pairs are given up for the second half of the budget.
-                    if (2 * passes == LaufMax) s.options.set(kCheckBox8, 0);
+                    if (2 * passes == LaufMax)
+                        s.options.set(kCheckBox8, 0);
                     // Later rows loosen the limits when the budget runs low.
                     if (r >= 3) {
                         const int left = LaufMax - passes;
@@ -205,7 +216,8 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
                         for (int q = 0; q < position; ++q)
                             if (c[static_cast<std::size_t>(q)] == n)
                                 c[static_cast<std::size_t>(position)] = 0;
-                        if (c[static_cast<std::size_t>(position)] != 0) ++position;
+                        if (c[static_cast<std::size_t>(position)] != 0)
+                            ++position;
                     }
                     int QS = 0;
                     for (const std::uint8_t n : c)
@@ -219,17 +231,20 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
                 }
             }
             // A row accepted on the very last pass of the budget is dropped with the rest.
-            if (passes >= LaufMax) c.fill(0);
+            if (passes >= LaufMax)
+                c.fill(0);
             std::sort(c.begin(), c.end());
             int sum = 0;
             for (const std::uint8_t n : c)
                 sum += n;
             s.sheet.row(r).crossSumLabel = QString::number(sum);
-            if (sum == 0) zeroRows.push_back(r);
+            if (sum == 0)
+                zeroRows.push_back(r);
         }
         s.sheet.setRow(r, asInts(c));
         rows.push_back(c);
-        if (hooks.rowWritten) hooks.rowWritten(r);
+        if (hooks.rowWritten)
+            hooks.rowWritten(r);
     }
 
     result.passes = passes;
@@ -244,7 +259,8 @@ GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
     return result;
 }
 
-QString candidateStatusText(int row, const TipRow& c, int QS, const MessageList& messages) {
+QString candidateStatusText(int row, const TipRow& c, int QS, const MessageList& messages)
+{
     const char* separator = row == 3 ? "    QS: " : (row == 2 || row == 4) ? "   QS: " : "  QS: ";
     // Built by joining: a translated "Tipp" may hold any character, a "%" included.
     auto n = [&](int p) { return QString::number(c[static_cast<std::size_t>(p)]); };
@@ -254,7 +270,8 @@ QString candidateStatusText(int row, const TipRow& c, int QS, const MessageList&
            QString::fromLatin1(separator) + QString::number(QS);
 }
 
-void SpeedButton13Click(RandomSource& random, const MessageList& messages, Prompts& prompts) {
+void SpeedButton13Click(RandomSource& random, const MessageList& messages, Prompts& prompts)
+{
     const QString proposal = QString::number(random.next(99999));
     const QString answer = prompts.inputText(messages.line(30) + QStringLiteral(" (1-99999999)?"),
                                              messages.line(31), proposal);

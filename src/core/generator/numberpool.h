@@ -16,7 +16,7 @@ namespace vendrilo {
 // the likelier it is drawn. Entries 0..top() are drawn from with equal chance; a drawn 0 (only a
 // pool rebuilt from the weighting list holds one) is drawn again.
 class NumberPool {
-  public:
+public:
     NumberPool() = default;
     explicit NumberPool(std::vector<std::uint8_t> entries) : m_entries(std::move(entries)) {}
 
@@ -31,7 +31,7 @@ class NumberPool {
 
     bool operator==(const NumberPool&) const = default;
 
-  private:
+private:
     std::vector<std::uint8_t> m_entries;
 };
 

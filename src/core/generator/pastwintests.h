@@ -21,14 +21,16 @@ struct PastWinPeriod {
 
 // Answered from the history's number masks.
 class HistoryPastWins : public PastWinTests {
-  public:
+public:
     HistoryPastWins(const DrawHistory& history, const PastWinPeriod& period)
-        : m_history(history), m_period(period) {}
+        : m_history(history), m_period(period)
+    {
+    }
 
     bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) override;
     bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl, bool bonusCounts) override;
 
-  private:
+private:
     const DrawHistory& m_history;
     PastWinPeriod m_period;
 };
@@ -36,14 +38,16 @@ class HistoryPastWins : public PastWinTests {
 // Answered by reading the draw file anew for every test, in blocks of 1000 records, and
 // comparing number by number: the plain way, kept as the yardstick for the fast one.
 class DrawFilePastWins : public PastWinTests {
-  public:
+public:
     DrawFilePastWins(QString drawPath, const PastWinPeriod& period)
-        : m_path(std::move(drawPath)), m_period(period) {}
+        : m_path(std::move(drawPath)), m_period(period)
+    {
+    }
 
     bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) override;
     bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl, bool bonusCounts) override;
 
-  private:
+private:
     QString m_path;
     PastWinPeriod m_period;
 };

@@ -13,7 +13,8 @@ struct Ids {
         CheckBox26, UpDown16, CheckBox28, UpDown17, UpDown18, CheckBox34, UpDown20, UpDown21,
         CheckBox9, UpDown6, CheckBox22, UpDown10, CheckBox35;
 
-    Ids() {
+    Ids()
+    {
         auto id = [](const char* name) { return Options::indexOf(QString::fromLatin1(name)); };
         CheckBox3 = id("CheckBox3");
         UpDown3 = id("UpDown3");
@@ -48,26 +49,31 @@ struct Ids {
     }
 };
 
-const Ids& ids() {
+const Ids& ids()
+{
     static const Ids table;
     return table;
 }
 
-RowCheckStep refuse(TipRow& candidate, RowCheckStep step) {
+RowCheckStep refuse(TipRow& candidate, RowCheckStep step)
+{
     candidate.fill(0);
     return step;
 }
 
 // The candidate's numbers as bits. Its numbers differ, so each entry equals at most one of them
 // and the pairs that match are the entries whose bit is set.
-std::uint64_t maskOf(const TipRow& candidate) {
+std::uint64_t maskOf(const TipRow& candidate)
+{
     std::uint64_t mask = 0;
     for (const std::uint8_t c : candidate)
-        if (c > 0 && c < 64) mask |= std::uint64_t(1) << c;
+        if (c > 0 && c < 64)
+            mask |= std::uint64_t(1) << c;
     return mask;
 }
 
-int overlap(std::uint64_t mask, const std::uint8_t* entries, int count) {
+int overlap(std::uint64_t mask, const std::uint8_t* entries, int count)
+{
     int shared = 0;
     for (int i = 0; i < count; ++i)
         shared += entries[i] < 64 ? static_cast<int>(mask >> entries[i] & 1) : 0;
@@ -77,7 +83,8 @@ int overlap(std::uint64_t mask, const std::uint8_t* entries, int count) {
 } // namespace
 
 RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const LastDraws& draws,
-                      const Options& o, PastWinTests& pastWins) {
+                      const Options& o, PastWinTests& pastWins)
+{
     const Ids& id = ids();
     const std::uint64_t mask = maskOf(c);
 
@@ -94,7 +101,8 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
             const int ov = overlap(mask, row.data(), 6);
             minOv = std::min(minOv, ov);
             maxOv = std::max(maxOv, ov);
-            if (eachRow && (ov > most || ov < least)) violation = true;
+            if (eachRow && (ov > most || ov < least))
+                violation = true;
         }
         if ((most < minOv && o.checkedAt(id.CheckBox3)) ||
             (least > maxOv && o.checkedAt(id.CheckBox24)) || violation)
@@ -106,7 +114,8 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
         bool pair = false;
         for (int p = 0; p < 5; ++p)
             pair = pair || c[p + 1] == c[p] + 1;
-        if (!pair) return refuse(c, RowCheckStep::ForcedPair);
+        if (!pair)
+            return refuse(c, RowCheckStep::ForcedPair);
     }
     if (o.checkedAt(id.CheckBox18)) {
         for (int p = 0; p < 4; ++p)
@@ -126,7 +135,8 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
         const int most = o.valueAt(limit);
         return o.checkedAt(box) && most > 0 && overlap(mask, draw.data(), n) > most;
     };
-    if (tooClose(id.CheckBox4, id.UpDown4, draws.A)) return refuse(c, RowCheckStep::LastDraw);
+    if (tooClose(id.CheckBox4, id.UpDown4, draws.A))
+        return refuse(c, RowCheckStep::LastDraw);
     if (tooClose(id.CheckBox5, id.UpDown5, draws.B))
         return refuse(c, RowCheckStep::SecondToLastDraw);
     if (tooClose(id.CheckBox23, id.UpDown11, draws.C))
@@ -142,7 +152,8 @@ RowCheckStep checkRow(TipRow& c, int QS, std::span<const TipRow> rows, const Las
         return refuse(c, RowCheckStep::OddMinimum);
 
     // 10. The database searches and the prime minimum all hang on CheckBox28.
-    if (!o.checkedAt(id.CheckBox28)) return RowCheckStep::Accepted;
+    if (!o.checkedAt(id.CheckBox28))
+        return RowCheckStep::Accepted;
 
     // 11. and 12. Past wins in the recent and the older window.
     if (!pastWins.dreierodervierer(c, o.valueAt(id.UpDown17), o.valueAt(id.UpDown18), bonusCounts))

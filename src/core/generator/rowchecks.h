@@ -26,7 +26,7 @@ struct LastDraws {
 // for the window of draws fixed when the run began (period and draw-day filter); the bonus
 // number counts as one more hit when `bonusCounts`.
 class PastWinTests {
-  public:
+public:
     virtual ~PastWinTests() = default;
 
     // No draw dated after the period's first day and up to its last gave `threshold` hits.

@@ -2,7 +2,8 @@
 
 namespace vendrilo {
 
-std::optional<int> parseInteger(const QString& text) {
+std::optional<int> parseInteger(const QString& text)
+{
     // Leading blanks are skipped as the runtime's conversion does; trailing ones are not.
     qsizetype i = 0;
     while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
@@ -12,41 +13,52 @@ std::optional<int> parseInteger(const QString& text) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    if (i == text.size()) return std::nullopt;
+    if (i == text.size())
+        return std::nullopt;
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
         value = value * 10 + (c.unicode() - '0');
-        if (value > qint64(INT32_MAX) + 1) return std::nullopt;
+        if (value > qint64(INT32_MAX) + 1)
+            return std::nullopt;
     }
-    if (negative) value = -value;
-    if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return std::nullopt;
     return static_cast<int>(value);
 }
 
-QString normalise(const QString& text) {
+QString normalise(const QString& text)
+{
     const auto value = parseInteger(text);
-    if (!value || *value <= 0 || *value >= 50) return {};
+    if (!value || *value <= 0 || *value >= 50)
+        return {};
     return QString::number(*value);
 }
 
-QString TipSheet::setField(int row, int position, const QString& text) {
+QString TipSheet::setField(int row, int position, const QString& text)
+{
     QString& f = at(row).fields.at(static_cast<std::size_t>(position - 1));
     f = normalise(text);
     return f;
 }
 
-const QString& TipSheet::field(int row, int position) const {
+const QString& TipSheet::field(int row, int position) const
+{
     return at(row).fields.at(static_cast<std::size_t>(position - 1));
 }
 
-void TipSheet::setRow(int row, const std::array<int, kPositions>& numbers) {
+void TipSheet::setRow(int row, const std::array<int, kPositions>& numbers)
+{
     for (int p = 1; p <= kPositions; ++p)
         setField(row, p, QString::number(numbers[static_cast<std::size_t>(p - 1)]));
 }
 
-QString TipSheet::rowString(int row) const {
+QString TipSheet::rowString(int row) const
+{
     const auto& f = at(row).fields;
     QString s = f[0];
     for (std::size_t p = 1; p < f.size(); ++p)
@@ -54,19 +66,23 @@ QString TipSheet::rowString(int row) const {
     return s;
 }
 
-std::optional<std::array<int, TipSheet::kPositions>> TipSheet::numbers(int row) const {
+std::optional<std::array<int, TipSheet::kPositions>> TipSheet::numbers(int row) const
+{
     std::array<int, kPositions> result{};
     for (std::size_t p = 0; p < result.size(); ++p) {
         const auto value = parseInteger(at(row).fields[p]);
-        if (!value) return std::nullopt;
+        if (!value)
+            return std::nullopt;
         result[p] = *value;
     }
     return result;
 }
 
-void TipSheet::clearUnlocked() {
+void TipSheet::clearUnlocked()
+{
     for (Row& r : m_rows) {
-        if (r.locked) continue;
+        if (r.locked)
+            continue;
         for (QString& f : r.fields)
             f.clear();
         r.hitsLabel.clear();

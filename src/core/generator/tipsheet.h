@@ -26,7 +26,7 @@ enum class FieldColour {
 // this model into its edit fields and labels; every field write goes through `normalise`, so
 // the generator, tip files and the command line fill it exactly as typing does.
 class TipSheet {
-  public:
+public:
     static constexpr int kRows = 12;
     static constexpr int kPositions = 6;
 
@@ -65,7 +65,7 @@ class TipSheet {
 
     bool operator==(const TipSheet&) const = default;
 
-  private:
+private:
     Row& at(int row) { return m_rows.at(static_cast<std::size_t>(row - 1)); }
     const Row& at(int row) const { return m_rows.at(static_cast<std::size_t>(row - 1)); }
 

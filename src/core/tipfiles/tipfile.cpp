@@ -9,7 +9,8 @@
 
 namespace vendrilo {
 
-QByteArray tipFileBytes(const TipSheet& sheet, const QString& LosNr) {
+QByteArray tipFileBytes(const TipSheet& sheet, const QString& LosNr)
+{
     // The content is digits and commas; Latin-1 is the 8-bit code page that maps every byte
     // the same on every platform.
     QByteArray bytes;
@@ -19,21 +20,24 @@ QByteArray tipFileBytes(const TipSheet& sheet, const QString& LosNr) {
     return bytes;
 }
 
-std::optional<QString> saveTipFile(const QString& path, const TipSheet& sheet,
-                                   const QString& LosNr) {
+std::optional<QString> saveTipFile(const QString& path, const TipSheet& sheet, const QString& LosNr)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
     const QByteArray bytes = tipFileBytes(sheet, LosNr);
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;
     }
-    if (!file.commit()) return file.errorString();
+    if (!file.commit())
+        return file.errorString();
     return std::nullopt;
 }
 
-QString proposedTipFileName(double shownDate, double todayDay) {
+QString proposedTipFileName(double shownDate, double todayDay)
+{
     double proposed;
     switch (weekday(shownDate)) {
     case 7:
@@ -53,7 +57,8 @@ QString proposedTipFileName(double shownDate, double todayDay) {
            QLatin1Char('.') + kTipFileExtension;
 }
 
-QStringList textLines(const QByteArray& bytes) {
+QStringList textLines(const QByteArray& bytes)
+{
     QStringList lines;
     const QString text = QString::fromLatin1(bytes);
     qsizetype start = 0;
@@ -63,17 +68,20 @@ QStringList textLines(const QByteArray& bytes) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines.append(text.mid(start, i - start));
             ++i;
-            if (c == QLatin1Char('\r') && i < text.size() && text[i] == QLatin1Char('\n')) ++i;
+            if (c == QLatin1Char('\r') && i < text.size() && text[i] == QLatin1Char('\n'))
+                ++i;
             start = i;
         } else {
             ++i;
         }
     }
-    if (start < text.size()) lines.append(text.mid(start));
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 
-void applyTipLines(const QStringList& lines, TipSheet& sheet, QString& LosNr) {
+void applyTipLines(const QStringList& lines, TipSheet& sheet, QString& LosNr)
+{
     for (int r = 1; r <= TipSheet::kRows && r <= lines.size(); ++r) {
         QString s = lines.at(r - 1);
         for (int p = 1; p <= 5; ++p) {
@@ -89,10 +97,12 @@ void applyTipLines(const QStringList& lines, TipSheet& sheet, QString& LosNr) {
         sheet.setField(r, 6, colon >= 0 ? s.left(colon) : s);
     }
     // Lines after the ticket number are never read.
-    if (lines.size() > TipSheet::kRows) LosNr = lines.at(TipSheet::kRows);
+    if (lines.size() > TipSheet::kRows)
+        LosNr = lines.at(TipSheet::kRows);
 }
 
-TextladenResult Textladen(ProgramState& state, const QString& Dateiname) {
+TextladenResult Textladen(ProgramState& state, const QString& Dateiname)
+{
     TextladenResult result;
     result.clearing = SpeedButton11Click(state);
     QFile file(Dateiname);
@@ -108,7 +118,8 @@ TextladenResult Textladen(ProgramState& state, const QString& Dateiname) {
             result.error = file.errorString();
             return result;
         }
-        if (chunk.isEmpty()) break;
+        if (chunk.isEmpty())
+            break;
         bytes += chunk;
     }
     applyTipLines(textLines(bytes), state.sheet, state.LosNr);
