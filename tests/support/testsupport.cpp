@@ -7,6 +7,11 @@
 
 #include <stdexcept>
 
+#ifdef __linux__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace vendrilo::test {
 
 DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus, int superzahl)
@@ -31,6 +36,28 @@ QString writeDrawFile(const QTemporaryDir& dir, const std::vector<DrawRecord>& r
     if (auto error = drawfile::rewrite(path, records))
         throw std::runtime_error(error->toStdString());
     return path;
+}
+
+bool withFileSizeLimit(long bytes, const std::function<void()>& body)
+{
+#ifdef __linux__
+    struct rlimit old {};
+    if (getrlimit(RLIMIT_FSIZE, &old) != 0)
+        return false;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG
+    struct rlimit limited = old;
+    limited.rlim_cur = static_cast<rlim_t>(bytes);
+    const bool ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    if (ok)
+        body();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return ok;
+#else
+    (void)bytes;
+    (void)body;
+    return false;
+#endif
 }
 
 QByteArray readBytes(const QString& path)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 namespace vendrilo::test {
@@ -18,6 +19,11 @@ QString writeDrawFile(const QTemporaryDir& dir, const std::vector<DrawRecord>& r
                       const QString& name = QStringLiteral("ZahlenPL.dat"));
 
 QByteArray readBytes(const QString& path);
+
+// Runs `body` while this process may write files of at most `bytes` bytes, so that writing
+// more fails as on a full disk, whoever runs the test (root included). False where the limit
+// cannot be set (not on Linux): the caller skips then.
+bool withFileSizeLimit(long bytes, const std::function<void()>& body);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace vendrilo::test

@@ -1,11 +1,11 @@
 #include "core/draws/drawfile.h"
 
+#include "core/app/atomicfile.h"
 #include "core/draws/dates.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vendrilo {
 namespace drawfile {
@@ -76,20 +76,7 @@ std::optional<QString> append(const QString& path, const std::vector<DrawRecord>
 
 std::optional<QString> rewrite(const QString& path, const std::vector<DrawRecord>& records)
 {
-    QSaveFile f(path);
-    // Unbuffered, so that a short write (disk full, size limit) shows in write()'s result
-    // here instead of being lost in a late flush.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return describe(f, path);
-    const QByteArray bytes = serialize(records);
-    if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
-        const QString error = describe(f, path);
-        f.cancelWriting();
-        return error;
-    }
-    if (!f.commit())
-        return describe(f, path);
-    return std::nullopt;
+    return writeFileAtomically(path, serialize(records));
 }
 
 std::optional<QString> createEmpty(const QString& path)

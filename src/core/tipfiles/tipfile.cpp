@@ -1,10 +1,10 @@
 #include "core/tipfiles/tipfile.h"
 
+#include "core/app/atomicfile.h"
 #include "core/app/programstate.h"
 #include "core/draws/dates.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 
 namespace vendrilo {
@@ -22,18 +22,7 @@ QByteArray tipFileBytes(const TipSheet& sheet, const QString& LosNr)
 
 std::optional<QString> saveTipFile(const QString& path, const TipSheet& sheet, const QString& LosNr)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = tipFileBytes(sheet, LosNr);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return writeFileAtomically(path, tipFileBytes(sheet, LosNr));
 }
 
 QString proposedTipFileName(double shownDate, double todayDay)
