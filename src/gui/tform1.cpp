@@ -33,6 +33,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text = {})
     return l;
 }
 
+} // namespace
+
 QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
                          const QString& hint)
 {
@@ -43,8 +45,6 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
     b->setStatusTip(hint);
     return b;
 }
-
-} // namespace
 
 QDateEdit* datePicker(QWidget* parent, const char* name)
 {

@@ -185,6 +185,9 @@ private:
     QTabWidget* PageControl2 = nullptr;
 };
 
+// A speed button: a flat tool button with its hint shown on hover and in the status bar.
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
+                         const QString& hint);
 // A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
 QDateEdit* datePicker(QWidget* parent, const char* name);
 

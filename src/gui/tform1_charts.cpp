@@ -53,12 +53,15 @@ QAbstractButton* TForm1::chartButton(QWidget* parent, const char* name, const QS
                                      const QString& hint, ChartKind kind, bool showDiagramFirst,
                                      bool push)
 {
-    QAbstractButton* b = push ? static_cast<QAbstractButton*>(new QPushButton(parent))
-                              : static_cast<QAbstractButton*>(new QToolButton(parent));
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
+    QAbstractButton* b = nullptr;
+    if (push) {
+        b = new QPushButton(text, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+    } else {
+        b = speedButton(parent, name, text, hint);
+    }
     connect(b, &QAbstractButton::clicked, this,
             [this, kind, showDiagramFirst] { drawChart(kind, showDiagramFirst); });
     return b;

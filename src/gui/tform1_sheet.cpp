@@ -32,17 +32,6 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 
 const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 
-QToolButton* sheetButton(QWidget* parent, const char* name, const QString& text,
-                         const QString& hint)
-{
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    return b;
-}
-
 // Reports a field losing the focus, the moment the sheet is evaluated again.
 class FocusOutFilter : public QObject {
 public:
@@ -126,16 +115,16 @@ void TForm1::buildSheet(QWidget* tab, QVBoxLayout* layout)
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
     BitBtn4->setToolTip(QStringLiteral(
         "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
-    SpeedButton11 = sheetButton(tab, "SpeedButton11", QStringLiteral("Löschen"),
+    SpeedButton11 = speedButton(tab, "SpeedButton11", QStringLiteral("Löschen"),
                                 QStringLiteral("Löschen aller Tipps"));
-    SpeedButton4 = sheetButton(tab, "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
+    SpeedButton4 = speedButton(tab, "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
                                QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal "
                                               "gezogen wurde"));
-    SpeedButton15 = sheetButton(tab, "SpeedButton15", QStringLiteral("Speichern"),
+    SpeedButton15 = speedButton(tab, "SpeedButton15", QStringLiteral("Speichern"),
                                 QStringLiteral("Speichern des Tipps"));
-    SpeedButton16 = sheetButton(tab, "SpeedButton16", QStringLiteral("Laden"),
+    SpeedButton16 = speedButton(tab, "SpeedButton16", QStringLiteral("Laden"),
                                 QStringLiteral("Tipp laden aus Datei"));
-    SpeedButton13 = sheetButton(tab, "SpeedButton13", QStringLiteral("Glückszahl setzen"),
+    SpeedButton13 = speedButton(tab, "SpeedButton13", QStringLiteral("Glückszahl setzen"),
                                 QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und "
                                                "wirklich Ihren Tipp generieren"));
     auto* count = new QHBoxLayout;
