@@ -1,3 +1,4 @@
+#include "core/generator/generationrun.h"
 #include "gui/tform1.h"
 #include "guitestsupport.h"
 
@@ -163,6 +164,24 @@ TEST(GenerationWindow, ALockedRowWithAnEmptyFieldRefusesTheStart)
     EXPECT_TRUE(win.prompts->messages.first().contains('5'));
     EXPECT_EQ(win.rows()[4], "7,,,,,");
     EXPECT_EQ(win.rows()[0], ",,,,,");
+}
+
+TEST(GenerationWindow, TheWindowAndTheCoreMakeTheSameSheet)
+{
+    Window win;
+    win.w->state().random.setSeed(99);
+    win.start()->click();
+
+    // The command line drives the same core from a fresh state with the same defaults.
+    ProgramState core;
+    core.Home = win.dir.path() + QLatin1Char('/');
+    core.random.setSeed(99);
+    core.picker1.setDate(today());
+    Label28Click(core);
+    QStringList rows;
+    for (int r = 1; r <= 12; ++r)
+        rows << core.sheet.rowString(r);
+    EXPECT_EQ(win.rows(), rows);
 }
 
 int main(int argc, char** argv)

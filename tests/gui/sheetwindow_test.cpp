@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,9 @@ struct Window {
     {
         // One draw: 3 14 22 30 41 48, bonus 49.
         test::writeDrawFile(dir, {draw("11.01.1997", {3, 14, 22, 30, 41, 48}, 49)});
+        // With the hit sound in place, rows of three hits and more start it (or, without a
+        // sound device, quietly do nothing).
+        QFile::copy(QStringLiteral(VENDRILO_DATA "/yippee.wav"), dir.filePath("yippee.wav"));
         auto p = std::make_unique<test::ScriptedPrompts>();
         prompts = p.get();
         w = std::make_unique<TForm1>(nullptr, std::move(p), dir.path());
