@@ -19,20 +19,8 @@ using vendrilo::gui::TForm1;
 namespace {
 
 // A window on the shipped history with the draw of 20.08.2026 shown.
-struct Window {
-    QTemporaryDir dir;
-    test::ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm1> w;
-
-    Window()
-    {
-        auto p = std::make_unique<test::ScriptedPrompts>();
-        prompts = p.get();
-        w = std::make_unique<TForm1>(nullptr, std::move(p), dir.path());
-        w->FormShow();
-        w->state().random.setSeed(4711);
-    }
-    template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+struct Window : test::StartedWindow {
+    Window() { w->state().random.setSeed(4711); }
     QStringList rows()
     {
         QStringList list;

@@ -21,16 +21,6 @@ using vendrilo::test::draw;
 
 namespace {
 
-std::unique_ptr<TForm1> startWindow(const QString& home, test::ScriptedPrompts** prompts = nullptr)
-{
-    auto p = std::make_unique<test::ScriptedPrompts>();
-    if (prompts)
-        *prompts = p.get();
-    auto w = std::make_unique<TForm1>(nullptr, std::move(p), home);
-    w->FormShow();
-    return w;
-}
-
 template <typename T> T* child(QWidget* w, const char* name)
 {
     T* c = w->findChild<T*>(QString::fromLatin1(name));
@@ -42,8 +32,8 @@ template <typename T> T* child(QWidget* w, const char* name)
 
 TEST(MainWindow, CaptionTabsMenuAndPickers)
 {
-    QTemporaryDir dir;
-    auto w = startWindow(dir.path());
+    test::StartedWindow win;
+    auto& w = win.w;
     EXPECT_EQ(w->windowTitle(), "Quirlends Vendrilo  6/49 PL");
 
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
@@ -84,9 +74,9 @@ TEST(MainWindow, DialogsAreCreatedInOrderWithTheirCaptions)
 
 TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
 {
-    QTemporaryDir dir;
-    auto w = startWindow(dir.path());
-    EXPECT_EQ(drawfile::readAll(dir.filePath("ZahlenPL.dat")).records.size(), 7394u);
+    test::StartedWindow win;
+    auto& w = win.w;
+    EXPECT_EQ(drawfile::readAll(win.dir.filePath("ZahlenPL.dat")).records.size(), 7394u);
     EXPECT_TRUE(
         child<QLabel>(w.get(), "Label35")->text().endsWith("20.08.26    6  12  19  21  23  26"));
     EXPECT_EQ(child<QLabel>(w.get(), "Label13")->text(), "QS: 107");
@@ -97,11 +87,12 @@ TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
 
 TEST(MainWindow, StepsThroughTheDrawFileWithTheArrowButtons)
 {
-    QTemporaryDir dir;
-    test::writeDrawFile(dir, {draw("04.01.1997", {1, 2, 3, 4, 5, 6}),
-                              draw("08.01.1997", {7, 8, 9, 10, 11, 12}),
-                              draw("11.01.1997", {3, 11, 19, 27, 35, 43})});
-    auto w = startWindow(dir.path());
+    test::StartedWindow win([](const QTemporaryDir& dir) {
+        test::writeDrawFile(dir, {draw("04.01.1997", {1, 2, 3, 4, 5, 6}),
+                                  draw("08.01.1997", {7, 8, 9, 10, 11, 12}),
+                                  draw("11.01.1997", {3, 11, 19, 27, 35, 43})});
+    });
+    auto& w = win.w;
     auto* label13 = child<QLabel>(w.get(), "Label13");
     EXPECT_EQ(label13->text(), "QS: 138");
     child<QToolButton>(w.get(), "SpeedButton6")->click();
@@ -115,12 +106,12 @@ TEST(MainWindow, StepsThroughTheDrawFileWithTheArrowButtons)
 
 TEST(MainWindow, MissingDrawFileDuringNavigationChangesNothing)
 {
-    QTemporaryDir dir;
-    test::ScriptedPrompts* prompts = nullptr;
-    auto w = startWindow(dir.path(), &prompts);
+    test::StartedWindow win;
+    auto& w = win.w;
+    auto* prompts = win.prompts;
     auto* label35 = child<QLabel>(w.get(), "Label35");
     const QString before = label35->text();
-    QFile::remove(dir.filePath("ZahlenPL.dat"));
+    QFile::remove(win.dir.filePath("ZahlenPL.dat"));
     w->SpeedButton6Click();
     EXPECT_EQ(label35->text(), before);
     ASSERT_FALSE(prompts->messages.isEmpty());
@@ -129,8 +120,8 @@ TEST(MainWindow, MissingDrawFileDuringNavigationChangesNothing)
 
 TEST(MainWindow, HeightChangesScaleTheContentFont)
 {
-    QTemporaryDir dir;
-    auto w = startWindow(dir.path());
+    test::StartedWindow win;
+    auto& w = win.w;
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
     w->show(); // hidden windows get their resize events only when shown
     w->resize(w->width(), 500);
@@ -145,8 +136,8 @@ TEST(MainWindow, HeightChangesScaleTheContentFont)
 
 TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
 {
-    QTemporaryDir dir;
-    auto w = startWindow(dir.path());
+    test::StartedWindow win;
+    auto& w = win.w;
     // Start-up draws the number distribution of the period.
     const auto& data = w->chart()->chartData();
     ASSERT_EQ(data.barCount(), 49);

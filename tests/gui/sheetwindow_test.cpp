@@ -18,25 +18,18 @@ using vendrilo::test::draw;
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    test::ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<TForm1> w;
-
+struct Window : test::StartedWindow {
     Window()
+        : StartedWindow([](const QTemporaryDir& dir) {
+              // One draw: 3 14 22 30 41 48, bonus 49.
+              test::writeDrawFile(dir, {draw("11.01.1997", {3, 14, 22, 30, 41, 48}, 49)});
+              // With the hit sound in place, rows of three hits and more start it (or, without
+              // a sound device, quietly do nothing).
+              QFile::copy(QStringLiteral(VENDRILO_DATA "/yippee.wav"), dir.filePath("yippee.wav"));
+          })
     {
-        // One draw: 3 14 22 30 41 48, bonus 49.
-        test::writeDrawFile(dir, {draw("11.01.1997", {3, 14, 22, 30, 41, 48}, 49)});
-        // With the hit sound in place, rows of three hits and more start it (or, without a
-        // sound device, quietly do nothing).
-        QFile::copy(QStringLiteral(VENDRILO_DATA "/yippee.wav"), dir.filePath("yippee.wav"));
-        auto p = std::make_unique<test::ScriptedPrompts>();
-        prompts = p.get();
-        w = std::make_unique<TForm1>(nullptr, std::move(p), dir.path());
-        w->FormShow();
     }
     QLineEdit* field(int r, int p) { return w->sheetField(r, p); }
-    template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
     void type(int r, int p, const QString& text)
     {
         field(r, p)->clear();

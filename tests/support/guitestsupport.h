@@ -1,11 +1,16 @@
 #pragma once
 
 #include "core/app/prompts.h"
+#include "gui/tform1.h"
 
 #include <QApplication>
 #include <QStringList>
 
+#include <QTemporaryDir>
+
 #include <deque>
+#include <functional>
+#include <memory>
 
 namespace vendrilo::test {
 
@@ -35,6 +40,26 @@ public:
         inputAnswers.pop_front();
         return a;
     }
+};
+
+// A started main window on its own temporary program folder, with scripted prompts.
+// `prepare` fills the folder before start-up (a draw file, a sound); without a draw file the
+// window writes the shipped history, as on a first start.
+struct StartedWindow {
+    QTemporaryDir dir;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<gui::TForm1> w;
+
+    explicit StartedWindow(const std::function<void(const QTemporaryDir&)>& prepare = {})
+    {
+        if (prepare)
+            prepare(dir);
+        auto p = std::make_unique<ScriptedPrompts>();
+        prompts = p.get();
+        w = std::make_unique<gui::TForm1>(nullptr, std::move(p), dir.path());
+        w->FormShow();
+    }
+    template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
 };
 
 } // namespace vendrilo::test
