@@ -286,8 +286,10 @@ void TForm1::FormShow()
     m_state.shown.aktDatum = pickerDate(DateTimePicker2);
     setPickerDate(DateTimePicker1, today());
 
+    // (The online update of the draw file will run here, before the newest draw is shown.)
     SpeedButton5Click();
     SpeedButton2Click();
+    // (The batch import "D file" will run here, then close the window.)
 }
 
 void TForm1::showDrawLabels()
