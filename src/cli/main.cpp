@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <limits>
 #include <map>
 
 namespace vendrilo::cli {
@@ -43,8 +44,10 @@ int run(const QStringList& args)
     Context ctx;
     ProgramState& s = ctx.state;
     s.Home = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    s.picker1 = DatePicker(today(), 0); // the command line takes its dates as given
-    s.picker2 = DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today()), 0);
+    // The command line takes its dates as given, also those before day 0 (30.12.1899).
+    constexpr double noMinimum = std::numeric_limits<double>::lowest();
+    s.picker1 = DatePicker(today(), noMinimum);
+    s.picker2 = DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today()), noMinimum);
     s.dfb = s.picker1.date();
     std::optional<QString> drawsOption;
 

@@ -66,6 +66,14 @@ expect_output "before the first draw" "$tmp/expected-first" \
 expect_output "after the last draw" "$tmp/expected-last" \
     "$CLI" --draws "$DRAWS" --date 31.12.2030 --lock 2,12 --tips "$tmp/tips.qkt" evaluate
 
+# A date before 30.12.1899 (a negative day number) is taken as given: the first draw, not the
+# draw of today.
+printf 'Sat 02.01.21     1  2  3  4  5  6\nQS: 21\nPosition: 0\n' >"$tmp/expected-1850"
+expect_output "date before day 0" "$tmp/expected-1850" \
+    "$CLI" --draws "$DRAWS" --date 01.01.1850 show
+expect_output "date before day 0, evaluated" "$tmp/expected-first" \
+    "$CLI" --draws "$DRAWS" --date 29.12.1899 --tips "$tmp/tips.qkt" evaluate
+
 # No tips: twelve empty rows, nothing counted.
 {
     for r in 1 2 3 4 5 6 7 8 9 10 11 12; do printf '%s\t,,,,,\t\t\n' "$r"; done
