@@ -47,7 +47,8 @@ int run(const QStringList& args)
     // The command line takes its dates as given, also those before day 0 (30.12.1899).
     constexpr double noMinimum = std::numeric_limits<double>::lowest();
     s.picker1 = DatePicker(today(), noMinimum);
-    s.picker2 = DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today()), noMinimum);
+    s.picker2 =
+        DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today()), noMinimum);
     s.dfb = s.picker1.date();
     std::optional<QString> drawsOption;
 
