@@ -189,6 +189,18 @@ awk -F, '
 cmp -s "$tmp/out" "$tmp/expected" && ok || { fail "shipped history numbers"; diff "$tmp/expected" "$tmp/out" | head; }
 grep -q "Ziehungen: 0" "$tmp/out" && fail "shipped history period is empty"
 
+# Every chart against the independent model in tools/check_charts.py: own draw files (bonus
+# numbers, Superzahlen, draws on the first and last day, several weekdays, empty periods) and
+# the shipped history, all four draw-day filter settings, three tip files.
+checker=$here/../../tools/check_charts.py
+if command -v python3 >/dev/null 2>&1 && [ -f "$checker" ]; then
+    if python3 "$checker" --cli "$cli" --draws "$tmp/ZahlenPL.dat" --work "$tmp/model" \
+        --cases 4 >"$tmp/model.log" 2>&1; then ok
+    else fail "charts differ from the model"; head -20 "$tmp/model.log"; fi
+else
+    echo "note: python3 missing, model comparison skipped"
+fi
+
 # Errors: one line on stderr, status 2, nothing on stdout.
 for args in "chart" "chart bogus" "chart numbers extra"; do
     # shellcheck disable=SC2086
