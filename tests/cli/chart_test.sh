@@ -191,7 +191,8 @@ grep -q "Ziehungen: 0" "$tmp/out" && fail "shipped history period is empty"
 
 # Every chart against the independent model in tools/check_charts.py: own draw files (bonus
 # numbers, Superzahlen, draws on the first and last day, several weekdays, empty periods) and
-# the shipped history, all four draw-day filter settings, three tip files.
+# the shipped history, rounding ties, all four draw-day filter settings, regular and loose
+# tip files.
 checker=$here/../../tools/check_charts.py
 if command -v python3 >/dev/null 2>&1 && [ -f "$checker" ]; then
     if python3 "$checker" --cli "$cli" --draws "$tmp/ZahlenPL.dat" --work "$tmp/model" \
