@@ -2,6 +2,7 @@
 #include "core/draws/drawfile.h"
 #include "core/generator/generationrun.h"
 #include "core/generator/pastwintests.h"
+#include "testsupport.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -112,6 +113,67 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds)
             EXPECT_EQ(s.sheet.row(r).crossSumLabel, QString::number(sum));
         }
     }
+}
+
+// Draws B and C come from stepping back from draw A twice, and stepping back stops at the
+// file's second record: near the start of the file B and C repeat that record, even when A is
+// the first record itself.
+TEST(GenerationRun, DrawsBAndCStepBackNoFurtherThanTheSecondRecord)
+{
+    const DrawHistory h({test::draw("02.01.2021", {1, 2, 3, 4, 5, 6}, 7),
+                         test::draw("06.01.2021", {8, 9, 10, 11, 12, 13}, 14),
+                         test::draw("09.01.2021", {15, 16, 17, 18, 19, 20}, 21),
+                         test::draw("13.01.2021", {22, 23, 24, 25, 26, 27}, 28)});
+    auto bytes = [&](int index) {
+        DrawBytes b{};
+        for (int i = 0; i < 8; ++i)
+            b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+                h.records()[static_cast<std::size_t>(index)].numberByte(i));
+        return b;
+    };
+    struct Case {
+        const char* date;
+        int A, B, C;
+    };
+    for (const Case& c : {Case{"01.01.2021", 0, 1, 1}, Case{"02.01.2021", 0, 1, 1},
+                          Case{"06.01.2021", 1, 1, 1}, Case{"07.01.2021", 2, 1, 1},
+                          Case{"13.01.2021", 3, 2, 1}, Case{"20.01.2021", 3, 2, 1}}) {
+        ProgramState s = stateFor(c.date, 3);
+        s.picker2.setDate(*parseDate(QStringLiteral("19.11.1994")));
+        set(s, "UpDown7", 1);
+        const GenerationResult result = Label28Click(s, h);
+        ASSERT_EQ(result.outcome, GenerationOutcome::Finished) << c.date;
+        EXPECT_EQ(result.draws.A, bytes(c.A)) << c.date;
+        EXPECT_EQ(result.draws.B, bytes(c.B)) << c.date;
+        EXPECT_EQ(result.draws.C, bytes(c.C)) << c.date;
+        // The chosen day itself is given back to the picker only through the date search.
+        EXPECT_EQ(s.picker1.date(), h.records()[static_cast<std::size_t>(c.A)].date) << c.date;
+    }
+}
+
+// The statistics period ends with the date the date search leaves in DateTimePicker1, which is
+// draw A's, not the day chosen before it: draw A counts in the charts the pool is built from.
+TEST(GenerationRun, TheStatisticsPeriodEndsWithDrawAsDate)
+{
+    const DrawHistory h({test::draw("02.01.2021", {1, 2, 3, 4, 5, 6}, 7),
+                         test::draw("09.01.2021", {13, 14, 15, 16, 17, 18}, 19)});
+    ProgramState s = stateFor("07.01.2021", 8);
+    s.picker2.setDate(*parseDate(QStringLiteral("05.01.2021")));
+    set(s, "CheckBox14", 0);
+    set(s, "CheckBox10", 0);
+    set(s, "CheckBox2", 1);
+    set(s, "CheckBox4", 0);
+    set(s, "UpDown7", 1);
+    const GenerationResult result = Label28Click(s, h);
+    ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
+    // Draw A (09.01.) is the only draw of the period: its seven numbers have the largest bar and
+    // take three entries each beside the base entry; a period ending on 07.01. would hold no draw,
+    // so that every number would take three.
+    for (int n : {13, 14, 15, 16, 17, 18, 19})
+        EXPECT_EQ(result.pool.count(n), 4) << n;
+    EXPECT_EQ(result.pool.count(1), 2);
+    EXPECT_EQ(result.pool.count(20), 1);
+    EXPECT_EQ(result.pool.count(49), 1);
 }
 
 TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
@@ -332,9 +394,12 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
     set(s, "UpDown8", 2);
     const GenerationResult made = Label28Click(s, history(), hooks);
     ASSERT_EQ(made.outcome, GenerationOutcome::Finished);
-    for (int r = 1; r <= 2; ++r)
-        for (int n : s.sheet.numbers(r).value())
+    for (int r = 1; r <= 2; ++r) {
+        const auto numbers = s.sheet.numbers(r);
+        ASSERT_TRUE(numbers) << r;
+        for (int n : *numbers)
             EXPECT_TRUE(std::set<int>({4, 8, 15, 16, 23, 42, 44}).count(n)) << n;
+    }
 
     hooks.editPool = [](NumberPool&) { return false; };
     const GenerationResult aborted = Label28Click(s, history(), hooks);
