@@ -176,6 +176,46 @@ TEST(GenerationRun, TheStatisticsPeriodEndsWithDrawAsDate)
     EXPECT_EQ(result.pool.count(49), 1);
 }
 
+// Past-win tests that refuse every tip but the one of a chosen call of the recent test.
+struct AcceptOnCall : PastWinTests {
+    int acceptedCall = 0;
+    int calls = 0;
+    bool Secheroderfuenfer(const TipRow&, int, bool) override { return true; }
+    bool dreierodervierer(const TipRow&, int, int, bool) override
+    {
+        return ++calls == acceptedCall;
+    }
+};
+
+// With every check before the recent past-win test switched off, each pass asks that test once,
+// so its call count is the pass count. A row accepted on the very last pass of the budget is
+// dropped with the rest; one accepted a pass earlier stays.
+TEST(GenerationRun, ARowAcceptedOnTheLastPassOfTheBudgetIsDropped)
+{
+    for (const int acceptedPass : {1000, 999}) {
+        ProgramState s = stateFor("01.06.2023", 1234);
+        for (const char* box : {"CheckBox3", "CheckBox24", "CheckBox18", "CheckBox4", "CheckBox5",
+                                "CheckBox23", "CheckBox34", "CheckBox9"})
+            set(s, box, 0);
+        set(s, "UpDown1", 21);
+        set(s, "UpDown2", 279);
+        set(s, "UpDown7", 1);
+        AcceptOnCall pastWins;
+        pastWins.acceptedCall = acceptedPass;
+        GenerationHooks hooks;
+        hooks.pastWins = &pastWins;
+        const GenerationResult result = Label28Click(s, history(), hooks);
+        ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
+        EXPECT_EQ(pastWins.calls, 1000) << acceptedPass;
+        EXPECT_EQ(result.passes, 1000) << acceptedPass;
+        EXPECT_EQ(result.status,
+                  QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
+        EXPECT_EQ(s.sheet.numbers(1).has_value(), acceptedPass == 999) << acceptedPass;
+        for (int r = 2; r <= 12; ++r)
+            EXPECT_EQ(s.sheet.rowString(r), QStringLiteral(",,,,,")) << acceptedPass << " " << r;
+    }
+}
+
 TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
 {
     ProgramState s = stateFor("01.06.2023", 99);
