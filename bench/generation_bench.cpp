@@ -10,6 +10,8 @@
 #include "core/generator/pastwintests.h"
 
 #include <QTemporaryDir>
+#include "ratioreporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -123,35 +125,22 @@ BENCHMARK(BM_GenerationFileScans)->Arg(Defaults)->Unit(benchmark::kMillisecond);
 // About 150,000 file scans: one run is enough.
 BENCHMARK(BM_GenerationFileScans)->Arg(Heaviest)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> secondsPerIteration;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.iterations > 0 && run.run_type == Run::RT_Iteration)
-                secondsPerIteration[run.benchmark_name()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    vendrilo::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const auto& t = reporter.secondsPerIteration;
+    const auto& t = reporter.perIteration;
     auto ratio = [&](const char* name, const char* fast, const char* slow) {
         const auto f = t.find(fast);
         const auto s = t.find(slow);
-        if (f != t.end() && s != t.end() && f->second > 0)
+        if (f != t.end() && s != t.end() && f->second.real > 0)
             std::printf("%s: in memory %.3f ms, file scans %.1f ms, %.0f times faster\n", name,
-                        f->second * 1e3, s->second * 1e3, s->second / f->second);
+                        f->second.real * 1e3, s->second.real * 1e3,
+                        s->second.real / f->second.real);
     };
     ratio("default options", "BM_Generation/0", "BM_GenerationFileScans/0");
     ratio("heaviest run", "BM_Generation/1", "BM_GenerationFileScans/1/iterations:1");

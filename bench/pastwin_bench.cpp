@@ -6,7 +6,10 @@
 #include "core/draws/drawhistory.h"
 #include "core/evaluation/pastwin.h"
 
+#include "ratioreporter.h"
+
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -74,33 +77,12 @@ void BM_PastWinFileScan(benchmark::State& state)
 }
 BENCHMARK(BM_PastWinFileScan)->Unit(benchmark::kMicrosecond);
 
-// Keeps the time per iteration of each benchmark for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> perIteration;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.iterations > 0 && run.run_type == Run::RT_Iteration) {
-                const auto n = static_cast<double>(run.iterations);
-                perIteration[run.benchmark_name()] = {run.real_accumulated_time / n,
-                                                      run.cpu_accumulated_time / n};
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    vendrilo::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const auto& t = reporter.perIteration;
