@@ -12,7 +12,7 @@ namespace {
 
 const std::vector<DrawRecord>& history()
 {
-    static const std::vector<DrawRecord> draws = shippedHistory();
+    static const std::vector<DrawRecord> draws = *shippedHistory();
     return draws;
 }
 
@@ -22,11 +22,10 @@ void BM_Chart(benchmark::State& state)
     // The widest period the pickers allow, up to the last draw.
     const ChartInput in{history(), kPickerMinDate, history().back().date, DrawDayFilter{},
                         MessageList()};
-    TipFields sheet;
-    for (int r = 0; r < 12; ++r)
-        for (int p = 0; p < 6; ++p)
-            sheet[static_cast<std::size_t>(r)][static_cast<std::size_t>(p)] =
-                QString::number((r * 6 + p) % 49 + 1);
+    TipSheet sheet;
+    for (int r = 1; r <= TipSheet::kRows; ++r)
+        for (int p = 1; p <= TipSheet::kPositions; ++p)
+            sheet.setField(r, p, QString::number(((r - 1) * 6 + p - 1) % 49 + 1));
     for (auto _ : state) {
         ChartData data = computeChart(kind, in, sheet);
         benchmark::DoNotOptimize(data);

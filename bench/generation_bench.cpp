@@ -3,14 +3,13 @@
 // scanning their whole windows and is then refused by the prime minimum, for the whole default
 // budget. Each beside the same run with the past-win tests answered by re-reading the draw file
 // in blocks of 1000 records; the program ends by printing the ratios.
-#include "core/app/programstate.h"
 #include "core/draws/drawfile.h"
 #include "core/draws/drawhistory.h"
-#include "core/generator/generationrun.h"
-#include "core/generator/pastwintests.h"
+#include "core/program/operations.h"
+#include "pastwinoracle.h"
+#include "ratioreporter.h"
 
 #include <QTemporaryDir>
-#include "ratioreporter.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -28,9 +27,9 @@ struct Setup {
 
     Setup()
     {
-        auto records = shippedHistory();
+        auto records = *shippedHistory();
         path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
-        if (drawfile::rewrite(path, records))
+        if (!drawfile::rewrite(path, records))
             throw std::runtime_error("cannot write the draw file");
         history = DrawHistory(std::move(records));
     }
@@ -48,11 +47,11 @@ enum Options { Defaults = 0, Heaviest = 1 };
 ProgramState state(int options, quint32 seed)
 {
     ProgramState s;
-    s.Home = setup().dir.path() + QLatin1Char('/');
-    s.picker1 = DatePicker(setup().history.records().back().date + 1, 0);
+    s.programFolder = setup().dir.path() + QLatin1Char('/');
+    s.chosenDate = DatePicker(setup().history.records().back().date + 1, 0);
     s.random.setSeed(seed);
     if (options == Heaviest) {
-        s.picker2.setDate(kPickerMinDate);
+        s.statisticsStart.setDate(kPickerMinDate);
         for (const char* a : {"UpDown6=6", "UpDown17=6", "UpDown18=500", "UpDown20=6",
                               "UpDown21=500", "CheckBox22=1", "UpDown10=6"})
             s.options.assign(QString::fromLatin1(a));
@@ -68,7 +67,7 @@ void BM_Generation(benchmark::State& bm)
     long passes = 0;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
-        const GenerationResult r = Label28Click(s, setup().history);
+        const GenerationResult r = runGeneration(s, setup().history);
         passes += r.passes;
         benchmark::DoNotOptimize(s.sheet);
     }
@@ -88,8 +87,8 @@ void BM_GenerationFromFile(benchmark::State& bm)
     quint32 seed = 1;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
-        const GenerationResult r = Label28Click(s);
-        if (r.outcome != GenerationOutcome::Finished)
+        const auto r = runGeneration(s);
+        if (!r || r->outcome != GenerationOutcome::Finished)
             bm.SkipWithError("the run did not finish");
         benchmark::DoNotOptimize(s.sheet);
     }
@@ -104,14 +103,15 @@ void BM_GenerationFileScans(benchmark::State& bm)
     long passes = 0;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
-        // The period ends on draw A's day, which the run puts into DateTimePicker1.
+        // The period ends on draw A's day, which the run puts into the chosen-date picker.
         ProgramState probe = s;
-        probe.shown.dateSearch(setup().history.records(), probe.picker1);
-        DrawFilePastWins reference(setup().path,
-                                   {s.picker2.date(), probe.picker1.date(), s.drawDayFilter()});
+        probe.shown.dateSearch(setup().history.records(), probe.chosenDate);
+        test::DrawFilePastWins reference(
+            setup().path,
+            {s.statisticsStart.date(), probe.chosenDate.date(), s.options.drawDayFilter()});
         GenerationHooks hooks;
         hooks.pastWins = &reference;
-        const GenerationResult r = Label28Click(s, setup().history, hooks);
+        const GenerationResult r = runGeneration(s, setup().history, hooks);
         passes += r.passes;
         benchmark::DoNotOptimize(s.sheet);
     }

@@ -5,7 +5,7 @@
 #include "core/draws/drawfile.h"
 #include "core/draws/drawhistory.h"
 #include "core/evaluation/pastwin.h"
-
+#include "pastwinoracle.h"
 #include "ratioreporter.h"
 
 #include <QTemporaryDir>
@@ -16,6 +16,8 @@
 #include <stdexcept>
 
 using namespace vendrilo;
+using vendrilo::test::pastWinScan;
+using vendrilo::test::pastWinScanFile;
 
 namespace {
 
@@ -28,9 +30,9 @@ struct Setup {
 
     Setup()
     {
-        auto records = shippedHistory();
+        auto records = *shippedHistory();
         path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
-        if (drawfile::rewrite(path, records))
+        if (!drawfile::rewrite(path, records))
             throw std::runtime_error("cannot write the draw file");
         query.after = records.front().date - 1;
         query.upTo = records.back().date;
@@ -71,7 +73,7 @@ void BM_PastWinFileScan(benchmark::State& state)
     for (auto _ : state) {
         const auto r = pastWinScanFile(s.path, s.tip, s.query);
         benchmark::DoNotOptimize(r);
-        if (!r || !r->noWin)
+        if (!r.noWin)
             state.SkipWithError("scan failed");
     }
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev
-          qt6-qpa-plugins fonts-dejavu-core xvfb xauth)
+          qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

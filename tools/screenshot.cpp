@@ -1,10 +1,11 @@
 // vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]: starts the main window on the
 // program folder HOME, optionally sets the statistics start and loads a tip file, and writes
 // one PNG per tab into OUTDIR.
-#include "gui/tform1.h"
+#include "core/draws/dates.h"
+#include "gui/mainwindow.h"
+#include "gui/session.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
 #include <QTabWidget>
 
@@ -22,18 +23,19 @@ int main(int argc, char** argv)
                      "usage: vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]\n");
         return 2;
     }
-    vendrilo::gui::TForm1 window(nullptr, {}, args.at(1));
+    vendrilo::gui::MainWindowSetup setup;
+    setup.programFolder = args.at(1);
+    vendrilo::gui::MainWindow window(std::move(setup));
     window.show();
-    window.FormShow();
+    window.startUp();
+    vendrilo::gui::Session& session = window.session();
     if (!from.isEmpty()) {
-        if (auto* picker = window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker2")))
-            picker->setDate(QDate::fromString(from, QStringLiteral("dd.MM.yyyy")));
-        window.SpeedButton2Click();
+        if (const auto day = vendrilo::parseDate(from))
+            session.setStatisticsStart(*day);
+        session.drawChart(vendrilo::charts::ChartKind::Numbers);
     }
-    if (args.size() > 3) {
-        window.Textladen(args.at(3));
-        window.SpeedButton5Click();
-    }
+    if (args.size() > 3)
+        session.loadTipFile(args.at(3));
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     QDir out(args.at(2));
     for (int i = 0; i < tabs->count(); ++i) {

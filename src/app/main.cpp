@@ -1,4 +1,4 @@
-#include "gui/tform1.h"
+#include "gui/mainwindow.h"
 #include "gui/windows.h"
 
 #include <QApplication>
@@ -9,6 +9,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
 
     auto windows = vendrilo::gui::createWindows();
-    windows.form1->show();
+    windows.main->show();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/programstate.h"
+#include "core/program/programstate.h"
 
 #include <QString>
 #include <QStringList>

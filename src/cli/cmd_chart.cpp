@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "core/charts/charts.h"
+#include "core/program/operations.h"
 #include "sheetsetup.h"
 
 #include <cstdio>
@@ -16,16 +16,6 @@ QString names()
     return list.join(QStringLiteral(", "));
 }
 
-// The sheet the tip distribution counts: the --tips file, or an empty sheet.
-charts::TipFields sheetFields(Context& ctx)
-{
-    setUpSheet(ctx);
-    charts::TipFields fields;
-    for (int r = 1; r <= TipSheet::kRows; ++r)
-        fields[static_cast<std::size_t>(r - 1)] = ctx.state.sheet.fields(r);
-    return fields;
-}
-
 int chart(Context& ctx, const QStringList& args)
 {
     if (args.size() != 1)
@@ -35,19 +25,13 @@ int chart(Context& ctx, const QStringList& args)
         throw Failure{
             QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(args.at(0), names())};
 
-    std::vector<DrawRecord> records;
-    if (*kind != charts::ChartKind::Tips) {
-        auto read = drawfile::readAll(ctx.drawPath);
-        if (!read.ok())
-            throw Failure{*read.error};
-        records = std::move(read.records);
-    }
-    const ProgramState& s = ctx.state;
-    charts::ChartInput in{records, s.picker2.date(), s.picker1.date(), s.drawDayFilter(),
-                          s.messages};
-    const charts::TipFields fields =
-        *kind == charts::ChartKind::Tips ? sheetFields(ctx) : charts::TipFields{};
-    const charts::ChartData data = charts::computeChart(*kind, in, fields);
+    // The tip distribution counts the sheet: the --tips file, or an empty sheet.
+    if (*kind == charts::ChartKind::Tips)
+        setUpSheet(ctx);
+    const auto chart = computeChart(ctx.state, *kind);
+    if (!chart)
+        throw Failure{chart.error()};
+    const charts::ChartData& data = *chart;
 
     QByteArray out = data.heading().toUtf8() + '\n';
     out += data.valueAxis.automatic ? "axis: auto " : "axis: ";

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "core/draws/drawfile.h"
 
 namespace vendrilo::cli {
 
@@ -6,12 +7,12 @@ namespace {
 
 int draws(Context& ctx, const QStringList&)
 {
-    auto read = drawfile::readAll(ctx.drawPath);
-    if (!read.ok())
-        throw Failure{*read.error};
+    const auto records = drawfile::read(ctx.drawPath);
+    if (!records)
+        throw Failure{records.error()};
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(read.records.size() * 40));
-    for (const auto& r : read.records) {
+    out.reserve(static_cast<qsizetype>(records->size() * 40));
+    for (const auto& r : *records) {
         out += formatDate(r.date).toLatin1();
         for (int i = 0; i < 8; ++i) {
             out += ',';

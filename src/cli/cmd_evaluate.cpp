@@ -1,27 +1,19 @@
 #include "cli.h"
-#include "core/evaluation/komplettcheck.h"
+#include "core/program/operations.h"
 #include "sheetsetup.h"
 
 namespace vendrilo::cli {
 
 namespace {
 
-// The sheet scored against the draw the window shows for --date, as after start-up, when
-// sorting and evaluation are on.
+// The sheet scored against the draw the window shows for --date.
 int evaluate(Context& ctx, const QStringList&)
 {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
-    s.sortieren = true;
-    const DateSearchEvaluation result = SpeedButton5Click(s);
-    switch (result.search.outcome) {
-    case ShownDraw::SearchOutcome::MissingFile:
-        throw Failure{kNoDrawFileMessage};
-    case ShownDraw::SearchOutcome::Unreadable:
-        throw Failure{result.search.error};
-    default:
-        break;
-    }
+    const auto evaluation = showDrawForChosenDate(s);
+    if (!evaluation)
+        throw Failure{evaluation.error()};
 
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const TipSheet::Row& row = s.sheet.row(r);
@@ -30,7 +22,7 @@ int evaluate(Context& ctx, const QStringList&)
                   .arg(s.sheet.rowString(r), row.hitsLabel, row.crossSumLabel));
     }
     QString line = QStringLiteral("Statistik:");
-    for (const auto& byHits : s.Statistik)
+    for (const auto& byHits : s.statistics)
         for (quint32 count : byHits)
             line += QLatin1Char(' ') + QString::number(count);
     print(line);

@@ -1,18 +1,23 @@
 #include "cli.h"
-#include "core/generator/generationrun.h"
+#include "core/program/operations.h"
 #include "sheetsetup.h"
 
 namespace vendrilo::cli {
 
 namespace {
 
-// A full run of "Tipps &berechnen" on the sheet of --tips/--lock, with the options, dates and
-// seed of the global options; no list dialog is shown (CheckBox20 goes on as after "OK").
+// A full run of "Tipps berechnen" on the sheet of --tips/--lock, with the options, dates and
+// seed of the global options; no weighting list is shown (the run goes on as after its "OK").
 int generate(Context& ctx, const QStringList&)
 {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
-    const GenerationResult result = Label28Click(s);
+    const auto run = runGeneration(s);
+    if (!run) {
+        printError(run.error());
+        return 3;
+    }
+    const GenerationResult& result = *run;
     if (result.outcome != GenerationOutcome::Finished) {
         // The run could not start or ended before its first row: the window's message only.
         printError(result.message);

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "core/program/operations.h"
 
 namespace vendrilo::cli {
 
@@ -7,12 +8,13 @@ namespace {
 int show(Context& ctx, const QStringList&)
 {
     ShownDraw& shown = ctx.state.shown;
-    const auto result = shown.dateSearch(ctx.drawPath, ctx.state.picker1);
-    if (result.outcome == ShownDraw::SearchOutcome::Unreadable)
-        throw Failure{result.error};
-    print(shown.label29);
-    print(shown.label13);
-    print(QStringLiteral("Position: %1").arg(shown.Position));
+    const auto draws = readOrCreateDraws(ctx.state);
+    if (!draws)
+        throw Failure{draws.error()};
+    shown.dateSearch(*draws, ctx.state.chosenDate);
+    print(shown.drawLine);
+    print(shown.crossSumText);
+    print(QStringLiteral("Position: %1").arg(shown.position));
     return 0;
 }
 

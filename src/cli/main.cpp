@@ -1,5 +1,6 @@
 // vendrilo-cli: the program's core behind a command line, for scripts and headless checks.
 #include "cli.h"
+#include "core/draws/drawfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -43,13 +44,13 @@ int run(const QStringList& args)
 {
     Context ctx;
     ProgramState& s = ctx.state;
-    s.Home = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    s.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     // The command line takes its dates as given, also those before day 0 (30.12.1899).
     constexpr double noMinimum = std::numeric_limits<double>::lowest();
-    s.picker1 = DatePicker(today(), noMinimum);
-    s.picker2 =
-        DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today()), noMinimum);
-    s.dfb = s.picker1.date();
+    const double today = systemToday();
+    s.chosenDate = DatePicker(today, noMinimum);
+    s.statisticsStart =
+        DatePicker(resetRecentStatisticsStart(kStatisticsStartDesignDate, today), noMinimum);
     std::optional<QString> drawsOption;
 
     int i = 0;
@@ -65,9 +66,9 @@ int run(const QStringList& args)
         if (a == QLatin1String("--draws"))
             drawsOption = value(a);
         else if (a == QLatin1String("--date"))
-            s.picker1.setDate(parseDateOption(a, value(a)));
+            s.chosenDate.setDate(parseDateOption(a, value(a)));
         else if (a == QLatin1String("--from"))
-            s.picker2.setDate(parseDateOption(a, value(a)));
+            s.statisticsStart.setDate(parseDateOption(a, value(a)));
         else if (a == QLatin1String("--set")) {
             if (auto error = s.options.assign(value(a)))
                 throw Failure{*error};
@@ -92,19 +93,18 @@ int run(const QStringList& args)
     if (it == commands().end())
         throw Failure{QStringLiteral("unknown command \"%1\"").arg(name)};
 
-    s.dfb = s.picker1.date();
     if (drawsOption) {
         ctx.drawPath = *drawsOption;
         if (!QFileInfo(ctx.drawPath).isFile())
             throw Failure{QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath)};
         const QFileInfo fi(ctx.drawPath);
-        s.Home = fi.absolutePath() + QLatin1Char('/');
-        s.ZahlenFile = fi.fileName();
+        s.programFolder = fi.absolutePath() + QLatin1Char('/');
+        s.drawFileName = fi.fileName();
     } else {
         // The window's own file; a first start writes it just as the window would.
-        const auto prepared = drawfile::prepare(s.Home);
-        if (prepared.error)
-            throw Failure{*prepared.error};
+        const auto prepared = drawfile::prepare(s.programFolder);
+        if (!prepared)
+            throw Failure{prepared.error()};
         ctx.drawPath = s.drawPath();
     }
     if (ctx.seed)

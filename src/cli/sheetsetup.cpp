@@ -1,6 +1,6 @@
 #include "sheetsetup.h"
 
-#include "core/tipfiles/tipfile.h"
+#include "core/program/operations.h"
 
 namespace vendrilo::cli {
 
@@ -11,10 +11,9 @@ void setUpSheet(Context& ctx)
         s.sheet.setLocked(r, true);
     if (!ctx.tipsPath)
         return;
-    const TextladenResult loaded = Textladen(s, *ctx.tipsPath);
-    if (loaded.error)
-        throw Failure{
-            QStringLiteral("--tips: cannot read \"%1\": %2").arg(*ctx.tipsPath, *loaded.error)};
+    const Status loaded = loadTipFile(s, *ctx.tipsPath);
+    if (!loaded)
+        throw Failure{QStringLiteral("--tips: cannot read %1").arg(loaded.error())};
 }
 
 } // namespace vendrilo::cli

@@ -2,19 +2,19 @@
 
 namespace vendrilo::gui {
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent)
+DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
 }
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent)
+WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
 }
 
-TForm8::TForm8(QWidget* parent) : QDialog(parent)
+PrintPositionsDialog::PrintPositionsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Positionierung des Scheindruckes"));

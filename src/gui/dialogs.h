@@ -8,24 +8,24 @@ namespace vendrilo::gui {
 // window; their content grows with the features that use them.
 
 // Manual entry of a draw.
-class TForm3 : public QDialog {
+class DrawEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit DrawEntryDialog(QWidget* parent = nullptr);
 };
 
 // The number weighting list.
-class TForm6 : public QDialog {
+class WeightingListDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    explicit WeightingListDialog(QWidget* parent = nullptr);
 };
 
 // Print positions of the play slip; never shown, its fields only carry stored values.
-class TForm8 : public QDialog {
+class PrintPositionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm8(QWidget* parent = nullptr);
+    explicit PrintPositionsDialog(QWidget* parent = nullptr);
 };
 
 } // namespace vendrilo::gui

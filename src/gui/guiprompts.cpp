@@ -1,8 +1,12 @@
 #include "gui/guiprompts.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace vendrilo::gui {
 
@@ -17,13 +21,31 @@ bool GuiPrompts::askYesNo(const QString& caption, const QString& text)
            QMessageBox::Yes;
 }
 
+std::unique_ptr<QInputDialog> GuiPrompts::makeInputDialog(QWidget* parent, const QString& caption,
+                                                          const QString& prompt,
+                                                          const QString& defaultText)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(caption);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    // The program's questions often stand in the caption ("Bei wievielen Zahlen ...?"), which a
+    // narrow box cuts off: make room for it, with space for the window's buttons.
+    const QFontMetrics titleMetrics(QApplication::font("QMdiSubWindowTitleBar"));
+    const QFontMetrics body(dialog->font());
+    const int wanted = std::max(titleMetrics.horizontalAdvance(caption) + 120,
+                                body.horizontalAdvance(prompt) + 40);
+    // The dialog sizes itself from its layout, so the width goes to the field it holds.
+    if (auto* field = dialog->findChild<QLineEdit*>())
+        field->setMinimumWidth(std::max(280, wanted - 40));
+    return dialog;
+}
+
 QString GuiPrompts::inputText(const QString& caption, const QString& prompt,
                               const QString& defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : defaultText;
+    const auto dialog = makeInputDialog(m_parent, caption, prompt, defaultText);
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : defaultText;
 }
 
 } // namespace vendrilo::gui

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "core/app/prompts.h"
+#include "core/io/prompts.h"
 
 #include <QString>
 
+#include <memory>
+
+class QInputDialog;
 class QWidget;
 
 namespace vendrilo::gui {
@@ -21,6 +24,11 @@ public:
     bool askYesNo(const QString& caption, const QString& text) override;
     QString inputText(const QString& caption, const QString& prompt,
                       const QString& defaultText) override;
+
+    // The input box, wide enough that its caption and its question can be read in full.
+    static std::unique_ptr<QInputDialog> makeInputDialog(QWidget* parent, const QString& caption,
+                                                         const QString& prompt,
+                                                         const QString& defaultText);
 
 private:
     QWidget* m_parent;

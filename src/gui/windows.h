@@ -4,18 +4,18 @@
 
 namespace vendrilo::gui {
 
-class TForm1;
-class TForm3;
-class TForm6;
-class TForm8;
+class MainWindow;
+class DrawEntryDialog;
+class WeightingListDialog;
+class PrintPositionsDialog;
 
 // The program's windows, created in a fixed order: the main window first, then its dialogs.
 // Each lives until the program ends.
 struct Windows {
-    std::unique_ptr<TForm1> form1;
-    TForm3* form3 = nullptr; // owned by form1
-    TForm6* form6 = nullptr;
-    TForm8* form8 = nullptr;
+    std::unique_ptr<MainWindow> main;
+    DrawEntryDialog* drawEntry = nullptr; // owned by the main window
+    WeightingListDialog* weightingList = nullptr;
+    PrintPositionsDialog* printPositions = nullptr;
 };
 
 Windows createWindows();

@@ -1,9 +1,12 @@
-#include "core/app/messagelist.h"
-#include "core/app/optiontable.h"
-#include "core/app/programstate.h"
 #include "core/draws/dates.h"
 #include "core/draws/drawdayfilter.h"
 #include "core/generator/randomsource.h"
+#include "core/options/optiontable.h"
+#include "core/program/programstate.h"
+#include "core/texts/messagelist.h"
+
+#include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,29 @@ TEST(Dates, DayNumbersFormatsAndPickerMinimum)
     EXPECT_EQ(p.date(), kPickerMinDate + 10);
     EXPECT_TRUE(p.setDate(kPickerMinDate));
     EXPECT_EQ(p.date(), kPickerMinDate);
+}
+
+TEST(Dates, DaysThatAreNoCalendarDateAreInvalidNotUndefined)
+{
+    // What a damaged draw file may hold where a date belongs.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double day : {nan, inf, -inf, 1e18, -1e18, 2958466.0, -693594.0}) {
+        EXPECT_FALSE(isCalendarDay(day)) << day;
+        EXPECT_FALSE(dateFromDay(day).isValid()) << day;
+        EXPECT_EQ(formatDate(day), "??.??.????") << day;
+        EXPECT_EQ(formatLabelDate(day), "?? ??.??.??") << day;
+        EXPECT_EQ(weekday(day), 0) << day;
+    }
+    EXPECT_EQ(formatDate(2958465.0), "31.12.9999");
+    EXPECT_EQ(formatDate(-693593.0), "01.01.0001");
+    DatePicker p(kPickerMinDate, std::numeric_limits<double>::lowest());
+    EXPECT_FALSE(p.setDate(nan));
+    EXPECT_FALSE(p.setDate(1e18));
+    EXPECT_EQ(p.date(), kPickerMinDate);
+    // The draw-day filter passes such a record only when it passes every weekday.
+    EXPECT_FALSE((DrawDayFilter{true, false}.accepts(nan)));
+    EXPECT_TRUE((DrawDayFilter{true, true}.accepts(nan)));
 }
 
 TEST(StatisticsStart, RecentOrFutureStartGoesBackToTheMinimum)
@@ -97,7 +123,8 @@ TEST(MessageList, FiftySixLinesWithTheirTrailingBlanks)
         EXPECT_FALSE(m.line(n).isEmpty()) << n;
         EXPECT_FALSE(m.line(n).endsWith(' ')) << "line " << n;
     }
-    EXPECT_EQ(m.line(17) + m.line(18), "Berechnung der Paarbildung");
+    EXPECT_EQ(m.text(Msg::ComputingThe) + m.text(Msg::PairForming), "Berechnung der Paarbildung");
+    EXPECT_EQ(m.text(Msg::Stop), "Stoppen");
     EXPECT_EQ(m.line(25), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
     EXPECT_EQ(m.line(26), "Tipps wurden neu berechnet");
     EXPECT_EQ(m.line(51), "Alle Tipps löschen?");
@@ -116,17 +143,19 @@ TEST(MessageList, FiftySixLinesWithTheirTrailingBlanks)
 TEST(Options, AssignmentsAreCheckedAndClamped)
 {
     Options o;
-    EXPECT_EQ(o.value("UpDown7"), 50);
+    EXPECT_EQ(o.value(Option::RunBudgetThousands), 50);
     EXPECT_FALSE(o.assign("UpDown7=40000"));
-    EXPECT_EQ(o.value("UpDown7"), 30000);
+    EXPECT_EQ(o.value(Option::RunBudgetThousands), 30000);
     EXPECT_FALSE(o.assign("UpDown7=-5"));
-    EXPECT_EQ(o.value("UpDown7"), 1);
+    EXPECT_EQ(o.value(Option::RunBudgetThousands), 1);
     EXPECT_TRUE(o.assign("UpDown7=abc"));
     EXPECT_TRUE(o.assign("NoSuchBox=1"));
     EXPECT_TRUE(o.assign("CheckBox16=2"));
     EXPECT_TRUE(o.assign("CheckBox16"));
     EXPECT_FALSE(o.assign("CheckBox16=0"));
-    EXPECT_FALSE(o.checked("CheckBox16"));
+    EXPECT_FALSE(o.checked(Option::SaturdayDraws));
+    EXPECT_FALSE(o.drawDayFilter().saturday);
+    EXPECT_TRUE(o.drawDayFilter().wednesday);
 }
 
 TEST(Dates, WeekdayArithmeticAgreesWithTheCalendar)

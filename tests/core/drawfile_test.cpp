@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
 
 using namespace vendrilo;
 using vendrilo::test::draw;
@@ -41,23 +42,95 @@ TEST(DrawFile, ReadsWholeRecordsAndIgnoresAShortTail)
                                                    draw("05.01.2000", {8, 9, 10, 11, 12, 13})});
     QByteArray bytes = readBytes(path);
     writeBytes(path, bytes + QByteArray(20, '\x05'));
-    const auto read = drawfile::readAll(path);
+    const auto read = drawfile::read(path);
     ASSERT_TRUE(read.ok());
-    ASSERT_EQ(read.records.size(), 2u);
-    EXPECT_EQ(read.records[1].numbers[5], 13);
+    ASSERT_EQ(read->size(), 2u);
+    EXPECT_EQ((*read)[1].numbers[5], 13);
 
     // Appending after a torn tail starts at the last whole record.
-    ASSERT_FALSE(drawfile::append(path, {draw("08.01.2000", {20, 21, 22, 23, 24, 25})}));
+    ASSERT_TRUE(drawfile::append(path, {draw("08.01.2000", {20, 21, 22, 23, 24, 25})}));
     EXPECT_EQ(readBytes(path).size(), 3 * 32);
-    EXPECT_EQ(drawfile::readAll(path).records[2].numbers[0], 20);
+    EXPECT_EQ(drawfile::read(path)->at(2).numbers[0], 20);
+}
+
+TEST(DrawFile, ReadsAcrossItsBlocksInOrder)
+{
+    QTemporaryDir dir;
+    std::vector<DrawRecord> many;
+    for (int i = 0; i < 10000; ++i)
+        many.push_back(draw("01.01.2000", {1 + i % 44, 2, 3, 4, 5, 6 + i % 40}, i % 50));
+    const QString path = test::writeDrawFile(dir, many);
+    writeBytes(path, readBytes(path) + "tail");
+    EXPECT_EQ(*drawfile::read(path), many);
 }
 
 TEST(DrawFile, MissingFileIsAnErrorNotAnEmptyHistory)
 {
     QTemporaryDir dir;
-    const auto read = drawfile::readAll(dir.filePath("nothing.dat"));
-    EXPECT_FALSE(read.ok());
-    EXPECT_TRUE(read.error->contains("nothing.dat"));
+    const auto read = drawfile::read(dir.filePath("nothing.dat"));
+    ASSERT_FALSE(read.ok());
+    EXPECT_TRUE(read.error().contains("nothing.dat"));
+    EXPECT_TRUE(read.error().contains("No such file"));
+}
+
+TEST(DrawFile, AFileFarTooLargeForADrawFileIsRefused)
+{
+    // Sparse files: no disk space is used, but reading them would take the memory of the
+    // machine (a terabyte aborted the program before).
+    QTemporaryDir dir;
+    for (const qint64 size : {drawfile::kMaxFileSize + 32, qint64(1) << 40}) {
+        const QString path = dir.filePath(QStringLiteral("big.dat"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (!f.resize(size))
+            GTEST_SKIP() << "no sparse file of " << size << " bytes here";
+        f.close();
+        const auto read = drawfile::read(path);
+        ASSERT_FALSE(read.ok()) << size;
+        EXPECT_TRUE(read.error().contains("big.dat")) << read.error().toStdString();
+        EXPECT_TRUE(read.error().contains("keine Ziehungsdatei")) << read.error().toStdString();
+    }
+    // The largest allowed size still reads.
+    const QString path = dir.filePath(QStringLiteral("fits.dat"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(drawfile::kMaxFileSize));
+    f.close();
+    const auto read = drawfile::read(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read->size(), static_cast<std::size_t>(drawfile::kMaxFileSize / 32));
+}
+
+TEST(DrawFile, DamagedRecordsAreCountedButNeverChanged)
+{
+    DrawRecord ok = draw("01.01.2000", {1, 2, 3, 4, 5, 49}, 49, 9);
+    EXPECT_FALSE(isDamaged(ok));
+    EXPECT_FALSE(isDamaged(DrawRecord{})) << "an empty record is no damage";
+    std::vector<DrawRecord> records{ok};
+    for (auto damage : std::initializer_list<void (*)(DrawRecord&)>{
+             [](DrawRecord& r) { r.numbers[2] = 50; }, [](DrawRecord& r) { r.bonus = 200; },
+             [](DrawRecord& r) { r.superzahl = 10; },
+             [](DrawRecord& r) { r.date = std::numeric_limits<double>::quiet_NaN(); },
+             [](DrawRecord& r) { r.date = -std::numeric_limits<double>::infinity(); },
+             [](DrawRecord& r) { r.date = 1e300; }}) {
+        DrawRecord r = ok;
+        damage(r);
+        EXPECT_TRUE(isDamaged(r));
+        records.push_back(r);
+    }
+    EXPECT_EQ(countDamaged(records), 6);
+    const QString warning = damagedFileWarning(QStringLiteral("ZahlenPL.dat"), 6);
+    EXPECT_TRUE(warning.contains("ZahlenPL.dat"));
+    EXPECT_TRUE(warning.contains(" 6 "));
+
+    // Written and read back byte for byte: the reader repairs nothing.
+    QTemporaryDir dir;
+    const QString path = test::writeDrawFile(dir, records);
+    const QByteArray bytes = readBytes(path);
+    const auto read = drawfile::read(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(countDamaged(*read), 6);
+    EXPECT_EQ(formatDate((*read)[4].date), "??.??.????");
+    EXPECT_EQ(readBytes(path), bytes);
 }
 
 TEST(DrawFile, AFailedRewriteLeavesTheOldFileIntact)
@@ -67,11 +140,12 @@ TEST(DrawFile, AFailedRewriteLeavesTheOldFileIntact)
     const QByteArray before = readBytes(path);
 
     std::vector<DrawRecord> many(200, draw("02.01.2000", {7, 8, 9, 10, 11, 12}));
-    std::optional<QString> error;
-    if (!test::withFileSizeLimit(1000, [&] { error = drawfile::rewrite(path, many); }))
+    Status written;
+    if (!test::withFileSizeLimit(1000, [&] { written = drawfile::rewrite(path, many); }))
         GTEST_SKIP() << "no file size limit here";
 
-    EXPECT_TRUE(error.has_value());
+    ASSERT_FALSE(written.ok());
+    EXPECT_TRUE(written.error().contains("File too large")) << written.error().toStdString();
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"ZahlenPL.dat"});
 }
@@ -88,7 +162,8 @@ TEST(Conversion, LegacyRecordsBecomeFullRecordsWithZeroTail)
     writeBytes(dir.filePath("Zahlen.dat"), legacy);
 
     const auto result = drawfile::prepare(dir.path() + "/");
-    EXPECT_EQ(result.what, drawfile::Preparation::ConvertedLegacy);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->what, drawfile::Preparation::ConvertedLegacy);
     const QByteArray converted = readBytes(dir.filePath("ZahlenPL.dat"));
     ASSERT_EQ(converted.size(), 3 * 32);
     for (int i = 0; i < 3; ++i) {
@@ -99,7 +174,7 @@ TEST(Conversion, LegacyRecordsBecomeFullRecordsWithZeroTail)
 
     // Once a draw file exists, neither conversion nor the shipped history touch it.
     writeBytes(dir.filePath("Zahlen.dat"), legacy + legacy);
-    EXPECT_EQ(drawfile::prepare(dir.path() + "/").what, drawfile::Preparation::Kept);
+    EXPECT_EQ(drawfile::prepare(dir.path() + "/")->what, drawfile::Preparation::Kept);
     EXPECT_EQ(readBytes(dir.filePath("ZahlenPL.dat")), converted);
 }
 
@@ -107,26 +182,40 @@ TEST(Conversion, FirstStartWritesTheShippedHistory)
 {
     QTemporaryDir dir;
     const auto result = drawfile::prepare(dir.path());
-    EXPECT_EQ(result.what, drawfile::Preparation::SeededFromHistory);
-    const auto read = drawfile::readAll(dir.filePath("ZahlenPL.dat"));
-    ASSERT_EQ(read.records.size(), 7394u);
-    EXPECT_EQ(read.records.front(), draw("27.01.1957", {8, 12, 31, 39, 43, 45}));
-    EXPECT_EQ(formatDate(read.records[4322].date), "09.09.2006");
-    for (std::size_t i = 1; i < read.records.size(); ++i)
-        ASSERT_LE(read.records[i - 1].date, read.records[i].date) << "record " << i;
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->what, drawfile::Preparation::SeededFromHistory);
+    EXPECT_EQ(result->records, 7394);
+    const auto records = drawfile::read(dir.filePath("ZahlenPL.dat"));
+    ASSERT_EQ(records->size(), 7394u);
+    EXPECT_EQ(records->front(), draw("27.01.1957", {8, 12, 31, 39, 43, 45}));
+    EXPECT_EQ(formatDate((*records)[4322].date), "09.09.2006");
+    for (std::size_t i = 1; i < records->size(); ++i)
+        ASSERT_LE((*records)[i - 1].date, (*records)[i].date) << "record " << i;
+    EXPECT_EQ(countDamaged(*records), 0);
 
     // An existing (even empty) draw file is the user's and stays as it is.
     QTemporaryDir other;
     writeBytes(other.filePath("ZahlenPL.dat"), {});
-    EXPECT_EQ(drawfile::prepare(other.path()).what, drawfile::Preparation::Kept);
+    EXPECT_EQ(drawfile::prepare(other.path())->what, drawfile::Preparation::Kept);
     EXPECT_TRUE(readBytes(other.filePath("ZahlenPL.dat")).isEmpty());
+}
+
+TEST(Conversion, AHistoryThatCannotBeHadIsReportedAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const auto result = drawfile::prepare(dir.path(), [] {
+        return Result<std::vector<DrawRecord>>(Error{QStringLiteral("history unreadable")});
+    });
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error(), "history unreadable");
+    EXPECT_FALSE(QFile::exists(dir.filePath("ZahlenPL.dat")));
 }
 
 TEST(HistoryCsv, RejectsMalformedLines)
 {
-    QString error;
-    EXPECT_FALSE(parseHistoryCsv("0001,27.01.1957,08,12,31,39,43,50\n", &error));
-    EXPECT_TRUE(error.startsWith("line 1"));
+    const auto bad = parseHistoryCsv("0001,27.01.1957,08,12,31,39,43,50\n");
+    ASSERT_FALSE(bad);
+    EXPECT_TRUE(bad.error().startsWith("line 1"));
     EXPECT_FALSE(parseHistoryCsv("0001,31.02.1957,08,12,31,39,43,45\n"));
     EXPECT_FALSE(parseHistoryCsv("0001,27.01.1957,08,12,31\n"));
     auto ok = parseHistoryCsv("0001,27.01.1957,08,12,31,39,43,45\r\n\n");

@@ -1,7 +1,10 @@
-#include "core/app/programstate.h"
-#include "core/evaluation/komplettcheck.h"
-#include "core/evaluation/zettelcheck.h"
+#include "core/program/operations.h"
+#include "core/sheet/rowscore.h"
+#include "core/draws/drawfile.h"
+#include "core/sheet/sheetevaluation.h"
 #include "testsupport.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -31,70 +34,70 @@ const DrawNumbers kDraw = drawOf({3, 14, 22, 30, 41, 48}, 49);
 
 // ---- row check ----
 
-TEST(Zettelcheck, CountsDrawnNumbersAndMarksTheBonus)
+TEST(RowScore, CountsDrawnNumbersAndMarksTheBonus)
 {
-    const RowCheck c = Zettelcheck(texts({"3", "14", "22", "30", "41", "49"}), kDraw);
-    EXPECT_EQ(c.Gewinn, 5);
-    EXPECT_TRUE(c.Zusatz);
-    EXPECT_EQ(c.Treffer, (std::array<quint8, 9>{0, 1, 1, 1, 1, 1, 2, 0, 0}));
+    const RowScore c = scoreRow(texts({"3", "14", "22", "30", "41", "49"}), kDraw);
+    EXPECT_EQ(c.hits, 5);
+    EXPECT_TRUE(c.hasBonus);
+    EXPECT_EQ(c.fieldMatch, (std::array<quint8, 9>{0, 1, 1, 1, 1, 1, 2, 0, 0}));
 }
 
-TEST(Zettelcheck, ANumberTwiceInTheRowCountsTwice)
+TEST(RowScore, ANumberTwiceInTheRowCountsTwice)
 {
-    const RowCheck c = Zettelcheck(texts({"3", "3", "14", "1", "2", "5"}), kDraw);
-    EXPECT_EQ(c.Gewinn, 3);
-    EXPECT_FALSE(c.Zusatz);
+    const RowScore c = scoreRow(texts({"3", "3", "14", "1", "2", "5"}), kDraw);
+    EXPECT_EQ(c.hits, 3);
+    EXPECT_FALSE(c.hasBonus);
 }
 
-TEST(Zettelcheck, ABadFieldEndsTheCheckKeepingWhatWasCounted)
+TEST(RowScore, ABadFieldEndsTheCheckKeepingWhatWasCounted)
 {
     // The first drawn number (3) is compared with fields 1 and 2 before field 3 fails; the
     // second drawn number (14) in field 2 is never reached, nor is the bonus in field 4.
-    const RowCheck c = Zettelcheck(texts({"3", "14", "x", "49", "22", "30"}), kDraw);
-    EXPECT_EQ(c.Gewinn, 1);
-    EXPECT_FALSE(c.Zusatz);
-    EXPECT_EQ(c.Treffer, (std::array<quint8, 9>{0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    const RowScore c = scoreRow(texts({"3", "14", "x", "49", "22", "30"}), kDraw);
+    EXPECT_EQ(c.hits, 1);
+    EXPECT_FALSE(c.hasBonus);
+    EXPECT_EQ(c.fieldMatch, (std::array<quint8, 9>{0, 1, 0, 0, 0, 0, 0, 0, 0}));
 
     // The bonus comparison comes after all counting: a bad last field stops it too.
-    const RowCheck late = Zettelcheck(texts({"49", "3", "14", "22", "30", ""}), kDraw);
-    EXPECT_EQ(late.Gewinn, 1); // only the first drawn number, 3, is compared before field 6
-    EXPECT_FALSE(late.Zusatz);
-    const RowCheck empty = Zettelcheck(texts({"", "", "", "", "", ""}), kDraw);
-    EXPECT_EQ(empty.Gewinn, 0);
-    EXPECT_FALSE(empty.Zusatz);
+    const RowScore late = scoreRow(texts({"49", "3", "14", "22", "30", ""}), kDraw);
+    EXPECT_EQ(late.hits, 1); // only the first drawn number, 3, is compared before field 6
+    EXPECT_FALSE(late.hasBonus);
+    const RowScore empty = scoreRow(texts({"", "", "", "", "", ""}), kDraw);
+    EXPECT_EQ(empty.hits, 0);
+    EXPECT_FALSE(empty.hasBonus);
 }
 
-TEST(Zettelcheck, ZeroFieldsNeverMatchAnUnknownBonus)
+TEST(RowScore, ZeroFieldsNeverMatchAnUnknownBonus)
 {
     // Callers pass "0" for unused fields; the draw file holds bonus 0 where it is unknown.
-    const RowCheck c =
-        Zettelcheck(texts({"3", "14", "0", "0", "0", "0"}), drawOf({3, 14, 22, 30, 41, 48}, 0));
-    EXPECT_EQ(c.Gewinn, 2);
-    EXPECT_FALSE(c.Zusatz);
-    EXPECT_EQ(c.Treffer[3], 0);
+    const RowScore c =
+        scoreRow(texts({"3", "14", "0", "0", "0", "0"}), drawOf({3, 14, 22, 30, 41, 48}, 0));
+    EXPECT_EQ(c.hits, 2);
+    EXPECT_FALSE(c.hasBonus);
+    EXPECT_EQ(c.fieldMatch[3], 0);
 }
 
-TEST(Zettelcheck, NumberAndTextFormsAgree)
+TEST(RowScore, NumberAndTextFormsAgree)
 {
     const std::array<int, 6> row{48, 49, 7, 14, 14, 1};
     std::array<QString, 6> asText;
     for (std::size_t i = 0; i < 6; ++i)
         asText[i] = QString::number(row[i]);
-    const RowCheck a = Zettelcheck(row, kDraw);
-    const RowCheck b = Zettelcheck(asText, kDraw);
-    EXPECT_EQ(a.Gewinn, b.Gewinn);
-    EXPECT_EQ(a.Zusatz, b.Zusatz);
-    EXPECT_EQ(a.Treffer, b.Treffer);
-    EXPECT_EQ(a.Gewinn, 3);
+    const RowScore a = scoreRow(row, kDraw);
+    const RowScore b = scoreRow(asText, kDraw);
+    EXPECT_EQ(a.hits, b.hits);
+    EXPECT_EQ(a.hasBonus, b.hasBonus);
+    EXPECT_EQ(a.fieldMatch, b.fieldMatch);
+    EXPECT_EQ(a.hits, 3);
 }
 
 // ---- sheet evaluation ----
 
-TEST(Komplettcheck, SortsScoresAndColoursARow)
+TEST(SheetEvaluation, SortsScoresAndColoursARow)
 {
     TipSheet sheet;
     sheet.setRow(1, {49, 3, 22, 14, 41, 30});
-    const SheetEvaluation e = Komplettcheck(sheet, kDraw, true);
+    const SheetEvaluation e = evaluateSheet(sheet, kDraw);
 
     EXPECT_EQ(sheet.rowString(1), QStringLiteral("3,14,22,30,41,49"));
     const TipSheet::Row& row = sheet.row(1);
@@ -104,40 +107,40 @@ TEST(Komplettcheck, SortsScoresAndColoursARow)
     using C = FieldColour;
     EXPECT_EQ(row.colours,
               (std::array<C, 6>{C::Lime, C::Lime, C::Lime, C::Lime, C::Lime, C::Yellow}));
-    EXPECT_EQ(e.Statistik[5][1], 1u);
+    EXPECT_EQ(e.statistics[5][1], 1u);
     EXPECT_EQ(e.maximum, 5);
     EXPECT_TRUE(e.playSound);
     // Eleven empty rows are not counted anywhere.
     quint32 total = 0;
-    for (const auto& byHits : e.Statistik)
+    for (const auto& byHits : e.statistics)
         total += byHits[0] + byHits[1];
     EXPECT_EQ(total, 1u);
 }
 
-TEST(Komplettcheck, LowRowsAreBlackAndSilent)
+TEST(SheetEvaluation, LowRowsAreBlackAndSilent)
 {
     TipSheet sheet;
     sheet.setRow(1, {1, 2, 4, 5, 6, 7});
     sheet.setRow(2, {3, 14, 1, 2, 4, 5});
-    const SheetEvaluation e = Komplettcheck(sheet, kDraw, true);
+    const SheetEvaluation e = evaluateSheet(sheet, kDraw);
     EXPECT_EQ(sheet.row(1).hitsLabel, QStringLiteral("0"));
     EXPECT_EQ(sheet.row(2).hitsLabel, QStringLiteral("2"));
     EXPECT_FALSE(sheet.row(1).hitsRed);
     EXPECT_FALSE(sheet.row(2).hitsRed);
     EXPECT_FALSE(e.playSound);
     EXPECT_EQ(e.maximum, 2);
-    EXPECT_EQ(e.Statistik[0][0], 1u);
-    EXPECT_EQ(e.Statistik[2][0], 1u);
+    EXPECT_EQ(e.statistics[0][0], 1u);
+    EXPECT_EQ(e.statistics[2][0], 1u);
 }
 
-TEST(Komplettcheck, ARowWithAnEmptyFieldIsLeftAloneAndUncounted)
+TEST(SheetEvaluation, ARowWithAnEmptyFieldIsLeftAloneAndUncounted)
 {
     TipSheet sheet;
     sheet.setRow(2, {49, 3, 22, 14, 41, 30});
-    Komplettcheck(sheet, kDraw, true); // labels and colours from a full row
+    evaluateSheet(sheet, kDraw); // labels and colours from a full row
     sheet.setField(2, 3, QString());
     sheet.setField(2, 1, QStringLiteral("49"));
-    const SheetEvaluation e = Komplettcheck(sheet, kDraw, true);
+    const SheetEvaluation e = evaluateSheet(sheet, kDraw);
 
     EXPECT_EQ(sheet.rowString(2), QStringLiteral("49,14,,30,41,49"));
     EXPECT_TRUE(sheet.row(2).hitsLabel.isEmpty());
@@ -146,78 +149,69 @@ TEST(Komplettcheck, ARowWithAnEmptyFieldIsLeftAloneAndUncounted)
         EXPECT_EQ(c, FieldColour::Window);
     EXPECT_FALSE(e.rows[1].scored);
     EXPECT_EQ(e.maximum, 0);
-    EXPECT_EQ(e.Statistik, StatistikTable{});
+    EXPECT_EQ(e.statistics, HitStatistics{});
 }
 
-TEST(Komplettcheck, WithSortingOffNothingChanges)
-{
-    TipSheet sheet;
-    sheet.setRow(1, {49, 3, 22, 14, 41, 30});
-    const TipSheet before = sheet;
-    const SheetEvaluation e = Komplettcheck(sheet, kDraw, false);
-    EXPECT_FALSE(e.evaluated);
-    EXPECT_EQ(e.maximum, 0);
-    EXPECT_EQ(e.Statistik, StatistikTable{});
-    EXPECT_EQ(sheet, before);
-}
-
-TEST(Komplettcheck, ProgramStateRefillsStatistik)
+TEST(SheetEvaluation, TheProgramKeepsTheStatisticsOfTheLastEvaluation)
 {
     ProgramState s;
-    s.Statistik[6][1] = 77; // a stale count from an earlier evaluation
+    s.statistics[6][1] = 77; // a stale count from an earlier evaluation
     s.sheet.setRow(1, {3, 14, 22, 1, 2, 5});
-    s.shown.Zahl = kDraw;
-    s.sortieren = false;
-    Komplettcheck(s);
-    EXPECT_EQ(s.Statistik, StatistikTable{});
-    s.sortieren = true;
-    Komplettcheck(s);
-    EXPECT_EQ(s.Statistik[3][0], 1u);
-    EXPECT_EQ(s.Statistik[6][1], 0u);
+    s.shown.numbers = kDraw;
+    evaluateShownDraw(s);
+    EXPECT_EQ(s.statistics[3][0], 1u);
+    EXPECT_EQ(s.statistics[6][1], 0u);
 }
 
-TEST(Komplettcheck, ClearingEvaluatesLockedRowsEvenWithSortingOff)
+TEST(SheetEvaluation, ClearingEvaluatesTheLockedRows)
 {
     ProgramState s;
-    s.shown.Zahl = kDraw;
+    s.shown.numbers = kDraw;
     s.sheet.setRow(1, {1, 2, 4, 5, 6, 7});
     s.sheet.setRow(4, {49, 48, 41, 30, 22, 14});
     s.sheet.setLocked(4, true);
-    s.sortieren = false;
-    const SheetEvaluation e = SpeedButton11Click(s);
+    const SheetEvaluation e = clearSheet(s);
 
-    EXPECT_FALSE(s.sortieren);
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
     EXPECT_EQ(s.sheet.rowString(4), QStringLiteral("14,22,30,41,48,49"));
     EXPECT_EQ(s.sheet.row(4).hitsLabel, QStringLiteral("5 + B"));
     EXPECT_TRUE(e.playSound);
-    EXPECT_EQ(s.Statistik[5][1], 1u);
+    EXPECT_EQ(s.statistics[5][1], 1u);
 }
 
 TEST(DateSearchEvaluation, ScoresTheSheetAgainstTheDrawOfTheDay)
 {
     QTemporaryDir dir;
     ProgramState s;
-    s.Home = dir.path() + QLatin1Char('/');
+    s.programFolder = dir.path() + QLatin1Char('/');
     test::writeDrawFile(dir, {test::draw("02.01.2021", {1, 2, 3, 4, 5, 6}, 7),
                               test::draw("06.01.2021", {3, 14, 22, 30, 41, 48}, 49),
                               test::draw("09.01.2021", {10, 11, 12, 13, 14, 15}, 16)});
-    s.sortieren = true;
     s.sheet.setRow(1, {49, 3, 22, 14, 41, 30});
-    s.picker1.setDate(*parseDate(QStringLiteral("04.01.2021")));
+    s.chosenDate.setDate(*parseDate(QStringLiteral("04.01.2021")));
 
-    const DateSearchEvaluation r = SpeedButton5Click(s);
-    ASSERT_TRUE(r.evaluation);
-    EXPECT_EQ(r.evaluation->maximum, 5);
-    EXPECT_EQ(s.shown.Position, 1);
+    const auto r = showDrawForChosenDate(s);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->maximum, 5);
+    EXPECT_EQ(s.shown.position, 1);
+    EXPECT_EQ(s.chosenDate.date(), *parseDate(QStringLiteral("06.01.2021")));
     EXPECT_EQ(s.sheet.row(1).hitsLabel, QStringLiteral("5 + B"));
 
-    // A missing draw file: an empty one is created and nothing is evaluated.
-    s.ZahlenFile = QStringLiteral("none.dat");
-    const DateSearchEvaluation missing = SpeedButton5Click(s);
-    EXPECT_EQ(missing.search.outcome, ShownDraw::SearchOutcome::MissingFile);
-    EXPECT_FALSE(missing.evaluation);
+    // A missing draw file: an empty one is created, the user is told to read the draws first,
+    // and nothing is evaluated.
+    s.drawFileName = QStringLiteral("none.dat");
+    s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
+    const auto missing = showDrawForChosenDate(s);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error(), drawfile::kMissingFileMessage);
+    EXPECT_EQ(s.sheet.row(1).hitsLabel, QStringLiteral("5 + B"));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("none.dat"))));
+
+    // An empty file shows nothing new and scores against the draw shown before.
+    const auto empty = showDrawForChosenDate(s);
+    ASSERT_TRUE(empty.ok());
+    EXPECT_EQ(s.shown.position, 0);
+    EXPECT_EQ(s.sheet.row(1).hitsLabel, QStringLiteral("1"));
 }
 
 } // namespace

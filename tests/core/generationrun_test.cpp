@@ -1,7 +1,6 @@
-#include "core/app/programstate.h"
 #include "core/draws/drawfile.h"
-#include "core/generator/generationrun.h"
-#include "core/generator/pastwintests.h"
+#include "core/program/operations.h"
+#include "pastwinoracle.h"
 #include "testsupport.h"
 
 #include <QFileInfo>
@@ -15,21 +14,21 @@ namespace {
 
 const DrawHistory& history()
 {
-    static const DrawHistory h(shippedHistory());
+    static const DrawHistory h(*shippedHistory());
     return h;
 }
 
 ProgramState stateFor(const char* date, quint32 seed)
 {
     ProgramState s;
-    s.picker1.setDate(*parseDate(QString::fromLatin1(date)));
+    s.chosenDate.setDate(*parseDate(QString::fromLatin1(date)));
     s.random.setSeed(seed);
     return s;
 }
 
-void set(ProgramState& s, const char* name, int value)
+void set(ProgramState& s, Option option, int value)
 {
-    ASSERT_TRUE(s.options.set(QString::fromLatin1(name), value)) << name;
+    s.options.set(option, value);
 }
 
 std::vector<QString> rowStrings(const ProgramState& s)
@@ -40,37 +39,20 @@ std::vector<QString> rowStrings(const ProgramState& s)
     return rows;
 }
 
-struct ScriptedPrompts : Prompts {
-    QString answer; // empty: cancel, which returns the proposal
-    QString proposal;
-    std::vector<QString> messages;
-    QString caption, prompt;
-
-    void message(const QString& text) override { messages.push_back(text); }
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString& c, const QString& p, const QString& defaultText) override
-    {
-        caption = c;
-        prompt = p;
-        proposal = defaultText;
-        return answer.isEmpty() ? defaultText : answer;
-    }
-};
-
 } // namespace
 
 TEST(GenerationRun, SameSeedSameSheet)
 {
     ProgramState a = stateFor("01.06.2023", 4711);
     ProgramState b = stateFor("01.06.2023", 4711);
-    const GenerationResult ra = Label28Click(a, history());
-    const GenerationResult rb = Label28Click(b, history());
+    const GenerationResult ra = runGeneration(a, history());
+    const GenerationResult rb = runGeneration(b, history());
     EXPECT_EQ(rowStrings(a), rowStrings(b));
     EXPECT_EQ(ra.passes, rb.passes);
     EXPECT_EQ(ra.status, QStringLiteral("Tipps wurden neu berechnet"));
 
     ProgramState c = stateFor("01.06.2023", 4712);
-    Label28Click(c, history());
+    runGeneration(c, history());
     EXPECT_NE(rowStrings(a), rowStrings(c));
 }
 
@@ -78,14 +60,12 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds)
 {
     for (quint32 seed = 1; seed <= 40; ++seed) {
         ProgramState s = stateFor("14.03.2020", seed * 7919);
-        const GenerationResult result = Label28Click(s, history());
+        const GenerationResult result = runGeneration(s, history());
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
         ASSERT_FALSE(result.budgetExhausted) << seed;
         // Draw A is the draw the date search shows again after the run.
         for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(result.draws.A[static_cast<std::size_t>(i)], s.shown.Zahl[i + 1]);
-        EXPECT_EQ(s.sortieren, true);
-        EXPECT_EQ(s.Berechnunglaeuft, false);
+            EXPECT_EQ(result.draws.A[static_cast<std::size_t>(i)], s.shown.numbers[i + 1]);
         for (int r = 1; r <= 12; ++r) {
             const auto numbers = s.sheet.numbers(r);
             ASSERT_TRUE(numbers) << seed << " row " << r;
@@ -95,10 +75,12 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds)
             for (std::size_t p = 0; p < 6; ++p) {
                 const int n = (*numbers)[p];
                 EXPECT_TRUE(n >= 1 && n <= 49);
-                if (p > 0)
+                if (p > 0) {
                     EXPECT_LT((*numbers)[p - 1], n);
-                if (p > 1)
+                }
+                if (p > 1) {
                     EXPECT_FALSE((*numbers)[p - 2] + 2 == n && (*numbers)[p - 1] + 1 == n);
+                }
                 sum += n;
                 for (int i = 0; i < 7; ++i) {
                     fromA += result.draws.A[static_cast<std::size_t>(i)] == n;
@@ -135,36 +117,37 @@ TEST(GenerationRun, DrawsBAndCStepBackNoFurtherThanTheSecondRecord)
         const char* date;
         int A, B, C;
     };
-    for (const Case& c : {Case{"01.01.2021", 0, 1, 1}, Case{"02.01.2021", 0, 1, 1},
-                          Case{"06.01.2021", 1, 1, 1}, Case{"07.01.2021", 2, 1, 1},
-                          Case{"13.01.2021", 3, 2, 1}, Case{"20.01.2021", 3, 2, 1}}) {
+    for (const Case& c :
+         {Case{"01.01.2021", 0, 1, 1}, Case{"02.01.2021", 0, 1, 1}, Case{"06.01.2021", 1, 1, 1},
+          Case{"07.01.2021", 2, 1, 1}, Case{"13.01.2021", 3, 2, 1}, Case{"20.01.2021", 3, 2, 1}}) {
         ProgramState s = stateFor(c.date, 3);
-        s.picker2.setDate(*parseDate(QStringLiteral("19.11.1994")));
-        set(s, "UpDown7", 1);
-        const GenerationResult result = Label28Click(s, h);
+        s.statisticsStart.setDate(*parseDate(QStringLiteral("19.11.1994")));
+        set(s, Option::RunBudgetThousands, 1);
+        const GenerationResult result = runGeneration(s, h);
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished) << c.date;
         EXPECT_EQ(result.draws.A, bytes(c.A)) << c.date;
         EXPECT_EQ(result.draws.B, bytes(c.B)) << c.date;
         EXPECT_EQ(result.draws.C, bytes(c.C)) << c.date;
         // The chosen day itself is given back to the picker only through the date search.
-        EXPECT_EQ(s.picker1.date(), h.records()[static_cast<std::size_t>(c.A)].date) << c.date;
+        EXPECT_EQ(s.chosenDate.date(), h.records()[static_cast<std::size_t>(c.A)].date) << c.date;
     }
 }
 
-// The statistics period ends with the date the date search leaves in DateTimePicker1, which is
-// draw A's, not the day chosen before it: draw A counts in the charts the pool is built from.
+// The statistics period ends with the date the date search leaves in the chosen-date picker,
+// which is draw A's, not the day chosen before it: draw A counts in the charts the pool is built
+// from.
 TEST(GenerationRun, TheStatisticsPeriodEndsWithDrawAsDate)
 {
     const DrawHistory h({test::draw("02.01.2021", {1, 2, 3, 4, 5, 6}, 7),
                          test::draw("09.01.2021", {13, 14, 15, 16, 17, 18}, 19)});
     ProgramState s = stateFor("07.01.2021", 8);
-    s.picker2.setDate(*parseDate(QStringLiteral("05.01.2021")));
-    set(s, "CheckBox14", 0);
-    set(s, "CheckBox10", 0);
-    set(s, "CheckBox2", 1);
-    set(s, "CheckBox4", 0);
-    set(s, "UpDown7", 1);
-    const GenerationResult result = Label28Click(s, h);
+    s.statisticsStart.setDate(*parseDate(QStringLiteral("05.01.2021")));
+    set(s, Option::RareNumbers, 0);
+    set(s, Option::OverdueNumbers, 0);
+    set(s, Option::FrequentNumbers, 1);
+    set(s, Option::LimitLastDraw, 0);
+    set(s, Option::RunBudgetThousands, 1);
+    const GenerationResult result = runGeneration(s, h);
     ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
     // Draw A (09.01.) is the only draw of the period: its seven numbers have the largest bar and
     // take three entries each beside the base entry; a period ending on 07.01. would hold no draw,
@@ -180,8 +163,8 @@ TEST(GenerationRun, TheStatisticsPeriodEndsWithDrawAsDate)
 struct AcceptOnCall : PastWinTests {
     int acceptedCall = 0;
     int calls = 0;
-    bool Secheroderfuenfer(const TipRow&, int, bool) override { return true; }
-    bool dreierodervierer(const TipRow&, int, int, bool) override
+    bool neverWonInPeriod(const TipRow&, int, bool) override { return true; }
+    bool neverWonRecently(const TipRow&, int, int, bool) override
     {
         return ++calls == acceptedCall;
     }
@@ -194,17 +177,19 @@ TEST(GenerationRun, ARowAcceptedOnTheLastPassOfTheBudgetIsDropped)
 {
     for (const int acceptedPass : {1000, 999}) {
         ProgramState s = stateFor("01.06.2023", 1234);
-        for (const char* box : {"CheckBox3", "CheckBox24", "CheckBox18", "CheckBox4", "CheckBox5",
-                                "CheckBox23", "CheckBox34", "CheckBox9"})
+        for (Option box :
+             {Option::LimitMaxOverlap, Option::LimitMinOverlap, Option::NoRunOfThree,
+              Option::LimitLastDraw, Option::LimitSecondLastDraw, Option::LimitThirdLastDraw,
+              Option::OlderHitsCheck, Option::WholePeriodCheck})
             set(s, box, 0);
-        set(s, "UpDown1", 21);
-        set(s, "UpDown2", 279);
-        set(s, "UpDown7", 1);
+        set(s, Option::CrossSumMinimum, 21);
+        set(s, Option::CrossSumMaximum, 279);
+        set(s, Option::RunBudgetThousands, 1);
         AcceptOnCall pastWins;
         pastWins.acceptedCall = acceptedPass;
         GenerationHooks hooks;
         hooks.pastWins = &pastWins;
-        const GenerationResult result = Label28Click(s, history(), hooks);
+        const GenerationResult result = runGeneration(s, history(), hooks);
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
         EXPECT_EQ(pastWins.calls, 1000) << acceptedPass;
         EXPECT_EQ(result.passes, 1000) << acceptedPass;
@@ -219,19 +204,18 @@ TEST(GenerationRun, ARowAcceptedOnTheLastPassOfTheBudgetIsDropped)
 TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
 {
     ProgramState s = stateFor("01.06.2023", 99);
-    set(s, "UpDown7", 1);
-    set(s, "CheckBox25", 1);
-    set(s, "CheckBox26", 1);
-    set(s, "UpDown15", 4);
-    set(s, "UpDown16", 4);
-    set(s, "CheckBox8", 1);
+    set(s, Option::RunBudgetThousands, 1);
+    set(s, Option::EvenMinimumCheck, 1);
+    set(s, Option::OddMinimumCheck, 1);
+    set(s, Option::EvenMinimum, 4);
+    set(s, Option::OddMinimum, 4);
+    set(s, Option::ForcePair, 1);
     const Options before = s.options;
-    const GenerationResult result = Label28Click(s, history());
+    const GenerationResult result = runGeneration(s, history());
     EXPECT_EQ(result.passes, 1000);
     EXPECT_TRUE(result.budgetExhausted);
     EXPECT_EQ(result.status, QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
     EXPECT_EQ(s.options, before);
-    EXPECT_EQ(s.LaufMax, 1000);
     for (int r = 1; r <= 12; ++r) {
         EXPECT_EQ(s.sheet.rowString(r), QStringLiteral(",,,,,"));
         EXPECT_EQ(s.sheet.row(r).crossSumLabel, QStringLiteral("0"));
@@ -246,24 +230,25 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
     s.sheet.setRow(2, {3, 6, 12, 24, 40, 48});
     s.sheet.setLocked(1, true);
     s.sheet.setLocked(2, true);
-    set(s, "CheckBox25", 1);
-    set(s, "CheckBox26", 1);
-    set(s, "UpDown15", 4);
-    set(s, "UpDown16", 4);
-    set(s, "CheckBox8", 1);
+    set(s, Option::EvenMinimumCheck, 1);
+    set(s, Option::OddMinimumCheck, 1);
+    set(s, Option::EvenMinimum, 4);
+    set(s, Option::OddMinimum, 4);
+    set(s, Option::ForcePair, 1);
     const Options before = s.options;
 
-    std::map<int, std::array<int, 4>> seen; // passes -> CheckBox8, UpDown4, UpDown5, UpDown6
+    // passes -> forced pair, limits for the last and second-last draw, whole-period hits
+    std::map<int, std::array<int, 4>> seen;
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& p) {
         EXPECT_EQ(p.row, 3);
-        seen[p.passes] = {s.options.value(QStringLiteral("CheckBox8")),
-                          s.options.value(QStringLiteral("UpDown4")),
-                          s.options.value(QStringLiteral("UpDown5")),
-                          s.options.value(QStringLiteral("UpDown6"))};
+        seen[p.passes] = {s.options.value(Option::ForcePair),
+                          s.options.value(Option::MaxFromLastDraw),
+                          s.options.value(Option::MaxFromSecondLastDraw),
+                          s.options.value(Option::WholePeriodHits)};
         return true;
     };
-    const GenerationResult result = Label28Click(s, history(), hooks);
+    const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.passes, 50000);
     using A = std::array<int, 4>;
     EXPECT_EQ(seen[24999], (A{1, 0, 1, 5}));
@@ -282,21 +267,21 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
 TEST(GenerationRun, TheFirstTwoRowsNeverRelax)
 {
     ProgramState s = stateFor("01.06.2023", 5);
-    set(s, "CheckBox25", 1);
-    set(s, "CheckBox26", 1);
-    set(s, "UpDown15", 4);
-    set(s, "UpDown16", 4);
+    set(s, Option::EvenMinimumCheck, 1);
+    set(s, Option::OddMinimumCheck, 1);
+    set(s, Option::EvenMinimum, 4);
+    set(s, Option::OddMinimum, 4);
     std::set<int> rowsSeen;
-    int upDown5AtEnd = -1;
+    int secondLastLimitAtEnd = -1;
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& p) {
         rowsSeen.insert(p.row);
-        upDown5AtEnd = s.options.value(QStringLiteral("UpDown5"));
+        secondLastLimitAtEnd = s.options.value(Option::MaxFromSecondLastDraw);
         return true;
     };
-    Label28Click(s, history(), hooks);
+    runGeneration(s, history(), hooks);
     EXPECT_EQ(rowsSeen, std::set<int>{1});
-    EXPECT_EQ(upDown5AtEnd, 1);
+    EXPECT_EQ(secondLastLimitAtEnd, 1);
 }
 
 TEST(GenerationRun, StopAtOnceLeavesZeroRows)
@@ -306,7 +291,7 @@ TEST(GenerationRun, StopAtOnceLeavesZeroRows)
     s.sheet.setLocked(4, true);
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass&) { return false; };
-    const GenerationResult result = Label28Click(s, history(), hooks);
+    const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.passes, 0);
     EXPECT_EQ(result.status, QStringLiteral("Tipps wurden neu berechnet"));
     for (int r = 1; r <= 12; ++r)
@@ -318,7 +303,7 @@ TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade)
     ProgramState s = stateFor("01.06.2023", 1);
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass& p) { return p.row < 3; };
-    const GenerationResult result = Label28Click(s, history(), hooks);
+    const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.status, QStringLiteral("Tipps wurden neu berechnet"));
     for (int r = 1; r <= 12; ++r)
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r <= 2) << r;
@@ -327,19 +312,20 @@ TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade)
 TEST(GenerationRun, ActiveRowCountLeavesTheOtherRowsEmpty)
 {
     ProgramState s = stateFor("01.06.2023", 3);
-    set(s, "UpDown8", 3);
+    set(s, Option::RowCount, 3);
     s.sheet.setRow(7, {7, 14, 21, 28, 35, 42});
     s.sheet.setLocked(7, true);
     std::vector<int> written;
     GenerationHooks hooks;
     hooks.rowWritten = [&](int r) { written.push_back(r); };
-    Label28Click(s, history(), hooks);
+    runGeneration(s, history(), hooks);
     EXPECT_EQ(written.size(), 12u);
     for (int r = 1; r <= 12; ++r) {
         const bool filled = r <= 3 || r == 7;
         EXPECT_EQ(s.sheet.numbers(r).has_value(), filled) << r;
-        if (!filled)
+        if (!filled) {
             EXPECT_EQ(s.sheet.row(r).crossSumLabel, QStringLiteral("0")) << r;
+        }
     }
     EXPECT_EQ(s.sheet.rowString(7), QStringLiteral("7,14,21,28,35,42"));
 }
@@ -349,13 +335,13 @@ TEST(GenerationRun, LaterRowsSeeALockedRow)
     // No row may share a number with any other: the locked row 2 binds rows 3..12 only.
     for (quint32 seed : {11u, 12u, 13u}) {
         ProgramState s = stateFor("01.06.2023", seed);
-        set(s, "CheckBox27", 1);
-        set(s, "UpDown3", 0);
-        set(s, "UpDown8", 6);
-        set(s, "CheckBox28", 0);
+        set(s, Option::OverlapPerRow, 1);
+        set(s, Option::MaxOverlap, 0);
+        set(s, Option::RowCount, 6);
+        set(s, Option::DatabaseChecks, 0);
         s.sheet.setRow(2, {1, 9, 17, 25, 33, 41});
         s.sheet.setLocked(2, true);
-        Label28Click(s, history());
+        runGeneration(s, history());
         const auto locked = *s.sheet.numbers(2);
         for (int r = 3; r <= 6; ++r) {
             const auto numbers = s.sheet.numbers(r);
@@ -374,7 +360,7 @@ TEST(GenerationRun, ALockedRowWithoutSixNumbersRefusesTheStart)
     s.sheet.setLocked(3, true);
     const TipSheet sheet = s.sheet;
     const quint32 seed = s.random.seed();
-    const GenerationResult result = Label28Click(s, history());
+    const GenerationResult result = runGeneration(s, history());
     EXPECT_EQ(result.outcome, GenerationOutcome::LockedRowBad);
     EXPECT_TRUE(result.message.contains(QStringLiteral("3. Tipp")));
     EXPECT_EQ(s.sheet, sheet);
@@ -389,21 +375,19 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
     s.sheet.setRow(5, {10, 12, 13, 14, 15, 16});
     s.sheet.setLocked(5, true);
     // Only preferred numbers, and nothing preferred: an empty pool.
-    set(s, "CheckBox15", 1);
-    set(s, "CheckBox14", 0);
-    set(s, "CheckBox10", 0);
-    const GenerationResult empty = Label28Click(s, history());
+    set(s, Option::OnlyPreferredNumbers, 1);
+    set(s, Option::RareNumbers, 0);
+    set(s, Option::OverdueNumbers, 0);
+    const GenerationResult empty = runGeneration(s, history());
     EXPECT_EQ(empty.outcome, GenerationOutcome::PoolTooSmall);
     EXPECT_EQ(empty.pool.distinctNumbers(), 0);
     EXPECT_EQ(empty.passes, 0);
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
     EXPECT_EQ(s.sheet.rowString(5), QStringLiteral("10,12,13,14,15,16"));
-    EXPECT_TRUE(s.sortieren);
-    EXPECT_FALSE(s.Berechnunglaeuft);
 
     // Five numbers from the weighting list, however often each stands, are still too few.
-    set(s, "CheckBox15", 0);
-    set(s, "CheckBox20", 1);
+    set(s, Option::OnlyPreferredNumbers, 0);
+    set(s, Option::ShowWeightingList, 1);
     GenerationHooks hooks;
     hooks.editPool = [](NumberPool& pool) {
         std::vector<int> weights(49, -1);
@@ -412,7 +396,7 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
         pool = poolFromWeights(weights);
         return true;
     };
-    const GenerationResult five = Label28Click(s, history(), hooks);
+    const GenerationResult five = runGeneration(s, history(), hooks);
     EXPECT_EQ(five.outcome, GenerationOutcome::PoolTooSmall);
     EXPECT_TRUE(five.message.contains(QStringLiteral(" 5 ")));
 }
@@ -420,7 +404,7 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
 TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
 {
     ProgramState s = stateFor("01.06.2023", 8);
-    set(s, "CheckBox20", 1);
+    set(s, Option::ShowWeightingList, 1);
     GenerationHooks hooks;
     hooks.editPool = [](NumberPool& pool) {
         std::vector<int> weights(49, -1);
@@ -429,10 +413,10 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
         pool = poolFromWeights(weights);
         return true;
     };
-    set(s, "CheckBox28", 0);
-    set(s, "CheckBox3", 0);
-    set(s, "UpDown8", 2);
-    const GenerationResult made = Label28Click(s, history(), hooks);
+    set(s, Option::DatabaseChecks, 0);
+    set(s, Option::LimitMaxOverlap, 0);
+    set(s, Option::RowCount, 2);
+    const GenerationResult made = runGeneration(s, history(), hooks);
     ASSERT_EQ(made.outcome, GenerationOutcome::Finished);
     for (int r = 1; r <= 2; ++r) {
         const auto numbers = s.sheet.numbers(r);
@@ -442,34 +426,34 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
     }
 
     hooks.editPool = [](NumberPool&) { return false; };
-    const GenerationResult aborted = Label28Click(s, history(), hooks);
+    const GenerationResult aborted = runGeneration(s, history(), hooks);
     EXPECT_EQ(aborted.outcome, GenerationOutcome::ListAborted);
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
-    EXPECT_TRUE(s.sortieren);
 }
 
 TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ZahlenPL.dat"));
-    ASSERT_FALSE(drawfile::rewrite(path, history().records()).has_value());
+    ASSERT_TRUE(drawfile::rewrite(path, history().records()));
     for (quint32 seed : {21u, 22u}) {
         ProgramState fast = stateFor("03.02.2021", seed);
         ProgramState slow = stateFor("03.02.2021", seed);
         for (ProgramState* s : {&fast, &slow}) {
-            set(*s, "UpDown6", 4);
-            set(*s, "UpDown17", 2);
-            set(*s, "UpDown21", 300);
+            set(*s, Option::WholePeriodHits, 4);
+            set(*s, Option::RecentHits, 2);
+            set(*s, Option::OlderDraws, 300);
         }
-        const GenerationResult a = Label28Click(fast, history());
-        // The period ends on draw A's day, which the run puts into DateTimePicker1.
+        const GenerationResult a = runGeneration(fast, history());
+        // The period ends on draw A's day, which the run puts into the chosen-date picker.
         ProgramState probe = slow;
-        probe.shown.dateSearch(history().records(), probe.picker1);
-        DrawFilePastWins reference(
-            path, {slow.picker2.date(), probe.picker1.date(), slow.drawDayFilter()});
+        probe.shown.dateSearch(history().records(), probe.chosenDate);
+        test::DrawFilePastWins reference(
+            path,
+            {slow.statisticsStart.date(), probe.chosenDate.date(), slow.options.drawDayFilter()});
         GenerationHooks hooks;
         hooks.pastWins = &reference;
-        const GenerationResult b = Label28Click(slow, history(), hooks);
+        const GenerationResult b = runGeneration(slow, history(), hooks);
         EXPECT_EQ(rowStrings(fast), rowStrings(slow)) << seed;
         EXPECT_EQ(a.passes, b.passes) << seed;
     }
@@ -479,25 +463,24 @@ TEST(LuckyNumber, TheAnswerBecomesTheSeed)
 {
     RandomSource random(123);
     MessageList messages;
-    ScriptedPrompts prompts;
-    prompts.answer = QStringLiteral("777");
-    SpeedButton13Click(random, messages, prompts);
+    test::ScriptedPrompts prompts;
+    prompts.inputAnswers = {QStringLiteral("777"), QStringLiteral("12x")};
+    askLuckyNumber(random, messages, prompts);
     EXPECT_EQ(random.seed(), 777u);
-    EXPECT_EQ(prompts.caption, QStringLiteral("Ihre Glückszahl (1-99999999)?"));
-    EXPECT_EQ(prompts.prompt,
-              QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"));
     RandomSource expected(123);
-    EXPECT_EQ(prompts.proposal, QString::number(expected.next(99999)));
+    EXPECT_EQ(prompts.asked.at(0),
+              QStringLiteral("Ihre Glückszahl (1-99999999)? | Geben Sie Ihre Glückszahl für den "
+                             "Zufallsgenerator ein! | ") +
+                  QString::number(expected.next(99999)));
 
-    prompts.answer = QStringLiteral("12x");
-    SpeedButton13Click(random, messages, prompts);
-    EXPECT_EQ(prompts.messages,
-              std::vector<QString>{QStringLiteral("Fehler bei Eingabe der Zufallszahl")});
+    askLuckyNumber(random, messages, prompts);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Fehler bei Eingabe der Zufallszahl")});
     EXPECT_EQ(random.seed(), 777u * 134775813u + 1u); // only the proposal's draw moved it
 
-    prompts.answer.clear(); // cancel: the proposal is the answer
-    SpeedButton13Click(random, messages, prompts);
-    EXPECT_EQ(QString::number(random.seed()), prompts.proposal);
+    // Cancelled: the proposal is the answer.
+    askLuckyNumber(random, messages, prompts);
+    EXPECT_EQ(QString::number(random.seed()),
+              prompts.asked.at(2).section(QStringLiteral(" | "), 2));
 }
 
 TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet)
@@ -506,10 +489,10 @@ TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet)
     for (auto& sheet : sheets) {
         ProgramState s = stateFor("01.06.2023", 0);
         s.random.randomize();
-        ScriptedPrompts prompts;
-        prompts.answer = QStringLiteral("19101995");
-        SpeedButton13Click(s.random, s.messages, prompts);
-        Label28Click(s, history());
+        test::ScriptedPrompts prompts;
+        prompts.inputAnswers = {QStringLiteral("19101995")};
+        askLuckyNumber(s.random, s.messages, prompts);
+        runGeneration(s, history());
         sheet = rowStrings(s);
     }
     EXPECT_EQ(sheets[0], sheets[1]);
@@ -535,37 +518,50 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
 {
     QTemporaryDir dir;
     ProgramState s = stateFor("01.06.2023", 1);
-    s.Home = dir.path() + QLatin1Char('/');
+    s.programFolder = dir.path() + QLatin1Char('/');
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
-    const GenerationResult result = Label28Click(s);
-    EXPECT_EQ(result.outcome, GenerationOutcome::DrawFileMissing);
-    EXPECT_EQ(result.message, kNoDrawFileMessage);
+    const auto missing = runGeneration(s);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error(), drawfile::kMissingFileMessage);
     EXPECT_TRUE(QFileInfo(s.drawPath()).isFile());
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral("1,2,3,4,5,6"));
 
     // The draw file read from the program folder gives the sheet the history in memory gives.
-    ASSERT_FALSE(drawfile::rewrite(s.drawPath(), history().records()).has_value());
+    ASSERT_TRUE(drawfile::rewrite(s.drawPath(), history().records()));
     ProgramState fromMemory = stateFor("01.06.2023", 1);
-    Label28Click(fromMemory, history());
-    const GenerationResult fromFile = Label28Click(s);
-    EXPECT_EQ(fromFile.outcome, GenerationOutcome::Finished);
+    runGeneration(fromMemory, history());
+    const auto fromFile = runGeneration(s);
+    ASSERT_TRUE(fromFile.ok());
+    EXPECT_EQ(fromFile->outcome, GenerationOutcome::Finished);
     EXPECT_EQ(rowStrings(s), rowStrings(fromMemory));
+}
+
+TEST(GenerationRun, AnEmptyDrawFileThatCannotBeCreatedIsReported)
+{
+    QTemporaryDir dir;
+    ProgramState s = stateFor("01.06.2023", 1);
+    s.programFolder = dir.filePath(QStringLiteral("no/such/folder/"));
+    const auto result = runGeneration(s);
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.error().startsWith(drawfile::kMissingFileMessage));
+    EXPECT_TRUE(result.error().contains(QStringLiteral("ZahlenPL.dat:")))
+        << result.error().toStdString();
 }
 
 TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce)
 {
     ProgramState s = stateFor("01.06.2023", 5);
-    set(s, "CheckBox25", 1);
-    set(s, "CheckBox26", 1);
-    set(s, "UpDown15", 4);
-    set(s, "UpDown16", 4);
+    set(s, Option::EvenMinimumCheck, 1);
+    set(s, Option::OddMinimumCheck, 1);
+    set(s, Option::EvenMinimum, 4);
+    set(s, Option::OddMinimum, 4);
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& p) {
         if (p.passes == 100)
-            s.LaufMax = 2000; // what UpDown7Changing does in the window
+            set(s, Option::RunBudgetThousands, 2); // the user changes the budget on the way
         return true;
     };
-    const GenerationResult result = Label28Click(s, history(), hooks);
+    const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.passes, 2000);
     EXPECT_TRUE(result.budgetExhausted);
 }

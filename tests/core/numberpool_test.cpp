@@ -30,8 +30,9 @@ ChartData constant(int bars, int value)
 Options quiet()
 {
     Options o;
-    for (const char* box : {"CheckBox14", "CheckBox10", "CheckBox4", "CheckBox5", "CheckBox23"})
-        o.set(QString::fromLatin1(box), 0);
+    for (Option box : {Option::RareNumbers, Option::OverdueNumbers, Option::LimitLastDraw,
+                       Option::LimitSecondLastDraw, Option::LimitThirdLastDraw})
+        o.set(box, 0);
     return o;
 }
 
@@ -107,7 +108,7 @@ TEST(NumberPool, DefaultsFavourRareAndOverdueNumbersAndDropDrawA)
 TEST(NumberPool, DefaultsOnTheShippedHistory)
 {
     // The real charts: every number but draw A's six and its bonus number stands in the pool.
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     const DrawRecord& a = history.back();
     charts::ChartInput in{history, 42284.0, a.date, {}, MessageList()};
     LastDraws draws;
@@ -132,9 +133,9 @@ TEST(NumberPool, BandLimitsRoundHalfToEvenExactly)
 {
     Fixture f;
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox15"), 1); // only the preferred numbers
-    o.set(QStringLiteral("CheckBox14"), 1);
-    o.set(QStringLiteral("UpDown14"), 7);
+    o.set(Option::OnlyPreferredNumbers, 1); // only the preferred numbers
+    o.set(Option::RareNumbers, 1);
+    o.set(Option::RareNumbersPercent, 7);
     // 7 % of 150 is 10.5: exactly a tie, which goes to 10 (floating point makes it 10.500...02).
     // Half of it, 5.25, gives 5.
     std::vector<int> values(49, 100);
@@ -173,9 +174,9 @@ TEST(NumberPool, RunBandsAndTheirTies)
     triples[46] = 10;
     f.charts[ChartKind::Triples] = chart(triples, 5, 10);
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox15"), 1);
-    o.set(QStringLiteral("CheckBox11"), 1);
-    o.set(QStringLiteral("CheckBox6"), 1);
+    o.set(Option::OnlyPreferredNumbers, 1);
+    o.set(Option::RarePairs, 1);
+    o.set(Option::FrequentTriples, 1);
     const auto c = counts(f.build(o));
     std::vector<int> expected(50, 0);
     for (int k : {1, 2, 10, 11, 12, 45, 46, 47})
@@ -191,11 +192,11 @@ TEST(NumberPool, EqualBarsFillTheNumberBandsAndTheRareRuns)
     f.charts[ChartKind::Quads] = constant(49, 3);
     f.charts[ChartKind::Quads].valueAxis = {true, 3, 3};
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox15"), 1);
-    o.set(QStringLiteral("CheckBox2"), 1);  // lo = hi = Max: every number, 2 + 1 entries
-    o.set(QStringLiteral("CheckBox1"), 1);  // lo = hi: nothing lies strictly above lo
-    o.set(QStringLiteral("CheckBox11"), 1); // every pair drawn at all
-    o.set(QStringLiteral("CheckBox13"), 1); // every quad k = 1..46
+    o.set(Option::OnlyPreferredNumbers, 1);
+    o.set(Option::FrequentNumbers, 1); // lo = hi = Max: every number, 2 + 1 entries
+    o.set(Option::FrequentPairs, 1);   // lo = hi: nothing lies strictly above lo
+    o.set(Option::RarePairs, 1);       // every pair drawn at all
+    o.set(Option::RareQuads, 1);       // every quad k = 1..46
     const auto c = counts(f.build(o));
     for (int k = 1; k <= 49; ++k) {
         const int pairs = std::max(0, std::min(k, 47) - std::max(1, k - 1) + 1); // pairs k-1, k
@@ -212,9 +213,9 @@ TEST(NumberPool, AvoidingOneToTwelveHoldsAgainstEveryStep)
     Fixture f;
     f.charts[ChartKind::Numbers] = constant(49, 7);
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox29"), 1);
-    o.set(QStringLiteral("CheckBox2"), 1);
-    o.set(QStringLiteral("CheckBox19"), 1);
+    o.set(Option::AvoidMonthNumbers, 1);
+    o.set(Option::FrequentNumbers, 1);
+    o.set(Option::NeighboursOfLastDraw, 1);
     f.draws.A = bytes({1, 5, 12, 13, 30, 49, 8, 0});
     const NumberPool pool = f.build(o);
     for (std::uint8_t e : pool.entries())
@@ -232,9 +233,9 @@ TEST(NumberPool, WeakeningOneToThirtyOneTakesOneEntryEach)
         drawn[static_cast<std::size_t>(k - 1)] = 0; // 1..10 rare: three more entries
     f.charts[ChartKind::Numbers] = chart(drawn, 0, 50);
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox14"), 1);
+    o.set(Option::RareNumbers, 1);
     const auto before = counts(f.build(o));
-    o.set(QStringLiteral("CheckBox30"), 1);
+    o.set(Option::WeakenDayNumbers, 1);
     const NumberPool pool = f.build(o);
     const auto after = counts(pool);
     for (int k = 1; k <= 49; ++k) {
@@ -250,7 +251,7 @@ TEST(NumberPool, CompactionMovesTheTopEntryIntoEachGap)
 {
     Fixture f;
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox4"), 1); // limit 0: draw A's numbers and bonus go
+    o.set(Option::LimitLastDraw, 1); // limit 0: draw A's numbers and bonus go
     f.draws.A = bytes({1, 2, 3, 4, 5, 6, 7, 9});
     const NumberPool pool = f.build(o);
     std::vector<std::uint8_t> expected = {49, 48, 47, 46, 45, 44, 43, 42};
@@ -267,10 +268,11 @@ TEST(NumberPool, BansFollowEachLastDrawLimit)
     f.draws.B = bytes({11, 12, 13, 14, 15, 16, 17, 0});
     f.draws.C = bytes({21, 22, 23, 24, 25, 26, 27, 0});
     Options o = quiet();
-    for (const char* box : {"CheckBox4", "CheckBox5", "CheckBox23"})
-        o.set(QString::fromLatin1(box), 1);
-    o.set(QStringLiteral("UpDown5"), 0);
-    o.set(QStringLiteral("UpDown11"), 1); // above 0: C is left to the row check
+    for (Option box :
+         {Option::LimitLastDraw, Option::LimitSecondLastDraw, Option::LimitThirdLastDraw})
+        o.set(box, 1);
+    o.set(Option::MaxFromSecondLastDraw, 0);
+    o.set(Option::MaxFromThirdLastDraw, 1); // above 0: C is left to the row check
     const auto c = counts(f.build(o));
     for (int k = 1; k <= 49; ++k) {
         const bool banned = (k >= 1 && k <= 7) || (k >= 11 && k <= 17);
@@ -286,9 +288,9 @@ TEST(NumberPool, GrowsBeyondFiveHundredEntriesAndKeepsThemAll)
     f.charts[ChartKind::Pairs] = constant(48, 7);
     f.charts[ChartKind::Triples] = constant(47, 7);
     Options o = quiet();
-    for (const char* box :
-         {"CheckBox2", "CheckBox14", "CheckBox10", "CheckBox11", "CheckBox12", "CheckBox19"})
-        o.set(QString::fromLatin1(box), 1);
+    for (Option box : {Option::FrequentNumbers, Option::RareNumbers, Option::OverdueNumbers,
+                       Option::RarePairs, Option::RareTriples, Option::NeighboursOfLastDraw})
+        o.set(box, 1);
     f.draws.A = bytes({10, 20, 30, 40, 45, 49, 1, 0});
     const NumberPool pool = f.build(o);
     // Numbers 3 + 3, overdue 3 per number; 47 pairs, 45 triples; neighbours 4 each of 9, 11,
@@ -304,7 +306,7 @@ TEST(NumberPool, AnEmptyPoolWhenOnlyPreferredNumbersCountAndNoneIsPreferred)
 {
     Fixture f;
     Options o = quiet();
-    o.set(QStringLiteral("CheckBox15"), 1);
+    o.set(Option::OnlyPreferredNumbers, 1);
     const NumberPool pool = f.build(o);
     EXPECT_EQ(pool.top(), -1);
     EXPECT_EQ(pool.distinctNumbers(), 0);

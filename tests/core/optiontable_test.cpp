@@ -1,5 +1,5 @@
-#include "core/app/optionpages.h"
-#include "core/app/optiontable.h"
+#include "core/options/optionpages.h"
+#include "core/options/optiontable.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -32,91 +32,75 @@ TEST(OptionTable, CheckBoxDefaultsAreTheSettingsStoreDesignStates)
     EXPECT_EQ(checkBoxes, 31);
 }
 
-TEST(OptionTable, EveryControlIsWellFormed)
+TEST(OptionTable, EveryControlIsWellFormedAndFoundByItsId)
 {
     std::set<QString> seen;
-    for (const auto& o : optionTable()) {
-        EXPECT_TRUE(seen.insert(o.name).second) << "twice: " << o.name.toStdString();
-        EXPECT_LE(o.minimum, o.defaultValue) << o.name.toStdString();
-        EXPECT_LE(o.defaultValue, o.maximum) << o.name.toStdString();
-        EXPECT_TRUE(o.page.isEmpty() || optionPages().contains(o.page)) << o.name.toStdString();
+    for (std::size_t i = 0; i < optionTable().size(); ++i) {
+        const OptionSpec& o = optionTable()[i];
+        const std::string name = o.name.toStdString();
+        // Code reads options by id; the table must stand in the ids' order.
+        EXPECT_EQ(static_cast<std::size_t>(o.id), i) << name;
+        EXPECT_EQ(&optionSpec(o.id), &o) << name;
+        EXPECT_EQ(optionByName(o.name), o.id) << name;
+        EXPECT_TRUE(seen.insert(o.name).second) << "twice: " << name;
+        EXPECT_LE(o.minimum, o.defaultValue) << name;
+        EXPECT_LE(o.defaultValue, o.maximum) << name;
         if (o.kind == OptionSpec::Kind::UpDown) {
             EXPECT_EQ(o.settingsName, o.name);
-            EXPECT_TRUE(o.edit.startsWith(QLatin1String("Edit"))) << o.name.toStdString();
+            EXPECT_TRUE(o.edit.startsWith(QLatin1String("Edit"))) << name;
         }
-        if (!o.line.isEmpty()) {
-            // A control continues a line that an earlier control of its own page started.
-            const OptionSpec* head = findOption(o.line);
-            ASSERT_NE(head, nullptr) << o.name.toStdString();
-            EXPECT_TRUE(seen.count(o.line)) << o.name.toStdString();
-            EXPECT_EQ(head->page, o.page) << o.name.toStdString();
-            EXPECT_TRUE(head->line.isEmpty()) << o.name.toStdString();
+        if (o.sameLineAs) {
+            // An option continues a line that an earlier option of its own page started.
+            const OptionSpec& head = optionSpec(*o.sameLineAs);
+            EXPECT_LT(static_cast<int>(head.id), static_cast<int>(o.id)) << name;
+            EXPECT_EQ(head.page, o.page) << name;
+            EXPECT_FALSE(head.sameLineAs) << name;
         }
     }
-    for (const QString& page : optionPages())
-        EXPECT_FALSE(optionsOnPage(page).empty()) << page.toStdString();
-}
-
-TEST(OptionTable, IndexAccessMatchesNamedAccess)
-{
-    Options options;
-    const int i = Options::indexOf(QStringLiteral("UpDown18"));
-    ASSERT_GE(i, 0);
-    options.setAt(i, 9999);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown18")), 500);
-    options.set(QStringLiteral("UpDown18"), 3);
-    EXPECT_EQ(options.valueAt(i), 4);
-    EXPECT_EQ(Options::indexOf(QStringLiteral("UpDown19")), -1);
-    EXPECT_FALSE(options.set(QStringLiteral("CheckBox99"), 1));
-    EXPECT_TRUE(options.assign(QStringLiteral("CheckBox35=2")).has_value());
-    EXPECT_FALSE(options.assign(QStringLiteral("CheckBox35=0")).has_value());
-    EXPECT_FALSE(options.checked(QStringLiteral("CheckBox35")));
+    EXPECT_EQ(optionTable().size(), static_cast<std::size_t>(kOptionCount));
+    EXPECT_FALSE(optionByName(QStringLiteral("UpDown19")));
+    for (const OptionPageInfo& page : optionPages())
+        EXPECT_FALSE(optionsOnPage(page.page).empty()) << page.caption.toStdString();
 }
 
 TEST(OptionCoupling, EvenAndOddMinimumsLeaveRoomForEachOther)
 {
     Options options;
-    options.set(QStringLiteral("UpDown16"), 4);
-    UpDown15MouseDown(options);
-    EXPECT_EQ(options.maximum(QStringLiteral("UpDown15")), 2);
-    options.set(QStringLiteral("UpDown15"), 5);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown15")), 2);
+    options.set(Option::OddMinimum, 4);
+    optionCoupling(Option::EvenMinimum).pressed(options);
+    EXPECT_EQ(options.maximum(Option::EvenMinimum), 2);
+    options.set(Option::EvenMinimum, 5);
+    EXPECT_EQ(options.value(Option::EvenMinimum), 2);
 
-    // Without a click on UpDown16's arrows its maximum stays, so both can reach 4 by typing.
-    options.set(QStringLiteral("UpDown16"), 6);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown16")), 6);
-    UpDown16MouseUp(options);
-    EXPECT_EQ(options.maximum(QStringLiteral("UpDown16")), 4);
+    // Without a click on the odd minimum's arrows its maximum stays, so both can reach 4 by
+    // typing.
+    options.set(Option::OddMinimum, 6);
+    EXPECT_EQ(options.value(Option::OddMinimum), 6);
+    optionCoupling(Option::OddMinimum).released(options);
+    EXPECT_EQ(options.maximum(Option::OddMinimum), 4);
     // The position is not moved by the new range, only by the next change.
-    EXPECT_EQ(options.value(QStringLiteral("UpDown16")), 6);
-    options.set(QStringLiteral("UpDown16"), 6);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown16")), 4);
+    EXPECT_EQ(options.value(Option::OddMinimum), 6);
+    options.set(Option::OddMinimum, 6);
+    EXPECT_EQ(options.value(Option::OddMinimum), 4);
 }
 
 TEST(OptionCoupling, OverlapMinimumStaysAtOrBelowTheMaximum)
 {
     Options options;
-    options.set(QStringLiteral("UpDown3"), 2);
-    options.set(QStringLiteral("UpDown9"), 1);
-    UpDown3MouseDown(options);
-    EXPECT_EQ(options.maximum(QStringLiteral("UpDown9")), 2);
-    EXPECT_EQ(options.minimum(QStringLiteral("UpDown3")), 1);
-    options.set(QStringLiteral("UpDown9"), 5);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown9")), 2);
-    options.set(QStringLiteral("UpDown3"), 0);
-    EXPECT_EQ(options.value(QStringLiteral("UpDown3")), 1);
+    options.set(Option::MaxOverlap, 2);
+    options.set(Option::MinOverlap, 1);
+    ASSERT_EQ(optionCoupling(Option::MaxOverlap).released, nullptr);
+    optionCoupling(Option::MaxOverlap).pressed(options);
+    EXPECT_EQ(options.maximum(Option::MinOverlap), 2);
+    EXPECT_EQ(options.minimum(Option::MaxOverlap), 1);
+    options.set(Option::MinOverlap, 5);
+    EXPECT_EQ(options.value(Option::MinOverlap), 2);
+    options.set(Option::MaxOverlap, 0);
+    EXPECT_EQ(options.value(Option::MaxOverlap), 1);
 
-    // Releasing UpDown9 only raises UpDown3's minimum, it never touches UpDown9's own range.
-    UpDown9MouseUp(options);
-    EXPECT_EQ(options.minimum(QStringLiteral("UpDown3")), 2);
-    EXPECT_EQ(options.maximum(QStringLiteral("UpDown9")), 2);
-}
-
-TEST(OptionPages, LabelsBelongToKnownPages)
-{
-    for (const auto& label : optionPageLabels()) {
-        EXPECT_TRUE(optionPages().contains(label.page)) << label.text.toStdString();
-        EXPECT_FALSE(label.text.isEmpty());
-    }
-    EXPECT_EQ(optionPageLabels(QStringLiteral("Mathematisch")).size(), 3u);
+    // Releasing the minimum only raises the maximum's floor, it never touches its own range.
+    ASSERT_EQ(optionCoupling(Option::MinOverlap).pressed, nullptr);
+    optionCoupling(Option::MinOverlap).released(options);
+    EXPECT_EQ(options.minimum(Option::MaxOverlap), 2);
+    EXPECT_EQ(options.maximum(Option::MinOverlap), 2);
 }

@@ -1,7 +1,8 @@
-#include "core/app/programstate.h"
+#include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
 #include "core/draws/drawhistory.h"
 #include "core/evaluation/pastwin.h"
+#include "pastwinoracle.h"
 #include "testsupport.h"
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 
 using namespace vendrilo;
 using test::draw;
+using test::pastWinScan;
+using test::pastWinScanFile;
 
 namespace {
 
@@ -44,27 +47,27 @@ TEST(PastWinWindow, FirstDayOfThePeriodIsExcluded)
     const DrawHistory h({draw("01.03.2023", {1, 2, 3, 4, 5, 6}, 7),
                          draw("04.03.2023", {10, 11, 12, 13, 14, 15}, 16)});
     const Tip tip{1, 2, 3, 4, 5, 6};
-    const PastWinQuery onFirstDay = periodQuery(day("01.03.2023"), day("04.03.2023"));
+    const PastWinQuery onFirstDay = PastWinQuery::wholePeriod(day("01.03.2023"), day("04.03.2023"));
     const PastWinResult r = checked(h, tip, onFirstDay);
     EXPECT_TRUE(r.noWin);
     EXPECT_EQ(r.examined, 1);
 
     const PastWinResult dayBefore =
-        checked(h, tip, periodQuery(day("28.02.2023"), day("04.03.2023")));
+        checked(h, tip, PastWinQuery::wholePeriod(day("28.02.2023"), day("04.03.2023")));
     EXPECT_FALSE(dayBefore.noWin);
     EXPECT_EQ(dayBefore.examined, 0);
 
     // The last day is included.
     const PastWinResult lastDay =
-        checked(h, tip, periodQuery(day("20.02.2023"), day("01.03.2023")));
+        checked(h, tip, PastWinQuery::wholePeriod(day("20.02.2023"), day("01.03.2023")));
     EXPECT_FALSE(lastDay.noWin);
 }
 
 TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks)
 {
-    // Ziehzahl 10 from a Saturday: the preceding 35 days count, the day 35 days back does not.
+    // Ten draws back from a Saturday: the preceding 35 days count, the day 35 days back does not.
     const double saturday = day("25.03.2023");
-    const PastWinQuery q10 = recentDrawsQuery(saturday, 10);
+    const PastWinQuery q10 = PastWinQuery::recentDraws(saturday, 10);
     EXPECT_EQ(q10.after, saturday - 35);
     EXPECT_EQ(q10.upTo, saturday);
     const DrawHistory h({draw("18.02.2023", {1, 2, 3, 4, 5, 6}),    // 35 days back
@@ -76,11 +79,11 @@ TEST(PastWinWindow, RecentDrawsReachBackHalfTheCountInWeeks)
     EXPECT_FALSE(checked(h, {7, 8, 9, 40, 41, 42}, q).noWin);
 
     // An odd count reaches back by half days: 11 draws are 38.5 days.
-    EXPECT_EQ(recentDrawsQuery(saturday, 11).after, saturday - 38.5);
-    PastWinQuery q11 = recentDrawsQuery(saturday, 11);
+    EXPECT_EQ(PastWinQuery::recentDraws(saturday, 11).after, saturday - 38.5);
+    PastWinQuery q11 = PastWinQuery::recentDraws(saturday, 11);
     q11.threshold = 3;
     EXPECT_FALSE(checked(h, {1, 2, 3, 40, 41, 42}, q11).noWin);
-    q11 = recentDrawsQuery(saturday, 9); // 31.5 days: neither February draw
+    q11 = PastWinQuery::recentDraws(saturday, 9); // 31.5 days: neither February draw
     q11.threshold = 3;
     EXPECT_EQ(checked(h, {7, 8, 9, 40, 41, 42}, q11), (PastWinResult{true, -1}));
 }
@@ -153,7 +156,7 @@ struct Sample {
     // The shipped history carries no bonus numbers; give each draw one not among its numbers.
     std::vector<DrawRecord> historyWithBonus()
     {
-        auto records = shippedHistory();
+        auto records = *shippedHistory();
         for (DrawRecord& r : records) {
             int b;
             do
@@ -186,8 +189,8 @@ struct Sample {
         q.upTo = uniform(0, 3) == 0 ? records.back().date + 10
                                     : q.after + uniform(0, 5000) + 0.5 * uniform(0, 1);
         if (uniform(0, 9) == 0)
-            q = recentDrawsQuery(records[static_cast<std::size_t>(uniform(0, n - 1))].date,
-                                 uniform(-2, 400));
+            q = PastWinQuery::recentDraws(records[static_cast<std::size_t>(uniform(0, n - 1))].date,
+                                          uniform(-2, 400));
         const int f = uniform(0, 5);
         q.filter = {f != 1, f != 2};
         q.withBonus = uniform(0, 1) == 1;
@@ -278,70 +281,11 @@ TEST(PastWinCrossCheck, FileScanReadsBlocksLikeTheMemoryScan)
     for (int i = 0; i < 200; ++i) {
         const Tip tip = sample.tip(records);
         const PastWinQuery q = sample.query(records);
-        const auto fromFile = pastWinScanFile(path, tip, q);
-        ASSERT_TRUE(fromFile);
-        ASSERT_EQ(*fromFile, pastWin(h, tip, q));
+        ASSERT_EQ(pastWinScanFile(path, tip, q), pastWin(h, tip, q));
     }
-    QString error;
-    EXPECT_FALSE(pastWinScanFile(dir.filePath(QStringLiteral("none.dat")), {1, 2, 3, 4, 5, 6},
-                                 query(0, 1, 5), &error));
-    EXPECT_FALSE(error.isEmpty());
-}
-
-// ---- the tests as the generator calls them ----
-
-struct StateFixture : testing::Test {
-    ProgramState s;
-    DrawHistory h{{draw("01.03.2023", {5, 17, 23, 31, 40, 44}, 9),
-                   draw("04.03.2023", {1, 2, 3, 4, 5, 6}, 7),
-                   draw("08.03.2023", {11, 12, 13, 14, 15, 16}, 17)}};
-
-    void SetUp() override
-    {
-        s.picker2 = DatePicker(day("01.03.2023"), 0);
-        s.picker1 = DatePicker(day("08.03.2023"), 0);
-        s.shown.Zahl = {0, 40, 41, 42, 43, 44, 45, 46, 1};
-        s.shown.Datum1 = 12345;
-    }
-};
-
-TEST_F(StateFixture, SecheroderfuenferLeavesTheDrawItStoppedAt)
-{
-    // 01.03. is the first day and excluded; the 04.03. draw gives five hits.
-    EXPECT_FALSE(Secheroderfuenfer(s, h, 1, 2, 3, 4, 5, 49));
-    EXPECT_EQ(s.shown.Datum1, day("04.03.2023"));
-    EXPECT_EQ(s.shown.Zahl, (DrawNumbers{0, 1, 2, 3, 4, 5, 6, 7, 0}));
-    EXPECT_EQ(s.shown.aktDatum, day("01.03.2023"));
-    EXPECT_EQ(s.dfb, day("08.03.2023"));
-
-    // UpDown6 at 6: no draw reaches it; the last draw examined stays.
-    s.options.set(QStringLiteral("UpDown6"), 6);
-    EXPECT_TRUE(Secheroderfuenfer(s, h, 1, 2, 3, 4, 5, 49));
-    EXPECT_EQ(s.shown.Datum1, day("08.03.2023"));
-    EXPECT_EQ(s.shown.Zahl[7], 17);
-}
-
-TEST_F(StateFixture, BonusRuleFollowsCheckBox35)
-{
-    // Four hits and the bonus number on 08.03.
-    EXPECT_FALSE(Secheroderfuenfer(s, h, 11, 12, 13, 14, 17, 49));
-    s.options.set(QStringLiteral("CheckBox35"), 0);
-    EXPECT_TRUE(Secheroderfuenfer(s, h, 11, 12, 13, 14, 17, 49));
-    // MitZusatz does not switch it back on.
-    EXPECT_TRUE(dreierodervierer(s, h, 11, 12, 13, 14, 17, 49, 1, 5, 10));
-}
-
-TEST_F(StateFixture, DreieroderviererLooksAtRecentDrawsOnly)
-{
-    // Ziehzahl 2 reaches back 7 days from 08.03.: 04.03. counts, 01.03. does not.
-    EXPECT_TRUE(dreierodervierer(s, h, 5, 17, 23, 31, 40, 44, 0, 3, 2));
-    EXPECT_EQ(s.shown.Datum1, day("08.03.2023"));
-    EXPECT_FALSE(dreierodervierer(s, h, 1, 2, 3, 31, 40, 44, 0, 3, 2));
-    EXPECT_EQ(s.shown.Datum1, day("04.03.2023"));
-    // No draw in the window: Zahl keeps the draw it had.
-    s.picker1 = DatePicker(day("20.03.2023"), 0);
-    EXPECT_TRUE(dreierodervierer(s, h, 1, 2, 3, 31, 40, 44, 0, 3, 2));
-    EXPECT_EQ(s.shown.Datum1, day("04.03.2023"));
+    // A file that cannot be read is no history without wins.
+    test::DrawFilePastWins missing(dir.filePath(QStringLiteral("none.dat")), {0, 50000, {}});
+    EXPECT_THROW(missing.neverWonInPeriod({1, 2, 3, 4, 5, 6}, 5, true), std::runtime_error);
 }
 
 } // namespace

@@ -17,15 +17,15 @@ struct ScriptedPastWins : PastWinTests {
     };
     std::vector<Call> calls;
 
-    bool Secheroderfuenfer(const TipRow&, int threshold, bool bonus) override
+    bool neverWonInPeriod(const TipRow&, int threshold, bool bonus) override
     {
-        calls.push_back({'S', threshold, 0, bonus});
+        calls.push_back({'W', threshold, 0, bonus});
         return whole;
     }
-    bool dreierodervierer(const TipRow&, int Gewinner, int Ziehzahl, bool bonus) override
+    bool neverWonRecently(const TipRow&, int threshold, int drawCount, bool bonus) override
     {
-        calls.push_back({'d', Gewinner, Ziehzahl, bonus});
-        return Ziehzahl == 10 ? recent : older;
+        calls.push_back({'R', threshold, drawCount, bonus});
+        return drawCount == 10 ? recent : older;
     }
 };
 
@@ -60,7 +60,7 @@ struct Check {
         draws.B = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
         draws.C = drawOf({43, 44, 45, 46, 47, 48, 49, 0});
     }
-    void set(const char* name, int value) { options.set(QString::fromLatin1(name), value); }
+    void set(Option option, int value) { options.set(option, value); }
 
     RowCheckStep operator()(TipRow candidate)
     {
@@ -84,22 +84,22 @@ TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts)
     Check check;
     check.rows = {row({3, 9, 16, 22, 40, 41}), row({3, 9, 33, 34, 36, 42})};
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // 4 and 2 shared: minOv 2 <= 3
-    check.set("CheckBox27", 1);
+    check.set(Option::OverlapPerRow, 1);
     EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
 
-    check.set("CheckBox27", 0);
+    check.set(Option::OverlapPerRow, 0);
     check.rows = {row({3, 9, 16, 22, 40, 41})};
     EXPECT_EQ(check(kPlain), RowCheckStep::Overlap); // 4 shared with every earlier row
-    check.set("CheckBox3", 0);
+    check.set(Option::LimitMaxOverlap, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 
     // Minimum: fewer than UpDown9 shared with every row refuses.
-    check.set("UpDown9", 3);
+    check.set(Option::MinOverlap, 3);
     check.rows = {row({3, 9, 40, 41, 42, 44}), row({1, 2, 4, 5, 6, 7})};
     EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);
     check.rows.push_back(row({3, 9, 16, 40, 41, 42}));
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
-    check.set("CheckBox24", 0);
+    check.set(Option::LimitMinOverlap, 0);
     check.rows.pop_back();
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 }
@@ -107,7 +107,7 @@ TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts)
 TEST(RowChecks, TheFirstRowSkipsTheOverlapCheck)
 {
     Check check;
-    check.set("UpDown9", 5);
+    check.set(Option::MinOverlap, 5);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     // A zero row shares nothing, so the minimum now refuses.
     check.rows = {TipRow{}};
@@ -120,9 +120,9 @@ TEST(RowChecks, ConsecutiveNumbers)
     EXPECT_EQ(check(row({12, 13, 14, 30, 35, 40})), RowCheckStep::RunOfThree);
     EXPECT_EQ(check(row({3, 5, 30, 38, 39, 40})), RowCheckStep::RunOfThree);
     EXPECT_EQ(check(row({12, 13, 20, 21, 35, 40})), RowCheckStep::Accepted);
-    check.set("CheckBox18", 0);
+    check.set(Option::NoRunOfThree, 0);
     EXPECT_EQ(check(row({12, 13, 14, 30, 35, 40})), RowCheckStep::Accepted);
-    check.set("CheckBox8", 1);
+    check.set(Option::ForcePair, 1);
     EXPECT_EQ(check(kPlain), RowCheckStep::ForcedPair);
     EXPECT_EQ(check(row({3, 9, 16, 22, 38, 39})), RowCheckStep::Accepted);
 }
@@ -143,40 +143,40 @@ TEST(RowChecks, LastDrawLimitCountsTheBonusWithCheckBox35)
     check.draws.A = drawOf({3, 9, 11, 12, 13, 14, 16, 22});
     // Limit 0 is left to the pool: the check never refuses.
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
-    check.set("UpDown4", 1);
+    check.set(Option::MaxFromLastDraw, 1);
     EXPECT_EQ(check(kPlain), RowCheckStep::LastDraw); // 3 and 9, the bonus 16
     check.draws.A = drawOf({3, 40, 11, 12, 13, 14, 16, 22});
     EXPECT_EQ(check(kPlain), RowCheckStep::LastDraw); // 3 and the bonus 16
-    check.set("CheckBox35", 0);
+    check.set(Option::BonusCountsAsHit, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // the Superzahl 22 never counts
-    check.set("CheckBox35", 1);
-    check.set("CheckBox4", 0);
+    check.set(Option::BonusCountsAsHit, 1);
+    check.set(Option::LimitLastDraw, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 
     // B and C with their own limits.
     check.draws.B = drawOf({3, 9, 40, 41, 42, 44, 45, 0});
     EXPECT_EQ(check(kPlain), RowCheckStep::SecondToLastDraw); // 2 > 1
-    check.set("UpDown5", 2);
+    check.set(Option::MaxFromSecondLastDraw, 2);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     check.draws.C = drawOf({3, 9, 16, 41, 42, 44, 45, 0});
     EXPECT_EQ(check(kPlain), RowCheckStep::ThirdToLastDraw); // 3 > 2
-    check.set("UpDown11", 0);
+    check.set(Option::MaxFromThirdLastDraw, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 }
 
 TEST(RowChecks, EvenAndOddMinimums)
 {
     Check check;
-    check.set("CheckBox25", 1);
-    check.set("CheckBox26", 1);
-    check.set("UpDown15", 4);
+    check.set(Option::EvenMinimumCheck, 1);
+    check.set(Option::OddMinimumCheck, 1);
+    check.set(Option::EvenMinimum, 4);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted); // 4 even, 2 odd
-    check.set("UpDown16", 3);
+    check.set(Option::OddMinimum, 3);
     EXPECT_EQ(check(kPlain), RowCheckStep::OddMinimum);
-    check.set("UpDown16", 4);
+    check.set(Option::OddMinimum, 4);
     for (const TipRow& r : {kPlain, row({1, 3, 5, 8, 20, 41}), row({2, 4, 9, 11, 30, 33})})
         EXPECT_NE(check(r), RowCheckStep::Accepted); // 4 and 4 of six: never
-    check.set("UpDown16", 0);
+    check.set(Option::OddMinimum, 0);
     EXPECT_EQ(check(row({1, 3, 5, 8, 20, 41})), RowCheckStep::EvenMinimum);
 }
 
@@ -185,12 +185,12 @@ TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits)
     Check check;
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     ASSERT_EQ(check.pastWins.calls.size(), 3u);
-    EXPECT_EQ(check.pastWins.calls[0].test, 'd');
+    EXPECT_EQ(check.pastWins.calls[0].test, 'R');
     EXPECT_EQ(check.pastWins.calls[0].threshold, 3);
     EXPECT_EQ(check.pastWins.calls[0].draws, 10);
     EXPECT_EQ(check.pastWins.calls[1].threshold, 4);
     EXPECT_EQ(check.pastWins.calls[1].draws, 100);
-    EXPECT_EQ(check.pastWins.calls[2].test, 'S');
+    EXPECT_EQ(check.pastWins.calls[2].test, 'W');
     EXPECT_EQ(check.pastWins.calls[2].threshold, 5);
     EXPECT_TRUE(check.pastWins.calls[2].bonus);
 
@@ -201,11 +201,11 @@ TEST(RowChecks, DatabaseChecksInTheirOrderWithTheirLimits)
     check.pastWins.recent = true;
     check.pastWins.older = false;
     EXPECT_EQ(check(kPlain), RowCheckStep::OlderHits);
-    check.set("CheckBox34", 0);
+    check.set(Option::OlderHitsCheck, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 
-    check.set("CheckBox9", 0);
-    check.set("CheckBox35", 0);
+    check.set(Option::WholePeriodCheck, 0);
+    check.set(Option::BonusCountsAsHit, 0);
     check.pastWins.calls.clear();
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     ASSERT_EQ(check.pastWins.calls.size(), 1u);
@@ -216,16 +216,16 @@ TEST(RowChecks, WholeDatabaseWipeStandsWhateverThePrimesSay)
 {
     Check check;
     check.pastWins.whole = false;
-    check.set("CheckBox22", 1);
-    check.set("UpDown10", 0);
+    check.set(Option::PrimeMinimumCheck, 1);
+    check.set(Option::PrimeMinimum, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::WholeDatabase);
     check.pastWins.whole = true;
-    check.set("UpDown10", 2); // 3 is the only prime of the plain row
+    check.set(Option::PrimeMinimum, 2); // 3 is the only prime of the plain row
     EXPECT_EQ(check(kPlain), RowCheckStep::PrimeMinimum);
-    check.set("UpDown10", 1);
+    check.set(Option::PrimeMinimum, 1);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     EXPECT_EQ(check(row({2, 3, 5, 7, 11, 13 + 30})), RowCheckStep::Accepted);
-    check.set("UpDown10", 6);
+    check.set(Option::PrimeMinimum, 6);
     EXPECT_EQ(check(row({2, 3, 5, 7, 11, 43})), RowCheckStep::Accepted);
     EXPECT_EQ(check(row({2, 3, 5, 7, 11, 42})), RowCheckStep::PrimeMinimum);
 }
@@ -234,9 +234,9 @@ TEST(RowChecks, WithoutCheckBox28NoDatabaseOrPrimeCheckRuns)
 {
     Check check;
     check.pastWins.recent = check.pastWins.older = check.pastWins.whole = false;
-    check.set("CheckBox22", 1);
-    check.set("UpDown10", 6);
-    check.set("CheckBox28", 0);
+    check.set(Option::PrimeMinimumCheck, 1);
+    check.set(Option::PrimeMinimum, 6);
+    check.set(Option::DatabaseChecks, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     EXPECT_TRUE(check.pastWins.calls.empty());
 }

@@ -1,6 +1,8 @@
 #include "core/draws/showndraw.h"
+#include "core/program/operations.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -30,11 +32,10 @@ TEST(ShownDraw, ShowWritesDrawLineAndCrossSumOfTheSixNumbersOnly)
 {
     ShownDraw s;
     s.show(draw("04.01.1997", {1, 2, 3, 4, 5, 6}, 49, 7));
-    EXPECT_EQ(s.label29, dayName("04.01.1997") + " 04.01.97    1  2  3  4  5  6");
-    EXPECT_EQ(s.label13, "QS: 21");
-    EXPECT_EQ(s.label35, s.label29);
-    EXPECT_EQ(s.Zahl[7], 49);
-    EXPECT_EQ(s.Zahl[8], 7);
+    EXPECT_EQ(s.drawLine, dayName("04.01.1997") + " 04.01.97    1  2  3  4  5  6");
+    EXPECT_EQ(s.crossSumText, "QS: 21");
+    EXPECT_EQ(s.numbers[7], 49);
+    EXPECT_EQ(s.numbers[8], 7);
 }
 
 TEST(Navigation, ThreeRecordsShownAtTheLast)
@@ -42,18 +43,17 @@ TEST(Navigation, ThreeRecordsShownAtTheLast)
     ShownDraw s;
     DatePicker picker1(kStart);
     const auto records = threeDraws();
-    s.Position = 2;
-    s.step(records, +1, kStart + 5, picker1);
-    EXPECT_EQ(s.Position, 2) << "next past the last draw stays on it";
-    EXPECT_EQ(s.label13, "QS: 138");
-    EXPECT_EQ(s.aktDatum, kStart + 5);
+    s.position = 2;
+    s.step(records, +1, picker1);
+    EXPECT_EQ(s.position, 2) << "next past the last draw stays on it";
+    EXPECT_EQ(s.crossSumText, "QS: 138");
     EXPECT_EQ(picker1.date(), *parseDate("11.01.1997"));
 
-    s.step(records, -1, kStart, picker1);
-    EXPECT_EQ(s.Position, 1);
-    s.step(records, -1, kStart, picker1);
-    EXPECT_EQ(s.Position, 1) << "stepping back stops at index 1";
-    EXPECT_EQ(s.Datum1, *parseDate("08.01.1997"));
+    s.step(records, -1, picker1);
+    EXPECT_EQ(s.position, 1);
+    s.step(records, -1, picker1);
+    EXPECT_EQ(s.position, 1) << "stepping back stops at index 1";
+    EXPECT_EQ(s.date, *parseDate("08.01.1997"));
 }
 
 TEST(Navigation, OneRecordAndEmptyFile)
@@ -61,35 +61,38 @@ TEST(Navigation, OneRecordAndEmptyFile)
     DatePicker picker1(kStart + 100);
     ShownDraw one;
     const std::vector<DrawRecord> single{draw("04.01.1997", {1, 2, 3, 4, 5, 6})};
-    one.step(single, -1, kStart, picker1);
-    EXPECT_EQ(one.Position, 0);
-    EXPECT_EQ(one.label13, "QS: 21");
-    one.step(single, +1, kStart, picker1);
-    EXPECT_EQ(one.Position, 0);
+    one.step(single, -1, picker1);
+    EXPECT_EQ(one.position, 0);
+    EXPECT_EQ(one.crossSumText, "QS: 21");
+    one.step(single, +1, picker1);
+    EXPECT_EQ(one.position, 0);
 
     ShownDraw empty;
-    empty.Position = 3;
+    empty.position = 3;
     DatePicker picker(kStart + 100);
-    empty.step({}, +1, kStart, picker);
-    EXPECT_EQ(empty.Position, 0);
-    EXPECT_EQ(empty.Datum1, 0);
-    EXPECT_EQ(empty.label13, "QS: 0");
+    empty.step({}, +1, picker);
+    EXPECT_EQ(empty.position, 0);
+    EXPECT_EQ(empty.date, 0);
+    EXPECT_EQ(empty.crossSumText, "QS: 0");
     EXPECT_EQ(picker.date(), kStart + 100) << "the picker refuses day 0";
 }
 
 TEST(Navigation, MissingFileChangesNothing)
 {
     QTemporaryDir dir;
-    ShownDraw s;
-    s.show(draw("04.01.1997", {1, 2, 3, 4, 5, 6}));
-    s.Position = 5;
-    const ShownDraw before = s;
-    DatePicker picker1(kStart + 10);
-    const auto error = s.stepNext(dir.filePath("ZahlenPL.dat"), kStart, picker1);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(s.Position, before.Position);
-    EXPECT_EQ(s.label29, before.label29);
-    EXPECT_EQ(picker1.date(), kStart + 10);
+    ProgramState state;
+    state.programFolder = dir.path();
+    state.shown.show(draw("04.01.1997", {1, 2, 3, 4, 5, 6}));
+    state.shown.position = 5;
+    state.chosenDate.setDate(kStart + 10);
+    const ShownDraw before = state.shown;
+    const auto result = showNextDraw(state);
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.error().contains("ZahlenPL.dat"));
+    EXPECT_EQ(state.shown.position, before.position);
+    EXPECT_EQ(state.shown.drawLine, before.drawLine);
+    EXPECT_EQ(state.chosenDate.date(), kStart + 10);
+    EXPECT_FALSE(QFile::exists(dir.filePath("ZahlenPL.dat"))) << "stepping creates no file";
 }
 
 TEST(DateSearch, FindsTheFirstDrawOnOrAfterTheDayElseTheLast)
@@ -110,10 +113,9 @@ TEST(DateSearch, FindsTheFirstDrawOnOrAfterTheDayElseTheLast)
         ShownDraw s;
         DatePicker picker1(*parseDate(c.day));
         EXPECT_EQ(s.dateSearch(records, picker1), ShownDraw::SearchOutcome::Shown) << c.day;
-        EXPECT_EQ(s.Position, c.position) << c.day;
-        EXPECT_EQ(formatDate(s.Datum1), c.shown) << c.day;
-        EXPECT_EQ(picker1.date(), s.Datum1) << c.day;
-        EXPECT_EQ(s.label35, s.label29);
+        EXPECT_EQ(s.position, c.position) << c.day;
+        EXPECT_EQ(formatDate(s.date), c.shown) << c.day;
+        EXPECT_EQ(picker1.date(), s.date) << c.day;
     }
 }
 
@@ -122,26 +124,22 @@ TEST(DateSearch, FirstRecordGetsOneMoreBlankUnlessItIsTheOnlyOne)
     ShownDraw s;
     DatePicker picker1(*parseDate("01.01.1997"));
     s.dateSearch(threeDraws(), picker1);
-    EXPECT_EQ(s.label29, dayName("04.01.1997") + " 04.01.97     1  2  3  4  5  6");
+    EXPECT_EQ(s.drawLine, dayName("04.01.1997") + " 04.01.97     1  2  3  4  5  6");
 
     ShownDraw single;
     DatePicker p(*parseDate("01.01.1997"));
     single.dateSearch({draw("04.01.1997", {1, 2, 3, 4, 5, 6})}, p);
-    EXPECT_EQ(single.label29, dayName("04.01.1997") + " 04.01.97    1  2  3  4  5  6");
+    EXPECT_EQ(single.drawLine, dayName("04.01.1997") + " 04.01.97    1  2  3  4  5  6");
 }
 
-TEST(DateSearch, MissingFileIsCreatedEmptyAndEmptyFileShowsNothing)
+TEST(DateSearch, AnEmptyFileShowsNothing)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ZahlenPL.dat");
     ShownDraw s;
     s.show(draw("04.01.1997", {1, 2, 3, 4, 5, 6}));
+    s.position = 7;
     DatePicker picker1(kStart + 10);
-    EXPECT_EQ(s.dateSearch(path, picker1).outcome, ShownDraw::SearchOutcome::MissingFile);
-    EXPECT_TRUE(QFileInfo(path).isFile());
-    EXPECT_EQ(QFileInfo(path).size(), 0);
-
-    EXPECT_EQ(s.dateSearch(path, picker1).outcome, ShownDraw::SearchOutcome::EmptyFile);
-    EXPECT_EQ(s.Position, 0);
-    EXPECT_EQ(s.label13, "QS: 21") << "the previous draw stays";
+    EXPECT_EQ(s.dateSearch({}, picker1), ShownDraw::SearchOutcome::EmptyFile);
+    EXPECT_EQ(s.position, 0);
+    EXPECT_EQ(s.crossSumText, "QS: 21") << "the previous draw stays";
+    EXPECT_EQ(picker1.date(), *parseDate("04.01.1997")) << "it takes the date still shown";
 }

@@ -1,4 +1,4 @@
-#include "core/generator/tipsheet.h"
+#include "core/sheet/tipsheet.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,34 @@ TEST_P(EntryNormalisation, FieldHoldsThePlainNumberOrNothing)
     EXPECT_EQ(sheet.field(7, 4), shown);
 }
 
+// "007 shows 7", with the signs and blanks spelt out: ctest lists each case by this name.
+std::string caseName(const testing::TestParamInfo<EntryCase>& info)
+{
+    auto spell = [](const char* text) {
+        std::string name = *text ? "" : "empty";
+        for (const char* c = text; *c; ++c) {
+            switch (*c) {
+            case '+':
+                name += "plus";
+                break;
+            case '-':
+                name += "minus";
+                break;
+            case ' ':
+                name += "blank";
+                break;
+            case '.':
+                name += "dot";
+                break;
+            default:
+                name += *c;
+            }
+        }
+        return name;
+    };
+    return spell(info.param.typed) + "_shows_" + spell(info.param.shown);
+}
+
 INSTANTIATE_TEST_SUITE_P(Typed, EntryNormalisation,
                          testing::Values(EntryCase{"007", "7"}, EntryCase{"49", "49"},
                                          EntryCase{"1", "1"}, EntryCase{"+12", "12"},
@@ -29,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Typed, EntryNormalisation,
                                          EntryCase{"x", ""}, EntryCase{"", ""}, EntryCase{"8 ", ""},
                                          EntryCase{"4x", ""}, EntryCase{"1.5", ""},
                                          EntryCase{"-", ""}, EntryCase{"99999999999", ""},
-                                         EntryCase{"0000000049", "49"}));
+                                         EntryCase{"0000000049", "49"}),
+                         caseName);
 
 TEST(IntegerConversion, Limits)
 {
@@ -77,16 +106,6 @@ TEST(TipSheet, ClearingSparesLockedRowsWithTheirLabels)
             EXPECT_TRUE(sheet.row(r).crossSumLabel.isEmpty()) << r;
         }
     }
-}
-
-TEST(TipSheet, LockToggleTwiceUnlocksAgain)
-{
-    TipSheet sheet;
-    sheet.toggleLock(3);
-    EXPECT_TRUE(sheet.locked(3));
-    EXPECT_FALSE(sheet.locked(4));
-    sheet.toggleLock(3);
-    EXPECT_FALSE(sheet.locked(3));
 }
 
 } // namespace

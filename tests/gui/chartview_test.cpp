@@ -54,7 +54,7 @@ QString shownText(QString text)
 
 TEST(ChartView, DrawsTheNumberDistributionAsComputed)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     const ChartData data = numberDistribution(wholeHistory(history));
     ChartView view;
     view.resize(1000, 600);
@@ -84,7 +84,7 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed)
 
 TEST(ChartView, EachNewChartReplacesTheLast)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     const ChartInput in = wholeHistory(history);
     ChartView view;
     view.setChartData(numberDistribution(in));
@@ -136,7 +136,7 @@ TEST(ChartView, AFlatChartStillGetsAnAxisButKeepsItsLimits)
 
 TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     ChartView view;
     view.resize(800, 500);
     view.setChartData(numberDistribution(wholeHistory(history)));
@@ -179,11 +179,4 @@ TEST(ChartView, WholeTickSteps)
     EXPECT_EQ(gui::wholeTickStep(0, 11), 2);
     EXPECT_EQ(gui::wholeTickStep(600, 1000), 50);
     EXPECT_EQ(gui::wholeTickStep(0, 7394), 1000);
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,26 +1,27 @@
-#include "core/generator/generationrun.h"
-#include "gui/tform1.h"
+#include "core/program/operations.h"
+#include "gui/chartview.h"
 #include "guitestsupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTimer>
-#include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
-using vendrilo::gui::TForm1;
 
 namespace {
 
 // A window on the shipped history with the draw of 20.08.2026 shown.
 struct Window : test::StartedWindow {
-    Window() { w->state().random.setSeed(4711); }
+    Window() { state().random.setSeed(4711); }
     QStringList rows()
     {
         QStringList list;
@@ -41,6 +42,11 @@ struct Window : test::StartedWindow {
     }
     QPushButton* start() { return child<QPushButton>("BitBtn4"); }
     QString status() { return w->statusText(1); }
+    // Runs `during` once the run has started, from inside its first pass.
+    void whileRunning(const std::function<void()>& during)
+    {
+        QTimer::singleShot(0, w.get(), during);
+    }
 };
 
 bool isSixAscendingNumbers(const QString& row)
@@ -66,27 +72,95 @@ TEST(GenerationWindow, ARunFillsTheSheet)
     Window win;
     win.start()->click();
     EXPECT_EQ(win.status(), "Tipps wurden neu berechnet");
-    EXPECT_EQ(win.start()->text(), "Tipps &berechnen");
+    EXPECT_EQ(win.start()->text(), "&Tipps berechnen");
     for (const QString& row : win.rows())
         EXPECT_TRUE(isSixAscendingNumbers(row)) << row.toStdString();
-    EXPECT_FALSE(win.w->state().Berechnunglaeuft);
-    EXPECT_TRUE(win.w->state().sortieren);
+    EXPECT_FALSE(win.session().generationRunning());
 }
 
 TEST(GenerationWindow, StoppingAtOnceLeavesZeroRows)
 {
     Window win;
     // The second click arrives while the run handles its first pending events.
-    QTimer::singleShot(0, win.start(), [&] { win.start()->click(); });
+    win.whileRunning([&] { win.start()->click(); });
     win.start()->click();
     EXPECT_EQ(win.status(), "Tipps wurden neu berechnet");
     for (const QString& row : win.rows())
         EXPECT_EQ(row, ",,,,,");
     EXPECT_EQ(win.crossSum(1), "0");
-    EXPECT_EQ(win.start()->text(), "Tipps &berechnen");
+    EXPECT_EQ(win.start()->text(), "&Tipps berechnen");
 }
 
-TEST(GenerationWindow, AnExhaustedBudgetRestoresTheRelaxedOptions)
+// The stop is a request the run honours, not a reading of the button's caption: a caption that
+// changes on the way (a language switch) stops nothing.
+TEST(GenerationWindow, TheButtonsCaptionDoesNotStopTheRun)
+{
+    Window win;
+    QString captionDuringRun;
+    win.whileRunning([&] {
+        captionDuringRun = win.start()->text();
+        win.start()->setText(QStringLiteral("Stop"));
+    });
+    win.start()->click();
+    EXPECT_EQ(captionDuringRun, "Stoppen");
+    for (const QString& row : win.rows())
+        EXPECT_TRUE(isSixAscendingNumbers(row)) << row.toStdString();
+}
+
+// A run started from another tab (menu, Ctrl+R) shows the sheet at once, emptied of the old
+// rows and their colours, and keeps what would change the state under it out of reach.
+TEST(GenerationWindow, ARunShowsTheClearedSheetAndLocksOutWhatWouldDisturbIt)
+{
+    Window win;
+    // An old result with a lime field.
+    for (int p = 1; p <= 6; ++p)
+        win.w->sheetField(1, p)->setText(QString::number(p + 5)); // 6..11 hold drawn 6
+    win.session().leaveField();
+    const QColor lime(0, 0xFF, 0);
+    ASSERT_EQ(win.w->sheetField(1, 1)->palette().color(QPalette::Base), lime);
+
+    auto* tabs = win.child<QTabWidget>("PageControl1");
+    tabs->setCurrentIndex(2);
+    struct Seen {
+        QString tab, field;
+        QColor colour;
+        bool arrows = true, load = true, clear = true, pickers = true, evaluate = true;
+        bool optionsOpen = false, readOnly = false;
+    } seen;
+    win.whileRunning([&] {
+        seen.tab = tabs->currentWidget()->objectName();
+        seen.field = win.w->sheetField(1, 1)->text();
+        seen.colour = win.w->sheetField(1, 1)->palette().color(QPalette::Base);
+        seen.arrows = win.child<QToolButton>("SpeedButton6")->isEnabled() ||
+                      win.child<QToolButton>("SpeedButton7")->isEnabled();
+        seen.load = win.child<QToolButton>("SpeedButton16")->isEnabled();
+        seen.clear = win.child<QToolButton>("SpeedButton11")->isEnabled();
+        seen.pickers = win.child<QDateEdit>("DateTimePicker1")->isEnabled() ||
+                       win.child<QDateEdit>("DateTimePicker2")->isEnabled();
+        seen.evaluate = win.child<QToolButton>("SpeedButton5")->isEnabled();
+        seen.optionsOpen = win.child<QSpinBox>("UpDown7")->isEnabled();
+        seen.readOnly = win.w->sheetField(2, 2)->isReadOnly();
+        win.start()->click(); // and stop, to keep the test short
+    });
+    win.w->findChild<QAction*>(QStringLiteral("Berechnen1"))->trigger();
+
+    EXPECT_EQ(seen.tab, "TabSheet1");
+    EXPECT_EQ(seen.field, "") << "the old rows are gone before the first new one";
+    EXPECT_EQ(seen.colour, win.w->palette().color(QPalette::Base));
+    EXPECT_FALSE(seen.arrows);
+    EXPECT_FALSE(seen.load);
+    EXPECT_FALSE(seen.clear);
+    EXPECT_FALSE(seen.pickers);
+    EXPECT_FALSE(seen.evaluate);
+    EXPECT_TRUE(seen.optionsOpen);
+    EXPECT_TRUE(seen.readOnly);
+    // Afterwards everything is open again.
+    EXPECT_TRUE(win.child<QToolButton>("SpeedButton16")->isEnabled());
+    EXPECT_TRUE(win.child<QDateEdit>("DateTimePicker1")->isEnabled());
+    EXPECT_FALSE(win.w->sheetField(2, 2)->isReadOnly());
+}
+
+TEST(GenerationWindow, AnExhaustedBudgetRestoresTheLoosenedOptions)
 {
     Window win;
     win.child<QSpinBox>("UpDown7")->setValue(1);
@@ -95,18 +169,18 @@ TEST(GenerationWindow, AnExhaustedBudgetRestoresTheRelaxedOptions)
     win.child<QSpinBox>("UpDown15")->setValue(4);
     win.child<QSpinBox>("UpDown16")->setValue(4);
     win.child<QCheckBox>("CheckBox8")->setChecked(true);
-    const int upDown4 = win.child<QSpinBox>("UpDown4")->value();
-    const int upDown5 = win.child<QSpinBox>("UpDown5")->value();
-    const int upDown6 = win.child<QSpinBox>("UpDown6")->value();
+    const int lastDraw = win.child<QSpinBox>("UpDown4")->value();
+    const int secondLastDraw = win.child<QSpinBox>("UpDown5")->value();
+    const int wholePeriod = win.child<QSpinBox>("UpDown6")->value();
 
     win.start()->click();
     EXPECT_EQ(win.status(), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
     for (const QString& row : win.rows())
         EXPECT_EQ(row, ",,,,,");
     EXPECT_TRUE(win.child<QCheckBox>("CheckBox8")->isChecked());
-    EXPECT_EQ(win.child<QSpinBox>("UpDown4")->value(), upDown4);
-    EXPECT_EQ(win.child<QSpinBox>("UpDown5")->value(), upDown5);
-    EXPECT_EQ(win.child<QSpinBox>("UpDown6")->value(), upDown6);
+    EXPECT_EQ(win.child<QSpinBox>("UpDown4")->value(), lastDraw);
+    EXPECT_EQ(win.child<QSpinBox>("UpDown5")->value(), secondLastDraw);
+    EXPECT_EQ(win.child<QSpinBox>("UpDown6")->value(), wholePeriod);
 }
 
 TEST(GenerationWindow, LockedRowsStayAndTheRowCountLimitsTheRun)
@@ -115,7 +189,7 @@ TEST(GenerationWindow, LockedRowsStayAndTheRowCountLimitsTheRun)
     const QStringList locked{"1", "2", "3", "4", "5", "6"};
     for (int p = 1; p <= 6; ++p)
         win.w->sheetField(2, p)->setText(locked[p - 1]);
-    win.w->Label30Click(2);
+    win.session().toggleRowLock(2);
     win.child<QSpinBox>("UpDown8")->setValue(3);
 
     win.start()->click();
@@ -146,7 +220,7 @@ TEST(GenerationWindow, ALockedRowWithAnEmptyFieldRefusesTheStart)
 {
     Window win;
     win.w->sheetField(5, 1)->setText("7");
-    win.w->Label30Click(5);
+    win.session().toggleRowLock(5);
     win.start()->click();
     ASSERT_EQ(win.prompts->messages.size(), 1);
     EXPECT_TRUE(win.prompts->messages.first().contains('5'));
@@ -157,24 +231,17 @@ TEST(GenerationWindow, ALockedRowWithAnEmptyFieldRefusesTheStart)
 TEST(GenerationWindow, TheWindowAndTheCoreMakeTheSameSheet)
 {
     Window win;
-    win.w->state().random.setSeed(99);
+    win.state().random.setSeed(99);
     win.start()->click();
 
     // The command line drives the same core from a fresh state with the same defaults.
     ProgramState core;
-    core.Home = win.dir.path() + QLatin1Char('/');
+    core.programFolder = win.dir.path() + QLatin1Char('/');
     core.random.setSeed(99);
-    core.picker1.setDate(today());
-    Label28Click(core);
+    core.chosenDate.setDate(test::testToday());
+    ASSERT_TRUE(runGeneration(core).ok());
     QStringList rows;
     for (int r = 1; r <= 12; ++r)
         rows << core.sheet.rowString(r);
     EXPECT_EQ(win.rows(), rows);
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,22 +1,27 @@
 #include "core/draws/drawfile.h"
-#include "gui/tform1.h"
-#include "gui/windows.h"
+#include "core/program/programstate.h"
 #include "gui/chartview.h"
 #include "gui/dialogs.h"
+#include "gui/guiprompts.h"
+#include "gui/windows.h"
 #include "guitestsupport.h"
-#include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace vendrilo;
-using vendrilo::gui::TForm1;
 using vendrilo::test::draw;
 
 namespace {
@@ -26,6 +31,20 @@ template <typename T> T* child(QWidget* w, const char* name)
     T* c = w->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(c, nullptr) << name;
     return c;
+}
+
+QStringList fixtureLines(const char* name)
+{
+    QFile f(QStringLiteral(VENDRILO_FIXTURES "/") + QString::fromLatin1(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text)) << name;
+    QStringList lines;
+    QTextStream in(&f);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            lines << line;
+    }
+    return lines;
 }
 
 } // namespace
@@ -59,30 +78,51 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
         EXPECT_EQ(child<QDateEdit>(w.get(), name)->minimumDate(), QDate(1994, 11, 19)) << name;
 }
 
-TEST(MainWindow, DialogsAreCreatedInOrderWithTheirCaptions)
+// Language files and the settings store find the controls by these names.
+TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
 {
     auto windows = gui::createWindows();
+    QStringList names;
+    for (QObject* o : windows.main->findChildren<QObject*>()) {
+        const QString name = o->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            name != QLatin1String("_layout") && !name.startsWith(QLatin1String("Scroll")))
+            names << name;
+    }
+    names.removeDuplicates();
+    names.sort();
+    QStringList expected = fixtureLines("objectnames.txt");
+    expected.sort();
+    EXPECT_EQ(names, expected);
+}
+
+TEST(MainWindow, DialogsAreCreatedInOrderAndStartUpMakesNoSecondOne)
+{
+    auto windows = gui::createWindows();
+    windows.main->startUp();
     const auto dialogs =
-        windows.form1->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly);
+        windows.main->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly);
     QStringList titles;
     for (auto* d : dialogs)
         titles << d->windowTitle();
     EXPECT_EQ(titles,
               (QStringList{"Zahlen der Ziehung eingeben", "Welche Zahlen für die Berechnung",
                            "Positionierung des Scheindruckes"}));
+    EXPECT_EQ(windows.main->findChildren<gui::PrintPositionsDialog*>().size(), 1);
 }
 
 TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
 {
     test::StartedWindow win;
     auto& w = win.w;
-    EXPECT_EQ(drawfile::readAll(win.dir.filePath("ZahlenPL.dat")).records.size(), 7394u);
+    EXPECT_EQ(drawfile::read(win.dir.filePath("ZahlenPL.dat"))->size(), 7394u);
     EXPECT_TRUE(
         child<QLabel>(w.get(), "Label35")->text().endsWith("20.08.26    6  12  19  21  23  26"));
     EXPECT_EQ(child<QLabel>(w.get(), "Label13")->text(), "QS: 107");
     EXPECT_EQ(child<QLabel>(w.get(), "Label29")->text(), child<QLabel>(w.get(), "Label35")->text());
-    EXPECT_EQ(w->state().shown.Position, 7393);
+    EXPECT_EQ(win.state().shown.position, 7393);
     EXPECT_EQ(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2026, 8, 20));
+    EXPECT_TRUE(win.prompts->messages.isEmpty());
 }
 
 TEST(MainWindow, StepsThroughTheDrawFileWithTheArrowButtons)
@@ -102,20 +142,46 @@ TEST(MainWindow, StepsThroughTheDrawFileWithTheArrowButtons)
     EXPECT_EQ(label13->text(), "QS: 57") << "back stops at the second draw";
     child<QToolButton>(w.get(), "SpeedButton7")->click();
     EXPECT_EQ(label13->text(), "QS: 138");
+
+    // The picker and the state are one: a date typed into the picker is what "Auswerten" shows.
+    child<QDateEdit>(w.get(), "DateTimePicker1")->setDate(QDate(1997, 1, 5));
+    EXPECT_EQ(win.state().chosenDate.date(), *parseDate("05.01.1997"));
+    child<QToolButton>(w.get(), "SpeedButton5")->click();
+    EXPECT_EQ(label13->text(), "QS: 57");
 }
 
 TEST(MainWindow, MissingDrawFileDuringNavigationChangesNothing)
 {
     test::StartedWindow win;
-    auto& w = win.w;
-    auto* prompts = win.prompts;
-    auto* label35 = child<QLabel>(w.get(), "Label35");
+    auto* label35 = child<QLabel>(win.w.get(), "Label35");
     const QString before = label35->text();
     QFile::remove(win.dir.filePath("ZahlenPL.dat"));
-    w->SpeedButton6Click();
+    child<QToolButton>(win.w.get(), "SpeedButton6")->click();
     EXPECT_EQ(label35->text(), before);
-    ASSERT_FALSE(prompts->messages.isEmpty());
-    EXPECT_TRUE(prompts->messages.last().contains("ZahlenPL.dat"));
+    ASSERT_FALSE(win.prompts->messages.isEmpty());
+    EXPECT_TRUE(win.prompts->messages.last().contains("ZahlenPL.dat"));
+}
+
+TEST(MainWindow, ADamagedDrawFileIsReportedOnceAndLeftAsItIs)
+{
+    QByteArray bytes;
+    test::StartedWindow win([&](const QTemporaryDir& dir) {
+        DrawRecord nan = draw("08.01.1997", {7, 8, 9, 10, 11, 12});
+        nan.date = std::numeric_limits<double>::quiet_NaN();
+        const QString path =
+            test::writeDrawFile(dir, {draw("04.01.1997", {1, 2, 3, 4, 5, 66}), nan,
+                                      draw("11.01.1997", {3, 11, 19, 27, 35, 43})});
+        bytes = test::readBytes(path);
+    });
+    ASSERT_EQ(win.prompts->messages.size(), 1);
+    EXPECT_TRUE(win.prompts->messages.first().contains(" 2 beschädigte"))
+        << win.prompts->messages.first().toStdString();
+    EXPECT_EQ(test::readBytes(win.dir.filePath("ZahlenPL.dat")), bytes);
+    // Stepping onto the damaged records shows them as they stand; no second warning.
+    child<QToolButton>(win.w.get(), "SpeedButton6")->click();
+    EXPECT_TRUE(child<QLabel>(win.w.get(), "Label35")->text().startsWith("?? ??.??.??"));
+    win.session().warnAboutDamagedDraws();
+    EXPECT_EQ(win.prompts->messages.size(), 1);
 }
 
 TEST(MainWindow, HeightChangesScaleTheContentFont)
@@ -134,29 +200,106 @@ TEST(MainWindow, HeightChangesScaleTheContentFont)
     EXPECT_NEAR(tabs->font().pointSizeF(), at500, 0.01);
 }
 
+TEST(MainWindow, SheetFieldsGrowWithTheWindowAndHoldTwoDigits)
+{
+    test::StartedWindow win;
+    auto& w = win.w;
+    w->show();
+    w->resize(700, 560);
+    QApplication::processEvents();
+    QLineEdit* field = w->sheetField(1, 1);
+    const int narrow = field->width();
+    EXPECT_GE(narrow, field->fontMetrics().horizontalAdvance(QStringLiteral("49")) + 8);
+    w->resize(1200, 560);
+    QApplication::processEvents();
+    EXPECT_GT(field->width(), narrow + 20);
+    // A taller window scales the font; the fields still hold two digits.
+    w->resize(1200, 900);
+    QApplication::processEvents();
+    EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("49")) + 8);
+}
+
 TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
 {
     test::StartedWindow win;
     auto& w = win.w;
     // Start-up draws the number distribution of the period.
-    const auto& data = w->chart()->chartData();
+    const auto& data = w->chartView()->chartData();
     ASSERT_EQ(data.barCount(), 49);
     const int countedFrom2015 = data.drawCount;
     EXPECT_GT(countedFrom2015, 0);
 
     // An earlier first day redraws the chart over the longer period.
     child<QDateEdit>(w.get(), "DateTimePicker2")->setDate(QDate(1994, 11, 19));
-    EXPECT_GT(w->chart()->chartData().drawCount, countedFrom2015);
+    EXPECT_GT(w->chartView()->chartData().drawCount, countedFrom2015);
 
     child<QAbstractButton>(w.get(), "Button5")->click();
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_EQ(w->chart()->chartData().heading(), w->state().messages.line(28));
+    EXPECT_EQ(w->chartView()->chartData().heading(), win.state().messages.text(Msg::OverdueTitle));
 }
 
-int main(int argc, char** argv)
+// Alt + a letter must reach exactly one control: two captions with the same marked letter
+// leave the key doing nothing.
+TEST(MainWindow, AcceleratorsAreUniqueInTheWindow)
 {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    test::StartedWindow win;
+    std::map<QChar, QStringList> owners;
+    auto note = [&](const QString& text, const QString& who) {
+        for (qsizetype i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+             i = text.indexOf(QLatin1Char('&'), i + 2)) {
+            if (text.at(i + 1) != QLatin1Char('&'))
+                owners[text.at(i + 1).toLower()] << who;
+        }
+    };
+    for (QAction* a : win.w->menuBar()->actions())
+        note(a->text(), a->objectName());
+    for (QAbstractButton* b : win.w->findChildren<QAbstractButton*>())
+        note(b->text(), b->objectName());
+    for (QLabel* l : win.w->findChildren<QLabel*>())
+        if (l->buddy())
+            note(l->text(), l->objectName());
+    int marked = 0;
+    for (const auto& [key, who] : owners) {
+        EXPECT_EQ(who.size(), 1) << "Alt+" << QString(key).toStdString() << ": "
+                                 << who.join(QStringLiteral(", ")).toStdString();
+        ++marked;
+    }
+    EXPECT_GE(marked, 5);
+    EXPECT_EQ(child<QAbstractButton>(win.w.get(), "BitBtn4")->text(), "&Tipps berechnen");
+}
+
+TEST(MainWindow, QtsOwnTextsAreGerman)
+{
+    test::StartedWindow win;
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), "Öffnen");
+}
+
+TEST(MainWindow, TheInputBoxShowsItsWholeQuestion)
+{
+    const MessageList m;
+    const auto dialog = gui::GuiPrompts::makeInputDialog(nullptr, m.text(Msg::StopAtHitsTitle),
+                                                         m.text(Msg::TipTest), "6");
+    dialog->show();
+    QApplication::processEvents();
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    EXPECT_GT(dialog->width(), title.horizontalAdvance(m.text(Msg::StopAtHitsTitle)) + 60);
+    EXPECT_EQ(dialog->textValue(), "6");
+    EXPECT_EQ(dialog->labelText(), m.text(Msg::TipTest));
+}
+
+TEST(MainWindow, TheBannerOpensTheProductPage)
+{
+    test::StartedWindow win;
+    auto* tabs = child<QTabWidget>(win.w.get(), "PageControl1");
+    for (const char* name : {"Label43", "Label44", "Panel8", "Panel9"}) {
+        QWidget* part = child<QWidget>(win.w.get(), name);
+        ASSERT_NE(part, nullptr);
+        EXPECT_TRUE(tabs->widget(0)->isAncestorOf(part)) << name << " stands on Lottotipp";
+        QTest::mouseClick(part, Qt::LeftButton, {}, QPoint(2, 2));
+    }
+    ASSERT_GE(win.openedUrls.size(), 4);
+    EXPECT_EQ(win.openedUrls.first().scheme(), "https");
+    EXPECT_EQ(child<QLabel>(win.w.get(), "Label44")->text(), "V e n d r i l o");
 }

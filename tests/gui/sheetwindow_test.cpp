@@ -1,4 +1,3 @@
-#include "gui/tform1.h"
 #include "guitestsupport.h"
 #include "testsupport.h"
 
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
-using vendrilo::gui::TForm1;
 using vendrilo::test::draw;
 
 namespace {
@@ -108,8 +106,8 @@ TEST(TipSheetWindow, RowLabelTogglesTheLockAndClearingSparesLockedRows)
 
     win.prompts->yesNoAnswers = {true};
     win.child<QToolButton>("SpeedButton11")->click();
-    EXPECT_EQ(win.prompts->questions.last(),
-              "Alle Tipps löschen?|Sollen alle Tipps gelöscht werden??");
+    EXPECT_EQ(win.prompts->asked.last(),
+              "Alle Tipps löschen? | Sollen alle Tipps gelöscht werden??");
     EXPECT_EQ(win.field(1, 6)->text(), "6") << "the locked row stays";
     EXPECT_EQ(win.child<QLabel>("Label36")->text(), "21");
     EXPECT_EQ(win.field(2, 1)->text(), "");
@@ -127,14 +125,7 @@ TEST(TipSheetWindow, AnsweringNoToTheClearQuestionChangesNothing)
     win.leave(3, 6);
     win.prompts->yesNoAnswers = {false};
     win.child<QToolButton>("SpeedButton11")->click();
-    EXPECT_EQ(win.prompts->questions.size(), 1);
+    EXPECT_EQ(win.prompts->asked.size(), 1);
     EXPECT_EQ(win.field(3, 1)->text(), "5");
     EXPECT_EQ(win.child<QLabel>("Label38")->text(), "45");
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,65 +1,52 @@
 #pragma once
 
-#include "core/app/prompts.h"
-#include "gui/tform1.h"
+#include "core/draws/dates.h"
+#include "gui/mainwindow.h"
+#include "gui/session.h"
+#include "testsupport.h"
 
-#include <QApplication>
-#include <QStringList>
-
+#include <QList>
 #include <QTemporaryDir>
+#include <QUrl>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
 namespace vendrilo::test {
 
-// Prompts that answer from a script and remember what was asked.
-class ScriptedPrompts : public Prompts {
-public:
-    std::deque<bool> yesNoAnswers;    // next answers to yes/no questions (default: no)
-    std::deque<QString> inputAnswers; // next answers to input boxes (default: the default)
-    QStringList messages;             // every message shown
-    QStringList questions;            // "caption|text" of every yes/no question
+// The day the window tests take as today: after the last draw of the shipped history.
+inline double testToday()
+{
+    return *parseDate(QStringLiteral("08.12.2026"));
+}
 
-    void message(const QString& text) override { messages << text; }
-    bool askYesNo(const QString& caption, const QString& text) override
-    {
-        questions << caption + QLatin1Char('|') + text;
-        if (yesNoAnswers.empty())
-            return false;
-        const bool a = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return a;
-    }
-    QString inputText(const QString&, const QString&, const QString& defaultText) override
-    {
-        if (inputAnswers.empty())
-            return defaultText;
-        const QString a = inputAnswers.front();
-        inputAnswers.pop_front();
-        return a;
-    }
-};
-
-// A started main window on its own temporary program folder, with scripted prompts.
-// `prepare` fills the folder before start-up (a draw file, a sound); without a draw file the
-// window writes the shipped history, as on a first start.
+// A started main window on its own temporary program folder, with scripted prompts, a fixed
+// today and a browser that only notes what it was asked to open. `prepare` fills the folder
+// before start-up (a draw file, a sound); without a draw file the window writes the shipped
+// history, as on a first start.
 struct StartedWindow {
     QTemporaryDir dir;
     ScriptedPrompts* prompts = nullptr;
-    std::unique_ptr<gui::TForm1> w;
+    QList<QUrl> openedUrls;
+    std::unique_ptr<gui::MainWindow> w;
 
     explicit StartedWindow(const std::function<void(const QTemporaryDir&)>& prepare = {})
     {
         if (prepare)
             prepare(dir);
+        gui::MainWindowSetup setup;
         auto p = std::make_unique<ScriptedPrompts>();
         prompts = p.get();
-        w = std::make_unique<gui::TForm1>(nullptr, std::move(p), dir.path());
-        w->FormShow();
+        setup.prompts = std::move(p);
+        setup.programFolder = dir.path();
+        setup.clock = testToday;
+        setup.openUrl = [this](const QUrl& url) { openedUrls << url; };
+        w = std::make_unique<gui::MainWindow>(std::move(setup));
+        w->startUp();
     }
     template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+    ProgramState& state() { return w->state(); }
+    gui::Session& session() { return w->session(); }
 };
 
 } // namespace vendrilo::test

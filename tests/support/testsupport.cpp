@@ -14,6 +14,32 @@
 
 namespace vendrilo::test {
 
+void ScriptedPrompts::message(const QString& text)
+{
+    messages << text;
+}
+
+bool ScriptedPrompts::askYesNo(const QString& caption, const QString& text)
+{
+    asked << caption + QStringLiteral(" | ") + text;
+    if (yesNoAnswers.empty())
+        return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::inputText(const QString& caption, const QString& prompt,
+                                   const QString& defaultText)
+{
+    asked << caption + QStringLiteral(" | ") + prompt + QStringLiteral(" | ") + defaultText;
+    if (inputAnswers.empty())
+        return defaultText;
+    const QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
 DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus, int superzahl)
 {
     DrawRecord r;
@@ -33,8 +59,8 @@ QString writeDrawFile(const QTemporaryDir& dir, const std::vector<DrawRecord>& r
                       const QString& name)
 {
     const QString path = dir.filePath(name);
-    if (auto error = drawfile::rewrite(path, records))
-        throw std::runtime_error(error->toStdString());
+    if (const Status written = drawfile::rewrite(path, records); !written)
+        throw std::runtime_error(written.error().toStdString());
     return path;
 }
 

@@ -1,14 +1,42 @@
 #pragma once
 
 #include "core/draws/drawrecord.h"
+#include "core/io/prompts.h"
 
 #include <QString>
 #include <QTemporaryDir>
 
+#include <QStringList>
+
+#include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
+// Readable failures for texts: GoogleTest finds this beside QString.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 namespace vendrilo::test {
+
+// Prompts that answer from a script and remember what was asked.
+class ScriptedPrompts : public Prompts {
+public:
+    std::deque<bool> yesNoAnswers;    // next answers to yes/no questions (default: no)
+    std::deque<QString> inputAnswers; // next answers to input boxes (default: as if cancelled)
+    QStringList messages;             // every message shown
+    // "caption | text" of every yes/no question, "caption | prompt | default" of every input box
+    QStringList asked;
+
+    void message(const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+    QString inputText(const QString& caption, const QString& prompt,
+                      const QString& defaultText) override;
+};
 
 // A draw on the given day with numbers n1..n6 (bonus and Superzahl optional).
 DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus = 0,

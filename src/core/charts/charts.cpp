@@ -101,7 +101,7 @@ QString number(std::int64_t value)
 // Runs start at 1..lastStart. Quads look at the start 47 too, whose run would need 50: it
 // never counts, and their bars past it stay 0.
 ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount, bool filtered,
-                   bool automatic, int wordLine)
+                   bool automatic, Msg wordLine)
 {
     // Bit k of the starts mask: k .. k+length-1 all drawn. Only starts up to lastStart count.
     const std::uint64_t startsLimit = (std::uint64_t{1} << (lastStart + 1)) - 1;
@@ -133,9 +133,9 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
         chart.points.push_back({k, counters[static_cast<std::size_t>(k)], chart.seriesColour});
     chart.valueAxis = automatic ? automaticAxis(chart.points) : manualAxis(chart.points);
     const MessageList& m = in.messages;
-    chart.categoryAxisTitle = m.line(1) + QStringLiteral(": ") + number(draws) +
-                              QStringLiteral("     ") + m.line(wordLine) + QLatin1Char(' ') +
-                              m.line(10) + QStringLiteral(" : ") + number(runsFound);
+    chart.categoryAxisTitle = m.text(Msg::Draws) + QStringLiteral(": ") + number(draws) +
+                              QStringLiteral("     ") + m.text(wordLine) + QLatin1Char(' ') +
+                              m.text(Msg::Found) + QStringLiteral(" : ") + number(runsFound);
     chart.drawCount = draws;
     chart.showsDiagramTab = true;
     return chart;
@@ -156,7 +156,7 @@ bool hasProperty(Property property, int n)
     return false;
 }
 
-ChartData propertyChart(const ChartInput& in, Property property, int firstLine, int secondLine,
+ChartData propertyChart(const ChartInput& in, Property property, Msg firstLine, Msg secondLine,
                         const QString& separator)
 {
     const Window w = window(in, false, true);
@@ -188,9 +188,10 @@ ChartData propertyChart(const ChartInput& in, Property property, int firstLine, 
     // No draws leave no share to speak of: the title shows 0 %.
     const std::int64_t percentage = roundRatioHalfEven(100 * withProperty, 6 * std::int64_t{draws});
     const MessageList& m = in.messages;
-    chart.categoryAxisTitle = m.line(firstLine) + QLatin1Char(' ') + number(draws) +
-                              QLatin1Char(' ') + m.line(1) + separator + number(percentage) +
-                              QStringLiteral("% ") + m.line(secondLine) + QLatin1Char('.');
+    chart.categoryAxisTitle = m.text(firstLine) + QLatin1Char(' ') + number(draws) +
+                              QLatin1Char(' ') + m.text(Msg::Draws) + separator +
+                              number(percentage) + QStringLiteral("% ") + m.text(secondLine) +
+                              QLatin1Char('.');
     chart.drawCount = draws;
     chart.showsDiagramTab = true;
     return chart;
@@ -208,10 +209,12 @@ bool isPrime(int n)
     return n >= 0 && n < 64 && ((kPrimes >> n) & 1) != 0;
 }
 
-int primzahlen(int zahl1, int zahl2, int zahl3, int zahl4, int zahl5, int zahl6)
+int countPrimes(std::span<const std::uint8_t> numbers)
 {
-    return isPrime(zahl1) + isPrime(zahl2) + isPrime(zahl3) + isPrime(zahl4) + isPrime(zahl5) +
-           isPrime(zahl6);
+    int primes = 0;
+    for (const std::uint8_t n : numbers)
+        primes += isPrime(n) ? 1 : 0;
+    return primes;
 }
 
 ChartData numberDistribution(const ChartInput& in)
@@ -234,10 +237,10 @@ ChartData numberDistribution(const ChartInput& in)
     ChartData chart;
     fillNumberBars(chart, counters);
     const MessageList& m = in.messages;
-    chart.categoryAxisTitle = m.line(0) + QStringLiteral("     ") + m.line(1) +
-                              QStringLiteral(": ") + number(draws) + QStringLiteral("    ") +
-                              m.line(2) + QStringLiteral(": ") +
-                              number(roundRatioHalfEven(crossSumTotal, draws));
+    chart.categoryAxisTitle =
+        m.text(Msg::NumberDistribution) + QStringLiteral("     ") + m.text(Msg::Draws) +
+        QStringLiteral(": ") + number(draws) + QStringLiteral("    ") + m.text(Msg::CrossSum) +
+        QStringLiteral(": ") + number(roundRatioHalfEven(crossSumTotal, draws));
     chart.drawCount = static_cast<int>(draws);
     return chart;
 }
@@ -266,20 +269,20 @@ ChartData crossSumDistribution(const ChartInput& in)
         chart.points.push_back({s, counters[static_cast<std::size_t>(s)], chart.seriesColour});
     chart.valueAxis = automaticAxis(chart.points);
     const MessageList& m = in.messages;
-    chart.categoryAxisTitle = m.line(13) + QStringLiteral("     ") + m.line(1) +
-                              QStringLiteral(": ") + number(draws) + QStringLiteral("    ") +
-                              m.line(14) + QStringLiteral(": ") +
-                              number(roundRatioHalfEven(crossSumTotal, draws));
+    chart.categoryAxisTitle =
+        m.text(Msg::CrossSumDistribution) + QStringLiteral("     ") + m.text(Msg::Draws) +
+        QStringLiteral(": ") + number(draws) + QStringLiteral("    ") + m.text(Msg::CrossSumShort) +
+        QStringLiteral(": ") + number(roundRatioHalfEven(crossSumTotal, draws));
     chart.drawCount = static_cast<int>(draws);
     return chart;
 }
 
-ChartData tipDistribution(const TipFields& fields, const MessageList& messages)
+ChartData tipDistribution(const TipSheet& sheet, const MessageList& messages)
 {
     std::array<int, 50> counters{};
     [&] {
-        for (const auto& row : fields) {
-            for (const QString& text : row) {
+        for (int r = 1; r <= TipSheet::kRows; ++r) {
+            for (const QString& text : sheet.fields(r)) {
                 bool ok = false;
                 const int n = text.trimmed().toInt(&ok);
                 if (!ok || !isNumber(n))
@@ -290,24 +293,24 @@ ChartData tipDistribution(const TipFields& fields, const MessageList& messages)
     }();
     ChartData chart;
     fillNumberBars(chart, counters);
-    chart.categoryAxisTitle = messages.line(29);
+    chart.categoryAxisTitle = messages.text(Msg::TipDistribution);
     chart.showsDiagramTab = true;
     return chart;
 }
 
 ChartData pairs(const ChartInput& in)
 {
-    return runChart(in, 2, 48, 48, true, false, 9);
+    return runChart(in, 2, 48, 48, true, false, Msg::Pairs);
 }
 
 ChartData triples(const ChartInput& in)
 {
-    return runChart(in, 3, 47, 47, true, false, 11);
+    return runChart(in, 3, 47, 47, true, false, Msg::Triples);
 }
 
 ChartData quads(const ChartInput& in)
 {
-    return runChart(in, 4, 47, 49, false, true, 15);
+    return runChart(in, 4, 47, 49, false, true, Msg::Quads);
 }
 
 // A counter that goes up with every examined draw and back to 1 with a draw that has the
@@ -333,7 +336,7 @@ ChartData overdueNumbers(const ChartInput& in)
         counters[n] = 1 + draws - lastSeen[n];
     ChartData chart;
     fillNumberBars(chart, counters);
-    chart.title = in.messages.line(28);
+    chart.title = in.messages.text(Msg::OverdueTitle);
     chart.drawCount = draws;
     chart.showsDiagramTab = true;
     return chart;
@@ -364,7 +367,7 @@ ChartData overdueSuperzahl(const ChartInput& in)
         chart.points.push_back({i, value, chart.seriesColour});
     }
     chart.valueAxis = manualAxis(chart.points);
-    chart.title = in.messages.line(38);
+    chart.title = in.messages.text(Msg::SuperzahlOverdueTitle);
     chart.drawCount = draws;
     chart.showsDiagramTab = true;
     return chart;
@@ -372,17 +375,19 @@ ChartData overdueSuperzahl(const ChartInput& in)
 
 ChartData primesPerDraw(const ChartInput& in)
 {
-    return propertyChart(in, Property::Prime, 44, 45, QStringLiteral(". "));
+    return propertyChart(in, Property::Prime, Msg::PrimesPerTipAt, Msg::WerePrimes,
+                         QStringLiteral(". "));
 }
 
 ChartData oddPerDraw(const ChartInput& in)
 {
-    return propertyChart(in, Property::Odd, 46, 47, QStringLiteral(".  "));
+    return propertyChart(in, Property::Odd, Msg::OddPerTipAt, Msg::WereOdd, QStringLiteral(".  "));
 }
 
 ChartData evenPerDraw(const ChartInput& in)
 {
-    return propertyChart(in, Property::Even, 48, 49, QStringLiteral(".  "));
+    return propertyChart(in, Property::Even, Msg::EvenPerTipAt, Msg::WereEven,
+                         QStringLiteral(".  "));
 }
 
 namespace {
@@ -390,21 +395,20 @@ namespace {
 struct KindInfo {
     ChartKind kind;
     const char* name;
-    const char* handler;
 };
 
 constexpr std::array<KindInfo, kChartKindCount> kKinds{{
-    {ChartKind::Numbers, "numbers", "SpeedButton2Click"},
-    {ChartKind::CrossSums, "crosssums", "SpeedButton9Click"},
-    {ChartKind::Tips, "tips", "Button6Click"},
-    {ChartKind::Pairs, "pairs", "Button2Click"},
-    {ChartKind::Triples, "triples", "Button3Click"},
-    {ChartKind::Quads, "quads", "Button4Click"},
-    {ChartKind::Overdue, "overdue", "Button5Click"},
-    {ChartKind::Superzahl, "superzahl", "Button8Click"},
-    {ChartKind::Primes, "primes", "Button9Click"},
-    {ChartKind::Odd, "odd", "Button10Click"},
-    {ChartKind::Even, "even", "Button11Click"},
+    {ChartKind::Numbers, "numbers"},
+    {ChartKind::CrossSums, "crosssums"},
+    {ChartKind::Tips, "tips"},
+    {ChartKind::Pairs, "pairs"},
+    {ChartKind::Triples, "triples"},
+    {ChartKind::Quads, "quads"},
+    {ChartKind::Overdue, "overdue"},
+    {ChartKind::Superzahl, "superzahl"},
+    {ChartKind::Primes, "primes"},
+    {ChartKind::Odd, "odd"},
+    {ChartKind::Even, "even"},
 }};
 
 const KindInfo& info(ChartKind kind)
@@ -419,11 +423,6 @@ QString chartName(ChartKind kind)
     return QString::fromLatin1(info(kind).name);
 }
 
-QString chartHandler(ChartKind kind)
-{
-    return QString::fromLatin1(info(kind).handler);
-}
-
 std::optional<ChartKind> chartKindFromName(const QString& name)
 {
     for (const KindInfo& k : kKinds)
@@ -432,7 +431,7 @@ std::optional<ChartKind> chartKindFromName(const QString& name)
     return std::nullopt;
 }
 
-ChartData computeChart(ChartKind kind, const ChartInput& in, const TipFields& fields)
+ChartData computeChart(ChartKind kind, const ChartInput& in, const TipSheet& sheet)
 {
     switch (kind) {
     case ChartKind::Numbers:
@@ -440,7 +439,7 @@ ChartData computeChart(ChartKind kind, const ChartInput& in, const TipFields& fi
     case ChartKind::CrossSums:
         return crossSumDistribution(in);
     case ChartKind::Tips:
-        return tipDistribution(fields, in.messages);
+        return tipDistribution(sheet, in.messages);
     case ChartKind::Pairs:
         return pairs(in);
     case ChartKind::Triples:

@@ -9,10 +9,21 @@ namespace vendrilo {
 namespace {
 // 30.12.1899, day 0; a constant so that it is valid even during static initialisation.
 constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
+// 01.01.0001 and 31.12.9999 as day numbers.
+constexpr double kFirstCalendarDay = -693593.0;
+constexpr double kLastCalendarDay = 2958465.0;
 } // namespace
+
+bool isCalendarDay(double day)
+{
+    return std::isfinite(day) && day >= kFirstCalendarDay && day < kLastCalendarDay + 1;
+}
 
 QDate dateFromDay(double day)
 {
+    // The guard comes first: converting a NaN or a huge double to an integer is undefined.
+    if (!isCalendarDay(day))
+        return {};
     return kEpoch.addDays(static_cast<qint64>(std::floor(day)));
 }
 
@@ -21,19 +32,22 @@ double dayFromDate(const QDate& date)
     return static_cast<double>(kEpoch.daysTo(date));
 }
 
-double today()
+double systemToday()
 {
     return dayFromDate(QDate::currentDate());
 }
 
 QString formatDate(double day)
 {
-    return dateFromDay(day).toString(QStringLiteral("dd.MM.yyyy"));
+    const QDate d = dateFromDay(day);
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("??.??.????");
 }
 
 QString formatLabelDate(double day)
 {
     const QDate d = dateFromDay(day);
+    if (!d.isValid())
+        return QStringLiteral("?? ??.??.??");
     return QLocale::system().dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
            d.toString(QStringLiteral("dd.MM.yy"));
 }
@@ -48,6 +62,8 @@ std::optional<double> parseDate(const QString& text)
 
 int weekday(double day)
 {
+    if (!isCalendarDay(day))
+        return 0;
     // Day 0 was a Saturday. Plain arithmetic: the draw-day filter asks this for every draw.
     const auto d = static_cast<long long>(std::floor(day));
     return static_cast<int>(((d + 5) % 7 + 7) % 7) + 1;
@@ -61,7 +77,7 @@ DatePicker::DatePicker(double date, double minimum) : m_date(date), m_minimum(mi
 
 bool DatePicker::setDate(double day)
 {
-    if (!std::isfinite(day) || day < m_minimum || !dateFromDay(day).isValid())
+    if (!isCalendarDay(day) || day < m_minimum)
         return false;
     m_date = day;
     return true;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace vendrilo {
@@ -10,17 +11,25 @@ namespace vendrilo {
 // Dates are day counts since 30.12.1899 (day 0), held in a double; draws are whole days.
 inline constexpr double kPickerMinDate = 34657.0; // 19.11.1994, the earliest date the pickers take
 
+// The date for a day number; an invalid date for a day that no calendar date has (not finite, or
+// outside the years 1 to 9999), as a damaged record may hold.
 QDate dateFromDay(double day);
 double dayFromDate(const QDate& date);
-double today();
+// True for a day number that is a real calendar date.
+bool isCalendarDay(double day);
 
-// "dd.mm.yyyy"
+// What the program takes as today. The window and the command line start from the system date;
+// tests and the command line's --today fix it, so that no result depends on the day it is run.
+using Clock = std::function<double()>;
+double systemToday();
+
+// "dd.mm.yyyy"; "??.??.????" for a day that is no calendar date
 QString formatDate(double day);
 // "DDD dd.mm.yy": abbreviated weekday of the user's locale, then day, month, two-digit year
 QString formatLabelDate(double day);
 // "dd.mm.yyyy" (one-digit day and month accepted); nothing when the text is no valid date
 std::optional<double> parseDate(const QString& text);
-// 1 = Monday .. 7 = Sunday
+// 1 = Monday .. 7 = Sunday; 0 for a day that is no calendar date
 int weekday(double day);
 
 // A date picker with a lower limit: a date below it (or no valid date) is refused and the
@@ -32,6 +41,8 @@ public:
     double minimum() const { return m_minimum; }
     // True when the picker took the date.
     bool setDate(double day);
+
+    bool operator==(const DatePicker&) const = default;
 
 private:
     double m_date;

@@ -2,11 +2,11 @@
 
 namespace vendrilo {
 
-// Selects draws by weekday: CheckBox16 takes Saturday and Sunday draws, CheckBox17 Wednesday
-// draws; with both checked every draw passes, whatever its weekday.
+// Selects draws by weekday: "Samstag Ziehungen" takes Saturday and Sunday draws, "Mittwoch
+// Ziehungen" Wednesday draws; with both on every draw passes, whatever its weekday.
 struct DrawDayFilter {
-    bool saturday = true;  // CheckBox16
-    bool wednesday = true; // CheckBox17
+    bool saturday = true;
+    bool wednesday = true;
 
     bool accepts(double drawDate) const;
     // Both unchecked is no useful filter: start-up checks both again.

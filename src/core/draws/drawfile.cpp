@@ -1,11 +1,14 @@
 #include "core/draws/drawfile.h"
 
-#include "core/app/atomicfile.h"
 #include "core/draws/dates.h"
+#include "core/io/atomicfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
 
 namespace vendrilo {
 namespace drawfile {
@@ -23,9 +26,43 @@ QByteArray serialize(const std::vector<DrawRecord>& records)
     return bytes;
 }
 
-QString describe(const QFileDevice& f, const QString& path)
+Error tooLarge(const QString& path, qint64 size)
 {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), f.errorString());
+    return {QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei "
+                           "(höchstens %3 MB, gut zwei Millionen Ziehungen).")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(size >> 20)
+                .arg(kMaxFileSize >> 20)};
+}
+
+// Reads a file of fixed-size records block by block into `convert`, without a second copy of
+// the whole file in memory.
+template <typename Convert>
+Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return fileError(f, path);
+    if (f.size() > kMaxFileSize)
+        return tooLarge(path, f.size());
+    const qint64 blockRecords = 4096;
+    QByteArray block(static_cast<qsizetype>(blockRecords * recordSize), Qt::Uninitialized);
+    qint64 pending = 0; // bytes of a record split across two reads
+    for (;;) {
+        const qint64 got = f.read(block.data() + pending, block.size() - pending);
+        if (got < 0)
+            return fileError(f, path);
+        const qint64 have = pending + got;
+        const auto whole = static_cast<std::size_t>(have) / recordSize;
+        const auto* data = reinterpret_cast<const std::uint8_t*>(block.constData());
+        for (std::size_t i = 0; i < whole; ++i)
+            convert(data + i * recordSize);
+        pending = have - static_cast<qint64>(whole * recordSize);
+        std::memmove(block.data(), block.constData() + whole * recordSize,
+                     static_cast<std::size_t>(pending));
+        if (got == 0)
+            return {}; // a short tail stays unread
+    }
 }
 
 } // namespace
@@ -39,111 +76,85 @@ QString pathIn(const QString& home, const QString& fileName)
                : home + QLatin1Char('/') + fileName;
 }
 
-ReadResult readAll(const QString& path)
+Result<std::vector<DrawRecord>> read(const QString& path)
 {
-    ReadResult result;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        result.error = describe(f, path);
-        return result;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        result.error = describe(f, path);
-        return result;
-    }
-    const auto count = static_cast<std::size_t>(bytes.size()) / DrawRecord::kSize;
-    result.records.reserve(count);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    for (std::size_t i = 0; i < count; ++i)
-        result.records.push_back(DrawRecord::fromBytes(data + i * DrawRecord::kSize));
-    return result;
+    std::vector<DrawRecord> records;
+    records.reserve(static_cast<std::size_t>(
+        std::clamp<qint64>(QFileInfo(path).size(), 0, kMaxFileSize) / qint64(DrawRecord::kSize)));
+    const Status status = readRecords(path, DrawRecord::kSize, [&](const std::uint8_t* bytes) {
+        records.push_back(DrawRecord::fromBytes(bytes));
+    });
+    if (!status)
+        return Error{status.error()};
+    return records;
 }
 
-std::optional<QString> append(const QString& path, const std::vector<DrawRecord>& records)
+Status append(const QString& path, const std::vector<DrawRecord>& records)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadWrite))
-        return describe(f, path);
+        return fileError(f, path);
     // Write after the last whole record, so that a torn tail never shifts the records.
     const qint64 whole = (f.size() / qint64(DrawRecord::kSize)) * qint64(DrawRecord::kSize);
     const QByteArray bytes = serialize(records);
     if (!f.seek(whole) || f.write(bytes) != bytes.size() || !f.resize(whole + bytes.size()) ||
         !f.flush())
-        return describe(f, path);
-    return std::nullopt;
+        return fileError(f, path);
+    return {};
 }
 
-std::optional<QString> rewrite(const QString& path, const std::vector<DrawRecord>& records)
+Status rewrite(const QString& path, const std::vector<DrawRecord>& records)
 {
     return writeFileAtomically(path, serialize(records));
 }
 
-std::optional<QString> createEmpty(const QString& path)
+Status createEmpty(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return describe(f, path);
-    return std::nullopt;
+        return fileError(f, path);
+    return {};
 }
 
-PrepareResult convertLegacy(const QString& home)
+Result<Prepared> convertLegacy(const QString& home)
 {
-    PrepareResult result;
     const QString target = pathIn(home, kFileName);
     const QString legacy = pathIn(home, kLegacyFileName);
     if (QFileInfo::exists(target) || !QFileInfo::exists(legacy))
-        return result;
+        return Prepared{};
 
-    QFile in(legacy);
-    if (!in.open(QIODevice::ReadOnly)) {
-        result.what = Preparation::Failed;
-        result.error = describe(in, legacy);
-        return result;
-    }
-    const QByteArray bytes = in.readAll();
     std::vector<DrawRecord> records;
-    const auto count = static_cast<std::size_t>(bytes.size()) / LegacyDrawRecord::kSize;
-    records.reserve(count);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    for (std::size_t i = 0; i < count; ++i)
-        records.push_back(
-            LegacyDrawRecord::fromBytes(data + i * LegacyDrawRecord::kSize).toDrawRecord());
-
+    const Status read = readRecords(legacy, LegacyDrawRecord::kSize, [&](const std::uint8_t* b) {
+        records.push_back(LegacyDrawRecord::fromBytes(b).toDrawRecord());
+    });
+    if (!read)
+        return Error{read.error()};
     // Written in one step, so an interrupted conversion leaves no half draw file that would
     // stop the conversion from running again.
-    if (auto error = rewrite(target, records)) {
-        result.what = Preparation::Failed;
-        result.error = error;
-        return result;
-    }
-    result.what = Preparation::ConvertedLegacy;
-    result.records = static_cast<int>(records.size());
-    return result;
+    if (const Status written = rewrite(target, records); !written)
+        return Error{written.error()};
+    return Prepared{Preparation::ConvertedLegacy, static_cast<int>(records.size())};
 }
 
-PrepareResult prepare(const QString& home)
+Result<Prepared> prepare(const QString& home, HistorySource source)
 {
-    PrepareResult result = convertLegacy(home);
-    if (result.what != Preparation::Kept)
-        return result;
+    Result<Prepared> converted = convertLegacy(home);
+    if (!converted || converted->what != Preparation::Kept)
+        return converted;
     const QString target = pathIn(home, kFileName);
     if (QFileInfo::exists(target))
-        return result;
-    const auto records = shippedHistory();
-    if (auto error = rewrite(target, records)) {
-        result.what = Preparation::Failed;
-        result.error = error;
-        return result;
-    }
-    result.what = Preparation::SeededFromHistory;
-    result.records = static_cast<int>(records.size());
-    return result;
+        return converted;
+    const auto history = source ? source() : shippedHistory();
+    if (!history)
+        return Error{history.error()};
+    if (const Status written = rewrite(target, *history); !written)
+        return Error{written.error()};
+    return Prepared{Preparation::SeededFromHistory, static_cast<int>(history->size())};
 }
 
 } // namespace drawfile
 
-std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text, QString* error)
+Result<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text)
 {
     std::vector<DrawRecord> records;
     int lineNo = 0;
@@ -154,9 +165,7 @@ std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text, Q
             continue;
         const auto fields = line.split(',');
         auto fail = [&](const char* what) {
-            if (error)
-                *error = QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(what));
-            return std::nullopt;
+            return Error{QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(what))};
         };
         if (fields.size() != 8)
             return fail("expected draw number, date and six numbers");
@@ -177,13 +186,39 @@ std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text, Q
     return records;
 }
 
-std::vector<DrawRecord> shippedHistory()
+Result<std::vector<DrawRecord>> shippedHistory()
 {
-    QFile f(QStringLiteral(":/data/polish-lotto-6of49.csv"));
+    const QString resource = QStringLiteral(":/data/polish-lotto-6of49.csv");
+    QFile f(resource);
     if (!f.open(QIODevice::ReadOnly))
-        return {};
+        return fileError(f, resource);
     auto records = parseHistoryCsv(f.readAll());
-    return records ? std::move(*records) : std::vector<DrawRecord>{};
+    if (!records)
+        return Error{QStringLiteral("%1: %2").arg(resource, records.error())};
+    if (records->empty())
+        return Error{QStringLiteral("%1: holds no draw").arg(resource)};
+    return records;
+}
+
+bool isDamaged(const DrawRecord& record)
+{
+    const auto above49 = [](std::uint8_t n) { return n > 49; };
+    return std::any_of(record.numbers.begin(), record.numbers.end(), above49) ||
+           above49(record.bonus) || record.superzahl > 9 || !isCalendarDay(record.date);
+}
+
+int countDamaged(const std::vector<DrawRecord>& records)
+{
+    return static_cast<int>(std::count_if(records.begin(), records.end(), isDamaged));
+}
+
+QString damagedFileWarning(const QString& path, int damaged)
+{
+    return QStringLiteral("Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über "
+                          "49 oder ein unmögliches Datum). Sie werden so angezeigt und gezählt, "
+                          "wie sie in der Datei stehen; die Datei selbst bleibt unverändert.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(damaged);
 }
 
 } // namespace vendrilo

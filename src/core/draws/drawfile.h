@@ -1,41 +1,40 @@
 #pragma once
 
 #include "core/draws/drawrecord.h"
+#include "core/io/result.h"
 
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 namespace vendrilo {
 
 // Access to the draw file, a headerless sequence of 32-byte records, oldest first.
-// Every operation opens the file, works and closes it again. Errors come back as the
-// system's text; nothing here shows anything.
+// Every operation opens the file, works and closes it again; nothing here shows anything.
 namespace drawfile {
 
 inline const QString kFileName = QStringLiteral("ZahlenPL.dat");
 inline const QString kLegacyFileName = QStringLiteral("Zahlen.dat");
+// What the user reads where the draw file is missing.
+inline const QString kMissingFileMessage =
+    QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein");
 
-struct ReadResult {
-    std::vector<DrawRecord> records;
-    std::optional<QString> error; // set when the file could not be opened or read
-    bool ok() const { return !error.has_value(); }
-};
+// A real history holds a few thousand draws (a quarter of a megabyte); a file beyond this bound
+// (about two million draws) is no draw file, and reading it would only exhaust the memory.
+inline constexpr qint64 kMaxFileSize = qint64(64) << 20;
 
-// Every whole record of the file; a short tail (size not a multiple of 32) is ignored.
-ReadResult readAll(const QString& path);
+// Every whole record of the file; a short tail (size not a multiple of 32) is ignored. A file
+// larger than kMaxFileSize is refused with a message.
+Result<std::vector<DrawRecord>> read(const QString& path);
 
 // Appends records after the last whole record. A missing file is created.
-std::optional<QString> append(const QString& path, const std::vector<DrawRecord>& records);
+Status append(const QString& path, const std::vector<DrawRecord>& records);
 
-// Replaces the whole file in one step: the records go to a temporary file in the same folder,
-// which then takes the draw file's place by a rename. A failure at any point leaves the old
-// file as it was.
-std::optional<QString> rewrite(const QString& path, const std::vector<DrawRecord>& records);
+// Replaces the whole file in one step: a failure at any point leaves the old file as it was.
+Status rewrite(const QString& path, const std::vector<DrawRecord>& records);
 
 // Creates a zero-length draw file (truncating an existing one).
-std::optional<QString> createEmpty(const QString& path);
+Status createEmpty(const QString& path);
 
 // The folder with a trailing separator, joined with a file name.
 QString pathIn(const QString& home, const QString& fileName);
@@ -44,29 +43,38 @@ enum class Preparation {
     Kept,              // a draw file exists and was not touched
     ConvertedLegacy,   // "Zahlen.dat" was converted into a new draw file
     SeededFromHistory, // the shipped history was written as a new draw file
-    Failed,            // no draw file could be written; see the error
 };
 
-struct PrepareResult {
+struct Prepared {
     Preparation what = Preparation::Kept;
     int records = 0;
-    std::optional<QString> error;
 };
 
 // Converts "Zahlen.dat" (16-byte records) into "ZahlenPL.dat" when only the former exists.
 // Each record keeps its date and eight number bytes; bytes 16..31 are zero.
-PrepareResult convertLegacy(const QString& home);
+Result<Prepared> convertLegacy(const QString& home);
+
+// Where the first start takes its draws from: the shipped history, unless a test says otherwise.
+using HistorySource = Result<std::vector<DrawRecord>> (*)();
 
 // The first-start step: convert a legacy file, or, when there is no draw file at all, write
-// the shipped draw history (bonus and Superzahl 0). An existing draw file is never touched.
-PrepareResult prepare(const QString& home);
+// the shipped draw history (bonus and Superzahl 0). An existing draw file is never touched; a
+// history that cannot be had is reported, and no draw file is written.
+Result<Prepared> prepare(const QString& home, HistorySource history = nullptr);
 
 } // namespace drawfile
 
 // The draw history shipped with the program (from the resource compiled into the core).
-std::vector<DrawRecord> shippedHistory();
+Result<std::vector<DrawRecord>> shippedHistory();
 // Parses lines "NNNN,DD.MM.YYYY,n1,...,n6"; a malformed line fails the whole text.
-std::optional<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text,
-                                                       QString* error = nullptr);
+Result<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text);
+
+// A record no real draw can have: a number or bonus number above 49, a Superzahl above 9, or a
+// date that is no calendar date. Such records are shown and counted as they stand, but the user
+// is told that the file is damaged.
+bool isDamaged(const DrawRecord& record);
+int countDamaged(const std::vector<DrawRecord>& records);
+// "Die Ziehungsdatei … enthält N beschädigte Ziehungen …", the warning for a damaged file.
+QString damagedFileWarning(const QString& path, int damaged);
 
 } // namespace vendrilo

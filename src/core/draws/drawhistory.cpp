@@ -59,27 +59,20 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
             m_hasIrregular = true;
         }
 
-        // Only a valid date has a weekday; the filter needs it only when a box is unchecked.
-        if (std::isfinite(r.date) && std::abs(r.date) < 1e7 && dateFromDay(r.date).isValid()) {
-            const int day = weekday(r.date);
-            if (day == 6 || day == 7)
-                setBit(m_weekend, 0, i);
-            else if (day == 3)
-                setBit(m_wednesday, 0, i);
-        }
+        const int day = weekday(r.date); // 0 for a date that is no calendar day
+        if (day == 6 || day == 7)
+            setBit(m_weekend, 0, i);
+        else if (day == 3)
+            setBit(m_wednesday, 0, i);
     }
 }
 
-DrawHistory::LoadResult DrawHistory::load(const QString& drawPath)
+Result<DrawHistory> DrawHistory::load(const QString& drawPath)
 {
-    LoadResult result;
-    auto read = drawfile::readAll(drawPath);
-    if (!read.ok()) {
-        result.error = read.error;
-        return result;
-    }
-    result.history = DrawHistory(std::move(read.records));
-    return result;
+    auto records = drawfile::read(drawPath);
+    if (!records)
+        return Error{records.error()};
+    return DrawHistory(std::move(records).value());
 }
 
 const quint64* DrawHistory::numberMask(int number) const

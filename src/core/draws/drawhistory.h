@@ -2,6 +2,7 @@
 
 #include "core/draws/drawdayfilter.h"
 #include "core/draws/drawrecord.h"
+#include "core/io/result.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -20,8 +21,8 @@ public:
     DrawHistory() = default;
     explicit DrawHistory(std::vector<DrawRecord> records);
 
-    struct LoadResult;
-    static LoadResult load(const QString& drawPath);
+    // The draw file read into memory.
+    static Result<DrawHistory> load(const QString& drawPath);
 
     const std::vector<DrawRecord>& records() const { return m_records; }
     int size() const { return static_cast<int>(m_records.size()); }
@@ -73,11 +74,6 @@ private:
     };
     mutable std::array<WindowSlot, 4> m_windows;
     mutable std::size_t m_nextWindow = 0;
-};
-
-struct DrawHistory::LoadResult {
-    DrawHistory history;
-    std::optional<QString> error; // the system's text when the file could not be read
 };
 
 } // namespace vendrilo

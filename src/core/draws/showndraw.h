@@ -6,59 +6,45 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace vendrilo {
 
-// The draw the main window shows, and the stepping and date search that change it. The
-// window and the command line drive the same object; after every change the caller scores
-// the sheet against `Zahl`.
+// The numbers of a draw as the evaluation compares them: entries 1..6 the drawn numbers, 7 the
+// bonus number, 8 the Superzahl (entry 0 unused).
+using DrawNumbers = std::array<int, 9>;
+DrawNumbers drawNumbersOf(const DrawRecord& record);
+
+// The draw the main window shows, and the stepping and date search that change it. The window
+// and the command line drive the same object; after every change the caller scores the sheet
+// against `numbers`.
 class ShownDraw {
 public:
-    double Datum1 = 0;         // date of the shown draw
-    std::array<int, 9> Zahl{}; // entries 1..6 numbers, 7 bonus, 8 Superzahl (entry 0 unused)
-    int Position = 0;          // record index of the shown draw, from 0
-    double aktDatum = 0;       // scratch date of the last step or search
+    double date = 0;
+    DrawNumbers numbers{};
+    int position = 0; // record index of the shown draw, from 0
 
-    QString label29;                          // draw line on the "Datenbank" tab
-    QString label13 = QStringLiteral("QS: "); // cross sum, "QS: " + sum of the six numbers
-    QString label35;                          // copy of the draw line on the "Lottotipp" tab
+    QString drawLine;                              // weekday, date and the six numbers
+    QString crossSumText = QStringLiteral("QS: "); // "QS: " + sum of the six numbers
 
     // Loads a record as the shown draw and writes the draw line and cross sum. The gap after
     // the date is two blanks, three when the date search shows the file's first record.
     void show(const DrawRecord& record, int gapAfterDate = 2);
 
-    // Previous / next draw. `statisticsStart` is the date of DateTimePicker2; `picker1` takes
-    // the shown draw's date when it accepts it. An unreadable draw file changes nothing and
-    // comes back as the system's text.
-    std::optional<QString> stepPrevious(const QString& drawPath, double statisticsStart,
-                                        DatePicker& picker1);
-    std::optional<QString> stepNext(const QString& drawPath, double statisticsStart,
-                                    DatePicker& picker1);
-    // The same on records already in memory.
-    void step(const std::vector<DrawRecord>& records, int delta, double statisticsStart,
-              DatePicker& picker1);
+    // Steps `delta` draws back or forth. Stepping back stops at the file's second record (the
+    // first is reached only when it is the only one); forth stops at the last. `chosenDate`
+    // takes the shown draw's date when it accepts it.
+    void step(const std::vector<DrawRecord>& records, int delta, DatePicker& chosenDate);
 
     enum class SearchOutcome {
-        Shown,       // the draw for the date is shown
-        EmptyFile,   // nothing to show; Position is 0
-        MissingFile, // the draw file did not exist; an empty one was created
-        Unreadable,  // the file exists but cannot be read
-    };
-    struct SearchResult {
-        SearchOutcome outcome = SearchOutcome::Shown;
-        QString error; // the system's text for Unreadable or a failed creation
+        Shown,     // the draw for the date is shown
+        EmptyFile, // nothing to show; position is 0
     };
     // Shows the first draw, in file order, dated on or after the picker's day (rounded to the
-    // nearest whole day); after the last draw, the last draw.
-    SearchResult dateSearch(const QString& drawPath, DatePicker& picker1);
-    SearchOutcome dateSearch(const std::vector<DrawRecord>& records, DatePicker& picker1);
+    // nearest whole day); after the last draw, the last draw. The picker takes the shown date.
+    SearchOutcome dateSearch(const std::vector<DrawRecord>& records, DatePicker& chosenDate);
 
     int crossSum() const;
 };
-
-inline const QString kNoDrawFileMessage =
-    QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein");
 
 } // namespace vendrilo

@@ -1,9 +1,7 @@
 #include "core/evaluation/pastwin.h"
 
-#include "core/app/programstate.h"
-#include "core/evaluation/zettelcheck.h"
+#include "core/sheet/rowscore.h"
 
-#include <QFile>
 #include <algorithm>
 #include <bit>
 
@@ -11,24 +9,11 @@ namespace vendrilo {
 
 namespace {
 
-DrawNumbers numbersOf(const DrawRecord& r)
-{
-    DrawNumbers Zahl{};
-    for (int i = 0; i < 8; ++i)
-        Zahl[static_cast<std::size_t>(i + 1)] = r.numberByte(i);
-    return Zahl;
-}
-
 bool reaches(const DrawRecord& r, const Tip& tip, const PastWinQuery& query)
 {
-    const RowCheck check = Zettelcheck(tip, numbersOf(r));
-    const int hits = check.Gewinn + (check.Zusatz && query.withBonus ? 1 : 0);
+    const RowScore score = scoreRow(tip, drawNumbersOf(r));
+    const int hits = score.hits + (score.hasBonus && query.withBonus ? 1 : 0);
     return hits >= query.threshold;
-}
-
-bool inWindow(const DrawRecord& r, const PastWinQuery& query)
-{
-    return query.after < r.date && r.date <= query.upTo && query.filter.accepts(r.date);
 }
 
 // Lanes (draws) whose 3-bit count s2 s1 s0 is at least G, G known at compile time.
@@ -174,31 +159,21 @@ struct Kernel {
     }
 };
 
-// Loads the draw a test stopped at into `Zahl` and `Datum1`, as the scan leaves it.
-void leaveExamined(ProgramState& state, const DrawHistory& history, const PastWinResult& result)
-{
-    if (result.examined < 0)
-        return;
-    const DrawRecord& r = history.records()[static_cast<std::size_t>(result.examined)];
-    state.shown.Datum1 = r.date;
-    state.shown.Zahl = numbersOf(r);
-}
-
 } // namespace
 
-PastWinQuery periodQuery(double aktDatum, double dfb)
+PastWinQuery PastWinQuery::wholePeriod(double start, double end)
 {
     PastWinQuery q;
-    q.after = aktDatum;
-    q.upTo = dfb;
+    q.after = start;
+    q.upTo = end;
     return q;
 }
 
-PastWinQuery recentDrawsQuery(double E, int Ziehzahl)
+PastWinQuery PastWinQuery::recentDraws(double end, int drawCount)
 {
     PastWinQuery q;
-    q.after = E - (Ziehzahl / 2.0) * 7.0;
-    q.upTo = E;
+    q.after = end - (drawCount / 2.0) * 7.0;
+    q.upTo = end;
     return q;
 }
 
@@ -208,90 +183,6 @@ PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQ
     // Without any bonus number in the history the bonus masks are all empty: skip them.
     return query.withBonus && history.hasBonus() ? kernel.dispatch<true>(query.threshold)
                                                  : kernel.dispatch<false>(query.threshold);
-}
-
-PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip,
-                          const PastWinQuery& query)
-{
-    PastWinResult result;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!inWindow(records[i], query))
-            continue;
-        result.examined = static_cast<int>(i);
-        if (reaches(records[i], tip, query)) {
-            result.noWin = false;
-            return result;
-        }
-    }
-    return result;
-}
-
-std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip& tip,
-                                             const PastWinQuery& query, QString* error)
-{
-    QFile file(drawPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    constexpr qint64 kBlock = 1000;
-    QByteArray block(static_cast<qsizetype>(kBlock * DrawRecord::kSize), Qt::Uninitialized);
-    PastWinResult result;
-    int index = 0;
-    for (;;) {
-        const qint64 got = file.read(block.data(), block.size());
-        if (got < 0) {
-            if (error)
-                *error = file.errorString();
-            return std::nullopt;
-        }
-        const qint64 records = got / static_cast<qint64>(DrawRecord::kSize);
-        for (qint64 j = 0; j < records; ++j, ++index) {
-            const auto* bytes =
-                reinterpret_cast<const std::uint8_t*>(block.constData()) + j * DrawRecord::kSize;
-            const DrawRecord r = DrawRecord::fromBytes(bytes);
-            if (!inWindow(r, query))
-                continue;
-            result.examined = index;
-            if (reaches(r, tip, query)) {
-                result.noWin = false;
-                return result;
-            }
-        }
-        if (got < block.size())
-            return result;
-    }
-}
-
-bool Secheroderfuenfer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
-                       int tipp3, int tipp4, int tipp5, int tipp6)
-{
-    state.shown.aktDatum = state.picker2.date();
-    state.dfb = state.picker1.date();
-    PastWinQuery query = periodQuery(state.shown.aktDatum, state.dfb);
-    query.filter = state.drawDayFilter();
-    query.withBonus = state.options.checked(QStringLiteral("CheckBox35"));
-    query.threshold = state.options.value(QStringLiteral("UpDown6"));
-    const PastWinResult result =
-        pastWin(history, {Tipp1, tipp2, tipp3, tipp4, tipp5, tipp6}, query);
-    leaveExamined(state, history, result);
-    return result.noWin;
-}
-
-bool dreierodervierer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
-                      int tipp3, int tipp4, int tipp5, int tipp6, int /*MitZusatz*/,
-                      qint16 Gewinner, qint16 Ziehzahl)
-{
-    state.dfb = state.picker1.date();
-    PastWinQuery query = recentDrawsQuery(state.dfb, Ziehzahl);
-    query.filter = state.drawDayFilter();
-    query.withBonus = state.options.checked(QStringLiteral("CheckBox35"));
-    query.threshold = Gewinner;
-    const PastWinResult result =
-        pastWin(history, {Tipp1, tipp2, tipp3, tipp4, tipp5, tipp6}, query);
-    leaveExamined(state, history, result);
-    return result.noWin;
 }
 
 } // namespace vendrilo

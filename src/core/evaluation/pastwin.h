@@ -4,15 +4,9 @@
 #include "core/draws/drawhistory.h"
 #include "core/draws/drawrecord.h"
 
-#include <QString>
-#include <QtGlobal>
 #include <array>
-#include <optional>
-#include <vector>
 
 namespace vendrilo {
-
-struct ProgramState;
 
 using Tip = std::array<int, 6>;
 
@@ -24,8 +18,14 @@ struct PastWinQuery {
     double after = 0;
     double upTo = 0;
     DrawDayFilter filter;
-    bool withBonus = true; // CheckBox35
+    bool withBonus = true;
     int threshold = 5;
+
+    // The whole statistics period: the first day itself is excluded.
+    static PastWinQuery wholePeriod(double start, double end);
+    // The last `drawCount` draws up to `end`, counted as two draws a week in days:
+    // end - (drawCount / 2) * 7 < date <= end (11 draws reach back 38.5 days).
+    static PastWinQuery recentDraws(double end, int drawCount);
 };
 
 struct PastWinResult {
@@ -37,33 +37,7 @@ struct PastWinResult {
     bool operator==(const PastWinResult&) const = default;
 };
 
-// Window of `Secheroderfuenfer`: the first day of the statistics period itself is excluded.
-PastWinQuery periodQuery(double aktDatum, double dfb);
-// Window of `dreierodervierer`: E - (Ziehzahl / 2) * 7 < d <= E, the last `Ziehzahl` draws at
-// two draws a week, in days (Ziehzahl 11 reaches back 38.5 days).
-PastWinQuery recentDrawsQuery(double E, int Ziehzahl);
-
 // The in-memory answer from the history's number masks, a word of 64 draws at a time.
 PastWinResult pastWin(const DrawHistory& history, const Tip& tip, const PastWinQuery& query);
-
-// One draw after the other through `Zettelcheck`, as plain as it can be said; the measure the
-// fast answer is checked against.
-PastWinResult pastWinScan(const std::vector<DrawRecord>& records, const Tip& tip,
-                          const PastWinQuery& query);
-// The same straight from the draw file, read in blocks of 1000 records. Nothing when the file
-// cannot be read (the system's text in `error`).
-std::optional<PastWinResult> pastWinScanFile(const QString& drawPath, const Tip& tip,
-                                             const PastWinQuery& query, QString* error = nullptr);
-
-// The two tests as the generator calls them, on the program state: the period comes from the
-// two date pickers (DateTimePicker2 into `aktDatum`, DateTimePicker1 into `dfb`), the filter,
-// CheckBox35 and UpDown6 from the options. The draw the test left is loaded into `Zahl` and
-// `Datum1`. True when the tip never reached the threshold.
-bool Secheroderfuenfer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
-                       int tipp3, int tipp4, int tipp5, int tipp6);
-// `MitZusatz` is accepted and not used: the bonus rule follows CheckBox35.
-bool dreierodervierer(ProgramState& state, const DrawHistory& history, int Tipp1, int tipp2,
-                      int tipp3, int tipp4, int tipp5, int tipp6, int MitZusatz, qint16 Gewinner,
-                      qint16 Ziehzahl);
 
 } // namespace vendrilo

@@ -1,59 +1,50 @@
 #include "core/evaluation/tipsearch.h"
 
-#include "core/app/programstate.h"
-#include "core/app/prompts.h"
-#include "core/draws/drawfile.h"
+#include "core/draws/dates.h"
 
 namespace vendrilo {
 
-TipSearchResult SpeedButton4Click(ProgramState& state, Prompts& prompts,
-                                  TipSearchObserver* observer)
+std::optional<int> askStopThreshold(const MessageList& messages, Prompts& prompts)
+{
+    return parseInteger(prompts.inputText(messages.text(Msg::StopAtHitsTitle),
+                                          messages.text(Msg::TipTest), QStringLiteral("6")));
+}
+
+TipSearchResult searchHistoryForTips(const TipSearchInput& in, TipSheet& sheet, ShownDraw& shown,
+                                     Prompts& prompts, TipSearchObserver* observer)
 {
     TipSearchResult result;
-    const MessageList& m = state.messages;
-    const auto threshold =
-        parseInteger(prompts.inputText(m.line(4), m.line(5), QStringLiteral("6")));
-    if (!threshold)
-        return result;
     result.started = true;
-
-    const auto read = drawfile::readAll(state.drawPath());
-    if (!read.ok()) {
-        result.error = read.error;
-        return result;
-    }
-    state.shown.aktDatum = state.picker2.date();
-    state.dfb = state.picker1.date();
-    const DrawDayFilter filter = state.drawDayFilter();
+    const MessageList& m = in.messages;
     if (observer)
         observer->searchStarted();
 
-    for (const DrawRecord& record : read.records) {
+    for (const DrawRecord& record : in.draws) {
         const double d = record.date;
-        if (!(state.shown.aktDatum <= d && d <= state.dfb) || !filter.accepts(d))
+        if (!(in.periodStart <= d && d <= in.periodEnd) || !in.filter.accepts(d))
             continue;
         ++result.examined;
-        // The search shows each draw without touching Position or the date picker.
-        state.shown.show(record);
+        shown.show(record);
         if (observer)
-            observer->drawExamined(state.shown);
+            observer->drawExamined(shown);
 
         for (int r = 1; r <= TipSheet::kRows; ++r) {
-            const RowCheck check = Zettelcheck(state.sheet.fields(r), state.shown.Zahl);
-            TipSheet::Row& row = state.sheet.row(r);
-            row.hitsLabel = hitsLabelText(check.Gewinn, check.Zusatz);
-            row.hitsRed = check.Gewinn >= 3;
+            const RowScore score = scoreRow(sheet.fields(r), shown.numbers);
+            TipSheet::Row& row = sheet.row(r);
+            row.hitsLabel = hitsLabelText(score.hits, score.hasBonus);
+            row.hitsRed = score.hits >= 3;
             if (observer)
                 observer->rowChecked(r, row);
-            if (check.Gewinn < *threshold)
+            if (score.hits < in.threshold)
                 continue;
 
             ++result.hits;
-            const SheetEvaluation evaluation = Komplettcheck(state);
+            result.lastEvaluation = evaluateSheet(sheet, shown.numbers);
             if (observer)
-                observer->sheetEvaluated(evaluation);
-            const QString text = m.line(6) + formatDate(d) + QStringLiteral("   ") + m.line(7);
-            if (!prompts.askYesNo(m.line(8), text)) {
+                observer->sheetEvaluated(*result.lastEvaluation);
+            const QString text =
+                m.text(Msg::HitFoundOn) + formatDate(d) + QStringLiteral("   ") + m.text(Msg::GoOn);
+            if (!prompts.askYesNo(m.text(Msg::DrawFound), text)) {
                 result.stopped = true;
                 return result;
             }

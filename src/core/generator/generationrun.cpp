@@ -1,283 +1,332 @@
 #include "core/generator/generationrun.h"
 
-#include "core/app/programstate.h"
-#include "core/evaluation/komplettcheck.h"
 #include "core/generator/pastwintests.h"
 
-#include <QFileInfo>
 #include <algorithm>
+#include <optional>
 
 namespace vendrilo {
 
 namespace {
 
-const QString kCheckBox8 = QStringLiteral("CheckBox8");
-const QString kCheckBox20 = QStringLiteral("CheckBox20");
-const QString kUpDown4 = QStringLiteral("UpDown4");
-const QString kUpDown5 = QStringLiteral("UpDown5");
-const QString kUpDown6 = QStringLiteral("UpDown6");
-const QString kUpDown7 = QStringLiteral("UpDown7");
-const QString kUpDown8 = QStringLiteral("UpDown8");
-
-DrawBytes capture(const ShownDraw& shown)
+int runBudget(const Options& options)
 {
-    DrawBytes bytes{};
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(shown.Zahl[i + 1]);
-    return bytes;
+    return options.value(Option::RunBudgetThousands) * 1000;
 }
 
-// The controls a run may change on its way and puts back at its end.
-struct SavedControls {
-    int CheckBox8, UpDown4, UpDown5, UpDown6;
+// The options a run loosens on its way and puts back at its end.
+struct LoosenedOptions {
+    int forcePair, maxFromLastDraw, maxFromSecondLastDraw, wholePeriodHits;
 
-    explicit SavedControls(const Options& o)
-        : CheckBox8(o.value(kCheckBox8)), UpDown4(o.value(kUpDown4)), UpDown5(o.value(kUpDown5)),
-          UpDown6(o.value(kUpDown6))
+    explicit LoosenedOptions(const Options& o)
+        : forcePair(o.value(Option::ForcePair)), maxFromLastDraw(o.value(Option::MaxFromLastDraw)),
+          maxFromSecondLastDraw(o.value(Option::MaxFromSecondLastDraw)),
+          wholePeriodHits(o.value(Option::WholePeriodHits))
     {
     }
     void restore(Options& o) const
     {
-        o.set(kCheckBox8, CheckBox8);
-        o.set(kUpDown4, UpDown4);
-        o.set(kUpDown5, UpDown5);
-        o.set(kUpDown6, UpDown6);
+        o.set(Option::ForcePair, forcePair);
+        o.set(Option::MaxFromLastDraw, maxFromLastDraw);
+        o.set(Option::MaxFromSecondLastDraw, maxFromSecondLastDraw);
+        o.set(Option::WholePeriodHits, wholePeriodHits);
     }
 };
 
-// The end of every run that got past its start: sorting back on, the changed controls as
-// before, the draw for the chosen date shown again and the sheet evaluated against it.
-void finish(ProgramState& s, const std::vector<DrawRecord>& records, const SavedControls& saved,
-            GenerationResult& result)
+DrawBytes numberBytesOf(const ShownDraw& shown)
 {
-    s.sortieren = true;
-    saved.restore(s.options);
-    s.shown.dateSearch(records, s.picker1);
-    result.playSound = Komplettcheck(s).playSound;
-    s.Berechnunglaeuft = false;
+    DrawBytes bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(shown.numbers[i + 1]);
+    return bytes;
 }
 
-std::array<int, 6> asInts(const TipRow& row)
+// The first stage: draws A, B and C, the draw for the chosen date and the two before it.
+// Stepping back stops at the file's second record, so near the start B and C may repeat a draw.
+// It ends with draw A shown and the picker on its date, which ends the statistics period.
+struct Capture {
+    LastDraws draws;
+    ShownDraw shown;
+    DatePicker chosenDate;
+};
+
+Capture captureLastDraws(const std::vector<DrawRecord>& records, const GenerationInput& in)
 {
-    std::array<int, 6> numbers{};
-    std::copy(row.begin(), row.end(), numbers.begin());
-    return numbers;
+    Capture c{{}, in.shown, in.chosenDate};
+    c.shown.dateSearch(records, c.chosenDate);
+    c.draws.A = numberBytesOf(c.shown);
+    c.shown.step(records, -1, c.chosenDate);
+    c.draws.B = numberBytesOf(c.shown);
+    c.shown.step(records, -1, c.chosenDate);
+    c.draws.C = numberBytesOf(c.shown);
+    c.chosenDate = in.chosenDate;
+    c.shown.dateSearch(records, c.chosenDate);
+    return c;
+}
+
+// A locked row is taken as it stands, so it must hold six numbers; the run refuses to start
+// rather than make up numbers for it.
+std::optional<QString> lockedRowProblem(const TipSheet& sheet)
+{
+    for (int r = 1; r <= TipSheet::kRows; ++r)
+        if (sheet.locked(r) && !sheet.numbers(r))
+            return QStringLiteral("Der gesperrte %1. Tipp enthält nicht sechs Zahlen. Tragen Sie "
+                                  "sechs Zahlen ein oder heben Sie die Sperre auf.")
+                .arg(r);
+    return std::nullopt;
+}
+
+// The candidate loop: for each row, candidates from the pool until the row checks accept one or
+// the budget shared by all rows is used up.
+class RowMaker {
+public:
+    RowMaker(const NumberPool& pool, const LastDraws& draws, TipSheet& sheet, Options& options,
+             RandomSource& random, PastWinTests& pastWins, const GenerationHooks& hooks)
+        : m_pool(pool), m_draws(draws), m_sheet(sheet), m_options(options), m_random(random),
+          m_pastWins(pastWins), m_hooks(hooks)
+    {
+    }
+
+    // Makes every row; returns the rows the run could not or was not to make.
+    std::vector<int> makeRows();
+    int passes() const { return m_passes; }
+
+private:
+    TipRow makeRow(int row);
+    bool makePass(int row, TipRow& candidate);
+    void loosenLimits(int row);
+    void drawCandidate(TipRow& candidate);
+
+    const NumberPool& m_pool;
+    const LastDraws& m_draws;
+    TipSheet& m_sheet;
+    Options& m_options;
+    RandomSource& m_random;
+    PastWinTests& m_pastWins;
+    const GenerationHooks& m_hooks;
+    int m_passes = 0;
+    bool m_stopped = false;
+    std::vector<TipRow> m_rows;
+    GenerationPass m_info;
+};
+
+std::vector<int> RowMaker::makeRows()
+{
+    std::vector<int> zeroRows;
+    for (int r = 1; r <= TipSheet::kRows; ++r) {
+        // A row locked while the run went on counts only with six numbers; else it is made.
+        const auto locked = m_sheet.locked(r) ? m_sheet.numbers(r) : std::nullopt;
+        TipRow c{};
+        if (locked) {
+            std::copy(locked->begin(), locked->end(), c.begin());
+        } else {
+            c = makeRow(r);
+            int sum = 0;
+            for (const std::uint8_t n : c)
+                sum += n;
+            m_sheet.row(r).crossSumLabel = QString::number(sum);
+            if (sum == 0)
+                zeroRows.push_back(r);
+        }
+        std::array<int, 6> numbers{};
+        std::copy(c.begin(), c.end(), numbers.begin());
+        m_sheet.setRow(r, numbers);
+        m_rows.push_back(c);
+        if (m_hooks.rowWritten)
+            m_hooks.rowWritten(r);
+    }
+    return zeroRows;
+}
+
+TipRow RowMaker::makeRow(int row)
+{
+    TipRow c{};
+    if (row == 1 || (m_passes < runBudget(m_options) && row <= m_options.value(Option::RowCount)))
+        while (makePass(row, c) && checkRow(c, m_info.shownCrossSum, m_rows, m_draws, m_options,
+                                            m_pastWins) != RowCheckStep::Accepted) {
+        }
+    // A row accepted on the very last pass of the budget is dropped with the rest.
+    if (m_passes >= runBudget(m_options))
+        c.fill(0);
+    std::sort(c.begin(), c.end());
+    return c;
+}
+
+// One pass: false when the budget is used up or the run was stopped, else a fresh sorted
+// candidate stands in `candidate`.
+bool RowMaker::makePass(int row, TipRow& candidate)
+{
+    if (m_passes >= runBudget(m_options) || m_stopped)
+        return false;
+    if (m_hooks.pass) {
+        m_info.row = row;
+        m_info.passes = m_passes;
+        m_info.budget = runBudget(m_options);
+        if (!m_hooks.pass(m_info)) {
+            m_stopped = true;
+            return false;
+        }
+    }
+    ++m_passes;
+    loosenLimits(row);
+    drawCandidate(candidate);
+    m_info.shownRow = row;
+    m_info.shownCandidate = candidate;
+    return true;
+}
+
+void RowMaker::loosenLimits(int row)
+{
+    const int budget = runBudget(m_options);
+    // Forced pairs are given up for the second half of the budget.
+    if (2 * m_passes == budget)
+        m_options.set(Option::ForcePair, 0);
+    // Later rows loosen the limits when the budget runs low.
+    if (row < 3)
+        return;
+    const int left = budget - m_passes;
+    if (left == 20000) {
+        m_options.set(Option::WholePeriodHits, 6);
+    } else if (left == 10000) {
+        m_options.set(Option::MaxFromSecondLastDraw, 2);
+        m_options.set(Option::MaxFromLastDraw, 1);
+    } else if (left == 5000) {
+        m_options.set(Option::MaxFromSecondLastDraw, 3);
+        m_options.set(Option::MaxFromLastDraw, 2);
+    }
+}
+
+// Draws until six different numbers stand; a repeat or a 0 is drawn again. A refused candidate
+// is all zeros, so each pass starts at position 1.
+void RowMaker::drawCandidate(TipRow& c)
+{
+    const auto drawRange = static_cast<std::uint32_t>(m_pool.top() + 1);
+    int position = 0;
+    while (position < 6) {
+        const std::uint8_t n = m_pool.at(static_cast<int>(m_random.next(drawRange)));
+        c[static_cast<std::size_t>(position)] = n;
+        for (int q = 0; q < position; ++q)
+            if (c[static_cast<std::size_t>(q)] == n)
+                c[static_cast<std::size_t>(position)] = 0;
+        if (c[static_cast<std::size_t>(position)] != 0)
+            ++position;
+    }
+    m_info.shownCrossSum = 0;
+    for (const std::uint8_t n : c)
+        m_info.shownCrossSum += n;
+    std::sort(c.begin(), c.end());
+}
+
+// The pool from the statistics of the period that ends with draw A, maybe edited in the
+// weighting list; an outcome when the run cannot go on with it.
+std::optional<GenerationOutcome> preparePool(const GenerationInput& in, const Capture& capture,
+                                             const Options& options, const GenerationHooks& hooks,
+                                             GenerationResult& result)
+{
+    const charts::ChartInput chartInput{in.history.records(), in.statisticsStart,
+                                        capture.chosenDate.date(), options.drawDayFilter(),
+                                        in.messages};
+    const ChartSource chartSource = [&](charts::ChartKind kind) {
+        return charts::computeChart(kind, chartInput);
+    };
+    result.pool = buildNumberPool(chartSource, capture.draws, options, in.messages, hooks.pool);
+    if (options.checked(Option::ShowWeightingList) && hooks.editPool &&
+        !hooks.editPool(result.pool))
+        return GenerationOutcome::ListAborted;
+    // Six different numbers are needed for a row; fewer would make the drawing go on forever.
+    const int distinct = result.pool.distinctNumbers();
+    if (distinct < 6) {
+        result.message = QStringLiteral("Mit den gewählten Einstellungen stehen nur %1 "
+                                        "verschiedene Zahlen zur Auswahl, für einen Tipp werden "
+                                        "sechs gebraucht. Ändern Sie die Parameter.")
+                             .arg(distinct);
+        return GenerationOutcome::PoolTooSmall;
+    }
+    return std::nullopt;
+}
+
+// The last stage of every run that got past its start: the loosened options as before, the draw
+// for the chosen date shown again and the sheet evaluated against it.
+void finish(const GenerationInput& in, const Capture& capture, const LoosenedOptions& loosened,
+            TipSheet& sheet, Options& options, GenerationResult& result)
+{
+    loosened.restore(options);
+    result.shown = capture.shown;
+    result.chosenDate = capture.chosenDate;
+    result.shown.dateSearch(in.history.records(), result.chosenDate);
+    result.evaluation = evaluateSheet(sheet, result.shown.numbers);
 }
 
 } // namespace
 
-GenerationResult Label28Click(ProgramState& state, const GenerationHooks& hooks)
+GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Options& options,
+                               RandomSource& random, const GenerationHooks& hooks)
 {
-    const QString path = state.drawPath();
     GenerationResult result;
-    if (!QFileInfo::exists(path)) {
-        drawfile::createEmpty(path);
-        result.outcome = GenerationOutcome::DrawFileMissing;
-        result.message = kNoDrawFileMessage;
+    if (auto problem = lockedRowProblem(sheet)) {
+        result.outcome = GenerationOutcome::LockedRowBad;
+        result.message = *problem;
         return result;
     }
-    auto loaded = DrawHistory::load(path);
-    if (loaded.error) {
-        result.outcome = GenerationOutcome::DrawFileUnreadable;
-        result.message = *loaded.error;
-        return result;
-    }
-    return Label28Click(state, loaded.history, hooks);
-}
-
-GenerationResult Label28Click(ProgramState& s, const DrawHistory& history,
-                              const GenerationHooks& hooks)
-{
-    const std::vector<DrawRecord>& records = history.records();
-    GenerationResult result;
     auto status = [&](const QString& text) {
         result.status = text;
         if (hooks.status)
             hooks.status(text);
     };
+    const LoosenedOptions loosened(options);
+    const Capture capture = captureLastDraws(in.history.records(), in);
+    result.draws = capture.draws;
 
-    // A locked row is taken as it stands, so it must hold six numbers; refuse before anything
-    // changes rather than make up numbers for it.
-    for (int r = 1; r <= TipSheet::kRows; ++r) {
-        if (s.sheet.locked(r) && !s.sheet.numbers(r)) {
-            result.outcome = GenerationOutcome::LockedRowBad;
-            result.message = QStringLiteral("Der gesperrte %1. Tipp enthält nicht sechs Zahlen. "
-                                            "Tragen Sie sechs Zahlen ein oder heben Sie die "
-                                            "Sperre auf.")
-                                 .arg(r);
-            return result;
-        }
-    }
+    sheet.clearUnlocked();
+    evaluateSheet(sheet, capture.shown.numbers);
+    if (hooks.sheetCleared)
+        hooks.sheetCleared();
 
-    s.sortieren = false;
-    // The budget is read on every pass: UpDown7Changing may set it while the run goes on.
-    s.LaufMax = s.options.value(kUpDown7) * 1000;
-    const int& LaufMax = s.LaufMax;
-    const SavedControls saved(s.options);
-
-    // Draws A, B and C: the draw for the chosen date and the two before it. Stepping back
-    // stops at the file's second record, so near the start B and C may repeat a draw.
-    const double chosen = s.picker1.date();
-    s.shown.dateSearch(records, s.picker1);
-    result.draws.A = capture(s.shown);
-    s.shown.step(records, -1, s.picker2.date(), s.picker1);
-    result.draws.B = capture(s.shown);
-    s.shown.step(records, -1, s.picker2.date(), s.picker1);
-    result.draws.C = capture(s.shown);
-    s.picker1.setDate(chosen);
-    s.shown.dateSearch(records, s.picker1);
-    s.Statistik = {};
-
-    SpeedButton11Click(s);
-
-    // The statistics period ends with the date the search left in DateTimePicker1: draw A's.
-    const charts::ChartInput chartInput{records, s.picker2.date(), s.picker1.date(),
-                                        s.drawDayFilter(), s.messages};
-    const ChartSource chartSource = [&](charts::ChartKind kind) {
-        return charts::computeChart(kind, chartInput);
-    };
-    result.pool = buildNumberPool(chartSource, result.draws, s.options, s.messages, hooks.pool);
-    if (s.options.checked(kCheckBox20) && hooks.editPool && !hooks.editPool(result.pool)) {
-        result.outcome = GenerationOutcome::ListAborted;
-        finish(s, records, saved, result);
+    if (auto stop = preparePool(in, capture, options, hooks, result)) {
+        result.outcome = *stop;
+        finish(in, capture, loosened, sheet, options, result);
         return result;
     }
-    // Six different numbers are needed for a row; fewer would make the drawing go on forever.
-    const int distinct = result.pool.distinctNumbers();
-    if (distinct < 6) {
-        result.outcome = GenerationOutcome::PoolTooSmall;
-        result.message = QStringLiteral("Mit den gewählten Einstellungen stehen nur %1 "
-                                        "verschiedene Zahlen zur Auswahl, für einen Tipp werden "
-                                        "sechs gebraucht. Ändern Sie die Parameter.")
-                             .arg(distinct);
-        finish(s, records, saved, result);
-        return result;
-    }
-    status(s.messages.line(23));
+    status(in.messages.text(Msg::GenerationStarted));
 
-    HistoryPastWins ownPastWins(history, {s.picker2.date(), s.picker1.date(), s.drawDayFilter()});
-    PastWinTests& pastWins = hooks.pastWins ? *hooks.pastWins : ownPastWins;
-    const NumberPool& pool = result.pool;
-    const auto drawRange = static_cast<std::uint32_t>(pool.top() + 1);
+    HistoryPastWins ownPastWins(
+        in.history, {in.statisticsStart, capture.chosenDate.date(), options.drawDayFilter()});
+    RowMaker maker(result.pool, result.draws, sheet, options, random,
+                   hooks.pastWins ? *hooks.pastWins : ownPastWins, hooks);
+    const std::vector<int> zeroRows = maker.makeRows();
 
-    s.Berechnunglaeuft = true;
-    int passes = 0;
-    bool stopped = false;
-    std::vector<TipRow> rows;
-    std::vector<int> zeroRows;
-    GenerationPass info;
-
-    for (int r = 1; r <= TipSheet::kRows; ++r) {
-        TipRow c{};
-        // A row locked while the run went on counts only with six numbers; else it is made.
-        const auto lockedNumbers =
-            s.sheet.locked(r) ? s.sheet.numbers(r) : std::optional<std::array<int, 6>>{};
-        if (lockedNumbers) {
-            for (std::size_t p = 0; p < 6; ++p)
-                c[p] = static_cast<std::uint8_t>((*lockedNumbers)[p]);
-        } else {
-            if (r == 1 || (passes < LaufMax && r <= s.options.value(kUpDown8))) {
-                bool accepted = false;
-                while (!accepted) {
-                    if (passes >= LaufMax || stopped)
-                        break;
-                    if (hooks.pass) {
-                        info.row = r;
-                        info.passes = passes;
-                        info.LaufMax = LaufMax;
-                        if (!hooks.pass(info)) {
-                            stopped = true;
-                            break;
-                        }
-                    }
-                    ++passes;
-                    // Forced pairs are given up for the second half of the budget.
-                    if (2 * passes == LaufMax)
-                        s.options.set(kCheckBox8, 0);
-                    // Later rows loosen the limits when the budget runs low.
-                    if (r >= 3) {
-                        const int left = LaufMax - passes;
-                        if (left == 20000) {
-                            s.options.set(kUpDown6, 6);
-                        } else if (left == 10000) {
-                            s.options.set(kUpDown5, 2);
-                            s.options.set(kUpDown4, 1);
-                        } else if (left == 5000) {
-                            s.options.set(kUpDown5, 3);
-                            s.options.set(kUpDown4, 2);
-                        }
-                    }
-                    // Draw until six different numbers stand; a repeat or a 0 is drawn again.
-                    // A refused candidate is all zeros, so each pass starts at position 1.
-                    int position = 0;
-                    while (position < 6) {
-                        const std::uint8_t n = pool.at(static_cast<int>(s.random.next(drawRange)));
-                        c[static_cast<std::size_t>(position)] = n;
-                        for (int q = 0; q < position; ++q)
-                            if (c[static_cast<std::size_t>(q)] == n)
-                                c[static_cast<std::size_t>(position)] = 0;
-                        if (c[static_cast<std::size_t>(position)] != 0)
-                            ++position;
-                    }
-                    int QS = 0;
-                    for (const std::uint8_t n : c)
-                        QS += n;
-                    std::sort(c.begin(), c.end());
-                    info.shownRow = r;
-                    info.shownCandidate = c;
-                    info.shownQS = QS;
-                    accepted = checkRow(c, QS, rows, result.draws, s.options, pastWins) ==
-                               RowCheckStep::Accepted;
-                }
-            }
-            // A row accepted on the very last pass of the budget is dropped with the rest.
-            if (passes >= LaufMax)
-                c.fill(0);
-            std::sort(c.begin(), c.end());
-            int sum = 0;
-            for (const std::uint8_t n : c)
-                sum += n;
-            s.sheet.row(r).crossSumLabel = QString::number(sum);
-            if (sum == 0)
-                zeroRows.push_back(r);
-        }
-        s.sheet.setRow(r, asInts(c));
-        rows.push_back(c);
-        if (hooks.rowWritten)
-            hooks.rowWritten(r);
-    }
-
-    result.passes = passes;
-    result.budgetExhausted = passes >= LaufMax;
-    status(s.messages.line(result.budgetExhausted ? 25 : 26));
-    finish(s, records, saved, result);
+    result.passes = maker.passes();
+    result.budgetExhausted = result.passes >= runBudget(options);
+    status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions : Msg::TipsComputed));
+    finish(in, capture, loosened, sheet, options, result);
     // The evaluation leaves the labels of an empty row empty; a row the run could not or was
     // not to make keeps the cross sum 0 it was given, so that it reads as made empty.
     for (const int r : zeroRows)
-        if (!s.sheet.numbers(r) && s.sheet.row(r).crossSumLabel.isEmpty())
-            s.sheet.row(r).crossSumLabel = QStringLiteral("0");
+        if (!sheet.numbers(r) && sheet.row(r).crossSumLabel.isEmpty())
+            sheet.row(r).crossSumLabel = QStringLiteral("0");
     return result;
 }
 
-QString candidateStatusText(int row, const TipRow& c, int QS, const MessageList& messages)
+QString candidateStatusText(int row, const TipRow& c, int crossSum, const MessageList& messages)
 {
     const char* separator = row == 3 ? "    QS: " : (row == 2 || row == 4) ? "   QS: " : "  QS: ";
     // Built by joining: a translated "Tipp" may hold any character, a "%" included.
     auto n = [&](int p) { return QString::number(c[static_cast<std::size_t>(p)]); };
-    return QString::number(row) + QLatin1Char('.') + messages.line(24) + QStringLiteral(":  ") +
-           n(0) + QLatin1Char(' ') + n(1) + QStringLiteral("  ") + n(2) + QStringLiteral("  ") +
-           n(3) + QStringLiteral("  ") + n(4) + QStringLiteral("  ") + n(5) +
-           QString::fromLatin1(separator) + QString::number(QS);
+    return QString::number(row) + QLatin1Char('.') + messages.text(Msg::Tip) +
+           QStringLiteral(":  ") + n(0) + QLatin1Char(' ') + n(1) + QStringLiteral("  ") + n(2) +
+           QStringLiteral("  ") + n(3) + QStringLiteral("  ") + n(4) + QStringLiteral("  ") + n(5) +
+           QString::fromLatin1(separator) + QString::number(crossSum);
 }
 
-void SpeedButton13Click(RandomSource& random, const MessageList& messages, Prompts& prompts)
+void askLuckyNumber(RandomSource& random, const MessageList& messages, Prompts& prompts)
 {
     const QString proposal = QString::number(random.next(99999));
-    const QString answer = prompts.inputText(messages.line(30) + QStringLiteral(" (1-99999999)?"),
-                                             messages.line(31), proposal);
+    const QString answer =
+        prompts.inputText(messages.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+                          messages.text(Msg::LuckyNumberPrompt), proposal);
     const auto seed = parseInteger(answer);
     if (!seed) {
-        prompts.message(messages.line(34));
+        prompts.message(messages.text(Msg::LuckyNumberError));
         return;
     }
     random.setSeed(static_cast<std::uint32_t>(*seed));

@@ -42,8 +42,8 @@ public:
 
     std::vector<std::uint8_t> entries;
 
-    bool checked(const char* name) const { return m_options.checked(QString::fromLatin1(name)); }
-    int value(const char* name) const { return m_options.value(QString::fromLatin1(name)); }
+    bool checked(Option option) const { return m_options.checked(option); }
+    int value(Option option) const { return m_options.value(option); }
 
     void status(const QString& text) const
     {
@@ -51,9 +51,9 @@ public:
             m_observer.status(text);
     }
 
-    const ChartData& compute(ChartKind kind, int line)
+    const ChartData& compute(ChartKind kind, Msg subject)
     {
-        status(m_messages.line(17) + QLatin1Char(' ') + m_messages.line(line));
+        status(m_messages.text(Msg::ComputingThe) + QLatin1Char(' ') + m_messages.text(subject));
         m_chart = m_charts(kind);
         if (m_observer.chart)
             m_observer.chart(m_chart);
@@ -137,88 +137,86 @@ private:
     ChartData m_chart;
 };
 
-} // namespace
-
-NumberPool buildNumberPool(const ChartSource& charts, const LastDraws& draws,
-                           const Options& options, const MessageList& messages,
-                           const PoolObserver& observer)
+// 1.-10. The numbers the statistics prefer: pairs, triples and quads (a rare step reuses the
+// chart its frequent step computed), frequent, rare and overdue numbers, and the neighbours of
+// every number byte of draw A, the Superzahl included.
+void addPreferredNumbers(PoolBuilder& b, const DrawBytes& lastDraw, const MessageList& messages)
 {
-    PoolBuilder b(charts, options, messages, observer);
-
-    // 1.-6. Pairs, triples and quads; a rare step reuses the chart its frequent step computed.
     struct RunStep {
-        const char* frequent;
-        const char* rare;
+        Option frequent;
+        Option rare;
         ChartKind kind;
-        int line;
+        Msg subject;
         int width;
     };
-    for (const RunStep& s : {RunStep{"CheckBox1", "CheckBox11", ChartKind::Pairs, 18, 2},
-                             RunStep{"CheckBox6", "CheckBox12", ChartKind::Triples, 19, 3},
-                             RunStep{"CheckBox7", "CheckBox13", ChartKind::Quads, 20, 4}}) {
+    for (const RunStep& s :
+         {RunStep{Option::FrequentPairs, Option::RarePairs, ChartKind::Pairs, Msg::PairForming, 2},
+          RunStep{Option::FrequentTriples, Option::RareTriples, ChartKind::Triples,
+                  Msg::TripleForming, 3},
+          RunStep{Option::FrequentQuads, Option::RareQuads, ChartKind::Quads, Msg::QuadForming,
+                  4}}) {
         if (b.checked(s.frequent))
-            b.frequentRuns(b.compute(s.kind, s.line), s.width);
+            b.frequentRuns(b.compute(s.kind, s.subject), s.width);
         if (b.checked(s.rare))
-            b.rareRuns(b.checked(s.frequent) ? b.chart() : b.compute(s.kind, s.line), s.width);
+            b.rareRuns(b.checked(s.frequent) ? b.chart() : b.compute(s.kind, s.subject), s.width);
     }
 
-    // 7.-9. Frequent, rare and overdue numbers.
-    if (b.checked("CheckBox2"))
-        b.frequentNumbers(b.compute(ChartKind::Numbers, 0), b.value("UpDown12"));
-    if (b.checked("CheckBox14"))
-        b.rareNumbers(b.checked("CheckBox2") ? b.chart() : b.compute(ChartKind::Numbers, 0),
-                      b.value("UpDown14"));
-    if (b.checked("CheckBox10"))
-        b.frequentNumbers(b.compute(ChartKind::Overdue, 21), b.value("UpDown13"));
+    if (b.checked(Option::FrequentNumbers))
+        b.frequentNumbers(b.compute(ChartKind::Numbers, Msg::NumberDistribution),
+                          b.value(Option::FrequentNumbersPercent));
+    if (b.checked(Option::RareNumbers))
+        b.rareNumbers(b.checked(Option::FrequentNumbers)
+                          ? b.chart()
+                          : b.compute(ChartKind::Numbers, Msg::NumberDistribution),
+                      b.value(Option::RareNumbersPercent));
+    if (b.checked(Option::OverdueNumbers))
+        b.frequentNumbers(b.compute(ChartKind::Overdue, Msg::OverdueNumbers),
+                          b.value(Option::OverdueNumbersPercent));
 
-    // 10. Neighbours of every number byte of draw A, the Superzahl included.
-    if (b.checked("CheckBox19")) {
-        b.status(messages.line(17) + QLatin1Char(' ') + messages.line(22));
-        for (const std::uint8_t n : draws.A) {
+    if (b.checked(Option::NeighboursOfLastDraw)) {
+        b.status(messages.text(Msg::ComputingThe) + QLatin1Char(' ') +
+                 messages.text(Msg::NeighboursOfLastDraw));
+        for (const std::uint8_t n : lastDraw) {
             if (n >= 2)
                 b.append(n - 1, 4);
             if (n < 49)
                 b.append(n + 1, 4);
         }
     }
+}
 
-    // 11. One slot left empty (the compaction removes it), then each number once, 1 twice;
-    //     with CheckBox15 only the preferred numbers stay.
-    b.append(0);
-    if (!b.checked("CheckBox15")) {
-        for (int k = 1; k <= 49; ++k)
-            b.append(k);
-        b.append(1);
-    }
-    std::vector<std::uint8_t>& e = b.entries;
-
-    // 12. A last-draw limit of 0 removes that draw's numbers and bonus number.
-    auto ban = [&](const char* box, const char* limit, const DrawBytes& draw) {
-        if (b.value(limit) != 0 || !b.checked(box))
+// 12.-14. Entries that must go become 0: the numbers and bonus number of a last draw whose limit
+// is 0, the numbers of months, and the first entry of each day of the month.
+void removeBannedEntries(std::vector<std::uint8_t>& e, const LastDraws& draws,
+                         const Options& options)
+{
+    auto ban = [&](Option box, Option limit, const DrawBytes& draw) {
+        if (options.value(limit) != 0 || !options.checked(box))
             return;
         for (auto& x : e)
             if (std::find(draw.begin(), draw.begin() + 7, x) != draw.begin() + 7)
                 x = 0;
     };
-    ban("CheckBox4", "UpDown4", draws.A);
-    ban("CheckBox5", "UpDown5", draws.B);
-    ban("CheckBox23", "UpDown11", draws.C);
+    ban(Option::LimitLastDraw, Option::MaxFromLastDraw, draws.A);
+    ban(Option::LimitSecondLastDraw, Option::MaxFromSecondLastDraw, draws.B);
+    ban(Option::LimitThirdLastDraw, Option::MaxFromThirdLastDraw, draws.C);
 
-    // 13. Avoid the numbers of months.
-    if (b.checked("CheckBox29"))
+    if (options.checked(Option::AvoidMonthNumbers))
         for (auto& x : e)
             if (x < 13)
                 x = 0;
 
-    // 14. Days of the month lose their first entry each.
-    if (b.checked("CheckBox30"))
+    if (options.checked(Option::WeakenDayNumbers))
         for (int k = 1; k <= 31; ++k) {
             auto it = std::find(e.begin(), e.end(), k);
             if (it != e.end())
                 *it = 0;
         }
+}
 
-    // 15. Close the gaps by moving the top entry into each; the order of entries changes.
+// 15. Closes the gaps by moving the top entry into each; the order of entries changes.
+void compact(std::vector<std::uint8_t>& e)
+{
     int total = static_cast<int>(e.size()) - 1;
     int i = 0;
     while (i <= total) {
@@ -230,7 +228,28 @@ NumberPool buildNumberPool(const ChartSource& charts, const LastDraws& draws,
         }
     }
     e.resize(static_cast<std::size_t>(total + 1));
-    return NumberPool(std::move(e));
+}
+
+} // namespace
+
+NumberPool buildNumberPool(const ChartSource& charts, const LastDraws& draws,
+                           const Options& options, const MessageList& messages,
+                           const PoolObserver& observer)
+{
+    PoolBuilder b(charts, options, messages, observer);
+    addPreferredNumbers(b, draws.A, messages);
+
+    // 11. One slot left empty (the compaction removes it), then each number once, 1 twice;
+    //     with "only preferred numbers" nothing is added.
+    b.append(0);
+    if (!options.checked(Option::OnlyPreferredNumbers)) {
+        for (int k = 1; k <= 49; ++k)
+            b.append(k);
+        b.append(1);
+    }
+    removeBannedEntries(b.entries, draws, options);
+    compact(b.entries);
+    return NumberPool(std::move(b.entries));
 }
 
 NumberPool poolFromWeights(const std::vector<int>& weights)

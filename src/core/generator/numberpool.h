@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/messagelist.h"
-#include "core/app/optiontable.h"
 #include "core/charts/charts.h"
+#include "core/options/optiontable.h"
+#include "core/texts/messagelist.h"
 #include "core/generator/rowchecks.h"
 
 #include <QString>

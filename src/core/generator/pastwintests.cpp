@@ -2,59 +2,39 @@
 
 namespace vendrilo {
 
-namespace {
-
-Tip asTip(const TipRow& row)
+Tip tipOf(const TipRow& row)
 {
     return {row[0], row[1], row[2], row[3], row[4], row[5]};
 }
 
-} // namespace
-
-PastWinQuery PastWinPeriod::secheroderfuenfer(int threshold, bool bonusCounts) const
+PastWinQuery PastWinPeriod::wholePeriod(int threshold, bool bonusCounts) const
 {
-    PastWinQuery q = periodQuery(aktDatum, dfb);
+    PastWinQuery q = PastWinQuery::wholePeriod(start, end);
     q.filter = filter;
     q.withBonus = bonusCounts;
     q.threshold = threshold;
     return q;
 }
 
-PastWinQuery PastWinPeriod::dreierodervierer(int Gewinner, int Ziehzahl, bool bonusCounts) const
+PastWinQuery PastWinPeriod::recentDraws(int threshold, int drawCount, bool bonusCounts) const
 {
-    PastWinQuery q = recentDrawsQuery(dfb, Ziehzahl);
+    PastWinQuery q = PastWinQuery::recentDraws(end, drawCount);
     q.filter = filter;
     q.withBonus = bonusCounts;
-    q.threshold = Gewinner;
+    q.threshold = threshold;
     return q;
 }
 
-bool HistoryPastWins::Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts)
+bool HistoryPastWins::neverWonInPeriod(const TipRow& tip, int threshold, bool bonusCounts)
 {
-    return pastWin(m_history, asTip(tip), m_period.secheroderfuenfer(threshold, bonusCounts)).noWin;
+    return pastWin(m_history, tipOf(tip), m_period.wholePeriod(threshold, bonusCounts)).noWin;
 }
 
-bool HistoryPastWins::dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl,
+bool HistoryPastWins::neverWonRecently(const TipRow& tip, int threshold, int drawCount,
                                        bool bonusCounts)
 {
-    return pastWin(m_history, asTip(tip),
-                   m_period.dreierodervierer(Gewinner, Ziehzahl, bonusCounts))
+    return pastWin(m_history, tipOf(tip), m_period.recentDraws(threshold, drawCount, bonusCounts))
         .noWin;
-}
-
-bool DrawFilePastWins::Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts)
-{
-    const auto r =
-        pastWinScanFile(m_path, asTip(tip), m_period.secheroderfuenfer(threshold, bonusCounts));
-    return !r || r->noWin;
-}
-
-bool DrawFilePastWins::dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl,
-                                        bool bonusCounts)
-{
-    const auto r = pastWinScanFile(m_path, asTip(tip),
-                                   m_period.dreierodervierer(Gewinner, Ziehzahl, bonusCounts));
-    return !r || r->noWin;
 }
 
 } // namespace vendrilo

@@ -4,19 +4,17 @@
 #include "core/evaluation/pastwin.h"
 #include "core/generator/rowchecks.h"
 
-#include <QString>
-
 namespace vendrilo {
 
-// The row check's past-win tests for one run: the period from the first day of the statistics
-// (excluded) to the chosen draw day, the draw-day filter fixed when the run began.
+// The row check's past-win tests for one run: the period from the statistics start (excluded)
+// to the chosen draw day, the draw-day filter fixed when the run began.
 struct PastWinPeriod {
-    double aktDatum = 0; // DateTimePicker2
-    double dfb = 0;      // DateTimePicker1
+    double start = 0;
+    double end = 0;
     DrawDayFilter filter;
 
-    PastWinQuery secheroderfuenfer(int threshold, bool bonusCounts) const;
-    PastWinQuery dreierodervierer(int Gewinner, int Ziehzahl, bool bonusCounts) const;
+    PastWinQuery wholePeriod(int threshold, bool bonusCounts) const;
+    PastWinQuery recentDraws(int threshold, int drawCount, bool bonusCounts) const;
 };
 
 // Answered from the history's number masks.
@@ -27,29 +25,15 @@ public:
     {
     }
 
-    bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) override;
-    bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl, bool bonusCounts) override;
+    bool neverWonInPeriod(const TipRow& tip, int threshold, bool bonusCounts) override;
+    bool neverWonRecently(const TipRow& tip, int threshold, int drawCount,
+                          bool bonusCounts) override;
 
 private:
     const DrawHistory& m_history;
     PastWinPeriod m_period;
 };
 
-// Answered by reading the draw file anew for every test, in blocks of 1000 records, and
-// comparing number by number: the plain way, kept as the yardstick for the fast one.
-class DrawFilePastWins : public PastWinTests {
-public:
-    DrawFilePastWins(QString drawPath, const PastWinPeriod& period)
-        : m_path(std::move(drawPath)), m_period(period)
-    {
-    }
-
-    bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) override;
-    bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl, bool bonusCounts) override;
-
-private:
-    QString m_path;
-    PastWinPeriod m_period;
-};
+Tip tipOf(const TipRow& row);
 
 } // namespace vendrilo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/optiontable.h"
+#include "core/options/optiontable.h"
 
 #include <array>
 #include <cstdint>
@@ -30,9 +30,10 @@ public:
     virtual ~PastWinTests() = default;
 
     // No draw dated after the period's first day and up to its last gave `threshold` hits.
-    virtual bool Secheroderfuenfer(const TipRow& tip, int threshold, bool bonusCounts) = 0;
-    // No draw of the last `Ziehzahl` / 2 weeks up to the period's last day gave `Gewinner` hits.
-    virtual bool dreierodervierer(const TipRow& tip, int Gewinner, int Ziehzahl,
+    virtual bool neverWonInPeriod(const TipRow& tip, int threshold, bool bonusCounts) = 0;
+    // No draw of the last `drawCount` / 2 weeks up to the period's last day gave `threshold`
+    // hits.
+    virtual bool neverWonRecently(const TipRow& tip, int threshold, int drawCount,
                                   bool bonusCounts) = 0;
 };
 

@@ -1,53 +1,40 @@
 #pragma once
 
-#include "core/evaluation/komplettcheck.h"
-#include "core/generator/tipsheet.h"
+#include "core/io/result.h"
+#include "core/sheet/tipsheet.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace vendrilo {
 
-struct ProgramState;
-
-// A tip file holds the sheet's twelve row strings and the ticket number `LosNr`, one per line,
-// 8-bit text, every line ended by CR LF.
+// A tip file holds the sheet's twelve row strings and the ticket number, one per line, 8-bit
+// text, every line ended by CR LF.
 inline const QString kTipFileExtension = QStringLiteral("qkt");
-inline const QString kTipFileFilter = QStringLiteral("Tippdatei|*.qkt");
 
 // The whole file as it is written: rows 1..12 (whatever the locks or the active row count),
-// then `LosNr`.
-QByteArray tipFileBytes(const TipSheet& sheet, const QString& LosNr);
+// then the ticket number.
+QByteArray tipFileBytes(const TipSheet& sheet, const QString& ticketNumber);
 
 // Writes the file in one step: an existing file is replaced only once the new content is
-// complete, so a failed write never leaves a half-written tip file. The system's text on failure.
-std::optional<QString> saveTipFile(const QString& path, const TipSheet& sheet,
-                                   const QString& LosNr);
+// complete, so a failed write never leaves a half-written tip file.
+Status saveTipFile(const QString& path, const TipSheet& sheet, const QString& ticketNumber);
 
 // The name the save dialog proposes, "yyyymmdd.qkt", for the next draw after the shown one:
 // the Wednesday after a Sunday, the Saturday after a Wednesday, the Wednesday after a Saturday,
 // and today for a draw on any other weekday.
-QString proposedTipFileName(double shownDate, double todayDay);
-
-// Lines of a text as the reader sees them: CR LF, LF or CR end a line; a last line without an
-// ending counts, nothing after the last ending does.
-QStringList textLines(const QByteArray& bytes);
+QString proposedTipFileName(double shownDate, double today);
 
 // Puts tip-file lines into the sheet: line r into row r (locked or not), as far as there are
-// lines, and line 13 into `LosNr` verbatim. Positions 1..5 take the text before each ","
-// (nothing when no "," is left), position 6 the rest up to a ":"; every text passes the entry
-// normalisation, so anything but a number 1..49 leaves the field empty.
-void applyTipLines(const QStringList& lines, TipSheet& sheet, QString& LosNr);
+// lines, and line 13 into the ticket number verbatim. Positions 1..5 take the text before each
+// "," (nothing when no "," is left), position 6 the rest up to a ":"; every text passes the
+// entry normalisation, so anything but a number 1..49 leaves the field empty.
+void applyTipLines(const QStringList& lines, TipSheet& sheet, QString& ticketNumber);
 
-// Loading a tip file into the sheet: clears the unlocked rows first (evaluating the sheet as
-// clearing does), then reads the file. When the file cannot be read the system's text comes
-// back; the clearing has happened then.
-struct TextladenResult {
-    std::optional<QString> error;
-    SheetEvaluation clearing; // the evaluation that the clearing ran
-};
-TextladenResult Textladen(ProgramState& state, const QString& Dateiname);
+// Reads a tip file into the sheet. Only the first thirteen lines count, and the file is read no
+// further than them (a large file chosen by mistake, even one without any line end, is read once
+// at most, never held whole). The sheet is untouched when the file cannot be read.
+Status readTipFile(const QString& path, TipSheet& sheet, QString& ticketNumber);
 
 } // namespace vendrilo

@@ -1,4 +1,4 @@
-#include "core/app/messagelist.h"
+#include "core/texts/messagelist.h"
 
 namespace vendrilo {
 

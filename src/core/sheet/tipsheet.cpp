@@ -1,4 +1,4 @@
-#include "core/generator/tipsheet.h"
+#include "core/sheet/tipsheet.h"
 
 namespace vendrilo {
 

@@ -1,0 +1,72 @@
+#include "core/io/textlines.h"
+
+#include "core/io/atomicfile.h"
+
+#include <QFile>
+
+namespace vendrilo {
+
+void LineSplitter::endLine()
+{
+    m_lines.append(m_current);
+    m_current.clear();
+    m_lineOpen = false;
+}
+
+bool LineSplitter::feed(const char* data, qsizetype size)
+{
+    for (qsizetype i = 0; i < size && !full(); ++i) {
+        const char c = data[i];
+        if (m_afterCarriageReturn) {
+            m_afterCarriageReturn = false;
+            if (c == '\n')
+                continue; // the second half of CR LF
+        }
+        if (c == '\r' || c == '\n') {
+            endLine();
+            m_afterCarriageReturn = c == '\r';
+            continue;
+        }
+        m_lineOpen = true;
+        if (m_current.size() < m_limits.maxLineLength)
+            m_current.append(c);
+    }
+    return !full();
+}
+
+void LineSplitter::finish()
+{
+    if (m_lineOpen && !full())
+        endLine();
+}
+
+QList<QByteArray> splitLines(const QByteArray& bytes, const LineLimits& limits)
+{
+    LineSplitter splitter(limits);
+    splitter.feed(bytes.constData(), bytes.size());
+    splitter.finish();
+    return splitter.lines();
+}
+
+Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limits)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError(file, path);
+    LineSplitter splitter(limits);
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    qint64 scanned = 0;
+    while (scanned < limits.maxBytesScanned) {
+        const qint64 wanted = std::min<qint64>(block.size(), limits.maxBytesScanned - scanned);
+        const qint64 got = file.read(block.data(), wanted);
+        if (got < 0)
+            return fileError(file, path);
+        if (got == 0 || !splitter.feed(block.constData(), got))
+            break;
+        scanned += got;
+    }
+    splitter.finish();
+    return splitter.lines();
+}
+
+} // namespace vendrilo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/io/result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace vendrilo {
+
+// How much of a text file a reader takes. Text files the program reads are short; these bounds
+// keep a wrong file chosen by mistake (a video, a file without a single line end) from taking
+// time or memory.
+struct LineLimits {
+    int maxLines = 0;                          // stop once this many lines are complete
+    qsizetype maxLineLength = 4096;            // bytes kept of a line; the rest is skipped
+    qint64 maxBytesScanned = qint64(64) << 20; // the file is taken to end here
+};
+
+// Lines as the program's readers see them: CR LF, LF or CR end a line; a last line without an
+// ending counts, nothing after the last ending does. Fed in pieces, so that a file is read once,
+// front to back, in linear time.
+class LineSplitter {
+public:
+    explicit LineSplitter(const LineLimits& limits) : m_limits(limits) {}
+
+    // Takes the next bytes; false once enough lines are complete.
+    bool feed(const char* data, qsizetype size);
+    // The end of the text: a last line without an ending is taken.
+    void finish();
+    bool full() const { return m_limits.maxLines > 0 && m_lines.size() >= m_limits.maxLines; }
+    const QList<QByteArray>& lines() const { return m_lines; }
+
+private:
+    void endLine();
+
+    LineLimits m_limits;
+    QList<QByteArray> m_lines;
+    QByteArray m_current;
+    bool m_afterCarriageReturn = false;
+    bool m_lineOpen = false;
+};
+
+// The lines of bytes in memory (no limits but the length of each line).
+QList<QByteArray> splitLines(const QByteArray& bytes, const LineLimits& limits = {});
+
+// The first lines of a file, read in blocks and no further than the limits ask.
+Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limits);
+
+} // namespace vendrilo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/draws/dates.h"
+#include "core/draws/showndraw.h"
+#include "core/generator/randomsource.h"
+#include "core/options/optiontable.h"
+#include "core/sheet/rowscore.h"
+#include "core/sheet/tipsheet.h"
+#include "core/texts/messagelist.h"
+
+#include <QString>
+
+namespace vendrilo {
+
+// The design date of the statistics start, the first day of the statistics period.
+inline constexpr double kStatisticsStartDesignDate = 42284.0; // 07.10.2015
+
+// What the program holds between two user actions; the window and the command line drive the
+// same object. Operations take what they need from it as arguments and return their results
+// (see operations.h); nothing here is scratch space for one of them.
+struct ProgramState {
+    QString programFolder; // with a trailing separator
+    QString drawFileName = QStringLiteral("ZahlenPL.dat");
+
+    DatePicker chosenDate{0};                               // the chosen draw day, the period's end
+    DatePicker statisticsStart{kStatisticsStartDesignDate}; // the first day of the statistics
+    Options options;
+    ShownDraw shown;
+    TipSheet sheet;
+    HitStatistics statistics{}; // rows of the last sheet evaluation, by class
+    QString ticketNumber;       // kept verbatim, saved with the tips
+    MessageList messages;
+    RandomSource random;
+
+    QString drawPath() const;
+};
+
+// The statistics start goes back to its minimum when it lies within the last seven days or
+// in the future, so that a period never shrinks to nothing by accident.
+double resetRecentStatisticsStart(double start, double today);
+
+} // namespace vendrilo

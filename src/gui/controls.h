@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QString>
+
+class QAbstractButton;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace vendrilo::gui {
+
+// Small builders for the window's controls. The name is the control's objectName, which the
+// language files and the settings store find it by.
+
+// A speed button: a flat tool button with its hint shown on hover and in the status bar.
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
+                         const QString& hint = {});
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& hint = {});
+QLabel* namedLabel(QWidget* parent, const char* name, const QString& text = {});
+// A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
+QDateEdit* datePicker(QWidget* parent, const char* name);
+
+// A field of the tip sheet: wide enough for two digits at any font size, and growing with the
+// window.
+class NumberField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberField(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+};
+
+// A panel that reports clicks, like the banner panels beside the sheet.
+class ClickablePanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace vendrilo::gui

@@ -1,0 +1,264 @@
+#include "gui/mainwindow.h"
+
+#include "core/draws/drawfile.h"
+#include "core/program/programstate.h"
+#include "gui/chartpage.h"
+#include "gui/chartview.h"
+#include "gui/dialogs.h"
+#include "gui/guiprompts.h"
+#include "gui/optionspage.h"
+#include "gui/qttranslations.h"
+#include "gui/session.h"
+#include "gui/sheetpage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QSoundEffect>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace vendrilo::gui {
+
+namespace {
+const QString kHitSound = QStringLiteral("yippee.wav");
+const QUrl kProductPage(QStringLiteral("https://www.quirlend.de/vendrilo/"));
+} // namespace
+
+MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      m_prompts(setup.prompts ? std::move(setup.prompts) : std::make_unique<GuiPrompts>(this)),
+      m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
+      m_openUrl(setup.openUrl ? std::move(setup.openUrl)
+                              : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      m_programFolder(setup.programFolder.isEmpty() ? QApplication::applicationDirPath()
+                                                    : setup.programFolder)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
+    m_session = new Session(*m_prompts, m_clock, this);
+    buildStatusBar();
+    buildMenu();
+    buildPages();
+    resize(800, 600);
+}
+
+MainWindow::~MainWindow() = default;
+
+ProgramState& MainWindow::state()
+{
+    return m_session->state();
+}
+
+void MainWindow::buildStatusBar()
+{
+    auto* status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[2] = {150, 50};
+    for (int panel = 0; panel < 2; ++panel) {
+        auto* label = new QLabel(status);
+        label->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
+        label->setMinimumWidth(widths[panel]);
+        status->addWidget(label, panel);
+        m_statusPanels[panel] = label;
+    }
+    setStatusBar(status);
+    connect(m_session, &Session::statusTextChanged, this,
+            [this](int panel, const QString& text) { m_statusPanels[panel]->setText(text); });
+}
+
+void MainWindow::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto topAction = [&](const char* name, const QString& text, const QKeySequence& key) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        bar->addAction(a);
+        return a;
+    };
+    topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"),
+              QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* calculate =
+        topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(calculate, &QAction::triggered, m_session, &Session::startOrStopGeneration);
+    topAction("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    QMenu* language = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
+    language->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
+    for (const char* name : {"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch",
+                             "Russisch", "Polnisch", "Tschechisch", "Niederländisch"}) {
+        QAction* a = language->addAction(QString::fromUtf8(name));
+        a->setObjectName(QString::fromUtf8(name) + QLatin1Char('1'));
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    help->setObjectName(QStringLiteral("Hilfe1"));
+    help->addAction(QStringLiteral("Dokumentation anzeigen"))
+        ->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
+
+    QAction* close = topAction("Schlieen1", QStringLiteral("S&chließen"), {});
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::buildPages()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(m_tabs);
+    // The content follows the window's height, so the window must be free to shrink below
+    // what the enlarged content would ask for.
+    m_tabs->setMinimumSize(200, 150);
+    m_baseFontPointSize = m_tabs->font().pointSizeF();
+
+    m_sheetPage = new SheetPage(*m_session, m_tabs);
+    m_chartPage = new ChartPage(*m_session, m_tabs);
+    const struct {
+        QWidget* page;
+        const char* name;
+        const char* caption;
+    } pages[] = {
+        {m_sheetPage, "TabSheet1", "Lottotipp"},
+        {new OptionsPage(*m_session, m_tabs), "TabSheet6", "Berechnung"},
+        {m_chartPage, "TabSheet5", "Diagramm"},
+        {new DatabasePage(*m_session, m_tabs), "TabSheet4", "Datenbank"},
+        {new InternetPage(m_tabs), "TabSheet3", "Internet-Optionen"},
+    };
+    for (const auto& p : pages) {
+        p.page->setObjectName(QString::fromLatin1(p.name));
+        m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
+    }
+    m_tabs->setCurrentIndex(0);
+
+    // A run shows its rows as they come: the sheet comes to the front the moment it starts.
+    connect(m_session, &Session::generationRunningChanged, this, [this](bool running) {
+        if (running)
+            m_tabs->setCurrentWidget(m_sheetPage);
+    });
+    connect(m_session, &Session::diagramWanted, this,
+            [this] { m_tabs->setCurrentWidget(m_chartPage); });
+    connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);
+    connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
+}
+
+QLineEdit* MainWindow::sheetField(int row, int position) const
+{
+    return m_sheetPage->field(row, position);
+}
+
+ChartView* MainWindow::chartView() const
+{
+    return m_chartPage->chartView();
+}
+
+QString MainWindow::statusText(int panel) const
+{
+    return m_statusPanels[panel == 0 ? 0 : 1]->text();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_startedUp)
+        startUp();
+}
+
+void MainWindow::startUp()
+{
+    if (m_startedUp)
+        return;
+    m_startedUp = true;
+    ProgramState& s = m_session->state();
+    const double today = m_clock();
+
+    // Numbers and dates look the same whatever the user's locale: "dd.mm.yyyy", "hh:nn",
+    // decimal comma, thousands dot.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_scaledForHeight = height();
+    s.programFolder =
+        m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
+
+    // Stored settings are restored here once the settings store exists; until then the design
+    // values stand. The print positions travel through a dialog of their own.
+    if (!m_printPositions)
+        m_printPositions = new PrintPositionsDialog(this);
+    // The language: the program's texts are German until the language files come; Qt's own
+    // buttons and dialogs follow it.
+    installQtTranslations(QLocale(QLocale::German));
+    s.statisticsStart.setDate(kStatisticsStartDesignDate);
+    s.statisticsStart.setDate(resetRecentStatisticsStart(s.statisticsStart.date(), today));
+
+    // Legacy conversion, or the shipped history on a very first start.
+    const auto prepared = drawfile::prepare(s.programFolder);
+    if (!prepared)
+        m_prompts->message(prepared.error());
+    m_session->warnAboutDamagedDraws();
+
+    s.random.randomize();
+    s.chosenDate.setDate(today);
+    Q_EMIT m_session->periodChanged();
+
+    // (The online update of the draw file will run here, before the newest draw is shown.)
+    m_session->enableEvaluation();
+    m_session->showDrawForChosenDate();
+    m_session->drawChart(charts::ChartKind::Numbers);
+    // (The batch import "D file" will run here, then close the window.)
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    scaleContentToHeight();
+}
+
+void MainWindow::scaleContentToHeight()
+{
+    // Only a change of height rescales the content; the layouts stretch the controls and the
+    // font follows the height.
+    if (m_scaledForHeight <= 0 || height() == m_scaledForHeight)
+        return;
+    m_fontScale *= static_cast<double>(height()) / m_scaledForHeight;
+    m_scaledForHeight = height();
+    if (m_baseFontPointSize > 0) {
+        QFont f = m_tabs->font();
+        f.setPointSizeF(m_baseFontPointSize * m_fontScale);
+        m_tabs->setFont(f);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing during a generation stops the run at its next pass.
+    m_session->requestGenerationStop();
+    // Settings are written here once the settings store exists. The draw file is not touched.
+    event->accept();
+}
+
+void MainWindow::playHitSound()
+{
+    // Played asynchronously; a missing file or no sound device simply plays nothing.
+    const QString path = drawfile::pathIn(state().programFolder, kHitSound);
+    if (!QFileInfo::exists(path))
+        return;
+    if (!m_sound)
+        m_sound = new QSoundEffect(this);
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (m_sound->source() != source)
+        m_sound->setSource(source);
+    m_sound->stop();
+    m_sound->play();
+}
+
+void MainWindow::openProductPage()
+{
+    m_openUrl(kProductPage);
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/draws/dates.h"
+#include "core/io/prompts.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QSoundEffect;
+class QTabWidget;
+
+namespace vendrilo {
+struct ProgramState;
+}
+
+namespace vendrilo::gui {
+
+class ChartPage;
+class ChartView;
+class PrintPositionsDialog;
+class Session;
+class SheetPage;
+
+// What the main window takes from its surroundings. Left empty, each is the real thing: dialogs
+// for prompts, the executable's folder, the system date, the desktop's browser. Tests replace
+// them.
+struct MainWindowSetup {
+    std::unique_ptr<Prompts> prompts;
+    QString programFolder;
+    Clock clock;
+    std::function<void(const QUrl&)> openUrl;
+};
+
+// The main window: the menu, the status bar and one page per tab. The program state and the
+// actions on it live in the Session; the pages show it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(MainWindowSetup setup = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Session& session() { return *m_session; }
+    ProgramState& state();
+    Prompts& prompts() { return *m_prompts; }
+
+    // The start-up sequence; runs once, when the window is first shown. Public so that tests
+    // and the batch mode can run it on a window that is never shown.
+    void startUp();
+    bool startedUp() const { return m_startedUp; }
+
+    // The dialog whose fields carry the play slip's print positions through the settings.
+    void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
+
+    QLineEdit* sheetField(int row, int position) const;
+    ChartView* chartView() const;
+    QString statusText(int panel) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildStatusBar();
+    void buildPages();
+    void scaleContentToHeight();
+    void playHitSound();
+    void openProductPage();
+
+    std::unique_ptr<Prompts> m_prompts;
+    Clock m_clock;
+    std::function<void(const QUrl&)> m_openUrl;
+    QString m_programFolder;
+    Session* m_session = nullptr;
+    bool m_startedUp = false;
+    int m_scaledForHeight = 0; // height the content was last scaled for
+    double m_fontScale = 1.0;  // content font size relative to the design size
+    qreal m_baseFontPointSize = 0;
+
+    QTabWidget* m_tabs = nullptr;
+    SheetPage* m_sheetPage = nullptr;
+    ChartPage* m_chartPage = nullptr;
+    QLabel* m_statusPanels[2] = {};
+    QSoundEffect* m_sound = nullptr;
+    PrintPositionsDialog* m_printPositions = nullptr;
+};
+
+} // namespace vendrilo::gui

@@ -1,0 +1,214 @@
+#include "gui/optionspage.h"
+
+#include "core/options/optionpages.h"
+#include "gui/clickablelabel.h"
+#include "gui/controls.h"
+#include "gui/session.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace vendrilo::gui {
+
+namespace {
+
+// Reports a mouse button going down and up on an up-down, where the coupled limits adjust.
+class MouseFilter : public QObject {
+public:
+    MouseFilter(QObject* parent, std::function<void(bool pressed)> onMouse)
+        : QObject(parent), m_onMouse(std::move(onMouse))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_onMouse(true);
+        const bool result = QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_onMouse(false);
+        return result;
+    }
+
+private:
+    std::function<void(bool)> m_onMouse;
+};
+
+// The chart buttons and labels beside the options.
+struct ChartControl {
+    OptionPage page;
+    const char* name;
+    const char* text;
+    const char* hint;
+    charts::ChartKind kind;
+    bool showDiagramFirst;
+    bool isLabel;
+};
+
+constexpr ChartControl kChartControls[] = {
+    {OptionPage::Statistics, "SpeedButton26", "Zahlen", "Verteilung der gezogenen Zahlen",
+     charts::ChartKind::Numbers, false, false},
+    {OptionPage::Statistics, "SpeedButton22", "Ausstehende", "Ausstehende Zahlen",
+     charts::ChartKind::Overdue, false, false},
+    {OptionPage::Statistics, "Label89", "Paare", "", charts::ChartKind::Pairs, true, true},
+    {OptionPage::Statistics, "SpeedButton23", "2er", "", charts::ChartKind::Pairs, true, false},
+    {OptionPage::Statistics, "SpeedButton21", "Paare", "", charts::ChartKind::Pairs, false, false},
+    {OptionPage::Statistics, "Label91", "Dreier", "", charts::ChartKind::Triples, true, true},
+    {OptionPage::Statistics, "SpeedButton24", "3er", "", charts::ChartKind::Triples, true, false},
+    {OptionPage::Statistics, "SpeedButton27", "Dreier", "", charts::ChartKind::Triples, false,
+     false},
+    {OptionPage::Statistics, "Label90", "Vierer", "", charts::ChartKind::Quads, true, true},
+    {OptionPage::Statistics, "SpeedButton25", "4er", "", charts::ChartKind::Quads, true, false},
+    {OptionPage::Statistics, "SpeedButton28", "Vierer", "", charts::ChartKind::Quads, false, false},
+    {OptionPage::Mathematics, "SpeedButton17", "QS", "Quersummenverteilung",
+     charts::ChartKind::CrossSums, true, false},
+    {OptionPage::Mathematics, "SpeedButton29", "Primzahlen", "Diagramm der Primzahlen pro Tipp",
+     charts::ChartKind::Primes, false, false},
+    {OptionPage::Mathematics, "SpeedButton32", "Ungerade", "Diagramm der ungeraden Zahlen pro Tipp",
+     charts::ChartKind::Odd, false, false},
+    {OptionPage::Mathematics, "SpeedButton31", "Gerade", "Diagramm der geraden Zahlen pro Tipp",
+     charts::ChartKind::Even, false, false},
+};
+
+} // namespace
+
+OptionsPage::OptionsPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl2"));
+    outer->addWidget(pages);
+    for (const OptionPageInfo& info : optionPages())
+        pages->addTab(buildPage(info.page), info.caption);
+    connect(&m_session, &Session::optionsChanged, this, &OptionsPage::showOptions);
+    showOptions();
+}
+
+QWidget* OptionsPage::buildPage(OptionPage page)
+{
+    auto* widget = new QWidget(this);
+    auto* lines = new QVBoxLayout(widget);
+    QHBoxLayout* line = nullptr;
+    for (const OptionSpec* o : optionsOnPage(page)) {
+        if (!o->sameLineAs || !line) {
+            line = new QHBoxLayout;
+            lines->addLayout(line);
+        }
+        if (o->kind == OptionSpec::Kind::Check)
+            addCheckBox(widget, line, *o);
+        else
+            addUpDown(widget, line, *o);
+    }
+    for (const OptionPageLabel& l : optionPageLabels(page)) {
+        QLabel* label =
+            l.opensCrossSumChart ? new ClickableLabel(l.text, widget) : new QLabel(l.text, widget);
+        label->setWordWrap(true);
+        if (!l.name.isEmpty())
+            label->setObjectName(l.name);
+        if (l.opensCrossSumChart) {
+            label->setCursor(Qt::PointingHandCursor);
+            connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this,
+                    [this] { m_session.drawChart(charts::ChartKind::CrossSums, true); });
+        }
+        lines->addWidget(label);
+    }
+    addChartControls(page, widget, lines);
+    lines->addStretch(1);
+    for (int i = 0; i < lines->count(); ++i)
+        if (auto* l = qobject_cast<QHBoxLayout*>(lines->itemAt(i)->layout()))
+            l->addStretch(1);
+    return widget;
+}
+
+void OptionsPage::addCheckBox(QWidget* page, QBoxLayout* line, const OptionSpec& o)
+{
+    auto* box = new QCheckBox(o.caption, page);
+    box->setObjectName(o.name);
+    box->setToolTip(o.hint);
+    box->setStatusTip(o.hint);
+    const Option id = o.id;
+    connect(box, &QCheckBox::toggled, this,
+            [this, id](bool on) { m_session.setOption(id, on ? 1 : 0); });
+    m_checkBoxes[id] = box;
+    line->addWidget(box);
+}
+
+void OptionsPage::addUpDown(QWidget* page, QBoxLayout* line, const OptionSpec& o)
+{
+    if (!o.caption.isEmpty())
+        line->addWidget(new QLabel(o.caption, page));
+    auto* spin = new QSpinBox(page);
+    spin->setObjectName(o.name);
+    spin->setProperty("editName", o.edit);
+    spin->setToolTip(o.hint);
+    spin->setStatusTip(o.hint);
+    const Option id = o.id;
+    connect(spin, &QSpinBox::valueChanged, this, [this, id](int v) { m_session.setOption(id, v); });
+    const OptionCoupling coupling = optionCoupling(id);
+    if (coupling.pressed || coupling.released)
+        spin->installEventFilter(new MouseFilter(
+            spin, [this, id](bool pressed) { m_session.coupleOption(id, pressed); }));
+    m_upDowns[id] = spin;
+    line->addWidget(spin);
+    if (!o.suffix.isEmpty())
+        line->addWidget(new QLabel(o.suffix, page));
+}
+
+void OptionsPage::addChartControls(OptionPage page, QWidget* pageWidget, QBoxLayout* lines)
+{
+    auto* row = new QHBoxLayout;
+    for (const ChartControl& c : kChartControls) {
+        if (c.page != page)
+            continue;
+        const charts::ChartKind kind = c.kind;
+        const bool first = c.showDiagramFirst;
+        auto draw = [this, kind, first] { m_session.drawChart(kind, first); };
+        if (c.isLabel) {
+            auto* label = new ClickableLabel(QString::fromUtf8(c.text), pageWidget);
+            label->setObjectName(QString::fromLatin1(c.name));
+            label->setCursor(Qt::PointingHandCursor);
+            QFont f = label->font();
+            f.setUnderline(true);
+            label->setFont(f);
+            connect(label, &ClickableLabel::clicked, this, draw);
+            row->addWidget(label);
+        } else {
+            auto* button = speedButton(pageWidget, c.name, QString::fromUtf8(c.text),
+                                       QString::fromUtf8(c.hint));
+            connect(button, &QToolButton::clicked, this, draw);
+            row->addWidget(button);
+        }
+    }
+    if (row->isEmpty()) {
+        delete row;
+        return;
+    }
+    row->addStretch(1);
+    lines->addLayout(row);
+}
+
+void OptionsPage::showOptions()
+{
+    const Options& options = m_session.state().options;
+    for (const auto& [id, box] : m_checkBoxes) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(options.checked(id));
+    }
+    for (const auto& [id, spin] : m_upDowns) {
+        const QSignalBlocker quiet(spin);
+        spin->setRange(options.minimum(id), options.maximum(id));
+        spin->setValue(options.value(id));
+    }
+}
+
+} // namespace vendrilo::gui

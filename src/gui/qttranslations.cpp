@@ -1,0 +1,28 @@
+#include "gui/qttranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace vendrilo::gui {
+
+bool installQtTranslations(const QLocale& language)
+{
+    static QTranslator* installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    auto* translator = new QTranslator;
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(language, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,206 @@
+#include "gui/session.h"
+
+#include "core/draws/drawfile.h"
+#include "core/options/optionpages.h"
+#include "core/program/operations.h"
+#include "core/tipfiles/tipfile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+namespace vendrilo::gui {
+
+namespace {
+
+// Shows the busy cursor for as long as it lives.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+Session::Session(Prompts& prompts, Clock clock, QObject* parent)
+    : QObject(parent), m_prompts(prompts), m_clock(std::move(clock))
+{
+}
+
+void Session::applyEvaluation(const SheetEvaluation& evaluation)
+{
+    Q_EMIT sheetChanged();
+    if (evaluation.playSound)
+        Q_EMIT hitSoundWanted();
+}
+
+void Session::setStatusText(int panel, const QString& text)
+{
+    m_statusTexts[panel == 0 ? 0 : 1] = text;
+    Q_EMIT statusTextChanged(panel == 0 ? 0 : 1, text);
+}
+
+void Session::showPreviousDraw()
+{
+    const auto result = vendrilo::showPreviousDraw(m_state);
+    if (reportFailure(result))
+        return;
+    Q_EMIT shownDrawChanged();
+    Q_EMIT periodChanged();
+    applyEvaluation(*result);
+}
+
+void Session::showNextDraw()
+{
+    const auto result = vendrilo::showNextDraw(m_state);
+    if (reportFailure(result))
+        return;
+    Q_EMIT shownDrawChanged();
+    Q_EMIT periodChanged();
+    applyEvaluation(*result);
+}
+
+void Session::showDrawForChosenDate()
+{
+    const auto result = vendrilo::showDrawForChosenDate(m_state);
+    if (reportFailure(result))
+        return;
+    Q_EMIT shownDrawChanged();
+    Q_EMIT periodChanged();
+    applyEvaluation(*result);
+}
+
+void Session::setChosenDate(double day)
+{
+    m_state.chosenDate.setDate(day);
+    Q_EMIT periodChanged();
+}
+
+void Session::setStatisticsStart(double day)
+{
+    const double before = m_state.statisticsStart.date();
+    m_state.statisticsStart.setDate(day);
+    Q_EMIT periodChanged();
+    // A new first day redraws the chart on show for the new period.
+    if (m_state.statisticsStart.date() != before)
+        redrawLastChart();
+}
+
+QString Session::setField(int row, int position, const QString& text)
+{
+    return m_state.sheet.setField(row, position, text);
+}
+
+void Session::leaveField()
+{
+    if (m_evaluationEnabled && !m_generationRunning)
+        applyEvaluation(evaluateShownDraw(m_state));
+    else
+        Q_EMIT sheetChanged(); // drops a sign left alone in a field
+}
+
+void Session::toggleRowLock(int row)
+{
+    m_state.sheet.toggleLock(row);
+    Q_EMIT sheetChanged();
+}
+
+void Session::clearSheetAfterAsking()
+{
+    const MessageList& m = m_state.messages;
+    if (m_prompts.askYesNo(m.text(Msg::ClearAllTipsTitle), m.text(Msg::ClearAllTipsQuestion)))
+        applyEvaluation(clearSheet(m_state));
+}
+
+void Session::searchHistoryForTips()
+{
+    // The search shows every draw it examines and the rows' hits as it goes.
+    class Observer : public TipSearchObserver {
+    public:
+        explicit Observer(Session* s) : m_s(s) {}
+        void searchStarted() override { Q_EMIT m_s->chartChanged({}); }
+        void drawExamined(const ShownDraw&) override { Q_EMIT m_s->shownDrawChanged(); }
+        void sheetEvaluated(const SheetEvaluation& e) override { m_s->applyEvaluation(e); }
+
+    private:
+        Session* m_s;
+    } observer(this);
+
+    std::optional<BusyCursor> busy(std::in_place);
+    const auto result = vendrilo::searchHistoryForTips(m_state, m_prompts, &observer);
+    busy.reset();
+    Q_EMIT shownDrawChanged();
+    Q_EMIT sheetChanged();
+    reportFailure(result);
+}
+
+void Session::saveTipFile(const QString& path)
+{
+    reportFailure(vendrilo::saveTipFile(path, m_state.sheet, m_state.ticketNumber));
+}
+
+void Session::loadTipFile(const QString& path)
+{
+    const Status loaded = vendrilo::loadTipFile(m_state, path);
+    Q_EMIT sheetChanged();
+    // The reader cleared the unlocked rows before it failed; no evaluation follows then.
+    if (reportFailure(loaded))
+        return;
+    showDrawForChosenDate();
+}
+
+QString Session::proposedTipFileName() const
+{
+    return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());
+}
+
+void Session::setOption(Option option, int value)
+{
+    m_state.options.set(option, value);
+}
+
+void Session::coupleOption(Option option, bool pressed)
+{
+    const OptionCoupling coupling = optionCoupling(option);
+    if (auto couple = pressed ? coupling.pressed : coupling.released) {
+        couple(m_state.options);
+        Q_EMIT optionsChanged();
+    }
+}
+
+void Session::askLuckyNumber()
+{
+    vendrilo::askLuckyNumber(m_state.random, m_state.messages, m_prompts);
+}
+
+void Session::drawChart(charts::ChartKind kind, bool showDiagramFirst)
+{
+    if (showDiagramFirst)
+        Q_EMIT diagramWanted();
+    std::optional<BusyCursor> busy(std::in_place);
+    const auto chart = vendrilo::computeChart(m_state, kind);
+    busy.reset();
+    if (reportFailure(chart))
+        return;
+    m_lastChart = kind;
+    Q_EMIT chartChanged(*chart);
+    if (chart->showsDiagramTab)
+        Q_EMIT diagramWanted();
+}
+
+void Session::redrawLastChart()
+{
+    if (m_lastChart && !m_generationRunning)
+        drawChart(*m_lastChart);
+}
+
+void Session::warnAboutDamagedDraws()
+{
+    const auto draws = readDraws(m_state);
+    const int damaged = draws ? countDamaged(*draws) : 0;
+    if (damaged > 0 && damaged != m_damagedReported)
+        m_prompts.message(damagedFileWarning(m_state.drawPath(), damaged));
+    m_damagedReported = damaged;
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/charts/charts.h"
+#include "core/io/prompts.h"
+#include "core/program/programstate.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace vendrilo {
+struct SheetEvaluation;
+}
+
+namespace vendrilo::gui {
+
+// The program state of the window and the actions on it. The pages call the actions and redraw
+// themselves from the state when a signal says what changed; they never reach into each other's
+// widgets. Long actions keep the window responsive and show their progress in the status bar.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    Session(Prompts& prompts, Clock clock, QObject* parent = nullptr);
+
+    ProgramState& state() { return m_state; }
+    const ProgramState& state() const { return m_state; }
+    Prompts& prompts() { return m_prompts; }
+    double today() const { return m_clock(); }
+
+    // Leaving a field sorts and scores the sheet only once start-up has restored everything.
+    void enableEvaluation() { m_evaluationEnabled = true; }
+    bool evaluationEnabled() const { return m_evaluationEnabled; }
+    bool generationRunning() const { return m_generationRunning; }
+
+    void showPreviousDraw();
+    void showNextDraw();
+    void showDrawForChosenDate();
+    void setChosenDate(double day);
+    void setStatisticsStart(double day);
+
+    // A field as typed; returns the text the field holds afterwards.
+    QString setField(int row, int position, const QString& text);
+    void leaveField();
+    void toggleRowLock(int row);
+    // Empties the unlocked rows after asking.
+    void clearSheetAfterAsking();
+    void searchHistoryForTips();
+    void saveTipFile(const QString& path);
+    void loadTipFile(const QString& path);
+    QString proposedTipFileName() const;
+
+    void setOption(Option option, int value);
+    void coupleOption(Option option, bool pressed);
+
+    // Starts a run, or asks the running one to stop at its next pass.
+    void startOrStopGeneration();
+    void requestGenerationStop() { m_stopRequested = true; }
+    void askLuckyNumber();
+
+    void drawChart(charts::ChartKind kind, bool showDiagramFirst = false);
+    // Draws the chart last drawn again, for a new statistics period.
+    void redrawLastChart();
+
+    QString statusText(int panel) const { return m_statusTexts[panel == 0 ? 0 : 1]; }
+    void setStatusText(int panel, const QString& text);
+
+    // The user is told once that the draw file holds damaged records, unless the count changes.
+    void warnAboutDamagedDraws();
+
+Q_SIGNALS:
+    void shownDrawChanged();
+    void sheetChanged();
+    void optionsChanged();
+    void periodChanged();
+    void chartChanged(const charts::ChartData& chart);
+    void diagramWanted(); // the "Diagramm" tab should come to the front
+    void statusTextChanged(int panel, const QString& text);
+    void generationRunningChanged(bool running);
+    void hitSoundWanted();
+
+private:
+    void applyEvaluation(const SheetEvaluation& evaluation);
+    // Shows the message of a failed result; true when there was one.
+    template <typename R> bool reportFailure(const R& result)
+    {
+        if (result.ok())
+            return false;
+        m_prompts.message(result.error());
+        return true;
+    }
+
+    ProgramState m_state;
+    Prompts& m_prompts;
+    Clock m_clock;
+    bool m_evaluationEnabled = false;
+    bool m_generationRunning = false;
+    bool m_stopRequested = false;
+    int m_damagedReported = 0;
+    std::optional<charts::ChartKind> m_lastChart;
+    QString m_statusTexts[2];
+};
+
+} // namespace vendrilo::gui

@@ -1,0 +1,334 @@
+#include "gui/sheetpage.h"
+
+#include "gui/clickablelabel.h"
+#include "gui/controls.h"
+#include "gui/session.h"
+#include "gui/sheetnames.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace vendrilo::gui {
+
+namespace {
+
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kLime(0x00, 0xFF, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+
+const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+
+// Reports a field losing the focus, the moment the sheet is evaluated again.
+class FocusOutFilter : public QObject {
+public:
+    FocusOutFilter(QObject* parent, std::function<void()> onExit)
+        : QObject(parent), m_onExit(std::move(onExit))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            m_onExit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onExit;
+};
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+SheetPage::SheetPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildDrawPanel());
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildSheet(), 1);
+    body->addLayout(buildActions());
+    layout->addLayout(body, 1);
+    layout->addWidget(buildBanner());
+
+    connect(&m_session, &Session::shownDrawChanged, this, &SheetPage::showDraw);
+    connect(&m_session, &Session::sheetChanged, this, &SheetPage::showSheet);
+    connect(&m_session, &Session::optionsChanged, this, &SheetPage::showRowCount);
+    connect(&m_session, &Session::generationRunningChanged, this, &SheetPage::showRunning);
+    showDraw();
+    showSheet();
+}
+
+QWidget* SheetPage::buildDrawPanel()
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel4"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(panel);
+    m_previousDraw = speedButton(panel, "SpeedButton6", QStringLiteral("◀"),
+                                 QStringLiteral("vorhergehende Ziehung anzeigen"));
+    m_nextDraw = speedButton(panel, "SpeedButton7", QStringLiteral("▶"),
+                             QStringLiteral("nächste Ziehung anzeigen"));
+    m_drawLine = namedLabel(panel, "Label35");
+    m_drawLine->setAlignment(Qt::AlignCenter);
+    m_crossSum = namedLabel(panel, "Label13", QStringLiteral("QS: "));
+    m_crossSum->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
+    row->addWidget(m_previousDraw);
+    row->addWidget(m_drawLine, 1);
+    row->addWidget(m_nextDraw);
+    row->addWidget(m_crossSum);
+    connect(m_previousDraw, &QToolButton::clicked, &m_session, &Session::showPreviousDraw);
+    connect(m_nextDraw, &QToolButton::clicked, &m_session, &Session::showNextDraw);
+    m_idleOnlyControls << m_previousDraw << m_nextDraw;
+    return panel;
+}
+
+QWidget* SheetPage::buildSheet()
+{
+    auto* sheet = new QWidget(this);
+    sheet->setObjectName(QStringLiteral("SheetPanel"));
+    auto* grid = new QGridLayout(sheet);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    for (int r = 1; r <= 12; ++r)
+        buildRow(sheet, r);
+    for (int p = 1; p <= 6; ++p)
+        grid->setColumnStretch(p, 1);
+    grid->setColumnStretch(9, 2);
+    return sheet;
+}
+
+void SheetPage::buildRow(QWidget* sheet, int r)
+{
+    auto* grid = static_cast<QGridLayout*>(sheet->layout());
+    const SheetRowNames& names = kSheetRows[r - 1];
+    auto* rowLabel = new ClickableLabel(QStringLiteral("%1. Tipp").arg(r), sheet);
+    rowLabel->setObjectName(QString::fromLatin1(names.rowLabel));
+    rowLabel->setToolTip(kLockHint);
+    rowLabel->setStatusTip(kLockHint);
+    rowLabel->setCursor(Qt::PointingHandCursor);
+    connect(rowLabel, &ClickableLabel::clicked, this, [this, r] { m_session.toggleRowLock(r); });
+    m_rowLabels[r - 1] = rowLabel;
+    grid->addWidget(rowLabel, r - 1, 0);
+
+    auto* exitFilter = new FocusOutFilter(sheet, [this] { m_session.leaveField(); });
+    for (int p = 1; p <= 6; ++p) {
+        auto* edit = new NumberField(sheet);
+        edit->setObjectName(QStringLiteral("Edit%1").arg(names.firstEdit + p - 1));
+        edit->installEventFilter(exitFilter);
+        connect(edit, &QLineEdit::textChanged, this, [this, r, p] { acceptTyping(r, p); });
+        m_fields[r - 1][p - 1] = edit;
+        grid->addWidget(edit, r - 1, p);
+    }
+    m_hitsLabels[r - 1] = namedLabel(sheet, names.hitsLabel);
+    m_hitsLabels[r - 1]->setMinimumWidth(40);
+    grid->addWidget(m_hitsLabels[r - 1], r - 1, 7);
+    m_crossSumLabels[r - 1] = namedLabel(sheet, names.crossSumLabel);
+    m_crossSumLabels[r - 1]->setMinimumWidth(30);
+    grid->addWidget(m_crossSumLabels[r - 1], r - 1, 8);
+}
+
+QLayout* SheetPage::buildActions()
+{
+    auto* buttons = new QVBoxLayout;
+    m_rowCount = new QSpinBox(this);
+    m_rowCount->setObjectName(optionSpec(Option::RowCount).name);
+    m_rowCount->setProperty("editName", optionSpec(Option::RowCount).edit);
+    m_rowCount->setRange(1, 12);
+    m_rowCount->setToolTip(QStringLiteral("Anzahl der Tipps"));
+    connect(m_rowCount, &QSpinBox::valueChanged, this,
+            [this](int v) { m_session.setOption(Option::RowCount, v); });
+    // Alt+B belongs to the menu's "&Berechnen"; the button takes Alt+T, so that each starts.
+    m_startButton = pushButton(this, "BitBtn4", QStringLiteral("&Tipps berechnen"),
+                               QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den "
+                                              "vorgegebenen Parametern berechnet"));
+    auto* lucky = speedButton(this, "SpeedButton13", QStringLiteral("Glückszahl setzen"),
+                              QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und "
+                                             "wirklich Ihren Tipp generieren"));
+    auto* search = speedButton(this, "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
+                               QStringLiteral("Hier können Sie suchen ob dieser Tipp schon "
+                                              "einmal gezogen wurde"));
+    auto* save = speedButton(this, "SpeedButton15", QStringLiteral("Speichern"),
+                             QStringLiteral("Speichern des Tipps"));
+    auto* load = speedButton(this, "SpeedButton16", QStringLiteral("Laden"),
+                             QStringLiteral("Tipp laden aus Datei"));
+    auto* clear = speedButton(this, "SpeedButton11", QStringLiteral("Löschen"),
+                              QStringLiteral("Löschen aller Tipps"));
+    auto* tipChart = pushButton(this, "Button6", QStringLiteral("Tippverteilung"),
+                                QStringLiteral("Zahlenverteilung des Tippes"));
+
+    auto* count = new QHBoxLayout;
+    count->addWidget(new QLabel(QStringLiteral("Tipps:"), this));
+    count->addWidget(m_rowCount);
+    buttons->addWidget(m_startButton);
+    buttons->addLayout(count);
+    const QList<QWidget*> column{lucky, nullptr, search, save, load, clear, nullptr, tipChart};
+    for (QWidget* w : column) {
+        if (!w) {
+            buttons->addSpacing(12);
+            continue;
+        }
+        w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        buttons->addWidget(w);
+    }
+    buttons->addStretch(1);
+    m_idleOnlyControls << lucky << search << save << load << clear << tipChart;
+
+    connect(m_startButton, &QPushButton::clicked, &m_session, &Session::startOrStopGeneration);
+    connect(lucky, &QToolButton::clicked, &m_session, &Session::askLuckyNumber);
+    connect(clear, &QToolButton::clicked, &m_session, &Session::clearSheetAfterAsking);
+    connect(search, &QToolButton::clicked, &m_session, &Session::searchHistoryForTips);
+    connect(save, &QToolButton::clicked, this, &SheetPage::chooseFileToSave);
+    connect(load, &QToolButton::clicked, this, &SheetPage::chooseFileToLoad);
+    connect(tipChart, &QPushButton::clicked, this,
+            [this] { m_session.drawChart(charts::ChartKind::Tips); });
+    showRowCount();
+    return buttons;
+}
+
+QWidget* SheetPage::buildBanner()
+{
+    auto* banner = new QWidget(this);
+    auto* row = new QHBoxLayout(banner);
+    row->setContentsMargins(0, 0, 0, 0);
+    const struct {
+        const char* panel;
+        const char* label;
+        const char* text;
+    } parts[] = {{"Panel8", "Label43", "w w w . q u i r l e n d . d e"},
+                 {"Panel9", "Label44", "V e n d r i l o"}};
+    for (const auto& part : parts) {
+        auto* panel = new ClickablePanel(banner);
+        panel->setObjectName(QString::fromLatin1(part.panel));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setCursor(Qt::PointingHandCursor);
+        auto* inner = new QHBoxLayout(panel);
+        auto* label = new ClickableLabel(QString::fromLatin1(part.text), panel);
+        label->setObjectName(QString::fromLatin1(part.label));
+        label->setAlignment(Qt::AlignCenter);
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+        inner->addWidget(label);
+        row->addWidget(panel, 1);
+        connect(panel, &ClickablePanel::clicked, this, &SheetPage::productPageWanted);
+        connect(label, &ClickableLabel::clicked, this, &SheetPage::productPageWanted);
+    }
+    return banner;
+}
+
+void SheetPage::acceptTyping(int row, int position)
+{
+    QLineEdit* edit = field(row, position);
+    const QString normalised = m_session.setField(row, position, edit->text());
+    // A lone sign is an entry still being typed: the sheet holds nothing for it, but the field
+    // keeps showing it so that "-3" is judged as a whole (and emptied) rather than as "3".
+    if (edit->text() == QLatin1String("-") || edit->text() == QLatin1String("+"))
+        return;
+    if (normalised != edit->text()) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(normalised);
+    }
+}
+
+void SheetPage::chooseFileToSave()
+{
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setDefaultSuffix(QStringLiteral("qkt"));
+    dialog.setDirectory(m_session.state().programFolder);
+    dialog.selectFile(m_session.proposedTipFileName());
+    // The program replaces an existing tip file without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_session.saveTipFile(dialog.selectedFiles().constFirst());
+}
+
+void SheetPage::chooseFileToLoad()
+{
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setDefaultSuffix(QStringLiteral("qkt"));
+    dialog.setDirectory(m_session.state().programFolder);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_session.loadTipFile(dialog.selectedFiles().constFirst());
+    else
+        m_session.showDrawForChosenDate(); // the sheet is scored whether or not a file came
+}
+
+void SheetPage::showDraw()
+{
+    m_drawLine->setText(m_session.state().shown.drawLine);
+    m_crossSum->setText(m_session.state().shown.crossSumText);
+}
+
+void SheetPage::showSheet()
+{
+    const QColor window = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::WindowText);
+    const TipSheet& sheet = m_session.state().sheet;
+    for (int r = 1; r <= 12; ++r) {
+        const TipSheet::Row& row = sheet.row(r);
+        for (int p = 1; p <= 6; ++p) {
+            QLineEdit* edit = field(r, p);
+            const auto k = static_cast<std::size_t>(p - 1);
+            if (edit->text() != row.fields[k]) {
+                const QSignalBlocker quiet(edit);
+                edit->setText(row.fields[k]);
+            }
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Base, row.colours[k] == FieldColour::Lime     ? kLime
+                                         : row.colours[k] == FieldColour::Yellow ? kYellow
+                                                                                 : window);
+            edit->setPalette(pal);
+        }
+        m_hitsLabels[r - 1]->setText(row.hitsLabel);
+        setTextColour(m_hitsLabels[r - 1], row.hitsRed ? kRed : QColor(Qt::black));
+        m_crossSumLabels[r - 1]->setText(row.crossSumLabel);
+        setTextColour(m_rowLabels[r - 1], row.locked ? kRed : text);
+    }
+}
+
+void SheetPage::showRowCount()
+{
+    const QSignalBlocker quiet(m_rowCount);
+    m_rowCount->setValue(m_session.state().options.value(Option::RowCount));
+}
+
+void SheetPage::showRunning(bool running)
+{
+    // A run owns the sheet and the shown draw until it ends: what would change them under it
+    // waits. Row locks and the options stay open, the run reads them afresh.
+    for (QWidget* w : std::as_const(m_idleOnlyControls))
+        w->setEnabled(!running);
+    for (auto& row : m_fields)
+        for (QLineEdit* edit : row)
+            edit->setReadOnly(running);
+    if (running) {
+        m_startCaption = m_startButton->text();
+        m_startButton->setText(m_session.state().messages.text(Msg::Stop));
+    } else {
+        m_startButton->setText(m_startCaption);
+    }
+}
+
+} // namespace vendrilo::gui
