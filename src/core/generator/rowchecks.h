@@ -55,10 +55,10 @@ enum class RowCheckStep {
     PrimeMinimum = 14,
 };
 
-// Tests one sorted candidate (c1 < ... < c6, cross sum `QS`) against the rows made before it,
+// Tests one sorted candidate (c1 < ... < c6, cross sum `crossSum`) against the rows made before it,
 // the last three draws and the database. The options are read on every call: a run changes
 // some of them while it goes on. A refused candidate is wiped to six zeros.
-RowCheckStep checkRow(TipRow& candidate, int QS, std::span<const TipRow> rows,
+RowCheckStep checkRow(TipRow& candidate, int crossSum, std::span<const TipRow> rows,
                       const LastDraws& draws, const Options& options, PastWinTests& pastWins);
 
 } // namespace vendrilo
