@@ -1,14 +1,19 @@
 #include "gui/chartview.h"
 
+#include "core/app/atomicfile.h"
+
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QImageWriter>
 #include <QMenu>
 #include <QValueAxis>
 #include <algorithm>
@@ -183,9 +188,18 @@ QImage ChartView::image()
     return grab().toImage();
 }
 
-bool ChartView::saveImage(const QString& path)
+std::optional<QString> ChartView::saveImage(const QString& path)
 {
-    return image().save(path, "PNG");
+    // Encoded in memory first: written straight to the file, the encoder reports a full disk
+    // as an "unknown error"; the file writer names the system's reason, and a failed save
+    // leaves a picture saved there before as it was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "PNG");
+    if (!writer.write(image()))
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), writer.errorString());
+    return writeFileAtomically(path, png);
 }
 
 void ChartView::copyToClipboard()
@@ -199,9 +213,19 @@ void ChartView::saveImageAs()
         this, tr("Diagramm speichern"), QStringLiteral("Diagramm.png"), tr("PNG-Bilder (*.png)"));
     if (path.isEmpty())
         return;
+    saveImageTo(path);
+}
+
+bool ChartView::saveImageTo(QString path)
+{
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         path += QLatin1String(".png");
-    saveImage(path);
+    const std::optional<QString> error = saveImage(path);
+    if (!error)
+        return true;
+    // A full disk or a folder without write access must not pass for a saved chart.
+    m_prompts->message(tr("Das Diagramm wurde nicht gespeichert.\n%1").arg(*error));
+    return false;
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/charts/chartdata.h"
+#include "gui/guiprompts.h"
 
 #include <QChartView>
 #include <QImage>
 #include <QString>
+
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;
@@ -38,11 +41,17 @@ public:
 
     // The chart as shown, at the widget's size.
     QImage image();
-    // Writes the chart as a PNG file; false when the file cannot be written.
-    bool saveImage(const QString& path);
+    // Writes the chart as a PNG file. Nothing on success, else the file and why it was not
+    // written; a file that was there stays as it was then.
+    [[nodiscard]] std::optional<QString> saveImage(const QString& path);
     void copyToClipboard();
     // Asks for a file name and saves there; nothing happens when the user cancels.
     void saveImageAs();
+    // Saves to `path` (".png" added when missing) and tells the user through the prompts when
+    // the file could not be written. True when it was.
+    bool saveImageTo(QString path);
+    // Where failures are reported; the view's own message boxes unless set. Not owned.
+    void setPrompts(Prompts* prompts) { m_prompts = prompts ? prompts : &m_ownPrompts; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -57,6 +66,8 @@ private:
     QBarSet* m_bars = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     QCategoryAxis* m_categoryAxis = nullptr;
+    GuiPrompts m_ownPrompts{this};
+    Prompts* m_prompts = &m_ownPrompts;
 };
 
 // A step for whole-number ticks that keeps about `wanted` of them within [minimum, maximum]:

@@ -10,6 +10,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -143,7 +145,7 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("chart.png"));
-    ASSERT_TRUE(view.saveImage(path));
+    ASSERT_EQ(view.saveImage(path), std::nullopt);
     const QImage saved(path);
     EXPECT_EQ(saved.size(), QSize(800, 500));
     // Bars of both colours are on the picture.
@@ -158,7 +160,6 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
     }
     EXPECT_TRUE(red);
     EXPECT_TRUE(green);
-    EXPECT_FALSE(view.saveImage(dir.filePath(QStringLiteral("no/such/folder/chart.png"))));
 
     // A picture taken at once shows the new chart's axis and title, not the previous layout.
     view.setChartData(overdueNumbers(wholeHistory(history)));
@@ -169,6 +170,63 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
     QApplication::clipboard()->clear();
     view.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(800, 500));
+}
+
+// Messages the view would show in a box, kept for the test to read.
+class RecordingPrompts : public Prompts {
+public:
+    void message(const QString& text) override { messages << text; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    QString inputText(const QString&, const QString&, const QString& defaultText) override
+    {
+        return defaultText;
+    }
+
+    QStringList messages;
+};
+
+TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(600, 400);
+    view.setChartData(numberDistribution(wholeHistory(history)));
+    RecordingPrompts prompts;
+    view.setPrompts(&prompts);
+    QTemporaryDir dir;
+
+    // The folder does not exist: the reason is the system's, as any program writing there
+    // would be told.
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/Diagramm"));
+    QFile probe(missing + QStringLiteral(".png"));
+    ASSERT_FALSE(probe.open(QIODevice::WriteOnly));
+    const std::optional<QString> error = view.saveImage(probe.fileName());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(QDir::toNativeSeparators(probe.fileName())));
+    EXPECT_TRUE(error->contains(probe.errorString())) << error->toStdString();
+    EXPECT_FALSE(view.saveImageTo(missing));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.front().contains(*error))
+        << prompts.messages.front().toStdString();
+
+    // A good path is saved without a word, ".png" added to a bare name.
+    const QString saved = dir.filePath(QStringLiteral("Diagramm.png"));
+    EXPECT_TRUE(view.saveImageTo(dir.filePath(QStringLiteral("Diagramm"))));
+    EXPECT_EQ(QImage(saved).size(), QSize(600, 400));
+    EXPECT_EQ(prompts.messages.size(), 1);
+
+    // The disk fills up while a new chart is written over it: the user hears of it and the
+    // picture saved before is still whole.
+    const QByteArray before = test::readBytes(saved);
+    view.setChartData(overdueNumbers(wholeHistory(history)));
+    bool ok = true;
+    if (!test::withFileSizeLimit(100, [&] { ok = view.saveImageTo(saved); }))
+        GTEST_SKIP() << "no file size limit on this system";
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(prompts.messages.back().contains(QDir::toNativeSeparators(saved)));
+    EXPECT_EQ(test::readBytes(saved), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Diagramm.png"});
 }
 
 TEST(ChartView, WholeTickSteps)
