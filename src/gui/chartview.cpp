@@ -60,16 +60,15 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
 
-    m_series1 = new QBarSeries;
+    m_series1 = new QBarSeries(this);
     m_series1->setObjectName(QStringLiteral("Series1"));
     m_series1->setLabelsVisible(true);
-    m_series2 = new QBarSeries;
+    m_series2 = new QBarSeries(this);
     m_series2->setObjectName(QStringLiteral("Series2"));
     m_series2->setLabelsVisible(true);
     m_series2->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    m_series2->setBarWidth(0.8);
-    chart->addSeries(m_series1);
-    chart->addSeries(m_series2);
+    for (QBarSeries* s : {m_series1, m_series2})
+        s->setBarWidth(0.8);
 
     m_categoryAxis = new QCategoryAxis;
     m_categoryAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -78,10 +77,6 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     m_valueAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_categoryAxis, Qt::AlignBottom);
     chart->addAxis(m_valueAxis, Qt::AlignLeft);
-    for (QBarSeries* s : {m_series1, m_series2}) {
-        s->attachAxis(m_categoryAxis);
-        s->attachAxis(m_valueAxis);
-    }
     setChart(chart);
     setChartData(m_data);
 }
@@ -90,9 +85,21 @@ void ChartView::setChartData(const charts::ChartData& data)
 {
     m_data = data;
     const bool second = data.active == charts::Series::Series2;
-    m_series1->setVisible(!second);
-    m_series2->setVisible(second);
     QBarSeries* active = second ? m_series2 : m_series1;
+    QBarSeries* idle = second ? m_series1 : m_series2;
+    // Only the active series is in the chart: a hidden bar series still takes its share of
+    // every bar's slot, which left the bars at half their width and beside their labels.
+    if (idle->chart()) {
+        chart()->removeSeries(idle);
+        idle->setParent(this);
+    }
+    if (!active->chart()) {
+        chart()->addSeries(active);
+        active->attachAxis(m_categoryAxis);
+        active->attachAxis(m_valueAxis);
+    }
+    idle->setVisible(false);
+    active->setVisible(true);
     m_series1->clear();
     m_series2->clear();
     m_bars = nullptr;

@@ -19,7 +19,8 @@ QT_END_NAMESPACE
 namespace vendrilo::gui {
 
 // Chart1 of the "Diagramm" tab: draws one ChartData as bars of Series2 with value marks, the
-// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off.
+// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off
+// and out of the chart.
 // A context menu saves the chart as a PNG image or copies it to the clipboard.
 class ChartView : public QChartView {
     Q_OBJECT

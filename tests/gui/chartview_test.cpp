@@ -12,9 +12,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
@@ -50,6 +54,43 @@ std::vector<ChartPoint> shownPoints(const ChartView& view)
 QString shownText(QString text)
 {
     return text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+}
+
+// The view at its size with every pending layout done, as the user sees it.
+void settle(ChartView& view)
+{
+    (void)view.image();
+}
+
+// The bars as QtCharts drew them, in scene coordinates, by bar index; a bar of no height is
+// not drawn at all and stands as an empty rectangle on the axis below its slot.
+std::vector<QRectF> drawnBars(const ChartView& view)
+{
+    QChart* chart = view.chart();
+    const int n = view.bars()->count();
+    auto slot = [&](int i) {
+        return chart->mapToScene(chart->mapToPosition(QPointF(i, 0), view.series2()));
+    };
+    const qreal axis = chart->mapToScene(chart->plotArea().bottomLeft()).y();
+    std::vector<QRectF> bars;
+    for (int i = 0; i < n; ++i)
+        bars.emplace_back(slot(i).x(), axis, 0, 0);
+    if (n < 2)
+        return bars;
+    const qreal pitch = slot(1).x() - slot(0).x();
+    const QColor colours[] = {view.bars()->color(), view.bars()->selectedColor()};
+    for (QGraphicsItem* item : view.scene()->items()) {
+        const auto* rect = qgraphicsitem_cast<QGraphicsRectItem*>(item);
+        if (!rect || !rect->isVisible() ||
+            std::count(std::begin(colours), std::end(colours), rect->brush().color()) == 0)
+            continue;
+        const QRectF r = rect->sceneBoundingRect();
+        const int i = static_cast<int>(std::lround((r.center().x() - slot(0).x()) / pitch));
+        EXPECT_TRUE(i >= 0 && i < n && bars[static_cast<std::size_t>(i)].isEmpty()) << i;
+        if (i >= 0 && i < n)
+            bars[static_cast<std::size_t>(i)] = r;
+    }
+    return bars;
 }
 
 } // namespace
@@ -170,6 +211,36 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
     QApplication::clipboard()->clear();
     view.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(800, 500));
+}
+
+TEST(ChartView, EveryBarFillsItsSlotOverItsLabel)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(750, 450);
+    for (const ChartData& data :
+         {numberDistribution(wholeHistory(history)), crossSumDistribution(wholeHistory(history))}) {
+        view.setChartData(data);
+        settle(view);
+        // The bars stand over their own axis label, at the width set for them, the
+        // switched-off series taking no room beside them.
+        const std::vector<QRectF> bars = drawnBars(view);
+        const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+        const qreal pitch = plot.width() / data.barCount();
+        int drawn = 0;
+        int misplaced = 0;
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            if (bars[i].isEmpty())
+                continue; // no height
+            ++drawn;
+            const qreal slotCentre = plot.left() + (static_cast<qreal>(i) + 0.5) * pitch;
+            if (std::abs(bars[i].width() - 0.8 * pitch) > 0.5 ||
+                std::abs(bars[i].center().x() - slotCentre) > 0.5)
+                ++misplaced;
+        }
+        EXPECT_GT(drawn, data.barCount() / 2);
+        EXPECT_EQ(misplaced, 0) << data.heading().toStdString();
+    }
 }
 
 // Messages the view would show in a box, kept for the test to read.
