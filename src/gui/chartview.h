@@ -8,11 +8,13 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -21,7 +23,9 @@ namespace vendrilo::gui {
 // Chart1 of the "Diagramm" tab: draws one ChartData as bars of Series2 with value marks, the
 // per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off
 // and out of the chart.
-// A context menu saves the chart as a PNG image or copies it to the clipboard.
+// A bar's mark (its value, printed above it) is shown only where it has room; hovering over a
+// bar tells its X and value in a tooltip, so no value is out of reach. A context menu saves the
+// chart as a PNG image or copies it to the clipboard.
 class ChartView : public QChartView {
     Q_OBJECT
 
@@ -39,6 +43,10 @@ public:
     QValueAxis* valueAxis() const { return m_valueAxis; }
     // The axis below the bars: bar i stands at the value i, labelled with its X.
     QCategoryAxis* categoryAxis() const { return m_categoryAxis; }
+    // One mark per bar, in bar order, items of the chart; hidden where it does not fit.
+    const std::vector<QGraphicsSimpleTextItem*>& marks() const { return m_marks; }
+    // The tooltip of bar i (counted from 0): its X and its value.
+    QString barToolTip(int i) const;
 
     // The chart as shown, at the widget's size.
     QImage image();
@@ -60,6 +68,8 @@ protected:
 
 private:
     void layOutCategoryAxis();
+    void layOutMarks();
+    void showBarToolTip(bool entered, int i);
 
     charts::ChartData m_data;
     QBarSeries* m_series1 = nullptr;
@@ -67,6 +77,7 @@ private:
     QBarSet* m_bars = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     QCategoryAxis* m_categoryAxis = nullptr;
+    std::vector<QGraphicsSimpleTextItem*> m_marks;
     GuiPrompts m_ownPrompts{this};
     Prompts* m_prompts = &m_ownPrompts;
 };

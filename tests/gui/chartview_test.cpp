@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QImage>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <algorithm>
@@ -93,6 +95,43 @@ std::vector<QRectF> drawnBars(const ChartView& view)
     return bars;
 }
 
+// Where the marks are, checked against one another, the chart and the bars: shown marks never
+// overlap, lie inside the chart and above the plot's width, stand over their own bar, and
+// cross no bar but the two beside their own. Returns how many are shown.
+int checkShownMarks(const ChartView& view)
+{
+    const std::vector<QRectF> bars = drawnBars(view);
+    const std::size_t n = view.marks().size();
+    EXPECT_EQ(bars.size(), n);
+    if (bars.size() != n)
+        return 0;
+    const QRectF chartRect = view.chart()->sceneBoundingRect();
+    const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < n; ++i) {
+        const QGraphicsSimpleTextItem* mark = view.marks()[i];
+        if (!mark->isVisible())
+            continue;
+        const QRectF r = mark->sceneBoundingRect();
+        EXPECT_TRUE(chartRect.contains(r)) << i;
+        EXPECT_GE(r.left(), plot.left()) << i;
+        EXPECT_LE(r.right(), plot.right()) << i;
+        EXPECT_LE(r.bottom(), bars[i].top() + 0.5) << i;
+        EXPECT_TRUE(r.left() <= bars[i].center().x() && bars[i].center().x() <= r.right()) << i;
+        for (std::size_t j = 0; j < n; ++j) {
+            if (j + 1 >= i && j <= i + 1)
+                continue; // its own bar and the two beside it
+            const QRectF common = bars[j].intersected(r);
+            EXPECT_FALSE(common.width() >= 1 && common.height() >= 1) << i << " over " << j;
+        }
+        for (std::size_t k : shown) {
+            EXPECT_FALSE(view.marks()[k]->sceneBoundingRect().intersects(r)) << i << " and " << k;
+        }
+        shown.push_back(i);
+    }
+    return static_cast<int>(shown.size());
+}
+
 } // namespace
 
 TEST(ChartView, DrawsTheNumberDistributionAsComputed)
@@ -116,8 +155,14 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed)
     EXPECT_EQ(shownText(view.categoryAxis()->titleText()), data.categoryAxisTitle);
     // At least every second number is labelled at this width.
     EXPECT_GE(view.categoryAxis()->categoriesLabels().size(), 24);
-    EXPECT_TRUE(view.series2()->isLabelsVisible());
-    EXPECT_EQ(view.bars()->labelColor(), QColor(Qt::black));
+    // The values are the view's own black marks, one per bar; the series prints none of its
+    // own, which would pile up over the view's.
+    EXPECT_FALSE(view.series2()->isLabelsVisible());
+    ASSERT_EQ(view.marks().size(), data.points.size());
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        EXPECT_EQ(view.marks()[i]->text(), QString::number(data.points[i].y)) << i;
+        EXPECT_EQ(view.marks()[i]->brush().color(), QColor(Qt::black)) << i;
+    }
     EXPECT_FALSE(view.chart()->legend()->isVisible());
     // Whole-number ticks.
     EXPECT_EQ(view.valueAxis()->tickType(), QValueAxis::TicksDynamic);
@@ -241,6 +286,97 @@ TEST(ChartView, EveryBarFillsItsSlotOverItsLabel)
         EXPECT_GT(drawn, data.barCount() / 2);
         EXPECT_EQ(misplaced, 0) << data.heading().toStdString();
     }
+}
+
+TEST(ChartView, CrossSumMarksNeitherOverlapNorLeaveTheChart)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    const ChartData sums = crossSumDistribution(wholeHistory(history));
+    ASSERT_GT(sums.barCount(), 200);
+    ChartView view;
+    view.resize(800, 500);
+    view.setChartData(sums);
+    const QImage first = view.image();
+    EXPECT_EQ(first, view.image()); // the first picture already had its marks in place
+
+    const int shown = checkShownMarks(view);
+    // Thinned out, but the peaks and the flanks of the curve keep theirs.
+    EXPECT_GE(shown, 20);
+    EXPECT_LT(shown, sums.barCount() / 3);
+    const auto tallest = std::max_element(sums.points.begin(), sums.points.end(),
+                                          [](auto& a, auto& b) { return a.y < b.y; });
+    EXPECT_TRUE(view.marks()[static_cast<std::size_t>(tallest - sums.points.begin())]->isVisible());
+
+    // A smaller window lays the marks out anew, fewer of them.
+    view.resize(450, 300);
+    settle(view);
+    const int shownSmall = checkShownMarks(view);
+    EXPECT_GT(shownSmall, 0);
+    EXPECT_LT(shownSmall, shown);
+}
+
+TEST(ChartView, TheNumberDistributionShowsEveryMarkThatFits)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(750, 450);
+
+    // Nine draws: no number counts more than one digit, and a one-digit mark fits over every
+    // bar at this width, whatever the heights.
+    ChartInput lastDraws = wholeHistory(history);
+    lastDraws.periodStart = history[history.size() - 9].date;
+    const ChartData few = numberDistribution(lastDraws);
+    ASSERT_EQ(few.drawCount, 9);
+    view.setChartData(few);
+    settle(view);
+    EXPECT_EQ(checkShownMarks(view), 49);
+
+    // The whole history at the same width: three digits over a narrower bar, so a mark gives
+    // way only to a neighbour at about its height. Most stay.
+    const ChartData all = numberDistribution(wholeHistory(history));
+    view.setChartData(all);
+    settle(view);
+    EXPECT_GE(checkShownMarks(view), 40);
+    // The last bar's mark would stick out on the right; it is moved in, not cut off.
+    const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    const QGraphicsSimpleTextItem* last = view.marks().back();
+    ASSERT_TRUE(last->isVisible());
+    EXPECT_GT(drawnBars(view).back().center().x() + last->sceneBoundingRect().width() / 2,
+              plot.right());
+    EXPECT_LE(last->sceneBoundingRect().right(), plot.right());
+
+    // Across a large screen every one of the 49 marks has room beside its neighbours.
+    view.resize(1700, 700);
+    settle(view);
+    EXPECT_EQ(checkShownMarks(view), 49);
+}
+
+TEST(ChartView, HoveringOverABarTellsItsXAndValue)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    const ChartData sums = crossSumDistribution(wholeHistory(history));
+    ChartView view;
+    view.resize(800, 500);
+    view.setChartData(sums);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    settle(view);
+
+    // A bar whose mark is hidden: its value is still to be had.
+    std::size_t i = 0;
+    while (i < sums.points.size() &&
+           (view.marks()[i]->isVisible() || sums.points[i].y < sums.points.front().y + 5))
+        ++i;
+    ASSERT_LT(i, sums.points.size());
+    const QString expected = QStringLiteral("%1: %2").arg(sums.points[i].x).arg(sums.points[i].y);
+    EXPECT_EQ(view.barToolTip(static_cast<int>(i)), expected);
+
+    // The mouse on the bar's body, then off the bars.
+    const QRectF bar = drawnBars(view)[i];
+    QTest::mouseMove(view.viewport(), view.mapFromScene(bar.center()));
+    EXPECT_EQ(view.chart()->toolTip(), expected);
+    QTest::mouseMove(view.viewport(), view.mapFromScene(bar.center().x(), bar.top() - 40));
+    EXPECT_TRUE(view.chart()->toolTip().isEmpty());
 }
 
 // Messages the view would show in a box, kept for the test to read.
