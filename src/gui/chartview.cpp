@@ -227,9 +227,9 @@ void ChartView::setChartData(const charts::ChartData& data)
 }
 
 // Which marks are shown: the tallest bars first, as the peaks are what a reader looks for;
-// a mark is shown where it overlaps no mark shown before it, clears every bar but its own and
-// the two beside it (a number printed across the bodies of bars is not readable), and stays
-// inside the chart. Laid out anew whenever the plot moves, as the bars move with it.
+// a mark is shown where it overlaps no mark shown before it, covers no more than the side of
+// any other bar, and stays inside the chart. Laid out anew whenever the plot moves, as the bars
+// move with it.
 void ChartView::layOutMarks()
 {
     const int n = static_cast<int>(m_marks.size());
@@ -259,20 +259,22 @@ void ChartView::layOutMarks()
     const qreal pitch = plot.width() / n;
     const qreal halfBar = pitch * series->barWidth() / 2;
 
-    // Marks may rise above the plot into the chart's margin, but not into the title nor past
-    // the chart's frame; sideways they keep to the plot, clear of the value axis' labels and
-    // of the right edge, where the last bar's mark would otherwise be cut off.
-    qreal ceiling = chart()->rect().top();
+    // Marks may rise above the plot into the chart's margin, but not past the chart's frame.
+    // Sideways they keep clear of the value axis' labels on the left; on the right they may reach
+    // into the empty margin, and only a mark that would stick out of the frame (where QtCharts cut
+    // the last bar's value off) is moved in.
+    QRectF frame = chart()->rect();
     if (QGraphicsLayout* layout = chart()->layout()) {
         qreal left = 0, top = 0, right = 0, bottom = 0;
         layout->getContentsMargins(&left, &top, &right, &bottom);
-        ceiling += top;
+        frame.adjust(left, top, -right, -bottom);
     }
-    const QRectF title = titleRect(*chart());
-    if (!title.isEmpty())
-        ceiling = std::max(ceiling, title.bottom());
-    else if (!chart()->title().isEmpty())
-        ceiling = plot.top(); // a title we cannot locate: stay below where it may be
+    // A mark in the way of the title goes below it, onto its bar's top end.
+    QRectF title = titleRect(*chart());
+    if (title.isEmpty() && !chart()->title().isEmpty()) // not found: all above the plot is its
+        title = QRectF(frame.left(), frame.top(), frame.width(), plot.top() - frame.top());
+    const qreal leftEnd = plot.left();
+    const qreal rightEnd = std::max(plot.right(), frame.right() - kMarkGap);
 
     std::vector<int> order(static_cast<std::size_t>(n));
     std::iota(order.begin(), order.end(), 0);
@@ -288,24 +290,26 @@ void ChartView::layOutMarks()
         const QSizeF size = box.size();
         const Bar& bar = bars[static_cast<std::size_t>(i)];
         const qreal x =
-            std::clamp(bar.centre - size.width() / 2, plot.left(), plot.right() - size.width());
-        const qreal y = std::max(ceiling, bar.top - kMarkLift - size.height());
-        const QRectF rect(QPointF(x, y), size);
+            std::max(leftEnd, std::min(bar.centre - size.width() / 2, rightEnd - size.width()));
+        QRectF rect(QPointF(x, std::max(frame.top(), bar.top - kMarkLift - size.height())), size);
+        if (rect.intersects(title))
+            rect.moveTop(title.bottom());
 
-        bool fits = size.width() <= plot.width() && y + size.height() <= plot.bottom();
-        // Bars under the mark, except its own and the two beside it, which it may brush.
+        bool fits = size.width() <= rightEnd - leftEnd && rect.bottom() <= plot.bottom();
+        // The mark may brush the side of a bar beside its own, but a number printed across
+        // more than half a bar's width hides that bar and is itself hard to read.
         const int first = std::max(0, static_cast<int>((rect.left() - plot.left()) / pitch) - 1);
         const int last =
             std::min(n - 1, static_cast<int>((rect.right() - plot.left()) / pitch) + 1);
         for (int j = first; fits && j <= last; ++j) {
-            if (std::abs(j - i) <= 1)
+            if (j == i)
                 continue;
             const Bar& other = bars[static_cast<std::size_t>(j)];
             const QRectF body(other.centre - halfBar, other.top, 2 * halfBar,
                               plot.bottom() - other.top);
-            // Less than a pixel of overlap is the rounding of the bars' edges.
+            // Less than a pixel is the rounding of the bars' edges.
             const QRectF common = body.intersected(rect);
-            fits = common.width() < 1.0 || common.height() < 1.0;
+            fits = common.height() < 1.0 || common.width() < std::max(1.0, halfBar);
         }
         const QRectF padded = rect.adjusted(-kMarkGap / 2, 0, kMarkGap / 2, 0);
         for (std::size_t k = 0; fits && k < shown.size(); ++k)

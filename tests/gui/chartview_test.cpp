@@ -12,8 +12,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsLayout>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QTest>
@@ -95,34 +97,44 @@ std::vector<QRectF> drawnBars(const ChartView& view)
     return bars;
 }
 
+// The chart's frame in scene coordinates: the white card inside the view's grey border.
+QRectF chartFrame(const ChartView& view)
+{
+    qreal left = 0, top = 0, right = 0, bottom = 0;
+    view.chart()->layout()->getContentsMargins(&left, &top, &right, &bottom);
+    return view.chart()->sceneBoundingRect().adjusted(left, top, -right, -bottom);
+}
+
 // Where the marks are, checked against one another, the chart and the bars: shown marks never
-// overlap, lie inside the chart and above the plot's width, stand over their own bar, and
-// cross no bar but the two beside their own. Returns how many are shown.
+// overlap, lie inside the chart's frame and right of the value axis, stand over their own bar,
+// and cover no more than the side of any other bar. Returns how many are shown.
 int checkShownMarks(const ChartView& view)
 {
     const std::vector<QRectF> bars = drawnBars(view);
     const std::size_t n = view.marks().size();
     EXPECT_EQ(bars.size(), n);
-    if (bars.size() != n)
+    if (bars.size() != n || n < 2)
         return 0;
-    const QRectF chartRect = view.chart()->sceneBoundingRect();
+    const QRectF frame = chartFrame(view);
     const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    const qreal barWidth = view.series2()->barWidth() * plot.width() / static_cast<qreal>(n);
     std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < n; ++i) {
         const QGraphicsSimpleTextItem* mark = view.marks()[i];
         if (!mark->isVisible())
             continue;
         const QRectF r = mark->sceneBoundingRect();
-        EXPECT_TRUE(chartRect.contains(r)) << i;
+        EXPECT_TRUE(frame.contains(r)) << i;
         EXPECT_GE(r.left(), plot.left()) << i;
-        EXPECT_LE(r.right(), plot.right()) << i;
-        EXPECT_LE(r.bottom(), bars[i].top() + 0.5) << i;
+        // Over its bar; on the bar's top end only where the bar reaches up to the title.
+        EXPECT_TRUE(r.bottom() <= bars[i].top() + 0.5 || bars[i].top() < plot.top() + r.height())
+            << i;
         EXPECT_TRUE(r.left() <= bars[i].center().x() && bars[i].center().x() <= r.right()) << i;
         for (std::size_t j = 0; j < n; ++j) {
-            if (j + 1 >= i && j <= i + 1)
-                continue; // its own bar and the two beside it
             const QRectF common = bars[j].intersected(r);
-            EXPECT_FALSE(common.width() >= 1 && common.height() >= 1) << i << " over " << j;
+            if (j != i && common.height() >= 1) {
+                EXPECT_LE(common.width(), std::max(1.0, barWidth / 2)) << i << " over " << j;
+            }
         }
         for (std::size_t k : shown) {
             EXPECT_FALSE(view.marks()[k]->sceneBoundingRect().intersects(r)) << i << " and " << k;
@@ -337,18 +349,55 @@ TEST(ChartView, TheNumberDistributionShowsEveryMarkThatFits)
     view.setChartData(all);
     settle(view);
     EXPECT_GE(checkShownMarks(view), 40);
-    // The last bar's mark would stick out on the right; it is moved in, not cut off.
-    const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    // The last bar's mark sits over its bar, reaching into the empty margin on the right.
     const QGraphicsSimpleTextItem* last = view.marks().back();
     ASSERT_TRUE(last->isVisible());
+    EXPECT_NEAR(last->sceneBoundingRect().center().x(), drawnBars(view).back().center().x(), 0.5);
+    EXPECT_LE(last->sceneBoundingRect().right(), chartFrame(view).right());
+    // Without that margin it would stick out of the chart: it is moved in, not cut off.
+    view.chart()->setMargins(QMargins(20, 20, 0, 20));
+    settle(view);
+    checkShownMarks(view);
+    ASSERT_TRUE(last->isVisible());
     EXPECT_GT(drawnBars(view).back().center().x() + last->sceneBoundingRect().width() / 2,
-              plot.right());
-    EXPECT_LE(last->sceneBoundingRect().right(), plot.right());
+              chartFrame(view).right());
+    EXPECT_LE(last->sceneBoundingRect().right(), chartFrame(view).right());
+    view.chart()->setMargins(QMargins(20, 20, 20, 20));
 
     // Across a large screen every one of the 49 marks has room beside its neighbours.
     view.resize(1700, 700);
     settle(view);
     EXPECT_EQ(checkShownMarks(view), 49);
+}
+
+TEST(ChartView, MarksKeepOutOfTheTitle)
+{
+    // Two bars reach the top of the plot: one far left, clear of the short title, one in the
+    // middle, right under it.
+    ChartData data;
+    data.title = QStringLiteral("Kurzer Titel");
+    data.valueAxis = {false, 0, 20};
+    for (int x = 0; x < 11; ++x)
+        data.points.push_back({x, x == 0 || x == 5 ? 20 : 4 + x % 3, kGreen});
+    ChartView view;
+    view.resize(600, 400);
+    view.setChartData(data);
+    settle(view);
+
+    QRectF title;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (text && text->isVisible() && shownText(text->toPlainText()) == data.title)
+            title = text->sceneBoundingRect();
+    }
+    ASSERT_FALSE(title.isEmpty());
+    EXPECT_EQ(checkShownMarks(view), 11);
+    for (const QGraphicsSimpleTextItem* mark : view.marks())
+        EXPECT_FALSE(mark->sceneBoundingRect().intersects(title)) << mark->text().toStdString();
+    // The left one stands above its bar as any other, the middle one sits on its bar's top.
+    const std::vector<QRectF> bars = drawnBars(view);
+    EXPECT_LE(view.marks()[0]->sceneBoundingRect().bottom(), bars[0].top());
+    EXPECT_GT(view.marks()[5]->sceneBoundingRect().bottom(), bars[5].top());
 }
 
 TEST(ChartView, HoveringOverABarTellsItsXAndValue)
