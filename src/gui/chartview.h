@@ -1,23 +1,31 @@
 #pragma once
 
 #include "core/charts/chartdata.h"
+#include "gui/guiprompts.h"
 
 #include <QChartView>
 #include <QImage>
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 QT_END_NAMESPACE
 
 namespace vendrilo::gui {
 
 // Chart1 of the "Diagramm" tab: draws one ChartData as bars of Series2 with value marks, the
-// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off.
-// A context menu saves the chart as a PNG image or copies it to the clipboard.
+// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off
+// and out of the chart.
+// A bar's mark (its value, printed above it) is shown only where it has room; hovering over a
+// bar tells its X and value in a tooltip, so no value is out of reach. A context menu saves the
+// chart as a PNG image or copies it to the clipboard.
 class ChartView : public QChartView {
     Q_OBJECT
 
@@ -35,14 +43,24 @@ public:
     QValueAxis* valueAxis() const { return m_valueAxis; }
     // The axis below the bars: bar i stands at the value i, labelled with its X.
     QCategoryAxis* categoryAxis() const { return m_categoryAxis; }
+    // One mark per bar, in bar order, items of the chart; hidden where it does not fit.
+    const std::vector<QGraphicsSimpleTextItem*>& marks() const { return m_marks; }
+    // The tooltip of bar i (counted from 0): its X and its value.
+    QString barToolTip(int i) const;
 
     // The chart as shown, at the widget's size.
     QImage image();
-    // Writes the chart as a PNG file; false when the file cannot be written.
-    bool saveImage(const QString& path);
+    // Writes the chart as a PNG file. Nothing on success, else the file and why it was not
+    // written; a file that was there stays as it was then.
+    [[nodiscard]] std::optional<QString> saveImage(const QString& path);
     void copyToClipboard();
     // Asks for a file name and saves there; nothing happens when the user cancels.
     void saveImageAs();
+    // Saves to `path` (".png" added when missing) and tells the user through the prompts when
+    // the file could not be written. True when it was.
+    bool saveImageTo(QString path);
+    // Where failures are reported; the view's own message boxes unless set. Not owned.
+    void setPrompts(Prompts* prompts) { m_prompts = prompts ? prompts : &m_ownPrompts; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -50,6 +68,8 @@ protected:
 
 private:
     void layOutCategoryAxis();
+    void layOutMarks();
+    void showBarToolTip(bool entered, int i);
 
     charts::ChartData m_data;
     QBarSeries* m_series1 = nullptr;
@@ -57,6 +77,9 @@ private:
     QBarSet* m_bars = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     QCategoryAxis* m_categoryAxis = nullptr;
+    std::vector<QGraphicsSimpleTextItem*> m_marks;
+    GuiPrompts m_ownPrompts{this};
+    Prompts* m_prompts = &m_ownPrompts;
 };
 
 // A step for whole-number ticks that keeps about `wanted` of them within [minimum, maximum]:

@@ -10,9 +10,19 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsLayout>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsSimpleTextItem>
 #include <QImage>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
@@ -50,6 +60,90 @@ QString shownText(QString text)
     return text.replace(QChar(QChar::Nbsp), QLatin1Char(' '));
 }
 
+// The view at its size with every pending layout done, as the user sees it.
+void settle(ChartView& view)
+{
+    (void)view.image();
+}
+
+// The bars as QtCharts drew them, in scene coordinates, by bar index; a bar of no height is
+// not drawn at all and stands as an empty rectangle on the axis below its slot.
+std::vector<QRectF> drawnBars(const ChartView& view)
+{
+    QChart* chart = view.chart();
+    const int n = view.bars()->count();
+    auto slot = [&](int i) {
+        return chart->mapToScene(chart->mapToPosition(QPointF(i, 0), view.series2()));
+    };
+    const qreal axis = chart->mapToScene(chart->plotArea().bottomLeft()).y();
+    std::vector<QRectF> bars;
+    for (int i = 0; i < n; ++i)
+        bars.emplace_back(slot(i).x(), axis, 0, 0);
+    if (n < 2)
+        return bars;
+    const qreal pitch = slot(1).x() - slot(0).x();
+    const QColor colours[] = {view.bars()->color(), view.bars()->selectedColor()};
+    for (QGraphicsItem* item : view.scene()->items()) {
+        const auto* rect = qgraphicsitem_cast<QGraphicsRectItem*>(item);
+        if (!rect || !rect->isVisible() ||
+            std::count(std::begin(colours), std::end(colours), rect->brush().color()) == 0)
+            continue;
+        const QRectF r = rect->sceneBoundingRect();
+        const int i = static_cast<int>(std::lround((r.center().x() - slot(0).x()) / pitch));
+        EXPECT_TRUE(i >= 0 && i < n && bars[static_cast<std::size_t>(i)].isEmpty()) << i;
+        if (i >= 0 && i < n)
+            bars[static_cast<std::size_t>(i)] = r;
+    }
+    return bars;
+}
+
+// The chart's frame in scene coordinates: the white card inside the view's grey border.
+QRectF chartFrame(const ChartView& view)
+{
+    qreal left = 0, top = 0, right = 0, bottom = 0;
+    view.chart()->layout()->getContentsMargins(&left, &top, &right, &bottom);
+    return view.chart()->sceneBoundingRect().adjusted(left, top, -right, -bottom);
+}
+
+// Where the marks are, checked against one another, the chart and the bars: shown marks never
+// overlap, lie inside the chart's frame and right of the value axis, stand over their own bar,
+// and cover no more than the side of any other bar. Returns how many are shown.
+int checkShownMarks(const ChartView& view)
+{
+    const std::vector<QRectF> bars = drawnBars(view);
+    const std::size_t n = view.marks().size();
+    EXPECT_EQ(bars.size(), n);
+    if (bars.size() != n || n < 2)
+        return 0;
+    const QRectF frame = chartFrame(view);
+    const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+    const qreal barWidth = view.series2()->barWidth() * plot.width() / static_cast<qreal>(n);
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < n; ++i) {
+        const QGraphicsSimpleTextItem* mark = view.marks()[i];
+        if (!mark->isVisible())
+            continue;
+        const QRectF r = mark->sceneBoundingRect();
+        EXPECT_TRUE(frame.contains(r)) << i;
+        EXPECT_GE(r.left(), plot.left()) << i;
+        // Over its bar; on the bar's top end only where the bar reaches up to the title.
+        EXPECT_TRUE(r.bottom() <= bars[i].top() + 0.5 || bars[i].top() < plot.top() + r.height())
+            << i;
+        EXPECT_TRUE(r.left() <= bars[i].center().x() && bars[i].center().x() <= r.right()) << i;
+        for (std::size_t j = 0; j < n; ++j) {
+            const QRectF common = bars[j].intersected(r);
+            if (j != i && common.height() >= 1) {
+                EXPECT_LE(common.width(), std::max(1.0, barWidth / 2)) << i << " over " << j;
+            }
+        }
+        for (std::size_t k : shown) {
+            EXPECT_FALSE(view.marks()[k]->sceneBoundingRect().intersects(r)) << i << " and " << k;
+        }
+        shown.push_back(i);
+    }
+    return static_cast<int>(shown.size());
+}
+
 } // namespace
 
 TEST(ChartView, DrawsTheNumberDistributionAsComputed)
@@ -73,8 +167,14 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed)
     EXPECT_EQ(shownText(view.categoryAxis()->titleText()), data.categoryAxisTitle);
     // At least every second number is labelled at this width.
     EXPECT_GE(view.categoryAxis()->categoriesLabels().size(), 24);
-    EXPECT_TRUE(view.series2()->isLabelsVisible());
-    EXPECT_EQ(view.bars()->labelColor(), QColor(Qt::black));
+    // The values are the view's own black marks, one per bar; the series prints none of its
+    // own, which would pile up over the view's.
+    EXPECT_FALSE(view.series2()->isLabelsVisible());
+    ASSERT_EQ(view.marks().size(), data.points.size());
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        EXPECT_EQ(view.marks()[i]->text(), QString::number(data.points[i].y)) << i;
+        EXPECT_EQ(view.marks()[i]->brush().color(), QColor(Qt::black)) << i;
+    }
     EXPECT_FALSE(view.chart()->legend()->isVisible());
     // Whole-number ticks.
     EXPECT_EQ(view.valueAxis()->tickType(), QValueAxis::TicksDynamic);
@@ -143,7 +243,7 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("chart.png"));
-    ASSERT_TRUE(view.saveImage(path));
+    ASSERT_EQ(view.saveImage(path), std::nullopt);
     const QImage saved(path);
     EXPECT_EQ(saved.size(), QSize(800, 500));
     // Bars of both colours are on the picture.
@@ -158,7 +258,6 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
     }
     EXPECT_TRUE(red);
     EXPECT_TRUE(green);
-    EXPECT_FALSE(view.saveImage(dir.filePath(QStringLiteral("no/such/folder/chart.png"))));
 
     // A picture taken at once shows the new chart's axis and title, not the previous layout.
     view.setChartData(overdueNumbers(wholeHistory(history)));
@@ -169,6 +268,220 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
     QApplication::clipboard()->clear();
     view.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(800, 500));
+}
+
+TEST(ChartView, EveryBarFillsItsSlotOverItsLabel)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(750, 450);
+    for (const ChartData& data :
+         {numberDistribution(wholeHistory(history)), crossSumDistribution(wholeHistory(history))}) {
+        view.setChartData(data);
+        settle(view);
+        // The bars stand over their own axis label, at the width set for them, the
+        // switched-off series taking no room beside them.
+        const std::vector<QRectF> bars = drawnBars(view);
+        const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
+        const qreal pitch = plot.width() / data.barCount();
+        int drawn = 0;
+        int misplaced = 0;
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            if (bars[i].isEmpty())
+                continue; // no height
+            ++drawn;
+            const qreal slotCentre = plot.left() + (static_cast<qreal>(i) + 0.5) * pitch;
+            if (std::abs(bars[i].width() - 0.8 * pitch) > 0.5 ||
+                std::abs(bars[i].center().x() - slotCentre) > 0.5)
+                ++misplaced;
+        }
+        EXPECT_GT(drawn, data.barCount() / 2);
+        EXPECT_EQ(misplaced, 0) << data.heading().toStdString();
+    }
+}
+
+TEST(ChartView, CrossSumMarksNeitherOverlapNorLeaveTheChart)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    const ChartData sums = crossSumDistribution(wholeHistory(history));
+    ASSERT_GT(sums.barCount(), 200);
+    ChartView view;
+    view.resize(800, 500);
+    view.setChartData(sums);
+    const QImage first = view.image();
+    EXPECT_EQ(first, view.image()); // the first picture already had its marks in place
+
+    const int shown = checkShownMarks(view);
+    // Thinned out, but the peaks and the flanks of the curve keep theirs.
+    EXPECT_GE(shown, 20);
+    EXPECT_LT(shown, sums.barCount() / 3);
+    const auto tallest = std::max_element(sums.points.begin(), sums.points.end(),
+                                          [](auto& a, auto& b) { return a.y < b.y; });
+    EXPECT_TRUE(view.marks()[static_cast<std::size_t>(tallest - sums.points.begin())]->isVisible());
+
+    // A smaller window lays the marks out anew, fewer of them.
+    view.resize(450, 300);
+    settle(view);
+    const int shownSmall = checkShownMarks(view);
+    EXPECT_GT(shownSmall, 0);
+    EXPECT_LT(shownSmall, shown);
+}
+
+TEST(ChartView, TheNumberDistributionShowsEveryMarkThatFits)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(750, 450);
+
+    // Nine draws: no number counts more than one digit, and a one-digit mark fits over every
+    // bar at this width, whatever the heights.
+    ChartInput lastDraws = wholeHistory(history);
+    lastDraws.periodStart = history[history.size() - 9].date;
+    const ChartData few = numberDistribution(lastDraws);
+    ASSERT_EQ(few.drawCount, 9);
+    view.setChartData(few);
+    settle(view);
+    EXPECT_EQ(checkShownMarks(view), 49);
+
+    // The whole history at the same width: three digits are wider than a bar's slot, so a mark
+    // gives way where a neighbour's stands at about its height. Most stay.
+    const ChartData all = numberDistribution(wholeHistory(history));
+    view.setChartData(all);
+    settle(view);
+    EXPECT_GE(checkShownMarks(view), 40);
+    // The last bar's mark sits over its bar, reaching into the empty margin on the right.
+    const QGraphicsSimpleTextItem* last = view.marks().back();
+    ASSERT_TRUE(last->isVisible());
+    EXPECT_NEAR(last->sceneBoundingRect().center().x(), drawnBars(view).back().center().x(), 0.5);
+    EXPECT_LE(last->sceneBoundingRect().right(), chartFrame(view).right());
+    // Without that margin it would stick out of the chart: it is moved in, not cut off.
+    view.chart()->setMargins(QMargins(20, 20, 0, 20));
+    settle(view);
+    checkShownMarks(view);
+    ASSERT_TRUE(last->isVisible());
+    EXPECT_GT(drawnBars(view).back().center().x() + last->sceneBoundingRect().width() / 2,
+              chartFrame(view).right());
+    EXPECT_LE(last->sceneBoundingRect().right(), chartFrame(view).right());
+    view.chart()->setMargins(QMargins(20, 20, 20, 20));
+
+    // Across a large screen every one of the 49 marks has room beside its neighbours.
+    view.resize(1700, 700);
+    settle(view);
+    EXPECT_EQ(checkShownMarks(view), 49);
+}
+
+TEST(ChartView, MarksKeepOutOfTheTitle)
+{
+    // Two bars reach the top of the plot: one far left, clear of the short title, one in the
+    // middle, right under it.
+    ChartData data;
+    data.title = QStringLiteral("Kurzer Titel");
+    data.valueAxis = {false, 0, 20};
+    for (int x = 0; x < 11; ++x)
+        data.points.push_back({x, x == 0 || x == 5 ? 20 : 4 + x % 3, kGreen});
+    ChartView view;
+    view.resize(600, 400);
+    view.setChartData(data);
+    settle(view);
+
+    QRectF title;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (text && text->isVisible() && shownText(text->toPlainText()) == data.title)
+            title = text->sceneBoundingRect();
+    }
+    ASSERT_FALSE(title.isEmpty());
+    EXPECT_EQ(checkShownMarks(view), 11);
+    for (const QGraphicsSimpleTextItem* mark : view.marks())
+        EXPECT_FALSE(mark->sceneBoundingRect().intersects(title)) << mark->text().toStdString();
+    // The left one stands above its bar as any other, the middle one sits on its bar's top.
+    const std::vector<QRectF> bars = drawnBars(view);
+    EXPECT_LE(view.marks()[0]->sceneBoundingRect().bottom(), bars[0].top());
+    EXPECT_GT(view.marks()[5]->sceneBoundingRect().bottom(), bars[5].top());
+}
+
+TEST(ChartView, HoveringOverABarTellsItsXAndValue)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    const ChartData sums = crossSumDistribution(wholeHistory(history));
+    ChartView view;
+    view.resize(800, 500);
+    view.setChartData(sums);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    settle(view);
+
+    // A bar whose mark is hidden, tall enough to point at: its value is still to be had.
+    const std::vector<QRectF> bars = drawnBars(view);
+    std::size_t i = 0;
+    while (i < bars.size() && (view.marks()[i]->isVisible() || bars[i].height() < 10))
+        ++i;
+    ASSERT_LT(i, bars.size());
+    const QString expected = QStringLiteral("%1: %2").arg(sums.points[i].x).arg(sums.points[i].y);
+    EXPECT_EQ(view.barToolTip(static_cast<int>(i)), expected);
+
+    // The mouse on the bar's body, then off the bars, in the chart's top left corner.
+    QTest::mouseMove(view.viewport(), view.mapFromScene(bars[i].center()));
+    EXPECT_EQ(view.chart()->toolTip(), expected);
+    QTest::mouseMove(view.viewport(), view.mapFromScene(chartFrame(view).topLeft()) + QPoint(5, 5));
+    EXPECT_TRUE(view.chart()->toolTip().isEmpty());
+}
+
+// Messages the view would show in a box, kept for the test to read.
+class RecordingPrompts : public Prompts {
+public:
+    void message(const QString& text) override { messages << text; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    QString inputText(const QString&, const QString&, const QString& defaultText) override
+    {
+        return defaultText;
+    }
+
+    QStringList messages;
+};
+
+TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
+{
+    const std::vector<DrawRecord> history = shippedHistory();
+    ChartView view;
+    view.resize(600, 400);
+    view.setChartData(numberDistribution(wholeHistory(history)));
+    RecordingPrompts prompts;
+    view.setPrompts(&prompts);
+    QTemporaryDir dir;
+
+    // The folder does not exist: the reason is the system's, as any program writing there
+    // would be told.
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/Diagramm"));
+    QFile probe(missing + QStringLiteral(".png"));
+    ASSERT_FALSE(probe.open(QIODevice::WriteOnly));
+    const std::optional<QString> error = view.saveImage(probe.fileName());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(QDir::toNativeSeparators(probe.fileName())));
+    EXPECT_TRUE(error->contains(probe.errorString())) << error->toStdString();
+    EXPECT_FALSE(view.saveImageTo(missing));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.front().contains(*error))
+        << prompts.messages.front().toStdString();
+
+    // A good path is saved without a word, ".png" added to a bare name.
+    const QString saved = dir.filePath(QStringLiteral("Diagramm.png"));
+    EXPECT_TRUE(view.saveImageTo(dir.filePath(QStringLiteral("Diagramm"))));
+    EXPECT_EQ(QImage(saved).size(), QSize(600, 400));
+    EXPECT_EQ(prompts.messages.size(), 1);
+
+    // The disk fills up while a new chart is written over it: the user hears of it and the
+    // picture saved before is still whole.
+    const QByteArray before = test::readBytes(saved);
+    view.setChartData(overdueNumbers(wholeHistory(history)));
+    bool ok = true;
+    if (!test::withFileSizeLimit(100, [&] { ok = view.saveImageTo(saved); }))
+        GTEST_SKIP() << "no file size limit on this system";
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(prompts.messages.back().contains(QDir::toNativeSeparators(saved)));
+    EXPECT_EQ(test::readBytes(saved), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Diagramm.png"});
 }
 
 TEST(ChartView, WholeTickSteps)
