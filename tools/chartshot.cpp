@@ -61,19 +61,22 @@ int main(int argc, char** argv)
 
     std::vector<DrawRecord> draws;
     if (drawPath.isEmpty()) {
-        draws = shippedHistory();
+        auto history = shippedHistory();
+        if (!history)
+            return fail(history.error());
+        draws = std::move(history).value();
     } else {
-        drawfile::ReadResult read = drawfile::readAll(drawPath);
-        if (!read.ok())
-            return fail(*read.error);
-        draws = std::move(read.records);
+        auto read = drawfile::read(drawPath);
+        if (!read)
+            return fail(read.error());
+        draws = std::move(read).value();
     }
     const charts::ChartInput in{draws, *from, *to, DrawDayFilter{}, MessageList()};
 
     gui::ChartView view;
     view.resize(size);
     view.setChartData(charts::computeChart(*kind, in));
-    if (const std::optional<QString> error = view.saveImage(args.at(3)))
-        return fail(*error); // names the file
+    if (const Status saved = view.saveImage(args.at(3)); !saved)
+        return fail(saved.error()); // names the file
     return 0;
 }

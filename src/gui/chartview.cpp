@@ -1,6 +1,7 @@
 #include "gui/chartview.h"
 
-#include "core/app/atomicfile.h"
+#include "core/io/atomicfile.h"
+#include "gui/valuemarks.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -40,63 +41,6 @@ QColor toColor(charts::Rgb rgb)
 QString keepBlanks(QString text)
 {
     return text.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
-}
-
-// Room between a mark and the bar below it, and the least gap between two marks side by side,
-// so that neighbouring numbers never run into one another ("531530"); each on top of the
-// marks' white rim.
-constexpr qreal kMarkLift = 1.0;
-constexpr qreal kMarkGap = 2.0;
-// Marks lie above the bars and grid lines.
-constexpr qreal kMarkZ = 100.0;
-
-// A bar's value printed above it: black on a white ground just larger than the digits, so
-// that a mark which brushes the bar beside its own, or a grid line, stays readable.
-class Mark : public QGraphicsSimpleTextItem {
-public:
-    static constexpr qreal kRim = 1.0;
-
-    Mark(const QString& text, const QFont& font, QGraphicsItem* parent)
-        : QGraphicsSimpleTextItem(text, parent)
-    {
-        setFont(font);
-        setBrush(Qt::black);
-        setAcceptedMouseButtons(Qt::NoButton);
-        setAcceptHoverEvents(false);
-    }
-
-    QRectF boundingRect() const override
-    {
-        return QGraphicsSimpleTextItem::boundingRect().adjusted(-kRim, 0, kRim, 0);
-    }
-
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override
-    {
-        const QFontMetricsF metrics(font());
-        const QRectF ink = metrics.tightBoundingRect(text()).translated(0, metrics.ascent());
-        painter->fillRect(ink.adjusted(-kRim, -kRim, kRim, kRim), Qt::white);
-        QGraphicsSimpleTextItem::paint(painter, option, widget);
-    }
-};
-
-// The chart's title, in chart coordinates; empty when there is none. QtCharts does not tell
-// where it put the title, but keeps it as a text item of the chart's own, above the plot (the
-// axis titles, also such items, lie beside and below it).
-QRectF titleRect(const QChart& chart)
-{
-    if (chart.title().isEmpty())
-        return {};
-    const QRectF plot = chart.plotArea();
-    QRectF title;
-    for (QGraphicsItem* item : chart.childItems()) {
-        const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
-        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
-            continue;
-        const QRectF rect = text->mapRectToParent(text->boundingRect());
-        if (rect.bottom() <= plot.top() && rect.right() > plot.left())
-            title = title.united(rect);
-    }
-    return title;
 }
 
 } // namespace
@@ -149,7 +93,24 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
 void ChartView::setChartData(const charts::ChartData& data)
 {
     m_data = data;
-    const bool second = data.active == charts::Series::Series2;
+    QBarSeries* active = showOnlyActiveSeries(data.active);
+    m_series1->clear();
+    m_series2->clear();
+    m_bars = fillBars(data, active);
+    connect(m_bars, &QBarSet::hovered, this, &ChartView::showBarToolTip);
+    chart()->setToolTip(QString());
+    makeMarks(data);
+    layOutCategoryAxis();
+    m_categoryAxis->setTitleText(keepBlanks(data.categoryAxisTitle));
+    m_categoryAxis->setTitleVisible(!data.categoryAxisTitle.isEmpty());
+    setValueAxis(data);
+    chart()->setTitle(keepBlanks(data.title));
+    layOutMarks();
+}
+
+QBarSeries* ChartView::showOnlyActiveSeries(charts::Series which)
+{
+    const bool second = which == charts::Series::Series2;
     QBarSeries* active = second ? m_series2 : m_series1;
     QBarSeries* idle = second ? m_series1 : m_series2;
     // Only the active series is in the chart: a hidden bar series still takes its share of
@@ -165,12 +126,13 @@ void ChartView::setChartData(const charts::ChartData& data)
     }
     idle->setVisible(false);
     active->setVisible(true);
-    m_series1->clear();
-    m_series2->clear();
-    m_bars = nullptr;
+    return active;
+}
 
-    // One bar set: the series colour for most bars, the one other colour (red primes) through
-    // the set's selection, which QtCharts paints per bar.
+// One bar set: the series colour for most bars, the one other colour (red primes) through the
+// set's selection, which QtCharts paints per bar.
+QBarSet* ChartView::fillBars(const charts::ChartData& data, QBarSeries* series)
+{
     const QColor base = toColor(data.seriesColour);
     QColor other = base;
     for (const charts::ChartPoint& p : data.points) {
@@ -191,26 +153,27 @@ void ChartView::setChartData(const charts::ChartData& data)
         if (p.colour != data.seriesColour)
             selected << i;
     }
-    active->append(set);
+    series->append(set);
     set->selectBars(selected);
-    m_bars = set;
-    connect(set, &QBarSet::hovered, this, &ChartView::showBarToolTip);
-    chart()->setToolTip(QString());
+    return set;
+}
 
+void ChartView::makeMarks(const charts::ChartData& data)
+{
     for (QGraphicsSimpleTextItem* mark : m_marks)
         delete mark;
     m_marks.clear();
     const QFont markFont = m_valueAxis->labelsFont();
     for (const charts::ChartPoint& p : data.points) {
-        auto* mark = new Mark(QString::number(p.y), markFont, chart());
-        mark->setZValue(kMarkZ);
+        auto* mark = new ValueMark(QString::number(p.y), markFont, chart());
+        mark->setZValue(100.0); // above the bars and grid lines
         mark->hide();
         m_marks.push_back(mark);
     }
-    layOutCategoryAxis();
-    m_categoryAxis->setTitleText(keepBlanks(data.categoryAxisTitle));
-    m_categoryAxis->setTitleVisible(!data.categoryAxisTitle.isEmpty());
+}
 
+void ChartView::setValueAxis(const charts::ChartData& data)
+{
     // The limits are the computed ones; only a flat axis (all bars equal, e.g. an empty period)
     // gets one unit of height so that the chart can be drawn at all.
     const int lo = data.valueAxis.minimum;
@@ -221,103 +184,51 @@ void ChartView::setChartData(const charts::ChartData& data)
     m_valueAxis->setTickInterval(wholeTickStep(lo, hi));
     m_valueAxis->setTitleText(data.valueAxisTitle);
     m_valueAxis->setTitleVisible(!data.valueAxisTitle.isEmpty());
-
-    chart()->setTitle(keepBlanks(data.title));
-    layOutMarks();
 }
 
-// Which marks are shown: the tallest bars first, as the peaks are what a reader looks for;
-// a mark is shown where it overlaps no mark shown before it, covers no more than the side of
-// any other bar, and stays inside the chart. Laid out anew whenever the plot moves, as the bars
-// move with it.
+// Laid out anew whenever the plot moves, as the bars move with it.
 void ChartView::layOutMarks()
 {
     const int n = static_cast<int>(m_marks.size());
-    const QRectF plot = chart()->plotArea();
-    if (n == 0 || n != m_data.barCount() || plot.width() <= 0 || plot.height() <= 0) {
+    MarkScene scene;
+    scene.plot = chart()->plotArea();
+    if (n == 0 || n != m_data.barCount() || scene.plot.width() <= 0 || scene.plot.height() <= 0) {
         for (QGraphicsSimpleTextItem* mark : m_marks)
             mark->hide();
         return;
     }
     QBarSeries* series = m_series2->chart() ? m_series2 : m_series1;
-    const qreal lo = m_valueAxis->min();
-    const qreal hi = m_valueAxis->max();
-
-    // The bars as drawn: centre and top, in chart coordinates. A bar below the axis' lower end
-    // has no height; none rises above the upper end.
-    struct Bar {
-        qreal centre;
-        qreal top;
-    };
-    std::vector<Bar> bars;
-    bars.reserve(static_cast<std::size_t>(n));
+    // The bars as drawn: a bar below the axis' lower end has no height; none rises above the
+    // upper end.
     for (int i = 0; i < n; ++i) {
-        const qreal y = std::clamp<qreal>(m_data.points[static_cast<std::size_t>(i)].y, lo, hi);
+        const int value = m_data.points[static_cast<std::size_t>(i)].y;
+        const qreal y = std::clamp<qreal>(value, m_valueAxis->min(), m_valueAxis->max());
         const QPointF top = chart()->mapToPosition(QPointF(i, y), series);
-        bars.push_back({top.x(), std::clamp(top.y(), plot.top(), plot.bottom())});
+        scene.bars.push_back(
+            {top.x(), std::clamp(top.y(), scene.plot.top(), scene.plot.bottom()), value});
     }
-    const qreal pitch = plot.width() / n;
-    const qreal halfBar = pitch * series->barWidth() / 2;
-
+    scene.halfBar = scene.plot.width() / n * series->barWidth() / 2;
     // Marks may rise above the plot into the chart's margin, but not past the chart's frame.
-    // Sideways they keep clear of the value axis' labels on the left; on the right they may reach
-    // into the empty margin, and only a mark that would stick out of the frame (where QtCharts cut
-    // the last bar's value off) is moved in.
-    QRectF frame = chart()->rect();
+    scene.frame = chart()->rect();
     if (QGraphicsLayout* layout = chart()->layout()) {
         qreal left = 0, top = 0, right = 0, bottom = 0;
         layout->getContentsMargins(&left, &top, &right, &bottom);
-        frame.adjust(left, top, -right, -bottom);
+        scene.frame.adjust(left, top, -right, -bottom);
     }
-    // A mark in the way of the title goes below it, onto its bar's top end.
-    QRectF title = titleRect(*chart());
-    if (title.isEmpty() && !chart()->title().isEmpty()) // not found: all above the plot is its
-        title = QRectF(frame.left(), frame.top(), frame.width(), plot.top() - frame.top());
-    const qreal leftEnd = plot.left();
-    const qreal rightEnd = std::max(plot.right(), frame.right() - kMarkGap);
-
-    std::vector<int> order(static_cast<std::size_t>(n));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        return m_data.points[static_cast<std::size_t>(a)].y >
-               m_data.points[static_cast<std::size_t>(b)].y;
-    });
-
-    std::vector<QRectF> shown;
-    for (int i : order) {
+    scene.title = chartTitleRect(*chart());
+    if (scene.title.isEmpty() && !chart()->title().isEmpty()) // not found: all above the plot
+        scene.title = QRectF(scene.frame.left(), scene.frame.top(), scene.frame.width(),
+                             scene.plot.top() - scene.frame.top());
+    std::vector<QSizeF> sizes;
+    for (QGraphicsSimpleTextItem* mark : m_marks)
+        sizes.push_back(mark->boundingRect().size());
+    const std::vector<QRectF> placed = layOutValueMarks(scene, sizes);
+    for (int i = 0; i < n; ++i) {
         QGraphicsSimpleTextItem* mark = m_marks[static_cast<std::size_t>(i)];
-        const QRectF box = mark->boundingRect();
-        const QSizeF size = box.size();
-        const Bar& bar = bars[static_cast<std::size_t>(i)];
-        const qreal x =
-            std::max(leftEnd, std::min(bar.centre - size.width() / 2, rightEnd - size.width()));
-        QRectF rect(QPointF(x, std::max(frame.top(), bar.top - kMarkLift - size.height())), size);
-        if (rect.intersects(title))
-            rect.moveTop(title.bottom());
-
-        bool fits = size.width() <= rightEnd - leftEnd && rect.bottom() <= plot.bottom();
-        // The mark may brush the side of a bar beside its own, but a number printed across
-        // more than half a bar's width hides that bar and is itself hard to read.
-        const int first = std::max(0, static_cast<int>((rect.left() - plot.left()) / pitch) - 1);
-        const int last =
-            std::min(n - 1, static_cast<int>((rect.right() - plot.left()) / pitch) + 1);
-        for (int j = first; fits && j <= last; ++j) {
-            if (j == i)
-                continue;
-            const Bar& other = bars[static_cast<std::size_t>(j)];
-            const QRectF body(other.centre - halfBar, other.top, 2 * halfBar,
-                              plot.bottom() - other.top);
-            // Less than a pixel is the rounding of the bars' edges.
-            const QRectF common = body.intersected(rect);
-            fits = common.height() < 1.0 || common.width() < std::max(1.0, halfBar);
-        }
-        const QRectF padded = rect.adjusted(-kMarkGap / 2, 0, kMarkGap / 2, 0);
-        for (std::size_t k = 0; fits && k < shown.size(); ++k)
-            fits = !shown[k].intersects(padded);
-        mark->setPos(rect.topLeft() - box.topLeft());
-        mark->setVisible(fits);
-        if (fits)
-            shown.push_back(padded);
+        const QRectF& rect = placed[static_cast<std::size_t>(i)];
+        mark->setVisible(!rect.isNull());
+        if (!rect.isNull())
+            mark->setPos(rect.topLeft() - mark->boundingRect().topLeft());
     }
 }
 
@@ -388,7 +299,7 @@ QImage ChartView::image()
     return grab().toImage();
 }
 
-std::optional<QString> ChartView::saveImage(const QString& path)
+Status ChartView::saveImage(const QString& path)
 {
     // Encoded in memory first: written straight to the file, the encoder reports a full disk
     // as an "unknown error"; the file writer names the system's reason, and a failed save
@@ -398,7 +309,8 @@ std::optional<QString> ChartView::saveImage(const QString& path)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
     if (!writer.write(image()))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), writer.errorString());
+        return Error{
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), writer.errorString())};
     return writeFileAtomically(path, png);
 }
 
@@ -420,11 +332,11 @@ bool ChartView::saveImageTo(QString path)
 {
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         path += QLatin1String(".png");
-    const std::optional<QString> error = saveImage(path);
-    if (!error)
+    const Status saved = saveImage(path);
+    if (saved)
         return true;
     // A full disk or a folder without write access must not pass for a saved chart.
-    m_prompts->message(tr("Das Diagramm wurde nicht gespeichert.\n%1").arg(*error));
+    m_prompts->message(tr("Das Diagramm wurde nicht gespeichert.\n%1").arg(saved.error()));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/charts/chartdata.h"
+#include "core/io/result.h"
 #include "gui/guiprompts.h"
 
 #include <QChartView>
@@ -52,7 +53,7 @@ public:
     QImage image();
     // Writes the chart as a PNG file. Nothing on success, else the file and why it was not
     // written; a file that was there stays as it was then.
-    [[nodiscard]] std::optional<QString> saveImage(const QString& path);
+    Status saveImage(const QString& path);
     void copyToClipboard();
     // Asks for a file name and saves there; nothing happens when the user cancels.
     void saveImageAs();
@@ -67,6 +68,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QBarSeries* showOnlyActiveSeries(charts::Series which);
+    QBarSet* fillBars(const charts::ChartData& data, QBarSeries* series);
+    void makeMarks(const charts::ChartData& data);
+    void setValueAxis(const charts::ChartData& data);
     void layOutCategoryAxis();
     void layOutMarks();
     void showBarToolTip(bool entered, int i);

@@ -146,6 +146,7 @@ void MainWindow::buildPages()
             [this] { m_tabs->setCurrentWidget(m_chartPage); });
     connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);
     connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
+    m_chartPage->chartView()->setPrompts(m_prompts.get());
 }
 
 QLineEdit* MainWindow::sheetField(int row, int position) const

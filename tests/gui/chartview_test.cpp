@@ -243,7 +243,7 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("chart.png"));
-    ASSERT_EQ(view.saveImage(path), std::nullopt);
+    ASSERT_TRUE(view.saveImage(path).ok());
     const QImage saved(path);
     EXPECT_EQ(saved.size(), QSize(800, 500));
     // Bars of both colours are on the picture.
@@ -272,7 +272,7 @@ TEST(ChartView, SavesAPngAndCopiesToTheClipboard)
 
 TEST(ChartView, EveryBarFillsItsSlotOverItsLabel)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     ChartView view;
     view.resize(750, 450);
     for (const ChartData& data :
@@ -302,7 +302,7 @@ TEST(ChartView, EveryBarFillsItsSlotOverItsLabel)
 
 TEST(ChartView, CrossSumMarksNeitherOverlapNorLeaveTheChart)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     const ChartData sums = crossSumDistribution(wholeHistory(history));
     ASSERT_GT(sums.barCount(), 200);
     ChartView view;
@@ -329,7 +329,7 @@ TEST(ChartView, CrossSumMarksNeitherOverlapNorLeaveTheChart)
 
 TEST(ChartView, TheNumberDistributionShowsEveryMarkThatFits)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     ChartView view;
     view.resize(750, 450);
 
@@ -402,7 +402,7 @@ TEST(ChartView, MarksKeepOutOfTheTitle)
 
 TEST(ChartView, HoveringOverABarTellsItsXAndValue)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     const ChartData sums = crossSumDistribution(wholeHistory(history));
     ChartView view;
     view.resize(800, 500);
@@ -427,26 +427,14 @@ TEST(ChartView, HoveringOverABarTellsItsXAndValue)
     EXPECT_TRUE(view.chart()->toolTip().isEmpty());
 }
 
-// Messages the view would show in a box, kept for the test to read.
-class RecordingPrompts : public Prompts {
-public:
-    void message(const QString& text) override { messages << text; }
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    QString inputText(const QString&, const QString&, const QString& defaultText) override
-    {
-        return defaultText;
-    }
-
-    QStringList messages;
-};
 
 TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
 {
-    const std::vector<DrawRecord> history = shippedHistory();
+    const std::vector<DrawRecord> history = *shippedHistory();
     ChartView view;
     view.resize(600, 400);
     view.setChartData(numberDistribution(wholeHistory(history)));
-    RecordingPrompts prompts;
+    test::ScriptedPrompts prompts;
     view.setPrompts(&prompts);
     QTemporaryDir dir;
 
@@ -455,13 +443,13 @@ TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/Diagramm"));
     QFile probe(missing + QStringLiteral(".png"));
     ASSERT_FALSE(probe.open(QIODevice::WriteOnly));
-    const std::optional<QString> error = view.saveImage(probe.fileName());
-    ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->contains(QDir::toNativeSeparators(probe.fileName())));
-    EXPECT_TRUE(error->contains(probe.errorString())) << error->toStdString();
+    const Status error = view.saveImage(probe.fileName());
+    ASSERT_FALSE(error.ok());
+    EXPECT_TRUE(error.error().contains(QDir::toNativeSeparators(probe.fileName())));
+    EXPECT_TRUE(error.error().contains(probe.errorString())) << error.error().toStdString();
     EXPECT_FALSE(view.saveImageTo(missing));
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages.front().contains(*error))
+    EXPECT_TRUE(prompts.messages.front().contains(error.error()))
         << prompts.messages.front().toStdString();
 
     // A good path is saved without a word, ".png" added to a bare name.
@@ -480,6 +468,8 @@ TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
     EXPECT_FALSE(ok);
     ASSERT_EQ(prompts.messages.size(), 2);
     EXPECT_TRUE(prompts.messages.back().contains(QDir::toNativeSeparators(saved)));
+    EXPECT_TRUE(prompts.messages.back().contains(QStringLiteral("File too large")))
+        << prompts.messages.back().toStdString();
     EXPECT_EQ(test::readBytes(saved), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Diagramm.png"});
 }
