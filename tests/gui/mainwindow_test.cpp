@@ -89,11 +89,16 @@ TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
             name != QLatin1String("_layout") && !name.startsWith(QLatin1String("Scroll")))
             names << name;
     }
-    names.removeDuplicates();
-    names.sort();
-    QStringList expected = fixtureLines("objectnames.txt");
-    expected.sort();
-    EXPECT_EQ(names, expected);
+    const QStringList expected = fixtureLines("objectnames.txt");
+    QStringList missing, unexpected;
+    for (const QString& name : expected)
+        if (!names.contains(name))
+            missing << name;
+    for (const QString& name : names)
+        if (!expected.contains(name))
+            unexpected << name;
+    EXPECT_TRUE(missing.isEmpty()) << "missing: " << missing.join(' ').toStdString();
+    EXPECT_TRUE(unexpected.isEmpty()) << "not in the list: " << unexpected.join(' ').toStdString();
 }
 
 TEST(MainWindow, DialogsAreCreatedInOrderAndStartUpMakesNoSecondOne)
