@@ -1,9 +1,13 @@
 #include "gui/controls.h"
 
+#include "core/draws/dates.h"
+#include "gui/chartbuttons.h"
+
 #include <QDateEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
@@ -43,6 +47,12 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text)
     return l;
 }
 
+void setPickerDay(QDateEdit* picker, double day)
+{
+    const QSignalBlocker quiet(picker);
+    picker->setDate(dateFromDay(day));
+}
+
 QDateEdit* datePicker(QWidget* parent, const char* name)
 {
     auto* p = new QDateEdit(parent);
@@ -79,11 +89,29 @@ QSize NumberField::sizeHint() const
     return {minimumSizeHint().width(), QLineEdit::sizeHint().height()};
 }
 
-void ClickablePanel::mouseReleaseEvent(QMouseEvent* event)
+ClickNotifier::ClickNotifier(QWidget* watched) : QObject(watched)
 {
-    QFrame::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+    watched->installEventFilter(this);
+}
+
+bool ClickNotifier::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint()))
+            Q_EMIT clicked();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+ClickNotifier* clicksOf(QWidget* widget)
+{
+    if (auto* existing = widget->findChild<ClickNotifier*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
+    widget->setCursor(Qt::PointingHandCursor);
+    return new ClickNotifier(widget);
 }
 
 } // namespace vendrilo::gui

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFrame>
 #include <QLineEdit>
 #include <QString>
 
@@ -35,17 +34,21 @@ public:
     QSize minimumSizeHint() const override;
 };
 
-// A panel that reports clicks, like the banner panels beside the sheet.
-class ClickablePanel : public QFrame {
+// Reports a left click on a widget that has no click of its own: the row labels that lock a
+// row, the banner, the labels that open a chart. Owned by the widget it watches.
+class ClickNotifier : public QObject {
     Q_OBJECT
 public:
-    using QFrame::QFrame;
+    explicit ClickNotifier(QWidget* watched);
 
 Q_SIGNALS:
     void clicked();
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+// The notifier of a widget, made on first use; the widget shows the pointing hand.
+ClickNotifier* clicksOf(QWidget* widget);
 
 } // namespace vendrilo::gui

@@ -1,7 +1,7 @@
 #include "gui/optionspage.h"
 
 #include "core/options/optionpages.h"
-#include "gui/clickablelabel.h"
+#include "gui/chartbuttons.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -44,42 +44,6 @@ private:
     std::function<void(bool)> m_onMouse;
 };
 
-// The chart buttons and labels beside the options.
-struct ChartControl {
-    OptionPage page;
-    const char* name;
-    const char* text;
-    const char* hint;
-    charts::ChartKind kind;
-    bool showDiagramFirst;
-    bool isLabel;
-};
-
-constexpr ChartControl kChartControls[] = {
-    {OptionPage::Statistics, "SpeedButton26", "Zahlen", "Verteilung der gezogenen Zahlen",
-     charts::ChartKind::Numbers, false, false},
-    {OptionPage::Statistics, "SpeedButton22", "Ausstehende", "Ausstehende Zahlen",
-     charts::ChartKind::Overdue, false, false},
-    {OptionPage::Statistics, "Label89", "Paare", "", charts::ChartKind::Pairs, true, true},
-    {OptionPage::Statistics, "SpeedButton23", "2er", "", charts::ChartKind::Pairs, true, false},
-    {OptionPage::Statistics, "SpeedButton21", "Paare", "", charts::ChartKind::Pairs, false, false},
-    {OptionPage::Statistics, "Label91", "Dreier", "", charts::ChartKind::Triples, true, true},
-    {OptionPage::Statistics, "SpeedButton24", "3er", "", charts::ChartKind::Triples, true, false},
-    {OptionPage::Statistics, "SpeedButton27", "Dreier", "", charts::ChartKind::Triples, false,
-     false},
-    {OptionPage::Statistics, "Label90", "Vierer", "", charts::ChartKind::Quads, true, true},
-    {OptionPage::Statistics, "SpeedButton25", "4er", "", charts::ChartKind::Quads, true, false},
-    {OptionPage::Statistics, "SpeedButton28", "Vierer", "", charts::ChartKind::Quads, false, false},
-    {OptionPage::Mathematics, "SpeedButton17", "QS", "Quersummenverteilung",
-     charts::ChartKind::CrossSums, true, false},
-    {OptionPage::Mathematics, "SpeedButton29", "Primzahlen", "Diagramm der Primzahlen pro Tipp",
-     charts::ChartKind::Primes, false, false},
-    {OptionPage::Mathematics, "SpeedButton32", "Ungerade", "Diagramm der ungeraden Zahlen pro Tipp",
-     charts::ChartKind::Odd, false, false},
-    {OptionPage::Mathematics, "SpeedButton31", "Gerade", "Diagramm der geraden Zahlen pro Tipp",
-     charts::ChartKind::Even, false, false},
-};
-
 } // namespace
 
 OptionsPage::OptionsPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
@@ -110,16 +74,13 @@ QWidget* OptionsPage::buildPage(OptionPage page)
             addUpDown(widget, line, *o);
     }
     for (const OptionPageLabel& l : optionPageLabels(page)) {
-        QLabel* label =
-            l.opensCrossSumChart ? new ClickableLabel(l.text, widget) : new QLabel(l.text, widget);
+        auto* label = new QLabel(l.text, widget);
         label->setWordWrap(true);
         if (!l.name.isEmpty())
             label->setObjectName(l.name);
-        if (l.opensCrossSumChart) {
-            label->setCursor(Qt::PointingHandCursor);
-            connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this,
+        if (l.opensCrossSumChart)
+            connect(clicksOf(label), &ClickNotifier::clicked, this,
                     [this] { m_session.drawChart(charts::ChartKind::CrossSums, true); });
-        }
         lines->addWidget(label);
     }
     addChartControls(page, widget, lines);
@@ -166,21 +127,21 @@ void OptionsPage::addUpDown(QWidget* page, QBoxLayout* line, const OptionSpec& o
 
 void OptionsPage::addChartControls(OptionPage page, QWidget* pageWidget, QBoxLayout* lines)
 {
+    if (page != OptionPage::Statistics && page != OptionPage::Mathematics)
+        return;
+    const ChartPlace place = page == OptionPage::Statistics ? ChartPlace::StatisticsOptions
+                                                            : ChartPlace::MathematicsOptions;
     auto* row = new QHBoxLayout;
-    for (const ChartControl& c : kChartControls) {
-        if (c.page != page)
-            continue;
+    for (const ChartButton& c : chartButtonsOn(place)) {
         const charts::ChartKind kind = c.kind;
         const bool first = c.showDiagramFirst;
         auto draw = [this, kind, first] { m_session.drawChart(kind, first); };
         if (c.isLabel) {
-            auto* label = new ClickableLabel(QString::fromUtf8(c.text), pageWidget);
-            label->setObjectName(QString::fromLatin1(c.name));
-            label->setCursor(Qt::PointingHandCursor);
+            auto* label = namedLabel(pageWidget, c.name, QString::fromUtf8(c.text));
             QFont f = label->font();
             f.setUnderline(true);
             label->setFont(f);
-            connect(label, &ClickableLabel::clicked, this, draw);
+            connect(clicksOf(label), &ClickNotifier::clicked, this, draw);
             row->addWidget(label);
         } else {
             auto* button = speedButton(pageWidget, c.name, QString::fromUtf8(c.text),
@@ -188,10 +149,6 @@ void OptionsPage::addChartControls(OptionPage page, QWidget* pageWidget, QBoxLay
             connect(button, &QToolButton::clicked, this, draw);
             row->addWidget(button);
         }
-    }
-    if (row->isEmpty()) {
-        delete row;
-        return;
     }
     row->addStretch(1);
     lines->addLayout(row);

@@ -40,34 +40,28 @@ void Session::setStatusText(int panel, const QString& text)
     Q_EMIT statusTextChanged(panel == 0 ? 0 : 1, text);
 }
 
-void Session::showPreviousDraw()
+void Session::showNewDraw(const Result<SheetEvaluation>& result)
 {
-    const auto result = vendrilo::showPreviousDraw(m_state);
     if (reportFailure(result))
         return;
     Q_EMIT shownDrawChanged();
     Q_EMIT periodChanged();
     applyEvaluation(*result);
+}
+
+void Session::showPreviousDraw()
+{
+    showNewDraw(vendrilo::showPreviousDraw(m_state));
 }
 
 void Session::showNextDraw()
 {
-    const auto result = vendrilo::showNextDraw(m_state);
-    if (reportFailure(result))
-        return;
-    Q_EMIT shownDrawChanged();
-    Q_EMIT periodChanged();
-    applyEvaluation(*result);
+    showNewDraw(vendrilo::showNextDraw(m_state));
 }
 
 void Session::showDrawForChosenDate()
 {
-    const auto result = vendrilo::showDrawForChosenDate(m_state);
-    if (reportFailure(result))
-        return;
-    Q_EMIT shownDrawChanged();
-    Q_EMIT periodChanged();
-    applyEvaluation(*result);
+    showNewDraw(vendrilo::showDrawForChosenDate(m_state));
 }
 
 void Session::setChosenDate(double day)

@@ -2,6 +2,7 @@
 
 #include "core/charts/charts.h"
 #include "core/io/prompts.h"
+#include "core/io/result.h"
 #include "core/program/programstate.h"
 
 #include <QObject>
@@ -80,6 +81,8 @@ Q_SIGNALS:
 
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
+    // After a step or the date search: the new draw, its date and the sheet scored against it.
+    void showNewDraw(const Result<SheetEvaluation>& result);
     // Shows the message of a failed result; true when there was one.
     template <typename R> bool reportFailure(const R& result)
     {

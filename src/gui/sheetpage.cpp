@@ -1,6 +1,5 @@
 #include "gui/sheetpage.h"
 
-#include "gui/clickablelabel.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 #include "gui/sheetnames.h"
@@ -118,12 +117,12 @@ void SheetPage::buildRow(QWidget* sheet, int r)
 {
     auto* grid = static_cast<QGridLayout*>(sheet->layout());
     const SheetRowNames& names = kSheetRows[r - 1];
-    auto* rowLabel = new ClickableLabel(QStringLiteral("%1. Tipp").arg(r), sheet);
+    auto* rowLabel = new QLabel(QStringLiteral("%1. Tipp").arg(r), sheet);
     rowLabel->setObjectName(QString::fromLatin1(names.rowLabel));
     rowLabel->setToolTip(kLockHint);
     rowLabel->setStatusTip(kLockHint);
-    rowLabel->setCursor(Qt::PointingHandCursor);
-    connect(rowLabel, &ClickableLabel::clicked, this, [this, r] { m_session.toggleRowLock(r); });
+    connect(clicksOf(rowLabel), &ClickNotifier::clicked, this,
+            [this, r] { m_session.toggleRowLock(r); });
     m_rowLabels[r - 1] = rowLabel;
     grid->addWidget(rowLabel, r - 1, 0);
 
@@ -214,12 +213,11 @@ QWidget* SheetPage::buildBanner()
     } parts[] = {{"Panel8", "Label43", "w w w . q u i r l e n d . d e"},
                  {"Panel9", "Label44", "V e n d r i l o"}};
     for (const auto& part : parts) {
-        auto* panel = new ClickablePanel(banner);
+        auto* panel = new QFrame(banner);
         panel->setObjectName(QString::fromLatin1(part.panel));
         panel->setFrameShape(QFrame::StyledPanel);
-        panel->setCursor(Qt::PointingHandCursor);
         auto* inner = new QHBoxLayout(panel);
-        auto* label = new ClickableLabel(QString::fromLatin1(part.text), panel);
+        auto* label = new QLabel(QString::fromLatin1(part.text), panel);
         label->setObjectName(QString::fromLatin1(part.label));
         label->setAlignment(Qt::AlignCenter);
         QFont f = label->font();
@@ -227,8 +225,8 @@ QWidget* SheetPage::buildBanner()
         label->setFont(f);
         inner->addWidget(label);
         row->addWidget(panel, 1);
-        connect(panel, &ClickablePanel::clicked, this, &SheetPage::productPageWanted);
-        connect(label, &ClickableLabel::clicked, this, &SheetPage::productPageWanted);
+        connect(clicksOf(panel), &ClickNotifier::clicked, this, &SheetPage::productPageWanted);
+        connect(clicksOf(label), &ClickNotifier::clicked, this, &SheetPage::productPageWanted);
     }
     return banner;
 }

@@ -10,7 +10,6 @@ class QToolButton;
 
 namespace vendrilo::gui {
 
-class ClickableLabel;
 class Session;
 
 // The "Lottotipp" tab: the shown draw with its arrows, the twelve tip rows with their locks and
@@ -46,7 +45,7 @@ private:
     QLabel* m_drawLine = nullptr;
     QLabel* m_crossSum = nullptr;
     QLineEdit* m_fields[12][6] = {};
-    ClickableLabel* m_rowLabels[12] = {};
+    QLabel* m_rowLabels[12] = {};
     QLabel* m_hitsLabels[12] = {};
     QLabel* m_crossSumLabels[12] = {};
     QSpinBox* m_rowCount = nullptr;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/charts/charts.h"
+
+#include <vector>
+
+class QDateEdit;
+
+namespace vendrilo::gui {
+
+// Where a control that draws a chart stands.
+enum class ChartPlace { Diagram, Database, StatisticsOptions, MathematicsOptions };
+
+// A button (or an underlined label) that draws a chart.
+struct ChartButton {
+    ChartPlace place;
+    const char* name; // the control's name
+    const char* text;
+    const char* hint;
+    charts::ChartKind kind;
+    bool showDiagramFirst; // the "Diagramm" tab comes to the front before the chart is computed
+    bool isLabel;
+};
+
+// The chart controls of one place, in the order they stand.
+std::vector<ChartButton> chartButtonsOn(ChartPlace place);
+
+// Shows a day in a picker without reporting it back as the user's choice.
+void setPickerDay(QDateEdit* picker, double day);
+
+} // namespace vendrilo::gui

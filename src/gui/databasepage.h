@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QDateEdit;
+class QLabel;
+
+namespace vendrilo::gui {
+
+class Session;
+
+// The "Datenbank" tab: the draw for a chosen date, which also ends the statistics period, and
+// the buttons of the charts over the whole period.
+class DatabasePage : public QWidget {
+    Q_OBJECT
+public:
+    DatabasePage(Session& session, QWidget* parent);
+
+private:
+    void showDraw();
+    void showPeriod();
+
+    Session& m_session;
+    QLabel* m_drawLine = nullptr;
+    QDateEdit* m_chosenDate = nullptr;
+};
+
+} // namespace vendrilo::gui
