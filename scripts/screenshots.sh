@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the documentation's screenshots: the main window in a real X window (Xvfb with a small
-# window manager, so that the caption shows) and the chart tab rendered offscreen.
+# window manager, so that the caption shows), and offscreen the chart tab, the sheet during a run
+# and the cross-sum chart.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -27,4 +28,7 @@ xvfb-run -a -s "-screen 0 1000x760x24" bash -c '
 
 QT_QPA_PLATFORM=offscreen build/bin/vendrilo-screenshot --from 19.11.1994 "$home" "$home"
 cp "$home/tab2.png" docs/diagramm.png
-echo "docs/mainwindow.png and docs/diagramm.png written"
+cp "$home/running.png" docs/running.png
+QT_QPA_PLATFORM=offscreen build/bin/vendrilo-chartshot --size 900x520 crosssums 19.11.1994 20.08.2026 \
+    docs/crosssums.png
+echo "docs/mainwindow.png, diagramm.png, running.png and crosssums.png written"

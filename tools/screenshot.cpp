@@ -1,6 +1,6 @@
 // vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]: starts the main window on the
 // program folder HOME, optionally sets the statistics start and loads a tip file, and writes
-// one PNG per tab into OUTDIR.
+// one PNG per tab into OUTDIR, and running.png: the sheet in the middle of a generation run.
 #include "core/draws/dates.h"
 #include "gui/mainwindow.h"
 #include "gui/session.h"
@@ -43,6 +43,18 @@ int main(int argc, char** argv)
         app.processEvents();
         window.grab().save(out.filePath(QStringLiteral("tab%1.png").arg(i)));
     }
+    // A run caught after its fifth row: narrow cross-sum limits make each row take a while.
+    window.state().options.set(vendrilo::Option::CrossSumMinimum, 148);
+    window.state().options.set(vendrilo::Option::CrossSumMaximum, 152);
+    int changes = 0;
+    QObject::connect(&session, &vendrilo::gui::Session::sheetChanged, &window, [&] {
+        if (session.generationRunning() && ++changes == 6) { // the clearing, then five rows
+            window.grab().save(out.filePath(QStringLiteral("running.png")));
+            session.requestGenerationStop();
+        }
+    });
+    tabs->setCurrentIndex(2);
+    session.startOrStopGeneration();
     // The inner pages of the "Berechnung" tab.
     tabs->setCurrentIndex(1);
     auto* inner = window.findChild<QTabWidget*>(QStringLiteral("PageControl2"));
