@@ -8,7 +8,7 @@ namespace {
 
 // The sheet scored against the draw the window shows for --date, as after start-up, when
 // sorting and evaluation are on.
-int evaluate(Context& ctx, const QStringList&)
+int evaluate(Context& ctx, const CommandArgs&)
 {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
@@ -37,7 +37,10 @@ int evaluate(Context& ctx, const QStringList&)
     return 0;
 }
 
-const CommandRegistration registration("evaluate", evaluate);
+const CommandRegistration registration(
+    "evaluate",
+    {.summary = "the sheet scored against the draw shown for --date: rows, hits, statistics"},
+    evaluate);
 
 } // namespace
 

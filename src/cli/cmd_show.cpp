@@ -4,7 +4,7 @@ namespace vendrilo::cli {
 
 namespace {
 
-int show(Context& ctx, const QStringList&)
+int show(Context& ctx, const CommandArgs&)
 {
     ShownDraw& shown = ctx.state.shown;
     const auto result = shown.dateSearch(ctx.drawPath, ctx.state.picker1);
@@ -16,7 +16,9 @@ int show(Context& ctx, const QStringList&)
     return 0;
 }
 
-const CommandRegistration registration("show", show);
+const CommandRegistration registration(
+    "show", {.summary = "the draw the window shows for --date: its two labels and its position"},
+    show);
 
 } // namespace
 
