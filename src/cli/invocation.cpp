@@ -191,6 +191,13 @@ void printHelp()
                          QLatin1String(o.description);
         }
     }
+    lines << QString()
+          << QStringLiteral("batch reads one argument list per line from stdin, split as a shell "
+                            "splits words")
+          << QStringLiteral("(blanks, '...', \"...\", backslash; no expansion), runs each as its "
+                            "own invocation and")
+          << QStringLiteral("follows its output with a line \"--- exit N\", N being its exit "
+                            "status.");
     for (const QString& line : lines)
         print(line);
 }
