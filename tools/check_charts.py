@@ -10,7 +10,8 @@ Usage:
 
 It builds its own draw files in --work (bonus numbers, Superzahlen, draws on
 the first and last day, several weekdays, rounding ties, empty periods) and
-tip files, and with --draws also checks that file (the shipped history).
+tip files, and with --draws also checks that file (the shipped history);
+--damaged adds a file with records no valid draw has.
 Each file is checked over its whole span, a day wider, N random periods
 between two of its draw days, and empty periods, with all four settings of
 CheckBox16/CheckBox17. Exit status 1 when any output differs.
@@ -327,6 +328,8 @@ def main():
     ap.add_argument("--draws", help="shipped draw file to check as well")
     ap.add_argument("--work", default="/tmp/check_charts")
     ap.add_argument("--cases", type=int, default=40)
+    ap.add_argument("--damaged", action="store_true",
+                    help="also check a draw file with damaged records (a number twice, 0, 50, 255)")
     args = ap.parse_args()
     os.makedirs(args.work, exist_ok=True)
     rng = random.Random(4711)
@@ -366,6 +369,16 @@ def main():
                                   (td + 20, td + 21 + 7 * 19), (td + 160, td + 161 + 7 * 19)]))
     if args.draws:
         files.append((args.draws, read_draws(args.draws), []))
+    if args.damaged:
+        # Records no valid draw has: the run charts count matches per drawn number (the row
+        # check), so a number stored twice completes the runs on both sides of it, and a
+        # stored 50 completes the run of four at 47.
+        dd = day_of("04.07.2020")  # Saturday
+        damaged = [(dd, [4, 4, 10, 20, 30, 40], 5, 1), (dd + 1, [12, 13, 13, 0, 33, 255], 14, 2),
+                   (dd + 4, [47, 48, 49, 50, 1, 10], 2, 3), (dd + 7, [0, 0, 0, 7, 8, 9], 0, 4)]
+        path = os.path.join(args.work, "damaged.dat")
+        write_draws(path, damaged)
+        files.append((path, damaged, []))
 
     tipfiles = []
     for i, er in enumerate([None, 1, 5]):
@@ -391,7 +404,7 @@ def main():
         if dates:
             periods.append((dates[0], dates[-1]))
             periods.append((dates[0] - 1, dates[-1] + 1))
-            for _ in range(args.cases):
+            for _ in range(args.cases if len(dates) > 1 else 0):
                 a, b = sorted(rng.sample(dates, 2))
                 periods.append((a, b))
             # empty period: a window with no draw inside
