@@ -137,16 +137,22 @@ def run(seed, date, frm, opts):
         if o['CheckBox16'] and o['CheckBox17']: return True
         wd = (BASE + datetime.timedelta(days=dt)).weekday()
         return (o['CheckBox16'] and wd in (5, 6)) or (o['CheckBox17'] and wd == 2)
+    def bits(numbers):
+        m = 0
+        for x in numbers: m |= 1 << x
+        return m
     windows = {}  # the draws each past-win window scans; the run asks for the same few again and again
     def window(after2):
         if after2 not in windows:
-            windows[after2] = [(nums, len(set(nums)) == len(nums), bonus) for dt, nums, bonus, sz in DRAWS
+            windows[after2] = [(bits(nums), nums, len(set(nums)) == len(nums), bonus)
+                               for dt, nums, bonus, sz in DRAWS
                                if 2 * dt > after2 and dt <= end and accepts(dt)]
         return windows[after2]
     def nowin(tip, G, after2):  # after2: twice the exclusive lower bound
-        s = set(tip)
-        for nums, distinct, bonus in window(after2):
-            h = len(s.intersection(nums)) if distinct else sum(1 for x in nums if x in s)
+        s = set(tip); t = bits(tip)  # a candidate holds six different numbers
+        for mask, nums, distinct, bonus in window(after2):
+            # the drawn numbers in the tip; a number stored twice counts twice
+            h = (mask & t).bit_count() if distinct else sum(1 for x in nums if x in s)
             if o['CheckBox35'] and bonus in s and bonus != 0: h += 1
             if h >= G: return False
         return True
