@@ -50,7 +50,10 @@ void print(const QString& line)
 
 void printError(const QString& line)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // One error, one line: a line break inside (say, in a file name) must not start another.
+    QString flat = line;
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QByteArray bytes = flat.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fflush(stderr);
 }

@@ -114,6 +114,7 @@ error "empty --tips, tip chart" --draws "$draws" --tips "" chart tips
 error "folder as --draws" --draws "$tmp/folder" show
 error "folder as --tips" --draws "$draws" --tips "$tmp/folder" evaluate
 error "missing folder" --draws "$tmp/no/such/folder.dat" show
+error "a line break in the file name" --draws "$tmp/two"$'\n'"lines.dat" show
 # Without a runtime folder or a home the tool runs as ever, and says nothing about it.
 env -u XDG_RUNTIME_DIR -u HOME "$cli" --draws "$draws" --date 06.01.2021 show >"$tmp/out" 2>"$tmp/err" \
     && [ ! -s "$tmp/err" ] && [ "$(sed -n 3p "$tmp/out")" = "Position: 1" ] && ok \
