@@ -4,7 +4,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <iostream>
+#include <string>
 
 namespace vendrilo::cli {
 
@@ -82,16 +83,12 @@ int batch(Context&, const CommandArgs&)
         ~Reset() { running = false; }
     } reset;
 
-    char* buffer = nullptr;
-    size_t capacity = 0;
-    ssize_t length = 0;
+    std::string bytes;
     int lineNumber = 0;
     int status = 0;
-    while ((length = getline(&buffer, &capacity, stdin)) >= 0) {
+    while (std::getline(std::cin, bytes)) {
         ++lineNumber;
-        QString line = QString::fromUtf8(buffer, length);
-        if (line.endsWith(QLatin1Char('\n')))
-            line.chop(1);
+        QString line = QString::fromUtf8(bytes);
         if (line.endsWith(QLatin1Char('\r'))) // a line written on Windows
             line.chop(1);
         const Words split = splitWords(line);
@@ -109,12 +106,9 @@ int batch(Context&, const CommandArgs&)
             break;
         }
     }
-    const bool readFailed = std::ferror(stdin) != 0;
-    const int readError = errno;
-    std::free(buffer);
-    if (status == 0 && readFailed)
+    if (status == 0 && (std::cin.bad() || std::ferror(stdin)))
         throw Failure{QStringLiteral("batch: cannot read standard input: %1")
-                          .arg(systemErrorText(readError))};
+                          .arg(systemErrorText(errno != 0 ? errno : EIO))};
     return status;
 }
 

@@ -3,10 +3,11 @@
 #include "cli.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
+#ifndef _WIN32
 #include <locale.h>
+#endif
 
 namespace vendrilo::cli {
 
@@ -27,10 +28,12 @@ void noteWriteError()
 // it in the middle of an English line.
 QString systemErrorText(int error)
 {
+#ifndef _WIN32
     static const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    if (english == locale_t(nullptr))
-        return QString::fromLocal8Bit(std::strerror(error));
-    return QString::fromLocal8Bit(strerror_l(error, english));
+    if (english != locale_t(nullptr))
+        return QString::fromLocal8Bit(strerror_l(error, english));
+#endif
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 void write(const QByteArray& bytes)

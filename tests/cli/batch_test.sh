@@ -85,6 +85,11 @@ status=$?
     || fail "global options before batch: status $status"
 "$cli" batch </dev/null >"$tmp/out" 2>"$tmp/err" && [ ! -s "$tmp/out" ] && [ ! -s "$tmp/err" ] && ok \
     || fail "empty input"
+# Input that cannot be read is the batch's own error.
+"$cli" batch <"$tmp" >"$tmp/out" 2>"$tmp/err"
+status=$?
+[ $status -eq 2 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] && ok \
+    || fail "a folder as input: status $status, $(cat "$tmp/err")"
 
 echo "batch: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
