@@ -5,12 +5,8 @@ set -u
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
 three=$here/../fixtures/draws-three.dat
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
 
 # A draw file and a tip file whose paths need quoting.
 mkdir "$tmp/my draws"
@@ -91,5 +87,4 @@ status=$?
 [ $status -eq 2 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] && ok \
     || fail "a folder as input: status $status, $(cat "$tmp/err")"
 
-echo "batch: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "batch"

@@ -4,12 +4,8 @@ set -u
 cli=$1 data=$2
 here=$(cd "$(dirname "$0")" && pwd)
 week=$here/../fixtures/chartweek.dat
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
 
 # The six draws of the fixture, in stored order (the last one unsorted), with bonus and Superzahl.
 cat >"$tmp/week.txt" <<'END'
@@ -210,5 +206,4 @@ for args in "chart" "chart bogus" "chart numbers extra"; do
     else fail "'$args': status $status, stdout $(wc -c <"$tmp/out") bytes"; fi
 done
 
-echo "chart: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "chart"

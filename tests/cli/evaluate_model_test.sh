@@ -8,13 +8,9 @@ set -u
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
 checker=$here/../../tools/check_evaluate.py
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
-command -v python3 >/dev/null 2>&1 || { echo "FAIL: python3 missing (scripts/deps.sh installs it)"; exit 1; }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
+need_python3
 
 # The shipped history, as a first start writes it.
 cp "$cli" "$tmp/vendrilo-cli"
@@ -55,5 +51,4 @@ check "$here/../fixtures/draws-three.dat" 300 2
 check "$here/../fixtures/chartweek.dat" 300 3
 check "$tmp/odd.dat" 300 4
 
-echo "evaluate model: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "evaluate model"

@@ -9,13 +9,9 @@ set -u
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
 checker=$here/../../tools/generate_model_check.py
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
-command -v python3 >/dev/null 2>&1 || { echo "FAIL: python3 missing (scripts/deps.sh installs it)"; exit 1; }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
+need_python3
 
 # The checker reads the program folder's draw file: one folder per draw file.
 mkdir "$tmp/shipped" "$tmp/bonus"
@@ -49,5 +45,4 @@ check "$tmp/shipped" 5 30 12 filter
 check "$tmp/bonus" 21 30 12
 check "$tmp/bonus" 23 20 12 filter
 
-echo "generate model: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "generate model"

@@ -6,12 +6,8 @@ set -u
 cli=$1
 here=$(cd "$(dirname "$0")" && pwd)
 three=$here/../fixtures/draws-three.dat # draws on 02.01., 06.01. and 09.01.2021
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
 
 # same "WHAT" "ARGS A" "ARGS B": both runs succeed with the same output.
 same() {
@@ -57,7 +53,9 @@ same "reset when the start is later" "$history --today 01.01.2000 chart numbers"
 same "reset on the start day" "$history --today 07.10.2015 chart numbers" \
     "$history --from 19.11.1994 chart numbers"
 # The two starts really count different periods.
+# shellcheck disable=SC2086 # $history is a list of arguments
 "$cli" $history --from 19.11.1994 chart numbers | head -1 >"$tmp/long"
+# shellcheck disable=SC2086
 "$cli" $history --from 07.10.2015 chart numbers | head -1 >"$tmp/short"
 cmp -s "$tmp/long" "$tmp/short" && fail "both statistics starts give: $(cat "$tmp/long")" || ok
 # An explicit --from is not reset.
@@ -67,5 +65,4 @@ same "explicit --from" "$history --today 13.10.2015 --from 07.10.2015 chart numb
 same "--today ends the period" "--draws $tmp/ZahlenPL.dat --today 13.10.2015 chart numbers" \
     "--draws $tmp/ZahlenPL.dat --from 19.11.1994 --date 13.10.2015 chart numbers"
 
-echo "today: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "today"

@@ -5,12 +5,8 @@ set -u
 cli=$1 data=$2
 here=$(cd "$(dirname "$0")" && pwd)
 draws=$here/../fixtures/draws-three.dat
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0
-passed=0
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-ok() { passed=$((passed + 1)); }
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
 
 # error "WHAT" ARGS...: status 2, nothing on stdout, exactly one line on stderr.
 error() {
@@ -154,5 +150,4 @@ else
     echo "note: running as root without setpriv, unreadable files not checked"
 fi
 
-echo "usage: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "usage"
