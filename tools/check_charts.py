@@ -10,19 +10,25 @@ Usage:
 
 It builds its own draw files in --work (bonus numbers, Superzahlen, draws on
 the first and last day, several weekdays, rounding ties, empty periods) and
-tip files, and with --draws also checks that file (the shipped history).
+tip files, and with --draws also checks that file (the shipped history);
+--damaged adds a file with records no valid draw has.
 Each file is checked over its whole span, a day wider, N random periods
 between two of its draw days, and empty periods, with all four settings of
 CheckBox16/CheckBox17. Exit status 1 when any output differs.
+
+All cases go to the CLI through one `vendrilo-cli batch` process, which
+works while the expected outputs are computed here.
 """
 
 import argparse
 import datetime
+import functools
 import os
 import random
 import struct
-import subprocess
 import sys
+
+from cli_batch import Batch, run_one
 
 EPOCH = datetime.date(1899, 12, 30)
 PRIMES = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47}
@@ -65,6 +71,7 @@ def text_of(day):
     return d.strftime("%d.%m.%Y")
 
 
+@functools.lru_cache(maxsize=None)
 def weekday(day):
     # Monday 0 .. Sunday 6
     return (EPOCH + datetime.timedelta(days=int(day))).weekday()
@@ -110,6 +117,24 @@ def colour(n):
 
 def fmt_count(x):
     return str(int(x))
+
+
+@functools.lru_cache(maxsize=None)
+def runs_in(nums, L, starts):
+    """The runs k..k+L-1 (k = 1..starts) that one draw completes.
+
+    Row check: each drawn number against each field of the run, so the number of
+    matches is the sum of how often each member was drawn. For the draws built here
+    (six different numbers 1..49) this is the same as "all members drawn"; a damaged
+    record with a number twice would differ. Only a run with a drawn member can reach
+    L matches. Every period and filter setting asks again for the same draws, hence
+    the cache.
+    """
+    drawn = {}
+    for z in nums:
+        drawn[z] = drawn.get(z, 0) + 1
+    candidates = {k for z in drawn for k in range(z - L + 1, z + 1) if 1 <= k <= starts}
+    return [k for k in sorted(candidates) if sum(drawn.get(m, 0) for m in range(k, k + L)) == L]
 
 
 def chart(name, draws, start, end, cb16, cb17, tips=None):
@@ -180,19 +205,9 @@ def chart(name, draws, start, end, cb16, cb17, tips=None):
         for date, nums, bonus, sz in draws:
             if start < date <= end and (name == "quads" or flt(date)):
                 n += 1
-                for k in range(1, starts + 1):
-                    members = list(range(k, k + L))
-                    # row check: each drawn number against each field. For the draws
-                    # built here (six different numbers 1..49) this is the same as "all
-                    # members drawn"; a damaged record with a number twice would differ.
-                    g = 0
-                    for z in nums:
-                        for m in members:
-                            if m == z:
-                                g += 1
-                    if g == L:
-                        cnt[k] += 1
-                        runs += 1
+                for k in runs_in(tuple(nums), L, starts):
+                    cnt[k] += 1
+                    runs += 1
         vals = [cnt[k] for k in range(1, npts + 1)]
         title = "%s: %d     %s %s : %d" % (MSG[1], n, word, MSG[10], runs)
         if name == "quads":
@@ -275,23 +290,12 @@ def read_tips(path):
     return rows
 
 
-def run_cli(cli, draws, start, end, cb16, cb17, name, tips=None):
-    cmd = [cli, "--draws", draws, "--from", text_of(start), "--date", text_of(end),
-           "--set", "CheckBox16=%d" % cb16, "--set", "CheckBox17=%d" % cb17]
+def cli_args(draws, start, end, cb16, cb17, name, tips=None):
+    args = ["--draws", draws, "--from", text_of(start), "--date", text_of(end),
+            "--set", "CheckBox16=%d" % cb16, "--set", "CheckBox17=%d" % cb17]
     if tips:
-        cmd += ["--tips", tips]
-    cmd += ["chart", name]
-    p = subprocess.run(cmd, capture_output=True)
-    return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
-
-
-def compare(cli, path, draws, start, end, cb16, cb17, name, tips_path=None, tips=None):
-    title, axis, pts = chart(name, draws, start, end, cb16, cb17, tips)
-    expected = "\n".join([title, axis] + pts) + "\n"
-    rc, out, err = run_cli(cli, path, start, end, cb16, cb17, name, tips_path)
-    if rc != 0 or out != expected:
-        return False, expected, out + err
-    return True, expected, out
+        args += ["--tips", tips]
+    return args + ["chart", name]
 
 
 def make_tip_file(path, rng, empty_row=None):
@@ -324,6 +328,8 @@ def main():
     ap.add_argument("--draws", help="shipped draw file to check as well")
     ap.add_argument("--work", default="/tmp/check_charts")
     ap.add_argument("--cases", type=int, default=40)
+    ap.add_argument("--damaged", action="store_true",
+                    help="also check a draw file with damaged records (a number twice, 0, 50, 255)")
     args = ap.parse_args()
     os.makedirs(args.work, exist_ok=True)
     rng = random.Random(4711)
@@ -363,6 +369,16 @@ def main():
                                   (td + 20, td + 21 + 7 * 19), (td + 160, td + 161 + 7 * 19)]))
     if args.draws:
         files.append((args.draws, read_draws(args.draws), []))
+    if args.damaged:
+        # Records no valid draw has: the run charts count matches per drawn number (the row
+        # check), so a number stored twice completes the runs on both sides of it, and a
+        # stored 50 completes the run of four at 47.
+        dd = day_of("04.07.2020")  # Saturday
+        damaged = [(dd, [4, 4, 10, 20, 30, 40], 5, 1), (dd + 1, [12, 13, 13, 0, 33, 255], 14, 2),
+                   (dd + 4, [47, 48, 49, 50, 1, 10], 2, 3), (dd + 7, [0, 0, 0, 7, 8, 9], 0, 4)]
+        path = os.path.join(args.work, "damaged.dat")
+        write_draws(path, damaged)
+        files.append((path, damaged, []))
 
     tipfiles = []
     for i, er in enumerate([None, 1, 5]):
@@ -381,16 +397,14 @@ def main():
         f.write(b"1,2,3,4,5,6\r\n10,11,12,13,14,50\r\n20,21,22,23,24,25\r\n")
     tipfiles.append(tp)
 
-    total = 0
-    bad = 0
-    shown = 0
+    cases = []  # (file, its draws, start, end, CheckBox16, CheckBox17, chart, tip file)
     for path, dr, extra in files:
         dates = sorted(set(int(d) for d, _, _, _ in dr))
         periods = list(extra)
         if dates:
             periods.append((dates[0], dates[-1]))
             periods.append((dates[0] - 1, dates[-1] + 1))
-            for _ in range(args.cases):
+            for _ in range(args.cases if len(dates) > 1 else 0):
                 a, b = sorted(rng.sample(dates, 2))
                 periods.append((a, b))
             # empty period: a window with no draw inside
@@ -401,31 +415,46 @@ def main():
         for (a, b) in periods:
             for cb16, cb17 in [(1, 1), (1, 0), (0, 1), (0, 0)]:
                 for name in CHARTS:
-                    if name == "tips":
-                        for tp in tipfiles:
-                            ok, exp, got = compare(args.cli, path, dr, a, b, cb16, cb17, name,
-                                                   tp, read_tips(tp))
-                            total += 1
-                            if not ok:
-                                bad += 1
-                        continue
-                    ok, exp, got = compare(args.cli, path, dr, a, b, cb16, cb17, name)
-                    total += 1
-                    if not ok:
-                        bad += 1
-                        if shown < 30:
-                            shown += 1
-                            print("MISMATCH %s %s..%s cb16=%d cb17=%d %s" %
-                                  (os.path.basename(path), text_of(a), text_of(b), cb16, cb17, name))
-                            el = exp.splitlines()
-                            gl = got.splitlines()
-                            for i in range(max(len(el), len(gl))):
-                                e = el[i] if i < len(el) else "<none>"
-                                g = gl[i] if i < len(gl) else "<none>"
-                                if e != g:
-                                    print("  line %d expected: %r" % (i + 1, e))
-                                    print("  line %d got:      %r" % (i + 1, g))
-    print("compared %d cases, %d mismatches" % (total, bad))
+                    for tp in tipfiles if name == "tips" else [None]:
+                        cases.append((path, dr, a, b, cb16, cb17, name, tp))
+
+    cli_cases = [cli_args(path, a, b, cb16, cb17, name, tp)
+                 for path, _, a, b, cb16, cb17, name, tp in cases]
+    batch = Batch(args.cli, cli_cases)
+    tips = {tp: read_tips(tp) for tp in tipfiles}
+    expected = []
+    for path, dr, a, b, cb16, cb17, name, tp in cases:
+        title, axis, pts = chart(name, dr, a, b, cb16, cb17, tips.get(tp))
+        expected.append("\n".join([title, axis] + pts) + "\n")
+
+    try:
+        results = batch.results()
+    except RuntimeError as e:
+        print(e)
+        return 1
+    bad = 0
+    for case, cmd, exp, (rc, out) in zip(cases, cli_cases, expected, results):
+        if rc == 0 and out == exp:
+            continue
+        bad += 1
+        if bad > 30:
+            continue
+        path, _, a, b, cb16, cb17, name, tp = case
+        print("MISMATCH %s %s..%s cb16=%d cb17=%d %s%s" %
+              (os.path.basename(path), text_of(a), text_of(b), cb16, cb17, name,
+               " " + os.path.basename(tp) if tp else ""))
+        # The batch keeps no stderr per case: run this one alone to show its message.
+        rc, out, err = run_one(args.cli, cmd)
+        got = out + err
+        el = exp.splitlines()
+        gl = got.splitlines()
+        for i in range(max(len(el), len(gl))):
+            e = el[i] if i < len(el) else "<none>"
+            g = gl[i] if i < len(gl) else "<none>"
+            if e != g:
+                print("  line %d expected: %r" % (i + 1, e))
+                print("  line %d got:      %r" % (i + 1, g))
+    print("compared %d cases, %d mismatches" % (len(cases), bad))
     return 1 if bad else 0
 
 

@@ -9,28 +9,33 @@ the C++ code.  Two modes:
       print the expected output
 
   check_evaluate.py fuzz --cli PATH --draws F [--cases N] [--seed S] [--workdir D]
-      run many random sheets and dates through the CLI and report differences
+      run many random sheets and dates through the CLI (all of them through one
+      `vendrilo-cli batch` process) and report differences; exit status 1 when
+      any output differs
 """
 import argparse
 import datetime
+import functools
 import os
 import random
 import struct
-import subprocess
 import sys
+
+from cli_batch import Batch, run_one
 
 EPOCH = datetime.date(1899, 12, 30)
 WEEKDAYS = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"]
 
 
 # ---------------------------------------------------------------- draw file
+@functools.lru_cache(maxsize=None)  # a file is read once; the fuzzer asks for it in every case
 def read_draws(path):
     data = open(path, "rb").read()
     recs = []
     for i in range(len(data) // 32):
         chunk = data[i * 32:(i + 1) * 32]
         (date,) = struct.unpack("<d", chunk[:8])
-        recs.append((date, list(chunk[8:16])))
+        recs.append((date, tuple(chunk[8:16])))
     return recs
 
 
@@ -263,16 +268,11 @@ def rand_date(rng, recs):
     return fmt_date(rng.randint(dates[-1], dates[-1] + 800))
 
 
-def run_cli(cli, args):
-    p = subprocess.run([cli] + args, capture_output=True, env=dict(os.environ, LC_ALL="C"))
-    return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
-
-
 def fuzz(cli, draws, cases, seed, workdir, draw_tips=None):
     rng = random.Random(seed)
     recs = read_draws(draws)
     os.makedirs(workdir, exist_ok=True)
-    bad = 0
+    runs = []  # (case, command, arguments, tip file, locks)
     for c in range(cases):
         date = rand_date(rng, recs)
         tip = os.path.join(workdir, "t%d.qkt" % c)
@@ -285,25 +285,29 @@ def fuzz(cli, draws, cases, seed, workdir, draw_tips=None):
                 if locks:
                     args += ["--lock", ",".join(str(r + 1) for r in locks)]
             args.append(cmd)
-            rc, out, err = run_cli(cli, args)
-            want = expected(draws, date, tip if cmd == "evaluate" else None, set(locks), cmd)
-            got = out.split("\n")
-            if got and got[-1] == "":
-                got.pop()
-            if rc != 0 or got != want:
-                bad += 1
-                if bad <= 10:
-                    print("MISMATCH case %d: %s (rc %d) %s" % (c, " ".join(args), rc, err.strip()))
-                    for i in range(max(len(got), len(want))):
-                        g = got[i] if i < len(got) else None
-                        w = want[i] if i < len(want) else None
-                        if g != w:
-                            print("   line %d got  %r" % (i + 1, g))
-                            print("   line %d want %r" % (i + 1, w))
-                else:
-                    continue
-            else:
-                os.remove(tip) if False else None
+            runs.append((c, cmd, args, tip, locks))
+    # The weekday names of the show line are the C locale's.
+    env = dict(os.environ, LC_ALL="C")
+    batch = Batch(cli, [args for _, _, args, _, _ in runs], env=env)
+    wanted = [expected(draws, args[3], tip if cmd == "evaluate" else None, set(locks), cmd)
+              for _, cmd, args, tip, locks in runs]
+    bad = 0
+    for (c, cmd, args, tip, locks), want, (rc, out) in zip(runs, wanted, batch.results()):
+        got = out.split("\n")
+        if got and got[-1] == "":
+            got.pop()
+        if rc != 0 or got != want:
+            bad += 1
+            if bad <= 10:
+                # The batch keeps no stderr per case: run this one alone to show its message.
+                err = run_one(cli, args, env)[2]
+                print("MISMATCH case %d: %s (rc %d) %s" % (c, " ".join(args), rc, err.strip()))
+                for i in range(max(len(got), len(want))):
+                    g = got[i] if i < len(got) else None
+                    w = want[i] if i < len(want) else None
+                    if g != w:
+                        print("   line %d got  %r" % (i + 1, g))
+                        print("   line %d want %r" % (i + 1, w))
     print("cases %d, commands %d, mismatches %d" % (cases, cases * 2, bad))
     return bad
 

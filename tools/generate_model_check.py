@@ -5,9 +5,12 @@
 #
 #   tools/generate_model_check.py path/to/vendrilo-cli [random-seed] [cases] [max-options] [filter]
 #
-# Slow where the past-win tests scan long windows for many passes (it scans in Python).
+# Exit status 1 when any case differs. The runs and the charts they read go to the CLI through one
+# `vendrilo-cli batch` process. Slow where the past-win tests scan long windows for many passes
+# (it scans in Python).
 import subprocess, sys, datetime
 from fractions import Fraction
+from cli_batch import Batch, run_one
 
 CLI = sys.argv[1]
 
@@ -47,21 +50,33 @@ def rnd(fr):  # half to even
     if rem > Fraction(1, 2) or (rem == Fraction(1, 2) and fl % 2): fl += 1
     return fl
 
+CHART_NAMES = ('pairs', 'triples', 'quads', 'numbers', 'overdue')
+def chart_args(name, frm, to, filt):
+    return ['--from', fmt(frm), '--date', fmt(to), *filt, 'chart', name]
+
+CHARTS = {}  # (name, from, to, filter) -> output of `chart`, from the batch
 def chart(name, frm, to):
-    out = cli('--from', fmt(frm), '--date', fmt(to), *FILTER, 'chart', name).stdout.splitlines()
+    out = CHARTS[(name, frm, to, tuple(FILTER))].splitlines()
     ax = out[1].split()
     mn, mx = (int(ax[2]), int(ax[3])) if ax[1] == 'auto' else (int(ax[1]), int(ax[2]))
     bars = [int(l.split()[1]) for l in out[2:]]
     return bars, mn, mx
 
+def filter_of(opts):
+    o = dict(DEFAULTS); o.update(opts)
+    return ['--set', 'CheckBox16=%d' % o['CheckBox16'], '--set', 'CheckBox17=%d' % o['CheckBox17']]
+
+def draw_a(date):
+    d = day(date)
+    return next((i for i, r in enumerate(DRAWS) if r[0] >= d), len(DRAWS) - 1)
+
 def run(seed, date, frm, opts):
     o = dict(DEFAULTS); o.update(opts)
     global FILTER
-    FILTER = ['--set', 'CheckBox16=%d' % o['CheckBox16'], '--set', 'CheckBox17=%d' % o['CheckBox17']]
+    FILTER = filter_of(opts)
     rng = Rng(seed)
     # draws A, B, C
-    d = day(date)
-    pos = next((i for i, r in enumerate(DRAWS) if r[0] >= d), len(DRAWS) - 1)
+    pos = draw_a(date)
     A = DRAWS[pos]
     p = max(pos - 1, 1); B = DRAWS[p]
     p = max(p - 1, 1); C = DRAWS[p]
@@ -122,13 +137,24 @@ def run(seed, date, frm, opts):
         if o['CheckBox16'] and o['CheckBox17']: return True
         wd = (BASE + datetime.timedelta(days=dt)).weekday()
         return (o['CheckBox16'] and wd in (5, 6)) or (o['CheckBox17'] and wd == 2)
+    def bits(numbers):
+        m = 0
+        for x in numbers: m |= 1 << x
+        return m
+    windows = {}  # the draws each past-win window scans; the run asks for the same few again and again
+    def window(after2):
+        if after2 not in windows:
+            windows[after2] = [(bits(nums), nums, len(set(nums)) == len(nums), bonus)
+                               for dt, nums, bonus, sz in DRAWS
+                               if 2 * dt > after2 and dt <= end and accepts(dt)]
+        return windows[after2]
     def nowin(tip, G, after2):  # after2: twice the exclusive lower bound
-        s = set(tip)
-        for dt, nums, bonus, sz in DRAWS:
-            if 2 * dt > after2 and dt <= end and accepts(dt):
-                h = sum(1 for x in nums if x in s)
-                if o['CheckBox35'] and bonus in s and bonus != 0: h += 1
-                if h >= G: return False
+        s = set(tip); t = bits(tip)  # a candidate holds six different numbers
+        for mask, nums, distinct, bonus in window(after2):
+            # the drawn numbers in the tip; a number stored twice counts twice
+            h = (mask & t).bit_count() if distinct else sum(1 for x in nums if x in s)
+            if o['CheckBox35'] and bonus in s and bonus != 0: h += 1
+            if h >= G: return False
         return True
     def check(c, QS, rows):
         if rows:
@@ -185,7 +211,7 @@ def run(seed, date, frm, opts):
 import random
 random.seed(int(sys.argv[2]) if len(sys.argv) > 2 else 1)
 cases = int(sys.argv[3]) if len(sys.argv) > 3 else 10
-bad = 0
+params = []
 for case in range(cases):
     seed = random.randrange(0, 2**32)
     date = fmt(random.randrange(day('01.01.2000'), day('01.09.2026')))
@@ -200,17 +226,32 @@ for case in range(cases):
     args = ['--seed', str(seed), '--date', date, '--from', fmt(frm)]
     if len(sys.argv) > 5: opts[random.choice(['CheckBox16', 'CheckBox17'])] = 0
     for k, v in opts.items(): args += ['--set', '%s=%d' % (k, v)]
-    got = cli(*args, 'generate')
+    params.append((seed, date, frm, opts, args + ['generate']))
+
+# Every chart a run may read (from the statistics start to draw A), asked for with the runs.
+chart_keys = sorted({(name, frm, DRAWS[draw_a(date)][0], tuple(filter_of(opts)))
+                     for seed, date, frm, opts, args in params for name in CHART_NAMES})
+batch = Batch(CLI, [p[4] for p in params] + [chart_args(*key) for key in chart_keys])
+results = batch.results()
+runs = results[:len(params)]
+for key, (status, out) in zip(chart_keys, results[len(params):]):
+    CHARTS[key] = out
+
+bad = 0
+for (seed, date, frm, opts, args), (status, out) in zip(params, runs):
     exp = run(seed, date, frm, opts)
     if exp is None:
-        ok = got.returncode == 3
+        ok = status == 3
     else:
-        ok = got.stdout.splitlines() == exp
+        ok = out.splitlines() == exp
+    shown = ' '.join(args[:-1])
     if not ok:
         bad += 1
-        print('MISMATCH', ' '.join(args))
-        print(' got', got.returncode, got.stdout.splitlines()[-3:] if got.stdout else got.stderr)
+        status, out, err = run_one(CLI, args)
+        print('MISMATCH', shown)
+        print(' got', status, out.splitlines()[-3:] if out else err)
         print(' exp', exp if exp is None else exp[-3:])
     else:
-        print('ok', ' '.join(args), (exp or ['-'])[-1])
+        print('ok', shown, (exp or ['-'])[-1])
 print('mismatches', bad, 'of', cases)
+sys.exit(1 if bad else 0)

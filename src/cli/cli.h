@@ -2,10 +2,12 @@
 
 #include "core/program/programstate.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -18,22 +20,60 @@ struct Context {
     std::optional<QString> tipsPath; // --tips
     std::vector<int> lockedRows;     // --lock, rows 1..12
     std::optional<quint32> seed;     // --seed
+    double today = 0;                // --today, or the system date
 };
 
-// A failure that ends the tool with a message on stderr and the given status.
+// A failure that ends the invocation with a message on stderr and the given status.
 struct Failure {
     QString message;
     int status = 2;
 };
 
-using CommandFn = std::function<int(Context&, const QStringList& args)>;
+// An option of one command, given after the command's name (e.g. "generate --weights FILE").
+struct CommandOption {
+    const char* name;        // "--weights"
+    const char* valueName;   // "FILE"; nullptr for a flag without a value
+    const char* description; // one line for the help text
+};
+
+// How a command is called: the help text and the argument check are both made from this.
+struct CommandSyntax {
+    const char* arguments = ""; // the positional arguments for the help, e.g. "NAME"
+    const char* summary = "";   // one line for the help text
+    QString details = {};       // an optional second line, below the summary
+    int minArguments = 0;       // positional arguments
+    int maxArguments = 0;
+    std::vector<CommandOption> options = {};
+    // false: the command sets nothing up from the global options and refuses them (batch).
+    bool takesGlobalOptions = true;
+};
+
+// The command's own arguments, checked against its syntax.
+struct CommandArgs {
+    QStringList positional;
+    std::map<QString, QString> options; // own options given, by name; a flag maps to ""
+
+    std::optional<QString> option(const QString& name) const;
+};
+
+using CommandFn = std::function<int(Context&, const CommandArgs& args)>;
 
 // Commands register themselves from their own source files.
 struct CommandRegistration {
-    CommandRegistration(const char* name, CommandFn run);
+    CommandRegistration(const char* name, CommandSyntax syntax, CommandFn run);
 };
 
+// One whole invocation, as if the tool had been started with these arguments (without the
+// program name): errors go to stderr as one line; the exit status is returned. Standard
+// output is flushed at the end, and a failed write turns into status 2.
+int runInvocation(const QStringList& args);
+
+void write(const QByteArray& bytes);  // raw bytes to stdout; a failure is remembered
 void print(const QString& line);      // one line to stdout, UTF-8, "\n"
 void printError(const QString& line); // one line to stderr
+QString systemErrorText(int error);   // the system's text for an errno value
+// Flushes stdout. False when a write to it has failed since the start; the first such call
+// also reports the failure on stderr ("cannot write to standard output: " and the system's text).
+bool flushOutput();
 
 } // namespace vendrilo::cli

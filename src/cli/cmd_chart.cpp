@@ -2,28 +2,24 @@
 #include "core/program/operations.h"
 #include "sheetsetup.h"
 
-#include <cstdio>
-
 namespace vendrilo::cli {
 
 namespace {
 
-QString names()
+QString names(const QString& separator = QStringLiteral(", "))
 {
     QStringList list;
     for (int k = 0; k < charts::kChartKindCount; ++k)
         list << charts::chartName(static_cast<charts::ChartKind>(k));
-    return list.join(QStringLiteral(", "));
+    return list.join(separator);
 }
 
-int chart(Context& ctx, const QStringList& args)
+int chart(Context& ctx, const CommandArgs& args)
 {
-    if (args.size() != 1)
-        throw Failure{QStringLiteral("chart: name one chart: %1").arg(names())};
-    const auto kind = charts::chartKindFromName(args.at(0));
+    const QString& name = args.positional.at(0);
+    const auto kind = charts::chartKindFromName(name);
     if (!kind)
-        throw Failure{
-            QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(args.at(0), names())};
+        throw Failure{QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(name, names())};
 
     // The tip distribution counts the sheet: the --tips file, or an empty sheet.
     if (*kind == charts::ChartKind::Tips)
@@ -41,11 +37,18 @@ int chart(Context& ctx, const QStringList& args)
         out += QByteArray::number(p.x) + ' ' + QByteArray::number(p.y) + " #" +
                QByteArray::number(p.colour, 16).rightJustified(6, '0').toUpper() + '\n';
     }
-    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+    write(out);
     return 0;
 }
 
-const CommandRegistration registration("chart", chart);
+const CommandRegistration
+    registration("chart",
+                 {.arguments = "NAME",
+                  .summary = "the heading, value axis and bars of the chart NAME, one of",
+                  .details = names(QStringLiteral(" ")),
+                  .minArguments = 1,
+                  .maxArguments = 1},
+                 chart);
 
 } // namespace
 

@@ -5,7 +5,7 @@ namespace vendrilo::cli {
 
 namespace {
 
-int draws(Context& ctx, const QStringList&)
+int draws(Context& ctx, const CommandArgs&)
 {
     const auto records = drawfile::read(ctx.drawPath);
     if (!records)
@@ -20,11 +20,14 @@ int draws(Context& ctx, const QStringList&)
         }
         out += '\n';
     }
-    std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+    write(out);
     return 0;
 }
 
-const CommandRegistration registration("draws", draws);
+const CommandRegistration
+    registration("draws",
+                 {.summary = "every record of the draw file: date, six numbers, bonus, Superzahl"},
+                 draws);
 
 } // namespace
 

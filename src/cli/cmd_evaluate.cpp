@@ -7,7 +7,7 @@ namespace vendrilo::cli {
 namespace {
 
 // The sheet scored against the draw the window shows for --date.
-int evaluate(Context& ctx, const QStringList&)
+int evaluate(Context& ctx, const CommandArgs&)
 {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
@@ -29,7 +29,10 @@ int evaluate(Context& ctx, const QStringList&)
     return 0;
 }
 
-const CommandRegistration registration("evaluate", evaluate);
+const CommandRegistration registration(
+    "evaluate",
+    {.summary = "the sheet scored against the draw shown for --date: rows, hits, statistics"},
+    evaluate);
 
 } // namespace
 

@@ -8,7 +8,7 @@ namespace {
 
 // A full run of "Tipps berechnen" on the sheet of --tips/--lock, with the options, dates and
 // seed of the global options; no weighting list is shown (the run goes on as after its "OK").
-int generate(Context& ctx, const QStringList&)
+int generate(Context& ctx, const CommandArgs&)
 {
     ProgramState& s = ctx.state;
     setUpSheet(ctx);
@@ -30,7 +30,9 @@ int generate(Context& ctx, const QStringList&)
     return 0;
 }
 
-const CommandRegistration registration("generate", generate);
+const CommandRegistration registration(
+    "generate", {.summary = "a full generation run on the sheet: twelve rows, status text, passes"},
+    generate);
 
 } // namespace
 

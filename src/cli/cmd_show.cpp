@@ -5,7 +5,7 @@ namespace vendrilo::cli {
 
 namespace {
 
-int show(Context& ctx, const QStringList&)
+int show(Context& ctx, const CommandArgs&)
 {
     ShownDraw& shown = ctx.state.shown;
     const auto draws = readOrCreateDraws(ctx.state);
@@ -18,7 +18,9 @@ int show(Context& ctx, const QStringList&)
     return 0;
 }
 
-const CommandRegistration registration("show", show);
+const CommandRegistration registration(
+    "show", {.summary = "the draw the window shows for --date: its two labels and its position"},
+    show);
 
 } // namespace
 

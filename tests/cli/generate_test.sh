@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # `vendrilo-cli generate` against its contract: twelve row strings, the status text and the pass
 # count; the same seed gives the same output; exit status 3 when the run cannot start.
+# --today pins the chosen day and the default statistics start, which otherwise follow the
+# machine's clock.
 set -u
 CLI=$1
 tmp=$(mktemp -d)
@@ -33,20 +35,20 @@ check_shape() { # name file
 
 # Determinism: the same seed, date and options twice give the same output.
 for seed in 1 4711 99999999; do
-    "$CLI" --seed $seed --date 01.06.2023 generate >"$tmp/a" 2>"$tmp/err" || fail "seed $seed: exit $?"
-    "$CLI" --seed $seed --date 01.06.2023 generate >"$tmp/b" 2>>"$tmp/err" || fail "seed $seed: exit $?"
+    "$CLI" --seed $seed --today 01.06.2023 generate >"$tmp/a" 2>"$tmp/err" || fail "seed $seed: exit $?"
+    "$CLI" --seed $seed --today 01.06.2023 generate >"$tmp/b" 2>>"$tmp/err" || fail "seed $seed: exit $?"
     cmp -s "$tmp/a" "$tmp/b" || fail "seed $seed: two runs differ"
     check_shape "seed $seed" "$tmp/a"
     [ "$(sed -n 13p "$tmp/a")" = "Tipps wurden neu berechnet" ] || fail "seed $seed: status"
 done
-"$CLI" --seed 2 --date 01.06.2023 generate >"$tmp/c"
+"$CLI" --seed 2 --today 01.06.2023 generate >"$tmp/c"
 cmp -s "$tmp/a" "$tmp/c" && fail "seeds 99999999 and 2 give the same sheet"
 
 # With the defaults no row holds a number or the bonus number of draw A, the first draw on or
 # after the chosen date.
 "$CLI" draws >"$tmp/draws.txt" || fail "draws listing"
 for date in 02.01.2019 14.03.2020 01.06.2023; do
-    "$CLI" --seed 17 --date $date generate >"$tmp/run" || fail "$date: exit $?"
+    "$CLI" --seed 17 --today 01.06.2023 --date $date generate >"$tmp/run" || fail "$date: exit $?"
     check_shape "date $date" "$tmp/run"
     awk -F, -v date=$date '
         function key(d) { split(d, p, "."); return p[3] p[2] p[1] }
@@ -57,7 +59,7 @@ for date in 02.01.2019 14.03.2020 01.06.2023; do
 done
 
 # A budget too small for impossible options: every row empty, the budget used up.
-"$CLI" --seed 5 --date 01.06.2023 --set UpDown7=1 --set CheckBox25=1 --set CheckBox26=1 \
+"$CLI" --seed 5 --today 01.06.2023 --set UpDown7=1 --set CheckBox25=1 --set CheckBox26=1 \
     --set UpDown15=4 --set UpDown16=4 generate >"$tmp/out" || fail "impossible options: exit $?"
 {
     for _ in 1 2 3 4 5 6 7 8 9 10 11 12; do echo ",,,,,"; done
@@ -67,7 +69,7 @@ done
 
 # Three active rows and a locked row from a tip file: rows 4..12 empty but the locked one.
 printf '\r\n\r\n\r\n\r\n\r\n\r\n7,14,21,28,35,42\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$tmp/tips.qkt"
-"$CLI" --seed 9 --date 01.06.2023 --set UpDown8=3 --tips "$tmp/tips.qkt" --lock 7 generate \
+"$CLI" --seed 9 --today 01.06.2023 --set UpDown8=3 --tips "$tmp/tips.qkt" --lock 7 generate \
     >"$tmp/out" || fail "locked row: exit $?"
 check_shape "locked row" "$tmp/out"
 [ "$(sed -n 7p "$tmp/out")" = "7,14,21,28,35,42" ] || fail "locked row 7 changed"
@@ -79,20 +81,20 @@ for r in 1 2 3; do
 done
 
 # The run cannot start: a locked row without six numbers, a pool without six numbers.
-"$CLI" --seed 1 --lock 2 generate >"$tmp/out" 2>"$tmp/err"
+"$CLI" --seed 1 --today 01.06.2023 --lock 2 generate >"$tmp/out" 2>"$tmp/err"
 status=$?
 [ $status -eq 3 ] || fail "empty locked row: exit $status"
 [ -s "$tmp/out" ] && fail "empty locked row: rows printed"
 grep -q "2. Tipp" "$tmp/err" || fail "empty locked row: message does not name the row: $(cat "$tmp/err")"
 
-"$CLI" --seed 1 --set CheckBox15=1 --set CheckBox14=0 --set CheckBox10=0 generate >"$tmp/out" 2>"$tmp/err"
+"$CLI" --seed 1 --today 01.06.2023 --set CheckBox15=1 --set CheckBox14=0 --set CheckBox10=0 generate >"$tmp/out" 2>"$tmp/err"
 status=$?
 [ $status -eq 3 ] || fail "empty pool: exit $status"
 [ -s "$tmp/out" ] && fail "empty pool: rows printed"
 [ -s "$tmp/err" ] || fail "empty pool: no message"
 
 # A bad option is a usage error.
-"$CLI" --seed 1 --set UpDown99=1 generate >"$tmp/out" 2>/dev/null
+"$CLI" --seed 1 --today 01.06.2023 --set UpDown99=1 generate >"$tmp/out" 2>/dev/null
 status=$?
 [ $status -eq 2 ] || fail "unknown option: exit $status"
 

@@ -1,0 +1,362 @@
+// One invocation of the tool: the global options, then a command with its own arguments.
+#include "cli.h"
+#include "core/draws/drawfile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace vendrilo::cli {
+
+namespace {
+
+struct Command {
+    CommandSyntax syntax;
+    CommandFn run;
+};
+
+std::map<QString, Command>& commands()
+{
+    static std::map<QString, Command> map;
+    return map;
+}
+
+// The global options as given, before anything is set up from them. The dates wait until all
+// options are read, because --today decides the defaults of --date and --from.
+struct GlobalOptions {
+    Context ctx;
+    std::optional<double> date;
+    std::optional<double> from;
+    std::optional<double> today;
+    std::optional<QString> draws;
+    bool any = false; // at least one option was given
+};
+
+enum class Action { Run, Help, Version };
+
+struct GlobalOption {
+    const char* name;
+    const char* alias = nullptr;
+    const char* valueName = nullptr; // nullptr: a flag without a value
+    const char* description;
+    Action action = Action::Run;
+    void (*apply)(GlobalOptions&, const QString& option, const QString& value) = nullptr;
+};
+
+double parseDateOption(const QString& option, const QString& value)
+{
+    const auto day = parseDate(value);
+    if (!day)
+        throw Failure{QStringLiteral("%1: not a date DD.MM.YYYY: \"%2\"").arg(option, value)};
+    return *day;
+}
+
+std::vector<int> parseRows(const QString& value)
+{
+    std::vector<int> rows;
+    for (const QString& part : value.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int r = part.trimmed().toInt(&ok);
+        if (!ok || r < 1 || r > 12)
+            throw Failure{QStringLiteral("--lock: rows are 1..12, got \"%1\"").arg(value)};
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+quint32 parseSeed(const QString& value)
+{
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok || n < INT32_MIN || n > UINT32_MAX)
+        throw Failure{QStringLiteral("--seed: not a 32-bit integer: \"%1\"").arg(value)};
+    return static_cast<quint32>(n);
+}
+
+// The one list of global options: the parser and the help text both read it.
+const std::vector<GlobalOption>& globalOptions()
+{
+    using G = GlobalOptions;
+    using S = const QString&;
+    static const std::vector<GlobalOption> table = {
+        {.name = "--draws",
+         .valueName = "FILE",
+         .description = "the draw file (default: ZahlenPL.dat in the program folder)",
+         .apply = [](G& g, S, S v) { g.draws = v; }},
+        {.name = "--date",
+         .valueName = "DD.MM.YYYY",
+         .description = "the chosen draw day, end of the statistics period (default: today)",
+         .apply = [](G& g, S o, S v) { g.date = parseDateOption(o, v); }},
+        {.name = "--from",
+         .valueName = "DD.MM.YYYY",
+         .description =
+             "the statistics start (default 07.10.2015; 19.11.1994 if today < 14.10.2015)",
+         .apply = [](G& g, S o, S v) { g.from = parseDateOption(o, v); }},
+        {.name = "--set",
+         .valueName = "NAME=VALUE",
+         .description = "an option control: CheckBoxN=0|1 or UpDownN=integer; repeatable",
+         .apply =
+             [](G& g, S, S v) {
+                 if (auto error = g.ctx.state.options.assign(v))
+                     throw Failure{*error};
+             }},
+        {.name = "--tips",
+         .valueName = "FILE",
+         .description = "a tip file loaded into the sheet before the command",
+         .apply = [](G& g, S, S v) { g.ctx.tipsPath = v; }},
+        {.name = "--lock",
+         .valueName = "LIST",
+         .description = "rows locked before the command, e.g. 1,5",
+         .apply = [](G& g, S, S v) { g.ctx.lockedRows = parseRows(v); }},
+        {.name = "--seed",
+         .valueName = "N",
+         .description = "the random seed (default: from the clock)",
+         .apply = [](G& g, S, S v) { g.ctx.seed = parseSeed(v); }},
+        {.name = "--today",
+         .valueName = "DD.MM.YYYY",
+         .description = "the date taken as today (default: the system date)",
+         .apply = [](G& g, S o, S v) { g.today = parseDateOption(o, v); }},
+        {.name = "--help",
+         .alias = "-h",
+         .description = "print this help and exit",
+         .action = Action::Help},
+        {.name = "--version",
+         .description = "print the version and exit",
+         .action = Action::Version},
+    };
+    return table;
+}
+
+const GlobalOption* findGlobalOption(const QString& name)
+{
+    for (const GlobalOption& o : globalOptions())
+        if (name == QLatin1String(o.name) || (o.alias && name == QLatin1String(o.alias)))
+            return &o;
+    return nullptr;
+}
+
+QString padded(const QString& text, qsizetype width)
+{
+    return text.leftJustified(std::max(width, text.size() + 2));
+}
+
+QString commandUsage(const QString& name, const CommandSyntax& syntax)
+{
+    QString usage = name;
+    for (const CommandOption& o : syntax.options) {
+        usage += QStringLiteral(" [") + QLatin1String(o.name);
+        if (o.valueName)
+            usage += QLatin1Char(' ') + QLatin1String(o.valueName);
+        usage += QLatin1Char(']');
+    }
+    if (*syntax.arguments)
+        usage += QLatin1Char(' ') + QLatin1String(syntax.arguments);
+    return usage;
+}
+
+void printHelp()
+{
+    constexpr qsizetype column = 20;
+    QStringList lines = {
+        QStringLiteral("Usage: vendrilo-cli [GLOBAL OPTIONS] COMMAND [ARGS]"),
+        QString(),
+        QStringLiteral("The program's core on the command line: the same results as the window for "
+                       "the same"),
+        QStringLiteral("draw file, dates, options, sheet and seed. An error is one line on "
+                       "stderr and exit"),
+        QStringLiteral("status 2; a command that cannot run at all (generate) exits with 3."),
+        QString(),
+        QStringLiteral("Global options (before the command):"),
+    };
+    for (const GlobalOption& o : globalOptions()) {
+        QString name = QLatin1String(o.name);
+        if (o.alias)
+            name += QStringLiteral(", ") + QLatin1String(o.alias);
+        if (o.valueName)
+            name += QLatin1Char(' ') + QLatin1String(o.valueName);
+        lines << QStringLiteral("  ") + padded(name, column) + QLatin1String(o.description);
+    }
+    lines << QString() << QStringLiteral("Commands:");
+    for (const auto& [name, command] : commands()) {
+        lines << QStringLiteral("  ") + padded(commandUsage(name, command.syntax), column) +
+                     QLatin1String(command.syntax.summary);
+        if (!command.syntax.details.isEmpty())
+            lines << QString(column + 2, QLatin1Char(' ')) + command.syntax.details;
+        for (const CommandOption& o : command.syntax.options) {
+            QString option = QLatin1String(o.name);
+            if (o.valueName)
+                option += QLatin1Char(' ') + QLatin1String(o.valueName);
+            lines << QStringLiteral("    ") + padded(option, column - 2) +
+                         QLatin1String(o.description);
+        }
+    }
+    lines << QString()
+          << QStringLiteral("batch reads one argument list per line from stdin, split as a shell "
+                            "splits words")
+          << QStringLiteral("(blanks, '...', \"...\", backslash; no expansion), runs each as its "
+                            "own invocation and")
+          << QStringLiteral("follows its output with a line \"--- exit N\", N being its exit "
+                            "status.");
+    for (const QString& line : lines)
+        print(line);
+}
+
+// The command's own options and positional arguments. A global option here would be ignored,
+// so it is an error, like anything the command does not take.
+CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
+                             const QStringList& args)
+{
+    CommandArgs parsed;
+    const QString usage = commandUsage(name, syntax);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        const auto own =
+            std::find_if(syntax.options.begin(), syntax.options.end(),
+                         [&](const CommandOption& o) { return a == QLatin1String(o.name); });
+        if (own != syntax.options.end()) {
+            if (!own->valueName) {
+                parsed.options[a] = QString();
+                continue;
+            }
+            if (i + 1 >= args.size())
+                throw Failure{QStringLiteral("%1: %2 needs a value").arg(name, a)};
+            parsed.options[a] = args.at(++i);
+            continue;
+        }
+        if (findGlobalOption(a))
+            throw Failure{QStringLiteral("%1: the global option %2 must come before the command")
+                              .arg(name, a)};
+        if (a.startsWith(QLatin1String("--")))
+            throw Failure{
+                QStringLiteral("%1: unknown option \"%2\" (usage: %3)").arg(name, a, usage)};
+        if (parsed.positional.size() >= syntax.maxArguments)
+            throw Failure{
+                QStringLiteral("%1: unexpected argument \"%2\" (usage: %3)").arg(name, a, usage)};
+        parsed.positional << a;
+    }
+    if (parsed.positional.size() < syntax.minArguments)
+        throw Failure{QStringLiteral("%1: missing %2 (usage: %3)")
+                          .arg(name, QLatin1String(syntax.arguments), usage)};
+    return parsed;
+}
+
+// A damaged draw file is used as it stands, as the window uses it, but never without a word.
+void warnAboutDamagedDraws(const QString& drawPath)
+{
+    const auto draws = drawfile::read(drawPath);
+    if (!draws)
+        return; // the command that reads it reports why
+    if (const int damaged = countDamaged(*draws); damaged > 0)
+        printError(QStringLiteral("vendrilo-cli: warning: ") +
+                   damagedFileWarning(drawPath, damaged));
+}
+
+// Dates with their defaults, the draw file and the random source, as the window's start-up
+// would have them.
+void setUp(GlobalOptions& g)
+{
+    Context& ctx = g.ctx;
+    ProgramState& s = ctx.state;
+    ctx.today = g.today.value_or(systemToday());
+    // The command line takes its dates as given, also those before day 0 (30.12.1899).
+    constexpr double noMinimum = std::numeric_limits<double>::lowest();
+    s.chosenDate = DatePicker(g.date.value_or(ctx.today), noMinimum);
+    s.statisticsStart = DatePicker(
+        g.from.value_or(resetRecentStatisticsStart(kStatisticsStartDesignDate, ctx.today)),
+        noMinimum);
+    s.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+
+    if (g.draws) {
+        ctx.drawPath = *g.draws;
+        const QFileInfo fi(ctx.drawPath);
+        if (!fi.isFile())
+            throw Failure{QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath)};
+        s.programFolder = fi.absolutePath() + QLatin1Char('/');
+        s.drawFileName = fi.fileName();
+    } else {
+        // The window's own file; a first start writes it just as the window would.
+        const auto prepared = drawfile::prepare(s.programFolder);
+        if (!prepared)
+            throw Failure{prepared.error()};
+        ctx.drawPath = s.drawPath();
+    }
+    warnAboutDamagedDraws(ctx.drawPath);
+    if (ctx.seed)
+        s.random.setSeed(*ctx.seed);
+    else
+        s.random.randomize();
+}
+
+int run(const QStringList& args)
+{
+    if (args.isEmpty()) {
+        printHelp();
+        return 0;
+    }
+    GlobalOptions g;
+    qsizetype i = 0;
+    for (; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (!a.startsWith(QLatin1Char('-')))
+            break;
+        const GlobalOption* option = findGlobalOption(a);
+        if (!option)
+            throw Failure{QStringLiteral("unknown option \"%1\"").arg(a)};
+        if (option->action == Action::Help) {
+            printHelp();
+            return 0;
+        }
+        if (option->action == Action::Version) {
+            print(QStringLiteral("vendrilo-cli " VENDRILO_VERSION));
+            return 0;
+        }
+        if (i + 1 >= args.size())
+            throw Failure{QStringLiteral("%1 needs a value").arg(a)};
+        option->apply(g, a, args.at(++i));
+        g.any = true;
+    }
+    if (i >= args.size())
+        throw Failure{QStringLiteral("no command after the options (see --help)")};
+    const QString name = args.at(i);
+    const auto it = commands().find(name);
+    if (it == commands().end())
+        throw Failure{QStringLiteral("unknown command \"%1\" (see --help)").arg(name)};
+    const Command& command = it->second;
+    const CommandArgs commandArgs = parseCommandArgs(name, command.syntax, args.mid(i + 1));
+    if (!command.syntax.takesGlobalOptions && g.any)
+        throw Failure{QStringLiteral("%1 takes no global options").arg(name)};
+    if (command.syntax.takesGlobalOptions)
+        setUp(g);
+    return command.run(g.ctx, commandArgs);
+}
+
+} // namespace
+
+std::optional<QString> CommandArgs::option(const QString& name) const
+{
+    const auto it = options.find(name);
+    if (it == options.end())
+        return std::nullopt;
+    return it->second;
+}
+
+CommandRegistration::CommandRegistration(const char* name, CommandSyntax syntax, CommandFn run)
+{
+    commands()[QString::fromLatin1(name)] = Command{std::move(syntax), std::move(run)};
+}
+
+int runInvocation(const QStringList& args)
+{
+    int status = 0;
+    try {
+        status = run(args);
+    } catch (const Failure& f) {
+        printError(QStringLiteral("vendrilo-cli: ") + f.message);
+        return f.status;
+    }
+    return flushOutput() ? status : 2;
+}
+
+} // namespace vendrilo::cli
