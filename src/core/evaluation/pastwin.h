@@ -31,7 +31,7 @@ struct PastWinQuery {
 struct PastWinResult {
     bool noWin = true; // no draw examined reached the threshold
     // The draw the test stopped at (the first one reaching the threshold), else the last one it
-    // examined; -1 when the window held no draw. This is the draw a caller leaves in `Zahl`.
+    // examined; -1 when the window held no draw.
     int examined = -1;
 
     bool operator==(const PastWinResult&) const = default;
