@@ -5,7 +5,7 @@
 // in blocks of 1000 records; the program ends by printing the ratios.
 #include "core/draws/drawfile.h"
 #include "core/draws/drawhistory.h"
-#include "core/program/operations.h"
+#include "core/program/generationactions.h"
 #include "pastwinoracle.h"
 #include "ratioreporter.h"
 

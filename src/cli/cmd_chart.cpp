@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "core/program/operations.h"
+#include "core/program/chartactions.h"
 #include "sheetsetup.h"
 
 namespace vendrilo::cli {

@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "core/program/operations.h"
+#include "core/program/drawactions.h"
 
 namespace vendrilo::cli {
 

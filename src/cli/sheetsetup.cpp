@@ -1,6 +1,6 @@
 #include "sheetsetup.h"
 
-#include "core/program/operations.h"
+#include "core/program/sheetactions.h"
 
 namespace vendrilo::cli {
 

@@ -2,7 +2,10 @@
 
 #include "core/draws/drawfile.h"
 #include "core/options/optionpages.h"
-#include "core/program/operations.h"
+#include "core/program/chartactions.h"
+#include "core/program/drawactions.h"
+#include "core/program/sheetactions.h"
+#include "core/generator/generationrun.h"
 #include "core/tipfiles/tipfile.h"
 
 #include <QApplication>

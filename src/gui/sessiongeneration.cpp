@@ -1,6 +1,6 @@
 // The generation run in the window: progress in the status bar, the sheet repainted as rows come
 // in, and a stop request honoured at the next candidate pass.
-#include "core/program/operations.h"
+#include "core/program/generationactions.h"
 #include "gui/session.h"
 
 #include <QApplication>

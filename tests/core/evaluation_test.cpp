@@ -1,4 +1,5 @@
-#include "core/program/operations.h"
+#include "core/program/drawactions.h"
+#include "core/program/sheetactions.h"
 #include "core/sheet/rowscore.h"
 #include "core/draws/drawfile.h"
 #include "core/sheet/sheetevaluation.h"

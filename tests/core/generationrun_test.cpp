@@ -1,5 +1,5 @@
 #include "core/draws/drawfile.h"
-#include "core/program/operations.h"
+#include "core/program/generationactions.h"
 #include "pastwinoracle.h"
 #include "testsupport.h"
 

@@ -1,5 +1,5 @@
 #include "core/draws/showndraw.h"
-#include "core/program/operations.h"
+#include "core/program/drawactions.h"
 #include "testsupport.h"
 
 #include <QFile>

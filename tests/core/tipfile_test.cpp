@@ -1,5 +1,5 @@
 #include "core/io/textlines.h"
-#include "core/program/operations.h"
+#include "core/program/sheetactions.h"
 #include "core/tipfiles/tipfile.h"
 #include "testsupport.h"
 

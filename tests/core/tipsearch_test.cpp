@@ -1,4 +1,4 @@
-#include "core/program/operations.h"
+#include "core/program/sheetactions.h"
 #include "testsupport.h"
 
 #include <deque>

@@ -1,4 +1,4 @@
-#include "core/program/operations.h"
+#include "core/program/generationactions.h"
 #include "gui/chartview.h"
 #include "guitestsupport.h"
 

@@ -1,0 +1,23 @@
+#include "core/program/chartactions.h"
+
+#include "core/program/drawactions.h"
+
+namespace vendrilo {
+
+charts::ChartInput chartInput(const ProgramState& state, std::span<const DrawRecord> draws)
+{
+    return {draws, state.statisticsStart.date(), state.chosenDate.date(),
+            state.options.drawDayFilter(), state.messages};
+}
+
+Result<charts::ChartData> computeChart(const ProgramState& state, charts::ChartKind kind)
+{
+    if (kind == charts::ChartKind::Tips)
+        return charts::computeChart(kind, chartInput(state, {}), state.sheet);
+    const auto draws = readDraws(state);
+    if (!draws)
+        return Error{draws.error()};
+    return charts::computeChart(kind, chartInput(state, *draws), state.sheet);
+}
+
+} // namespace vendrilo

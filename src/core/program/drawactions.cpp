@@ -1,0 +1,64 @@
+#include "core/program/drawactions.h"
+
+#include "core/draws/drawfile.h"
+
+#include <QFileInfo>
+
+namespace vendrilo {
+
+Result<std::vector<DrawRecord>> readDraws(const ProgramState& state)
+{
+    return drawfile::read(state.drawPath());
+}
+
+Result<std::vector<DrawRecord>> readOrCreateDraws(const ProgramState& state)
+{
+    const QString path = state.drawPath();
+    if (QFileInfo::exists(path))
+        return drawfile::read(path);
+    QString message = drawfile::kMissingFileMessage;
+    if (const Status created = drawfile::createEmpty(path); !created)
+        message += QLatin1Char('\n') + created.error();
+    return Error{message};
+}
+
+SheetEvaluation evaluateShownDraw(ProgramState& state)
+{
+    SheetEvaluation evaluation = evaluateSheet(state.sheet, state.shown.numbers);
+    state.statistics = evaluation.statistics;
+    return evaluation;
+}
+
+Result<SheetEvaluation> showDrawForChosenDate(ProgramState& state)
+{
+    const auto draws = readOrCreateDraws(state);
+    if (!draws)
+        return Error{draws.error()};
+    state.shown.dateSearch(*draws, state.chosenDate);
+    return evaluateShownDraw(state);
+}
+
+namespace {
+
+Result<SheetEvaluation> stepDraws(ProgramState& state, int delta)
+{
+    const auto draws = readDraws(state);
+    if (!draws)
+        return Error{draws.error()};
+    state.shown.step(*draws, delta, state.chosenDate);
+    return evaluateShownDraw(state);
+}
+
+} // namespace
+
+Result<SheetEvaluation> showPreviousDraw(ProgramState& state)
+{
+    return stepDraws(state, -1);
+}
+
+Result<SheetEvaluation> showNextDraw(ProgramState& state)
+{
+    return stepDraws(state, +1);
+}
+
+} // namespace vendrilo

@@ -1,0 +1,29 @@
+#include "core/program/generationactions.h"
+
+#include "core/program/drawactions.h"
+
+namespace vendrilo {
+
+Result<GenerationResult> runGeneration(ProgramState& state, const GenerationHooks& hooks)
+{
+    auto draws = readOrCreateDraws(state);
+    if (!draws)
+        return Error{draws.error()};
+    return runGeneration(state, DrawHistory(std::move(draws).value()), hooks);
+}
+
+GenerationResult runGeneration(ProgramState& state, const DrawHistory& history,
+                               const GenerationHooks& hooks)
+{
+    const GenerationInput input{history, state.chosenDate, state.statisticsStart.date(),
+                                state.shown, state.messages};
+    GenerationResult result = runGeneration(input, state.sheet, state.options, state.random, hooks);
+    if (result.outcome != GenerationOutcome::LockedRowBad) {
+        state.shown = result.shown;
+        state.chosenDate = result.chosenDate;
+        state.statistics = result.evaluation.statistics;
+    }
+    return result;
+}
+
+} // namespace vendrilo

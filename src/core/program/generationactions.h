@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/draws/drawhistory.h"
+#include "core/generator/generationrun.h"
+#include "core/io/result.h"
+#include "core/program/programstate.h"
+
+#include <vector>
+
+namespace vendrilo {
+
+// A generation run on the state's sheet, options and random source; afterwards the draw for the
+// chosen date is shown and the sheet evaluated against it.
+Result<GenerationResult> runGeneration(ProgramState& state, const GenerationHooks& hooks = {});
+// The same on draws already in memory (an analysis runs many generations on one history).
+GenerationResult runGeneration(ProgramState& state, const DrawHistory& history,
+                               const GenerationHooks& hooks = {});
+
+} // namespace vendrilo
