@@ -195,8 +195,7 @@ void MainWindow::startUp()
     // The language: the program's texts are German until the language files come; Qt's own
     // buttons and dialogs follow it.
     installQtTranslations(QLocale(QLocale::German));
-    s.statisticsStart.setDate(kStatisticsStartDesignDate);
-    s.statisticsStart.setDate(resetRecentStatisticsStart(s.statisticsStart.date(), today));
+    m_session->setStatisticsStart(resetRecentStatisticsStart(kStatisticsStartDesignDate, today));
 
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
@@ -205,8 +204,7 @@ void MainWindow::startUp()
     m_session->warnAboutDamagedDraws();
 
     s.random.randomize();
-    s.chosenDate.setDate(today);
-    Q_EMIT m_session->periodChanged();
+    m_session->setChosenDate(today);
 
     // (The online update of the draw file will run here, before the newest draw is shown.)
     m_session->enableEvaluation();
