@@ -4,7 +4,7 @@
 #include "core/io/result.h"
 #include "core/program/programstate.h"
 
-#include <vector>
+#include <span>
 
 namespace vendrilo {
 
