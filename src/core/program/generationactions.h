@@ -5,8 +5,6 @@
 #include "core/io/result.h"
 #include "core/program/programstate.h"
 
-#include <vector>
-
 namespace vendrilo {
 
 // A generation run on the state's sheet, options and random source; afterwards the draw for the

@@ -4,8 +4,6 @@
 #include "core/io/result.h"
 #include "core/program/drawactions.h"
 
-#include <vector>
-
 namespace vendrilo {
 
 // What the user does with the sheet: clear it, load a tip file into it, search the history for it.
