@@ -16,7 +16,7 @@ import os
 import re
 import sys
 
-LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "evaluation",
+LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "submit", "evaluation",
           "generator", "program"]
 # Functions that are data: their length is the length of their table.
 TABLES = {"optionTable", "MessageList::defaults", "allPageLabels"}

@@ -68,6 +68,9 @@ struct CommandRegistration {
 // output is flushed at the end, and a failed write turns into status 2.
 int runInvocation(const QStringList& args);
 
+// A record as `draws` prints it: "DD.MM.YYYY,n1,...,n6,bonus,superzahl" and a line end.
+QByteArray drawsLine(const DrawRecord& record);
+
 void write(const QByteArray& bytes);  // raw bytes to stdout; a failure is remembered
 void print(const QString& line);      // one line to stdout, UTF-8, "\n"
 void printError(const QString& line); // one line to stderr

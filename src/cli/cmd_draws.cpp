@@ -3,6 +3,16 @@
 
 namespace vendrilo::cli {
 
+QByteArray drawsLine(const DrawRecord& record)
+{
+    QByteArray line = formatDate(record.date).toLatin1();
+    for (int i = 0; i < 8; ++i) {
+        line += ',';
+        line += QByteArray::number(record.numberByte(i));
+    }
+    return line + '\n';
+}
+
 namespace {
 
 int draws(Context& ctx, const CommandArgs&)
@@ -12,14 +22,8 @@ int draws(Context& ctx, const CommandArgs&)
         throw Failure{records.error()};
     QByteArray out;
     out.reserve(static_cast<qsizetype>(records->size() * 40));
-    for (const auto& r : *records) {
-        out += formatDate(r.date).toLatin1();
-        for (int i = 0; i < 8; ++i) {
-            out += ',';
-            out += QByteArray::number(r.numberByte(i));
-        }
-        out += '\n';
-    }
+    for (const auto& r : *records)
+        out += drawsLine(r);
     write(out);
     return 0;
 }

@@ -27,9 +27,15 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
         speedButton(this, "SpeedButton5", QStringLiteral("Auswerten"),
                     QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
     connect(evaluate, &QToolButton::clicked, &m_session, &Session::showDrawForChosenDate);
+    auto* update = pushButton(this, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"),
+                              QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
+    connect(update, &QPushButton::clicked, &m_session, &Session::updateDraws);
+    connect(&m_session, &Session::updateRunningChanged, update,
+            [update](bool running) { update->setEnabled(!running); });
     grid->addWidget(m_drawLine, 0, 0, 1, 3);
     grid->addWidget(m_chosenDate, 1, 0);
     grid->addWidget(evaluate, 1, 1);
+    grid->addWidget(update, 1, 2, Qt::AlignLeft);
     int i = 0;
     for (const ChartButton& b : chartButtonsOn(ChartPlace::Database)) {
         auto* button = pushButton(this, b.name, QString::fromUtf8(b.text));
@@ -38,7 +44,7 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
         grid->addWidget(button, 2 + i / 2, i % 2);
         ++i;
     }
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
     grid->setRowStretch(6, 1);
 
     connect(&m_session, &Session::shownDrawChanged, this, &DatabasePage::showDraw);

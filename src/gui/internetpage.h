@@ -2,13 +2,35 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QFormLayout;
+class QLineEdit;
+
 namespace vendrilo::gui {
 
-// The "Internet-Optionen" tab; its fields come with the online update.
+class Session;
+
+// The "Internet-Optionen" tab: the update server's address, the proxy, the fees of a ticket,
+// the link page flag and the links to lottery pages.
 class InternetPage : public QWidget {
     Q_OBJECT
 public:
-    explicit InternetPage(QWidget* parent) : QWidget(parent) {}
+    InternetPage(Session& session, QWidget* parent);
+
+private:
+    QLineEdit* addField(const char* name, const QString& caption, const QString& hint);
+    void addLinks();
+    void takeServer();
+    void showOptions();
+
+    Session& m_session;
+    QFormLayout* m_form = nullptr;
+    QLineEdit* m_server = nullptr;
+    QLineEdit* m_proxyHost = nullptr;
+    QLineEdit* m_proxyPort = nullptr;
+    QLineEdit* m_feeOneDraw = nullptr;
+    QLineEdit* m_feeBothDraws = nullptr;
+    QCheckBox* m_linkPage = nullptr;
 };
 
 } // namespace vendrilo::gui

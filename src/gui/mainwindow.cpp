@@ -43,7 +43,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
-    m_session = new Session(*m_prompts, m_clock, this);
+    m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
     buildStatusBar();
     buildMenu();
     buildPages();
@@ -86,8 +86,9 @@ void MainWindow::buildMenu()
         bar->addAction(a);
         return a;
     };
-    topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"),
-              QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* update = topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"),
+                                QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(update, &QAction::triggered, m_session, &Session::updateDraws);
     QAction* calculate =
         topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(calculate, &QAction::triggered, m_session, &Session::startOrStopGeneration);
@@ -131,7 +132,7 @@ void MainWindow::buildPages()
         {new OptionsPage(*m_session, m_tabs), "TabSheet6", "Berechnung"},
         {m_chartPage, "TabSheet5", "Diagramm"},
         {new DatabasePage(*m_session, m_tabs), "TabSheet4", "Datenbank"},
-        {new InternetPage(m_tabs), "TabSheet3", "Internet-Optionen"},
+        {new InternetPage(*m_session, m_tabs), "TabSheet3", "Internet-Optionen"},
     };
     for (const auto& p : pages) {
         p.page->setObjectName(QString::fromLatin1(p.name));
@@ -206,7 +207,7 @@ void MainWindow::startUp()
     s.random.randomize();
     m_session->setChosenDate(today);
 
-    // (The online update of the draw file will run here, before the newest draw is shown.)
+    m_session->updateDrawsAtStartUp();
     m_session->enableEvaluation();
     m_session->showDrawForChosenDate();
     m_session->drawChart(charts::ChartKind::Numbers);

@@ -25,8 +25,9 @@ struct BusyCursor {
 
 } // namespace
 
-Session::Session(Prompts& prompts, Clock clock, QObject* parent)
-    : QObject(parent), m_prompts(prompts), m_clock(std::move(clock))
+Session::Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+                 QObject* parent)
+    : QObject(parent), m_prompts(prompts), m_clock(std::move(clock)), m_openUrl(std::move(openUrl))
 {
 }
 

@@ -5,8 +5,12 @@
 #include "core/io/result.h"
 #include "core/program/programstate.h"
 
-#include <QObject>
+#include "net/httpclient.h"
 
+#include <QObject>
+#include <QUrl>
+
+#include <functional>
 #include <optional>
 
 namespace vendrilo {
@@ -21,7 +25,9 @@ namespace vendrilo::gui {
 class Session : public QObject {
     Q_OBJECT
 public:
-    Session(Prompts& prompts, Clock clock, QObject* parent = nullptr);
+    // `openUrl` is the desktop's "open": the browser for an address, the viewer for a page.
+    Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+            QObject* parent = nullptr);
 
     ProgramState& state() { return m_state; }
     const ProgramState& state() const { return m_state; }
@@ -58,6 +64,20 @@ public:
     void requestGenerationStop() { m_stopRequested = true; }
     void askLuckyNumber();
 
+    // The online update from the server of the "Internet-Optionen" tab; without one the user is
+    // told. At start-up the status bar says so instead.
+    void updateDraws();
+    void updateDrawsAtStartUp();
+    void requestUpdateStop() { m_stopUpdate = true; }
+    bool updateRunning() const { return m_updateRunning; }
+    // Hands the sheet to the online portal through the server's address template.
+    void handOverSheet();
+    // A link label: its caption opened as a web address (the partner's caption opens the
+    // partner's link).
+    void openLink(const QString& caption);
+    void setServer(const QString& address);
+    InternetOptions& internet() { return m_state.internet; }
+
     void drawChart(charts::ChartKind kind, bool showDiagramFirst = false);
     // Draws the chart last drawn again, for a new statistics period.
     void redrawLastChart();
@@ -77,10 +97,13 @@ Q_SIGNALS:
     void diagramWanted(); // the "Diagramm" tab should come to the front
     void statusTextChanged(int panel, const QString& text);
     void generationRunningChanged(bool running);
+    void updateRunningChanged(bool running);
+    void internetChanged();
     void hitSoundWanted();
 
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
+    void runUpdate();
     // After a step or the date search: the new draw, its date and the sheet scored against it.
     void showNewDraw(const Result<SheetEvaluation>& result);
     // Shows the message of a failed result; true when there was one.
@@ -98,6 +121,10 @@ private:
     bool m_evaluationEnabled = false;
     bool m_generationRunning = false;
     bool m_stopRequested = false;
+    bool m_updateRunning = false;
+    bool m_stopUpdate = false;
+    std::function<void(const QUrl&)> m_openUrl;
+    net::HttpClient m_http;
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
     QString m_statusTexts[2];

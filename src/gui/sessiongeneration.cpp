@@ -25,6 +25,8 @@ void Session::startOrStopGeneration()
         m_stopRequested = true;
         return;
     }
+    if (m_updateRunning)
+        return; // the draw file is being written; the run reads it when the update is done
     m_generationRunning = true;
     m_stopRequested = false;
     Q_EMIT generationRunningChanged(true);

@@ -62,7 +62,7 @@ SheetPage::SheetPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
     layout->addWidget(buildDrawPanel());
     auto* body = new QHBoxLayout;
     body->addWidget(buildSheet(), 1);
-    body->addLayout(buildActions());
+    body->addWidget(buildActions());
     layout->addLayout(body, 1);
     layout->addWidget(buildBanner());
 
@@ -88,13 +88,27 @@ QWidget* SheetPage::buildDrawPanel()
     m_drawLine->setAlignment(Qt::AlignCenter);
     m_crossSum = namedLabel(panel, "Label13", QStringLiteral("QS: "));
     m_crossSum->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
+    auto* update = speedButton(panel, "SpeedButton10", QStringLiteral("⟳"),
+                               QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
+    auto* stop = speedButton(panel, "SpeedButton8", QStringLiteral("■"),
+                             QStringLiteral("Stoppt das Einlesen"));
+    stop->hide(); // only while an update runs
     row->addWidget(m_previousDraw);
     row->addWidget(m_drawLine, 1);
     row->addWidget(m_nextDraw);
     row->addWidget(m_crossSum);
+    row->addWidget(update);
+    row->addWidget(stop);
     connect(m_previousDraw, &QToolButton::clicked, &m_session, &Session::showPreviousDraw);
     connect(m_nextDraw, &QToolButton::clicked, &m_session, &Session::showNextDraw);
-    m_idleOnlyControls << m_previousDraw << m_nextDraw;
+    connect(update, &QToolButton::clicked, &m_session, &Session::updateDraws);
+    connect(stop, &QToolButton::clicked, &m_session, &Session::requestUpdateStop);
+    connect(&m_session, &Session::updateRunningChanged, this, [this, update, stop](bool running) {
+        update->setEnabled(!running);
+        stop->setVisible(running);
+        m_startButton->setEnabled(!running);
+    });
+    m_idleOnlyControls << m_previousDraw << m_nextDraw << update;
     return panel;
 }
 
@@ -143,16 +157,12 @@ void SheetPage::buildRow(QWidget* sheet, int r)
     grid->addWidget(m_crossSumLabels[r - 1], r - 1, 8);
 }
 
-QLayout* SheetPage::buildActions()
+QWidget* SheetPage::buildActions()
 {
-    auto* buttons = new QVBoxLayout;
-    m_rowCount = new QSpinBox(this);
-    m_rowCount->setObjectName(optionSpec(Option::RowCount).name);
-    m_rowCount->setProperty("editName", optionSpec(Option::RowCount).edit);
-    m_rowCount->setRange(1, 12);
-    m_rowCount->setToolTip(QStringLiteral("Anzahl der Tipps"));
-    connect(m_rowCount, &QSpinBox::valueChanged, this,
-            [this](int v) { m_session.setOption(Option::RowCount, v); });
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel3"));
+    auto* buttons = new QVBoxLayout(panel);
+    buttons->setContentsMargins(0, 0, 0, 0);
     // Alt+B belongs to the menu's "&Berechnen"; the button takes Alt+T, so that each starts.
     m_startButton = pushButton(this, "BitBtn4", QStringLiteral("&Tipps berechnen"),
                                QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den "
@@ -171,13 +181,13 @@ QLayout* SheetPage::buildActions()
                               QStringLiteral("Löschen aller Tipps"));
     auto* tipChart = pushButton(this, "Button6", QStringLiteral("Tippverteilung"),
                                 QStringLiteral("Zahlenverteilung des Tippes"));
+    auto* cart = pushButton(this, "Warenkorb", QStringLiteral("Cart"),
+                            QStringLiteral("Die Tipps im Warenkorb eines Online-Portals abgeben"));
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Tipps:"), this));
-    count->addWidget(m_rowCount);
     buttons->addWidget(m_startButton);
-    buttons->addLayout(count);
-    const QList<QWidget*> column{lucky, nullptr, search, save, load, clear, nullptr, tipChart};
+    buttons->addLayout(buildRowCount());
+    const QList<QWidget*> column{lucky, nullptr, search,   save, load,
+                                 clear, nullptr, tipChart, cart};
     for (QWidget* w : column) {
         if (!w) {
             buttons->addSpacing(12);
@@ -187,7 +197,7 @@ QLayout* SheetPage::buildActions()
         buttons->addWidget(w);
     }
     buttons->addStretch(1);
-    m_idleOnlyControls << lucky << search << save << load << clear << tipChart;
+    m_idleOnlyControls << lucky << search << save << load << clear << tipChart << cart;
 
     connect(m_startButton, &QPushButton::clicked, &m_session, &Session::startOrStopGeneration);
     connect(lucky, &QToolButton::clicked, &m_session, &Session::askLuckyNumber);
@@ -197,8 +207,24 @@ QLayout* SheetPage::buildActions()
     connect(load, &QToolButton::clicked, this, &SheetPage::chooseFileToLoad);
     connect(tipChart, &QPushButton::clicked, this,
             [this] { m_session.drawChart(charts::ChartKind::Tips); });
+    connect(cart, &QPushButton::clicked, &m_session, &Session::handOverSheet);
     showRowCount();
-    return buttons;
+    return panel;
+}
+
+QLayout* SheetPage::buildRowCount()
+{
+    m_rowCount = new QSpinBox(this);
+    m_rowCount->setObjectName(optionSpec(Option::RowCount).name);
+    m_rowCount->setProperty("editName", optionSpec(Option::RowCount).edit);
+    m_rowCount->setRange(1, 12);
+    m_rowCount->setToolTip(QStringLiteral("Anzahl der Tipps"));
+    connect(m_rowCount, &QSpinBox::valueChanged, this,
+            [this](int v) { m_session.setOption(Option::RowCount, v); });
+    auto* count = new QHBoxLayout;
+    count->addWidget(new QLabel(QStringLiteral("Tipps:"), this));
+    count->addWidget(m_rowCount);
+    return count;
 }
 
 QWidget* SheetPage::buildBanner()

@@ -27,7 +27,8 @@ Q_SIGNALS:
 private:
     QWidget* buildDrawPanel();
     QWidget* buildSheet();
-    QLayout* buildActions();
+    QWidget* buildActions();
+    QLayout* buildRowCount();
     QWidget* buildBanner();
     void buildRow(QWidget* sheet, int row);
     void acceptTyping(int row, int position);

@@ -15,6 +15,17 @@ namespace vendrilo {
 // The design date of the statistics start, the first day of the statistics period.
 inline constexpr double kStatisticsStartDesignDate = 42284.0; // 07.10.2015
 
+// The "Internet-Optionen" tab: where the update and the portal hand-over go, and the fields the
+// settings carry along.
+struct InternetOptions {
+    QString server;                           // the update server's base address, http(s)
+    QString proxyHost;                        // empty: no proxy
+    QString proxyPort = QStringLiteral("80"); // as typed; read as a number before every request
+    QString feeOneDraw = QStringLiteral("0,50");
+    QString feeBothDraws = QStringLiteral("1,00");
+    bool linkPage = false; // "Linkseite aktivieren"
+};
+
 // What the program holds between two user actions; the window and the command line drive the
 // same object. Operations take what they need from it as arguments and return their results
 // (see operations.h); nothing here is scratch space for one of them.
@@ -29,6 +40,7 @@ struct ProgramState {
     TipSheet sheet;
     HitStatistics statistics{}; // rows of the last sheet evaluation, by class
     QString ticketNumber;       // kept verbatim, saved with the tips
+    InternetOptions internet;
     MessageList messages;
     RandomSource random;
 

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/texts/integers.h"
+
 #include <QString>
 #include <array>
 #include <optional>
 
 namespace vendrilo {
-
-// The program's conversion of a text to an integer: optional leading blanks, an optional sign
-// and decimal digits, nothing after them, within 32 bits. Anything else fails.
-std::optional<int> parseInteger(const QString& text);
 
 // What every write into a sheet field becomes: the plain decimal text of a whole number 1..49,
 // or empty text ("007" -> "7"; "0", "50", "-3", "x", "" -> "").

@@ -1,0 +1,77 @@
+// The commands that talk to the update server: the online update and the portal hand-over.
+#include "cli.h"
+#include "core/program/onlineactions.h"
+#include "net/httpclient.h"
+#include "sheetsetup.h"
+
+namespace vendrilo::cli {
+
+namespace {
+
+// The server given with --server, else the one the settings hold; none is an error (status 3).
+QString serverFor(const Context& ctx, const CommandArgs& args)
+{
+    const QString server =
+        args.option(QStringLiteral("--server")).value_or(ctx.state.internet.server);
+    if (server.isEmpty())
+        throw Failure{QStringLiteral("no update server: give one with --server URL"), 3};
+    if (!isWebAddress(server))
+        throw Failure{
+            QStringLiteral("--server: not an http:// or https:// address: \"%1\"").arg(server)};
+    return server;
+}
+
+int update(Context& ctx, const CommandArgs& args)
+{
+    ctx.state.internet.server = serverFor(ctx, args);
+    net::HttpClient http;
+    UpdateObserver quiet;
+    const DrawUpdate result = updateDraws(ctx.state, ctx.today, http, quiet);
+    if (result.update.fileError)
+        throw Failure{*result.update.fileError};
+    QByteArray out;
+    for (const DrawRecord& r : result.update.appended)
+        out += drawsLine(r);
+    write(out);
+    if (result.update.failingLine)
+        print(QStringLiteral("message: ") + *result.update.failingLine);
+    print(QStringLiteral("status: ") + result.update.lastStatus);
+    return 0;
+}
+
+int cart(Context& ctx, const CommandArgs& args)
+{
+    ctx.state.internet.server = serverFor(ctx, args);
+    setUpSheet(ctx);
+    net::HttpClient http;
+    const auto handOver = handOverSheet(ctx.state, http);
+    if (!handOver)
+        throw Failure{handOver.error(), 3};
+    if (!handOver->messagePage.isEmpty()) {
+        // The service's message page is shown instead; the status bar stays as it was.
+        print(QStringLiteral("page: ") + handOver->messagePage);
+        print(QStringLiteral("status: "));
+        return 0;
+    }
+    print(handOver->address);
+    print(QStringLiteral("status: ") + kCheckTheCartText);
+    return 0;
+}
+
+const CommandOption kServerOption{"--server", "URL", "the update server (default: the stored one)"};
+
+const CommandRegistration updateRegistration(
+    "update",
+    {.summary = "the online update up to --today: appended records, a failing line, the status",
+     .options = {kServerOption}},
+    update);
+
+const CommandRegistration cartRegistration(
+    "cart",
+    {.summary = "the portal hand-over of the sheet: the address that would open, the status",
+     .options = {{"--server", "URL", "the update server (required)"}}},
+    cart);
+
+} // namespace
+
+} // namespace vendrilo::cli

@@ -1,0 +1,120 @@
+#include "gui/internetpage.h"
+
+#include "gui/controls.h"
+#include "gui/session.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vendrilo::gui {
+
+namespace {
+
+// The link labels: each opens its caption as a web address.
+constexpr struct {
+    const char* name;
+    const char* caption;
+} kLinks[] = {
+    {"Label52", "www.lotto.pl"},
+    {"Label54", "www.lottoland.com"},
+    {"Label56", "www.doviduve.de"},
+    {"Label1", "www.quirlend.de"},
+    {"Label2", "www.lotto.pl/lotto/wyniki-i-wygrane"},
+    {"Label3", "www.multipasko.pl"},
+    {"Label4", "www.lotto.de"},
+};
+
+} // namespace
+
+InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+{
+    auto* outer = new QVBoxLayout(this);
+    m_form = new QFormLayout;
+    outer->addLayout(m_form);
+    InternetOptions& net = m_session.internet();
+    m_server = addField("ServerEdit", QStringLiteral("Update-Server:"),
+                        QStringLiteral("Adresse des Servers für die Ziehungen und den Warenkorb, "
+                                       "z. B. http://127.0.0.1:8080"));
+    m_server->setPlaceholderText(QStringLiteral("http://…"));
+    connect(m_server, &QLineEdit::editingFinished, this, &InternetPage::takeServer);
+    m_proxyHost = addField("ProxyHostEdit", QStringLiteral("Proxy:"),
+                           QStringLiteral("Leer lassen, wenn kein Proxy verwendet wird"));
+    m_proxyPort = addField("ProxyPortEdit", QStringLiteral("Port:"), {});
+    m_feeOneDraw = addField("Edit81", QStringLiteral("Für eine Ziehung:"), {});
+    m_feeBothDraws = addField("Edit82", QStringLiteral("Für eine Sa und Mi. Ziehung:"), {});
+    connect(m_proxyHost, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.proxyHost = t; });
+    connect(m_proxyPort, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.proxyPort = t; });
+    connect(m_feeOneDraw, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.feeOneDraw = t; });
+    connect(m_feeBothDraws, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.feeBothDraws = t; });
+    m_linkPage = new QCheckBox(QStringLiteral("Linkseite aktivieren"), this);
+    m_linkPage->setObjectName(QStringLiteral("CheckBox21"));
+    connect(m_linkPage, &QCheckBox::toggled, this, [&net](bool on) { net.linkPage = on; });
+    m_form->addRow(m_linkPage);
+    addLinks();
+    outer->addStretch(1);
+    connect(&m_session, &Session::internetChanged, this, &InternetPage::showOptions);
+    showOptions();
+}
+
+QLineEdit* InternetPage::addField(const char* name, const QString& caption, const QString& hint)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setToolTip(hint);
+    edit->setStatusTip(hint);
+    m_form->addRow(caption, edit);
+    return edit;
+}
+
+void InternetPage::addLinks()
+{
+    for (const auto& link : kLinks) {
+        QLabel* label = namedLabel(this, link.name, QString::fromLatin1(link.caption));
+        QFont f = label->font();
+        f.setUnderline(true);
+        label->setFont(f);
+        label->setStyleSheet(QStringLiteral("color: #0000C0"));
+        const QString caption = label->text();
+        connect(clicksOf(label), &ClickNotifier::clicked, this,
+                [this, caption] { m_session.openLink(caption); });
+        m_form->addRow(label);
+    }
+}
+
+void InternetPage::takeServer()
+{
+    const QString typed = m_server->text().trimmed();
+    // Only web addresses go out: anything else is put back to what the program holds.
+    if (!typed.isEmpty() && !isWebAddress(typed)) {
+        m_session.setStatusText(1, QStringLiteral("Nur http:// oder https:// Adressen"));
+        showOptions();
+        return;
+    }
+    m_session.setServer(typed);
+}
+
+void InternetPage::showOptions()
+{
+    const InternetOptions& net = m_session.state().internet;
+    const std::pair<QLineEdit*, QString> fields[] = {{m_server, net.server},
+                                                     {m_proxyHost, net.proxyHost},
+                                                     {m_proxyPort, net.proxyPort},
+                                                     {m_feeOneDraw, net.feeOneDraw},
+                                                     {m_feeBothDraws, net.feeBothDraws}};
+    for (const auto& [edit, text] : fields) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(text);
+    }
+    const QSignalBlocker quiet(m_linkPage);
+    m_linkPage->setChecked(net.linkPage);
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,115 @@
+// The window's side of the online update, the portal hand-over and the link labels.
+#include "core/program/onlineactions.h"
+#include "gui/session.h"
+
+#include <QApplication>
+
+namespace vendrilo::gui {
+
+namespace {
+
+const QString kNoServerMessage =
+    QStringLiteral("Es ist kein Update-Server eingestellt. Tragen Sie unter \"Internet-Optionen\" "
+                   "die Adresse des Servers ein.");
+// The link label whose caption holds this name opens the partner's counting link instead.
+const QString kPartnerName = QStringLiteral("doviduve");
+const QUrl kPartnerLink(
+    QStringLiteral("https://www.doviduve.de/click.asp?ref=quirlend&site=vendrilo&type=text&tnb=1"));
+
+} // namespace
+
+void Session::setServer(const QString& address)
+{
+    m_state.internet.server = address.trimmed();
+    Q_EMIT internetChanged();
+}
+
+void Session::updateDraws()
+{
+    if (m_updateRunning || m_generationRunning)
+        return;
+    if (m_state.internet.server.isEmpty()) {
+        m_prompts.message(kNoServerMessage);
+        return;
+    }
+    runUpdate();
+}
+
+void Session::updateDrawsAtStartUp()
+{
+    if (m_state.internet.server.isEmpty())
+        setStatusText(0, kNoServerText);
+    else
+        runUpdate();
+}
+
+void Session::runUpdate()
+{
+    // The window shows each stored draw, and the proxy fields are read again before each day.
+    class Observer : public UpdateObserver {
+    public:
+        explicit Observer(Session* s) : m_s(s) {}
+        QString proxyHost() override { return m_s->m_state.internet.proxyHost; }
+        QString proxyPort() override { return m_s->m_state.internet.proxyPort; }
+        void status(int panel, const QString& text) override { m_s->setStatusText(panel, text); }
+        void drawStored(const DrawRecord&, const ShownDraw&) override
+        {
+            Q_EMIT m_s->shownDrawChanged();
+        }
+        bool goOn() override
+        {
+            QApplication::processEvents(); // a click on the stop button is seen here
+            return !m_s->m_stopUpdate;
+        }
+
+    private:
+        Session* m_s;
+    } observer(this);
+
+    m_updateRunning = true;
+    m_stopUpdate = false;
+    Q_EMIT updateRunningChanged(true);
+    const DrawUpdate result = vendrilo::updateDraws(m_state, today(), m_http, observer);
+    m_updateRunning = false;
+    Q_EMIT updateRunningChanged(false);
+    Q_EMIT shownDrawChanged();
+    Q_EMIT periodChanged();
+    if (result.update.failingLine)
+        m_prompts.message(*result.update.failingLine);
+    for (const auto& error : {result.update.fileError, result.searchError})
+        if (error)
+            m_prompts.message(*error);
+    if (result.evaluation)
+        applyEvaluation(*result.evaluation);
+}
+
+void Session::handOverSheet()
+{
+    if (m_state.internet.server.isEmpty()) {
+        m_prompts.message(kNoServerMessage);
+        return;
+    }
+    const auto handOver = vendrilo::handOverSheet(m_state, m_http);
+    if (reportFailure(handOver))
+        return;
+    if (!handOver->messagePage.isEmpty()) {
+        m_openUrl(QUrl::fromLocalFile(handOver->messagePage));
+        return;
+    }
+    m_openUrl(QUrl(handOver->address));
+    setStatusText(1, kCheckTheCartText);
+}
+
+void Session::openLink(const QString& caption)
+{
+    if (caption.contains(kPartnerName)) {
+        m_openUrl(kPartnerLink);
+        return;
+    }
+    // Captions read "www.…": a web address without its scheme. Nothing else is opened.
+    const QUrl url = QUrl::fromUserInput(caption.trimmed());
+    if (isWebAddress(url.toString()))
+        m_openUrl(url);
+}
+
+} // namespace vendrilo::gui
