@@ -3,12 +3,55 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// "vendrilo D FILE" may be started by another program on a machine without a display: the
+// import needs no window on a screen, so it runs on Qt's offscreen platform there.
+void runHeadlessForBatchWithoutDisplay(int argc, char** argv)
+{
+    const bool batch = argc > 1 && std::strcmp(argv[1], "D") == 0;
+    const bool display = qEnvironmentVariableIsSet("DISPLAY") ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (batch && !display)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Without a screen nobody can answer a message box: messages go to stderr, questions take their
+// default answer.
+class ConsolePrompts : public vendrilo::Prompts {
+public:
+    void message(const QString& text) override
+    {
+        std::fprintf(stderr, "vendrilo: %s\n", text.toLocal8Bit().constData());
+    }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    QString inputText(const QString&, const QString&, const QString& defaultText) override
+    {
+        return defaultText;
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    runHeadlessForBatchWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
 
-    auto windows = vendrilo::gui::createWindows();
+    vendrilo::gui::MainWindowSetup setup;
+    setup.arguments = app.arguments().mid(1);
+    const bool headless = QApplication::platformName() == QLatin1String("offscreen");
+    if (headless)
+        setup.prompts = std::make_unique<ConsolePrompts>();
+    auto windows = vendrilo::gui::createWindows(std::move(setup));
     windows.main->show();
+    // Without a screen a window that stays open would wait for nobody: a failed import ends.
+    if (headless && windows.main->batchImportFailed())
+        return 1;
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // One invocation of the tool: the global options, then a command with its own arguments.
 #include "cli.h"
 #include "core/draws/drawfile.h"
+#include "core/program/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,7 +32,9 @@ struct GlobalOptions {
     std::optional<double> from;
     std::optional<double> today;
     std::optional<QString> draws;
-    bool any = false; // at least one option was given
+    QStringList assignments; // --set, applied after the stored settings
+    bool settings = false;   // --settings
+    bool any = false;        // at least one option was given
 };
 
 enum class Action { Run, Help, Version };
@@ -99,9 +102,14 @@ const std::vector<GlobalOption>& globalOptions()
          .description = "an option control: CheckBoxN=0|1 or UpDownN=integer; repeatable",
          .apply =
              [](G& g, S, S v) {
-                 if (auto error = g.ctx.state.options.assign(v))
+                 Options probe; // checked now, applied over the stored settings later
+                 if (auto error = probe.assign(v))
                      throw Failure{*error};
+                 g.assignments << v;
              }},
+        {.name = "--settings",
+         .description = "start from the stored settings, as the window's start-up restores them",
+         .apply = [](G& g, S, S) { g.settings = true; }},
         {.name = "--tips",
          .valueName = "FILE",
          .description = "a tip file loaded into the sheet before the command",
@@ -263,9 +271,18 @@ void setUp(GlobalOptions& g)
     // The command line takes its dates as given, also those before day 0 (30.12.1899).
     constexpr double noMinimum = std::numeric_limits<double>::lowest();
     s.chosenDate = DatePicker(g.date.value_or(ctx.today), noMinimum);
-    s.statisticsStart = DatePicker(
-        g.from.value_or(resetRecentStatisticsStart(kStatisticsStartDesignDate, ctx.today)),
-        noMinimum);
+    s.statisticsStart = DatePicker(kStatisticsStartDesignDate, noMinimum);
+    if (g.settings) {
+        WindowSize unused;
+        const RestoreOutcome restored = restoreSettings(*openSettings(), s, unused);
+        if (restored.aborted)
+            throw Failure{restored.message};
+    }
+    settleRestoredSettings(s, ctx.today);
+    if (g.from)
+        s.statisticsStart.setDate(*g.from);
+    for (const QString& assignment : g.assignments)
+        s.options.assign(assignment);
     s.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     if (g.draws) {
@@ -312,9 +329,13 @@ int run(const QStringList& args)
             print(QStringLiteral("vendrilo-cli " VENDRILO_VERSION));
             return 0;
         }
-        if (i + 1 >= args.size())
-            throw Failure{QStringLiteral("%1 needs a value").arg(a)};
-        option->apply(g, a, args.at(++i));
+        if (!option->valueName) {
+            option->apply(g, a, {});
+        } else {
+            if (i + 1 >= args.size())
+                throw Failure{QStringLiteral("%1 needs a value").arg(a)};
+            option->apply(g, a, args.at(++i));
+        }
         g.any = true;
     }
     if (i >= args.size())

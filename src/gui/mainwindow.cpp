@@ -2,6 +2,7 @@
 
 #include "core/draws/drawfile.h"
 #include "core/program/programstate.h"
+#include "core/program/settingsstore.h"
 #include "gui/chartpage.h"
 #include "gui/chartview.h"
 #include "gui/databasepage.h"
@@ -23,7 +24,9 @@
 #include <QMenuBar>
 #include <QSoundEffect>
 #include <QStatusBar>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace vendrilo::gui {
 
@@ -39,7 +42,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
       m_programFolder(setup.programFolder.isEmpty() ? QApplication::applicationDirPath()
-                                                    : setup.programFolder)
+                                                    : setup.programFolder),
+      m_settingsFile(setup.settingsFile), m_arguments(setup.arguments)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
@@ -189,14 +193,8 @@ void MainWindow::startUp()
     s.programFolder =
         m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
 
-    // Stored settings are restored here once the settings store exists; until then the design
-    // values stand. The print positions travel through a dialog of their own.
-    if (!m_printPositions)
-        m_printPositions = new PrintPositionsDialog(this);
-    // The language: the program's texts are German until the language files come; Qt's own
-    // buttons and dialogs follow it.
-    installQtTranslations(QLocale(QLocale::German));
-    m_session->setStatisticsStart(resetRecentStatisticsStart(kStatisticsStartDesignDate, today));
+    if (!restoreStoredSettings(today))
+        return; // a value outside every group could not be read: the rest of start-up is skipped
 
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
@@ -208,10 +206,51 @@ void MainWindow::startUp()
     m_session->setChosenDate(today);
 
     m_session->updateDrawsAtStartUp();
-    m_session->enableEvaluation();
     m_session->showDrawForChosenDate();
     m_session->drawChart(charts::ChartKind::Numbers);
-    // (The batch import "D file" will run here, then close the window.)
+    runBatchImport();
+}
+
+bool MainWindow::restoreStoredSettings(double today)
+{
+    ProgramState& s = m_session->state();
+    WindowSize size{width(), height(), true};
+    const RestoreOutcome restored = restoreSettings(*openSettings(m_settingsFile), s, size);
+    const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
+    resize(std::clamp(size.width, 300, std::max(300, room.width())),
+           std::clamp(size.height, 200, std::max(200, room.height())));
+    // The print positions travel through a dialog of their own, made before its fields are read.
+    if (!m_printPositions)
+        m_printPositions = new PrintPositionsDialog(this);
+    // The language: the program's texts are German until the language files come; Qt's own
+    // buttons and dialogs follow it.
+    installQtTranslations(QLocale(QLocale::German));
+    if (restored.aborted) {
+        m_session->showRestoredState();
+        m_prompts->message(restored.message);
+        return false;
+    }
+    settleRestoredSettings(s, today);
+    m_session->enableEvaluation();
+    m_session->showRestoredState();
+    return true;
+}
+
+// "vendrilo D FILE": another program hands over tips; they are imported and the window closes,
+// which stores them for the next start.
+void MainWindow::runBatchImport()
+{
+    if (m_arguments.isEmpty() || m_arguments.first() != QLatin1String("D"))
+        return;
+    if (m_arguments.size() < 2) {
+        m_prompts->message(QStringLiteral("Nach \"D\" fehlt der Name der Datei mit den Tipps; das "
+                                          "Programm startet ohne Import."));
+        return;
+    }
+    if (m_session->importTipFile(m_arguments.at(1)))
+        QTimer::singleShot(0, this, &QWidget::close);
+    else
+        m_batchFailed = true;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -239,7 +278,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing during a generation stops the run at its next pass.
     m_session->requestGenerationStop();
-    // Settings are written here once the settings store exists. The draw file is not touched.
+    m_session->requestUpdateStop();
+    // The settings and the sheet go to the store; a failure never keeps the window open. The
+    // draw file is not touched.
+    const WindowSize size{width(), height(), windowState() == Qt::WindowNoState};
+    if (m_startedUp)
+        (void)saveSettings(*openSettings(m_settingsFile), m_session->state(), size);
     event->accept();
 }
 

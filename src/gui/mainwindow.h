@@ -34,6 +34,10 @@ struct MainWindowSetup {
     QString programFolder;
     Clock clock;
     std::function<void(const QUrl&)> openUrl;
+    // The settings store: an INI file at this path; empty: the user's own store.
+    QString settingsFile;
+    // The command line after the program's name ("D" FILE imports tips and closes).
+    QStringList arguments;
 };
 
 // The main window: the menu, the status bar and one page per tab. The program state and the
@@ -52,6 +56,8 @@ public:
     // and the batch mode can run it on a window that is never shown.
     void startUp();
     bool startedUp() const { return m_startedUp; }
+    // The batch import could not read its file: the window stays open.
+    bool batchImportFailed() const { return m_batchFailed; }
 
     // The dialog whose fields carry the play slip's print positions through the settings.
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
@@ -69,6 +75,8 @@ private:
     void buildMenu();
     void buildStatusBar();
     void buildPages();
+    bool restoreStoredSettings(double today);
+    void runBatchImport();
     void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
@@ -77,6 +85,9 @@ private:
     Clock m_clock;
     std::function<void(const QUrl&)> m_openUrl;
     QString m_programFolder;
+    QString m_settingsFile;
+    QStringList m_arguments;
+    bool m_batchFailed = false;
     Session* m_session = nullptr;
     bool m_startedUp = false;
     int m_scaledForHeight = 0; // height the content was last scaled for

@@ -147,6 +147,21 @@ void Session::loadTipFile(const QString& path)
     showDrawForChosenDate();
 }
 
+bool Session::importTipFile(const QString& path)
+{
+    const Status loaded = vendrilo::loadTipFile(m_state, path);
+    Q_EMIT sheetChanged();
+    return !reportFailure(loaded);
+}
+
+void Session::showRestoredState()
+{
+    Q_EMIT optionsChanged();
+    Q_EMIT sheetChanged();
+    Q_EMIT internetChanged();
+    Q_EMIT periodChanged();
+}
+
 QString Session::proposedTipFileName() const
 {
     return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());

@@ -54,6 +54,11 @@ public:
     void searchHistoryForTips();
     void saveTipFile(const QString& path);
     void loadTipFile(const QString& path);
+    // The batch import: clears and reads a tip file, no evaluation; false (after telling the
+    // user) when the file cannot be read.
+    bool importTipFile(const QString& path);
+    // After the settings were restored: every page shows the state anew.
+    void showRestoredState();
     QString proposedTipFileName() const;
 
     void setOption(Option option, int value);

@@ -1,8 +1,8 @@
 #include "gui/sheetpage.h"
 
+#include "core/sheet/sheetcontrols.h"
 #include "gui/controls.h"
 #include "gui/session.h"
-#include "gui/sheetnames.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -143,7 +143,7 @@ void SheetPage::buildRow(QWidget* sheet, int r)
     auto* exitFilter = new FocusOutFilter(sheet, [this] { m_session.leaveField(); });
     for (int p = 1; p <= 6; ++p) {
         auto* edit = new NumberField(sheet);
-        edit->setObjectName(QStringLiteral("Edit%1").arg(names.firstEdit + p - 1));
+        edit->setObjectName(sheetFieldName(r, p));
         edit->installEventFilter(exitFilter);
         connect(edit, &QLineEdit::textChanged, this, [this, r, p] { acceptTyping(r, p); });
         m_fields[r - 1][p - 1] = edit;

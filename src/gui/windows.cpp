@@ -7,8 +7,13 @@ namespace vendrilo::gui {
 
 Windows createWindows()
 {
+    return createWindows(MainWindowSetup{});
+}
+
+Windows createWindows(MainWindowSetup setup)
+{
     Windows w;
-    w.main = std::make_unique<MainWindow>();
+    w.main = std::make_unique<MainWindow>(std::move(setup));
     w.drawEntry = new DrawEntryDialog(w.main.get());
     w.weightingList = new WeightingListDialog(w.main.get());
     w.printPositions = new PrintPositionsDialog(w.main.get());

@@ -18,6 +18,9 @@ struct Windows {
     PrintPositionsDialog* printPositions = nullptr;
 };
 
+struct MainWindowSetup;
+
+Windows createWindows(MainWindowSetup setup);
 Windows createWindows();
 
 } // namespace vendrilo::gui

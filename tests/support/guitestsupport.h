@@ -41,10 +41,12 @@ struct StartedWindow {
         setup.programFolder = dir.path();
         setup.clock = testToday;
         setup.openUrl = [this](const QUrl& url) { openedUrls << url; };
+        setup.settingsFile = settingsFile();
         w = std::make_unique<gui::MainWindow>(std::move(setup));
         w->startUp();
     }
     template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
     ProgramState& state() { return w->state(); }
     gui::Session& session() { return w->session(); }
 };

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace vendrilo {
 
 // The design date of the statistics start, the first day of the statistics period.
@@ -24,6 +26,24 @@ struct InternetOptions {
     QString feeOneDraw = QStringLiteral("0,50");
     QString feeBothDraws = QStringLiteral("1,00");
     bool linkPage = false; // "Linkseite aktivieren"
+};
+
+// Values the program only carries through the settings store for the next run: fields of the
+// play slip's print-out and of the ticket, which nothing here uses yet.
+struct CarriedValues {
+    int newTicket = 0;  // "NeuerSchein"
+    int spiel77 = 0;    // "Spiel77Ja"
+    int super6 = 0;     // "Super6Ja"
+    int luckyGame = 0;  // "GlueckJa"
+    int country = 1;    // "Land"
+    int printTop = 39;  // "TippTop"
+    int printLeft = 47; // "TippLeft"
+    int superzahlOption = 0;     // "RadioGroup1"
+    int super6Spiel77Option = 3; // "RadioGroup2"
+    QString vendorAddress = QStringLiteral("https://www.quirlend.de/"); // "URLEdit"
+    std::array<QString, 23> printPositions{}; // "Edit1F8" .. "Edit23F8"
+    int printPositionChoice = 0;              // "RadioF8"
+    std::array<bool, 3> backTestBoxes{};      // "Chekcbox31" .. "Chekcbox33"
 };
 
 // What the program holds between two user actions; the window and the command line drive the
@@ -41,6 +61,8 @@ struct ProgramState {
     HitStatistics statistics{}; // rows of the last sheet evaluation, by class
     QString ticketNumber;       // kept verbatim, saved with the tips
     InternetOptions internet;
+    int language = 0; // "Sprache": 0 German .. 8 Polish
+    CarriedValues carried;
     MessageList messages;
     RandomSource random;
 

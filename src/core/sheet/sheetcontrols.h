@@ -1,9 +1,11 @@
 #pragma once
 
-namespace vendrilo::gui {
+#include <QString>
 
-// Control names of the tip sheet, row by row (the numbering skips Edit37..42 and Edit55,
-// which belong to generator options).
+namespace vendrilo {
+
+// Control names of the tip sheet, row by row: the language files and the settings store know the
+// fields by them (the numbering skips Edit37..42 and Edit55, which belong to generator options).
 struct SheetRowNames {
     const char* rowLabel;
     int firstEdit;
@@ -20,4 +22,10 @@ inline constexpr SheetRowNames kSheetRows[12] = {
     {"Label63", 68, "Label69", "Label71"}, {"Label64", 74, "Label70", "Label72"},
 };
 
-} // namespace vendrilo::gui
+// The name of the field at row r, position p (both from 1): "Edit1" .. "Edit79".
+inline QString sheetFieldName(int row, int position)
+{
+    return QStringLiteral("Edit%1").arg(kSheetRows[row - 1].firstEdit + position - 1);
+}
+
+} // namespace vendrilo

@@ -1,0 +1,163 @@
+#include "core/program/settingsstore.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace vendrilo {
+
+namespace {
+
+std::optional<int> readInt(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool: {
+        bool ok = false;
+        const qlonglong n = v.toLongLong(&ok);
+        if (!ok || n < INT32_MIN || n > INT32_MAX)
+            return std::nullopt;
+        return static_cast<int>(n);
+    }
+    case QMetaType::QString: // INI files give every number back as text
+        return parseInteger(v.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<double> readDate(const QVariant& v)
+{
+    if (v.typeId() != QMetaType::QByteArray || v.toByteArray().size() != 8)
+        return std::nullopt;
+    const QByteArray bytes = v.toByteArray();
+    const double day = qFromLittleEndian<double>(bytes.constData());
+    return isCalendarDay(day) ? std::optional<double>(day) : std::nullopt;
+}
+
+// The value as its type, or nothing when the store holds something else under the name.
+std::optional<QVariant> readAs(StoredType type, const QVariant& v)
+{
+    switch (type) {
+    case StoredType::Bool:
+        if (const auto n = readInt(v))
+            return QVariant(*n != 0);
+        return std::nullopt;
+    case StoredType::Int:
+        if (const auto n = readInt(v))
+            return QVariant(*n);
+        return std::nullopt;
+    case StoredType::String:
+        if (v.typeId() == QMetaType::QString)
+            return v;
+        return std::nullopt;
+    case StoredType::Date:
+        if (const auto d = readDate(v))
+            return QVariant(*d);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+QVariant toStored(StoredType type, const QVariant& v)
+{
+    switch (type) {
+    case StoredType::Bool:
+        return v.toBool() ? 1 : 0;
+    case StoredType::Date: {
+        QByteArray bytes(8, '\0');
+        qToLittleEndian<double>(v.toDouble(), bytes.data());
+        return bytes;
+    }
+    default:
+        return v;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QSettings> openSettings(const QString& iniPath)
+{
+    if (!iniPath.isEmpty())
+        return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("Quirlend"), QStringLiteral("Pelvano"));
+}
+
+RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, WindowSize& window)
+{
+    RestoreOutcome outcome;
+    char skipping = 0;
+    for (const StoredSetting& s : storedSettings()) {
+        if (s.group != 0 && s.group == skipping)
+            continue;
+        if (s.rule) {
+            s.rule(state);
+            continue;
+        }
+        if (!store.contains(s.name))
+            continue;
+        const QVariant stored = store.value(s.name);
+        if (const auto value = readAs(s.type, stored)) {
+            s.set(state, window, *value);
+        } else if (s.onReadError) {
+            s.onReadError(state, stored);
+        } else if (s.group != 0) {
+            skipping = s.group;
+            outcome.skippedGroups << QString(QLatin1Char(s.group));
+        } else {
+            outcome.aborted = true;
+            outcome.message = QStringLiteral("Die Einstellung \"%1\" kann nicht gelesen werden; "
+                                             "die übrigen Einstellungen bleiben, wie sie sind.")
+                                  .arg(s.name);
+            return outcome;
+        }
+    }
+    return outcome;
+}
+
+Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window)
+{
+    std::vector<const StoredSetting*> order;
+    for (const StoredSetting& s : storedSettings())
+        if (!s.rule)
+            order.push_back(&s);
+    std::stable_sort(
+        order.begin(), order.end(),
+        [](const StoredSetting* a, const StoredSetting* b) { return a->saveStep < b->saveStep; });
+    // Written afresh: a damaged store leaves no debris behind, keys of its own included.
+    const QVariant keptHeight = store.value(QStringLiteral("height"));
+    const QVariant keptWidth = store.value(QStringLiteral("width"));
+    store.clear();
+    if (!window.normal) {
+        if (keptHeight.isValid())
+            store.setValue(QStringLiteral("height"), keptHeight);
+        if (keptWidth.isValid())
+            store.setValue(QStringLiteral("width"), keptWidth);
+    }
+    for (const StoredSetting* s : order) {
+        const QVariant value = s->get(state, window);
+        if (value.isValid())
+            store.setValue(s->name, toStored(s->type, value));
+    }
+    store.sync();
+    // A format error only tells that the file read at the start was damaged; it is clean now.
+    if (store.status() == QSettings::AccessError)
+        return Error{QStringLiteral("%1: die Einstellungen konnten nicht gespeichert werden")
+                         .arg(store.fileName())};
+    return {};
+}
+
+void settleRestoredSettings(ProgramState& state, double today)
+{
+    state.statisticsStart.setDate(resetRecentStatisticsStart(state.statisticsStart.date(), today));
+    if (state.internet.proxyHost.isEmpty())
+        state.internet.proxyPort = QStringLiteral("80");
+}
+
+} // namespace vendrilo

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/io/result.h"
+#include "core/program/settingsschema.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace vendrilo {
+
+// The per-user settings store: organisation "Quirlend", application "Pelvano" in the native place
+// (the registry on Windows, an INI file under the user's config folder elsewhere), or an INI
+// file at a given path (tests).
+std::unique_ptr<QSettings> openSettings(const QString& iniPath = {});
+
+struct RestoreOutcome {
+    // A value read outside a group could not be read: the rest of the start-up is skipped.
+    bool aborted = false;
+    QString message;
+    QStringList skippedGroups; // groups left at their defaults from a failed value on
+};
+
+// Reads every value in the restore order into the state and the window's size; a missing value
+// keeps the design default. A value that cannot be read as its type skips the rest of its
+// group (or has its own fallback); numbers are clamped as their controls clamp them.
+RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, WindowSize& window);
+
+// Writes every value in the save order and makes the store durable in one step (the INI file is
+// replaced by a rename, so a program killed while saving leaves the previous settings whole).
+Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window);
+
+// What start-up does after the restore: the statistics start goes back to its minimum when it
+// lies within the last seven days or later, and an empty proxy host gets the port "80".
+void settleRestoredSettings(ProgramState& state, double today);
+
+} // namespace vendrilo
