@@ -30,7 +30,11 @@ struct StartedWindow {
     QList<QUrl> openedUrls;
     std::unique_ptr<gui::MainWindow> w;
 
-    explicit StartedWindow(const std::function<void(const QTemporaryDir&)>& prepare = {})
+    // `settings`: the settings file to start from and save to (default: one in the folder);
+    // `arguments`: the command line after the program's name.
+    explicit StartedWindow(const std::function<void(const QTemporaryDir&)>& prepare = {},
+                           const QString& settings = {}, const QStringList& arguments = {})
+        : m_settingsFile(settings)
     {
         if (prepare)
             prepare(dir);
@@ -42,13 +46,21 @@ struct StartedWindow {
         setup.clock = testToday;
         setup.openUrl = [this](const QUrl& url) { openedUrls << url; };
         setup.settingsFile = settingsFile();
+        setup.arguments = arguments;
         w = std::make_unique<gui::MainWindow>(std::move(setup));
         w->startUp();
     }
     template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
-    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
+    QString settingsFile() const
+    {
+        return m_settingsFile.isEmpty() ? dir.filePath(QStringLiteral("settings.ini"))
+                                        : m_settingsFile;
+    }
     ProgramState& state() { return w->state(); }
     gui::Session& session() { return w->session(); }
+
+private:
+    QString m_settingsFile;
 };
 
 } // namespace vendrilo::test

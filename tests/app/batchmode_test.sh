@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# "vendrilo D FILE" as another program starts it from a script, on a machine without a display:
+# the tips land in the settings store and the program ends by itself.
+set -u
+app=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+
+mkdir -p "$tmp/prog" "$tmp/config"
+cp "$app" "$tmp/prog/vendrilo"
+printf '3,11,17,25,38,44\r\n1,9,23,30,41,49\r\n5,6,7,8,9,10\r\n' >"$tmp/tips.txt"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$tmp/config" \
+    timeout 60 "$tmp/prog/vendrilo" "$@" >"$tmp/out" 2>"$tmp/err"; }
+
+run D "$tmp/tips.txt"
+status=$?
+conf=$tmp/config/Quirlend/Pelvano.conf
+[ $status -eq 0 ] || fail "import: exit $status ($(cat "$tmp/err"))"
+[ -f "$conf" ] || fail "no settings written"
+grep -qx "Edit1=3" "$conf" && grep -qx "Edit7=1" "$conf" && grep -qx "Edit18=10" "$conf" ||
+    fail "the imported rows are not stored: $(grep '^Edit1[0-9]*=' "$conf" | head -3)"
+[ -f "$tmp/prog/ZahlenPL.dat" ] || fail "the start-up did not run (no draw file)"
+
+# A missing file: the error on stderr, the program ends (nobody could close a window here).
+run D "$tmp/missing.txt"
+status=$?
+[ $status -ne 0 ] || fail "missing file: exit 0"
+grep -q "missing.txt" "$tmp/err" || fail "missing file: stderr '$(cat "$tmp/err")'"
+grep -qx "Edit1=3" "$conf" || fail "a failed import changed the stored tips"
+
+[ "$failed" -eq 0 ] && echo "batchmode: all passed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,186 @@
+#include "core/draws/drawfile.h"
+#include "guitestsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+
+namespace {
+
+QStringList rows(gui::MainWindow& w)
+{
+    QStringList list;
+    for (int r = 1; r <= 12; ++r) {
+        QStringList fields;
+        for (int p = 1; p <= 6; ++p)
+            fields << w.sheetField(r, p)->text();
+        list << fields.join(',');
+    }
+    return list;
+}
+
+// A settings file that outlives the windows started on it.
+struct SettingsFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Pelvano.conf"));
+    QString tips(const QByteArray& content)
+    {
+        const QString file = dir.filePath(QStringLiteral("import.txt"));
+        test::writeBytes(file, content);
+        return file;
+    }
+};
+
+void closeAndSettle(test::StartedWindow& win)
+{
+    win.w->close();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
+{
+    SettingsFile settings;
+    {
+        test::StartedWindow win({}, settings.path);
+        win.w->show();
+        win.child<QCheckBox>("CheckBox19")->setChecked(true);
+        win.child<QCheckBox>("CheckBox14")->setChecked(false);
+        win.child<QSpinBox>("UpDown7")->setValue(120);
+        win.child<QSpinBox>("UpDown8")->setValue(5);
+        win.w->sheetField(3, 2)->setText("17");
+        win.child<QLineEdit>("ProxyHostEdit")->setText("proxy.example");
+        win.child<QLineEdit>("ProxyPortEdit")->setText("3128");
+        win.child<QLineEdit>("Edit81")->setText("0,80");
+        win.child<QCheckBox>("CheckBox21")->setChecked(true);
+        win.child<QLineEdit>("ServerEdit")->setText("http://127.0.0.1:9");
+        Q_EMIT win.child<QLineEdit>("ServerEdit")->editingFinished();
+        win.child<QDateEdit>("DateTimePicker2")->setDate(QDate(2001, 2, 3));
+        win.w->resize(700, 520);
+        closeAndSettle(win);
+    }
+    // Read back as another program would: the names and types of the store.
+    const QSettings raw(settings.path, QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Chekcbox19").toString(), "1");
+    EXPECT_EQ(raw.value("Chekcbox14").toString(), "0");
+    EXPECT_EQ(raw.value("UpDown7").toString(), "120");
+    EXPECT_EQ(raw.value("Edit14").toString(), "17");
+    EXPECT_EQ(raw.value("Browser").toString(), "1");
+    EXPECT_EQ(raw.value("height").toString(), "520");
+    EXPECT_EQ(raw.value("DateTimePicker2").toByteArray().size(), 8);
+
+    test::StartedWindow again({}, settings.path);
+    EXPECT_TRUE(again.child<QCheckBox>("CheckBox19")->isChecked());
+    EXPECT_FALSE(again.child<QCheckBox>("CheckBox14")->isChecked());
+    EXPECT_EQ(again.child<QSpinBox>("UpDown7")->value(), 120);
+    EXPECT_EQ(again.state().options.value(Option::RunBudgetThousands) * 1000, 120000);
+    EXPECT_EQ(again.child<QSpinBox>("UpDown8")->value(), 5);
+    EXPECT_EQ(again.w->sheetField(3, 2)->text(), "17");
+    EXPECT_EQ(again.child<QLineEdit>("ProxyHostEdit")->text(), "proxy.example");
+    EXPECT_EQ(again.child<QLineEdit>("ProxyPortEdit")->text(), "3128");
+    EXPECT_EQ(again.child<QLineEdit>("Edit81")->text(), "0,80");
+    EXPECT_TRUE(again.child<QCheckBox>("CheckBox21")->isChecked());
+    EXPECT_EQ(again.child<QLineEdit>("ServerEdit")->text(), "http://127.0.0.1:9");
+    EXPECT_EQ(again.child<QDateEdit>("DateTimePicker2")->date(), QDate(2001, 2, 3));
+    EXPECT_EQ(again.w->height(), 520);
+}
+
+TEST(SettingsWindow, BatchImportStoresTheTipsAndCloses)
+{
+    SettingsFile settings;
+    {
+        QSettings raw(settings.path, QSettings::IniFormat);
+        raw.setValue("Losnummer", "alte Nummer");
+        raw.setValue("Edit73", "9"); // row 12
+    }
+    const QString three =
+        settings.tips("1,2,3,4,5,6\r\n7,8,9,10,11,12:Bemerkung\r\n13,14,15,16,17,18\r\n");
+    {
+        test::StartedWindow batch({}, settings.path, {"D", three});
+        QApplication::processEvents(); // the window closes from the event loop
+        EXPECT_FALSE(batch.w->batchImportFailed());
+        EXPECT_TRUE(batch.prompts->messages.isEmpty())
+            << batch.prompts->messages.join('\n').toStdString();
+    }
+    test::StartedWindow next({}, settings.path);
+    const QStringList shown = rows(*next.w);
+    EXPECT_EQ(shown.mid(0, 3), (QStringList{"1,2,3,4,5,6", "7,8,9,10,11,12", "13,14,15,16,17,18"}));
+    for (int r = 4; r <= 12; ++r)
+        EXPECT_EQ(shown[r - 1], ",,,,,") << r;
+    EXPECT_EQ(next.state().ticketNumber, "alte Nummer");
+
+    // A thirteenth line is the ticket number.
+    const QString thirteen = settings.tips(QByteArray("1,2,3,4,5,6\n").repeated(12) + "4711\n");
+    {
+        test::StartedWindow batch({}, settings.path, {"D", thirteen});
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(test::StartedWindow({}, settings.path).state().ticketNumber, "4711");
+}
+
+TEST(SettingsWindow, OnlyAnExactDWithAReadableFileImports)
+{
+    SettingsFile settings;
+    const QString file = settings.tips("1,2,3,4,5,6\n");
+    for (const QStringList& arguments :
+         {QStringList{"d", file}, QStringList{"-D", file}, QStringList{"D"},
+          QStringList{"D", settings.dir.filePath("missing.txt")}}) {
+        QFile::remove(settings.path);
+        test::StartedWindow win({}, settings.path, arguments);
+        win.w->sheetField(1, 1)->setText("9"); // an edit the import would have replaced
+        QApplication::processEvents();
+        EXPECT_FALSE(QFile::exists(settings.path))
+            << arguments.join(' ').toStdString() << ": the window stays open";
+        const bool missing = arguments.size() == 2 && arguments[0] == "D";
+        const bool noName = arguments == QStringList{"D"};
+        EXPECT_EQ(win.prompts->messages.size(), missing || noName ? 1 : 0)
+            << arguments.join(' ').toStdString();
+        if (missing) {
+            EXPECT_TRUE(win.prompts->messages.first().contains("missing.txt"));
+            EXPECT_TRUE(win.w->batchImportFailed());
+        }
+        EXPECT_EQ(win.w->sheetField(1, 1)->text(), "9");
+    }
+}
+
+// The command line starts from the same stored settings and makes the same sheet.
+TEST(SettingsWindow, TheCommandLineWithStoredSettingsMakesTheWindowsSheet)
+{
+    QTemporaryDir config;
+    const QString store = config.filePath(QStringLiteral("Quirlend/Pelvano.conf"));
+    QStringList windowRows;
+    QString drawFile;
+    {
+        test::StartedWindow win({}, store);
+        win.child<QSpinBox>("UpDown8")->setValue(7);
+        win.child<QCheckBox>("CheckBox19")->setChecked(true);
+        win.child<QSpinBox>("UpDown1")->setValue(90);
+        win.prompts->inputAnswers = {"4711"};
+        win.session().askLuckyNumber();
+        win.session().startOrStopGeneration();
+        windowRows = rows(*win.w);
+        closeAndSettle(win);
+        drawFile = win.dir.filePath("copy.dat");
+        QFile::copy(win.dir.filePath("ZahlenPL.dat"), drawFile);
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        cli.setProcessEnvironment(env);
+        cli.start(VENDRILO_CLI, {"--settings", "--draws", drawFile, "--today", "08.12.2026",
+                                 "--seed", "4711", "generate"});
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        const QStringList out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+        ASSERT_GE(out.size(), 12) << cli.readAllStandardError().toStdString();
+        EXPECT_EQ(out.mid(0, 12), windowRows);
+        EXPECT_EQ(windowRows[7], ",,,,,") << "the stored row count";
+    }
+}
