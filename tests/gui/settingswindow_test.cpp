@@ -184,3 +184,23 @@ TEST(SettingsWindow, TheCommandLineWithStoredSettingsMakesTheWindowsSheet)
         EXPECT_EQ(windowRows[7], ",,,,,") << "the stored row count";
     }
 }
+
+TEST(SettingsWindow, ADamagedSettingsFileStartsWithTheDefaultsAndIsWrittenClean)
+{
+    SettingsFile settings;
+    QByteArray noise;
+    for (int i = 0; i < 5000; ++i)
+        noise.append(static_cast<char>((i * 7919 + 13) % 256));
+    test::writeBytes(settings.path, noise);
+    {
+        test::StartedWindow win({}, settings.path);
+        EXPECT_EQ(win.child<QSpinBox>("UpDown7")->value(), 50);
+        EXPECT_TRUE(win.child<QCheckBox>("CheckBox14")->isChecked());
+        EXPECT_TRUE(win.prompts->messages.isEmpty());
+        closeAndSettle(win);
+    }
+    QSettings clean(settings.path, QSettings::IniFormat);
+    EXPECT_EQ(clean.status(), QSettings::NoError);
+    EXPECT_EQ(clean.value("UpDown7").toString(), "50");
+    EXPECT_EQ(clean.value("Chekcbox14").toString(), "1");
+}
