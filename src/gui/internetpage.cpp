@@ -34,18 +34,22 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
 {
     auto* outer = new QVBoxLayout(this);
     m_form = new QFormLayout;
+    m_form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     outer->addLayout(m_form);
     InternetOptions& net = m_session.internet();
-    m_server = addField("ServerEdit", QStringLiteral("Update-Server:"),
+    m_server = addField("ServerLabel", "ServerEdit", QStringLiteral("Update-Server:"),
                         QStringLiteral("Adresse des Servers für die Ziehungen und den Warenkorb, "
                                        "z. B. http://127.0.0.1:8080"));
     m_server->setPlaceholderText(QStringLiteral("http://…"));
+    m_server->setMinimumWidth(320);
     connect(m_server, &QLineEdit::editingFinished, this, &InternetPage::takeServer);
-    m_proxyHost = addField("ProxyHostEdit", QStringLiteral("Proxy:"),
+    m_proxyHost = addField("ProxyHostLabel", "ProxyHostEdit", QStringLiteral("Proxy:"),
                            QStringLiteral("Leer lassen, wenn kein Proxy verwendet wird"));
-    m_proxyPort = addField("ProxyPortEdit", QStringLiteral("Port:"), {});
-    m_feeOneDraw = addField("Edit81", QStringLiteral("Für eine Ziehung:"), {});
-    m_feeBothDraws = addField("Edit82", QStringLiteral("Für eine Sa und Mi. Ziehung:"), {});
+    m_proxyHost->setMinimumWidth(240);
+    m_proxyPort = addField("ProxyPortLabel", "ProxyPortEdit", QStringLiteral("Port:"), {});
+    m_feeOneDraw = addField("FeeOneDrawLabel", "Edit81", QStringLiteral("Für eine Ziehung:"), {});
+    m_feeBothDraws =
+        addField("FeeBothDrawsLabel", "Edit82", QStringLiteral("Für eine Sa und Mi. Ziehung:"), {});
     connect(m_proxyHost, &QLineEdit::textChanged, this,
             [&net](const QString& t) { net.proxyHost = t; });
     connect(m_proxyPort, &QLineEdit::textChanged, this,
@@ -64,18 +68,22 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
     showOptions();
 }
 
-QLineEdit* InternetPage::addField(const char* name, const QString& caption, const QString& hint)
+QLineEdit* InternetPage::addField(const char* labelName, const char* name, const QString& caption,
+                                  const QString& hint)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setToolTip(hint);
     edit->setStatusTip(hint);
-    m_form->addRow(caption, edit);
+    QLabel* label = namedLabel(this, labelName, caption);
+    label->setBuddy(edit);
+    m_form->addRow(label, edit);
     return edit;
 }
 
 void InternetPage::addLinks()
 {
+    m_form->addRow(namedLabel(this, "LinksLabel", QStringLiteral("Seiten rund ums Lotto:")));
     for (const auto& link : kLinks) {
         QLabel* label = namedLabel(this, link.name, QString::fromLatin1(link.caption));
         QFont f = label->font();

@@ -18,7 +18,8 @@ public:
     InternetPage(Session& session, QWidget* parent);
 
 private:
-    QLineEdit* addField(const char* name, const QString& caption, const QString& hint);
+    QLineEdit* addField(const char* labelName, const char* name, const QString& caption,
+                        const QString& hint);
     void addLinks();
     void takeServer();
     void showOptions();
