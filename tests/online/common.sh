@@ -1,0 +1,41 @@
+# Sourced by the online tests: the tool and the draw server, servers on free ports stopped at
+# exit, and the counters of tests/cli/common.sh.
+# shellcheck source-path=SCRIPTDIR source=../cli/common.sh
+source "$here/../cli/common.sh"
+need_python3
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$tmp"' EXIT
+
+# serve NAME ARGS...: the draw server with ARGS on a free port; sets $url and $server_pid.
+serve() {
+    local name=$1 line
+    shift
+    "$server" --port 0 "$@" >"$tmp/$name.out" 2>"$tmp/$name.err" &
+    server_pid=$!
+    pids+=("$server_pid")
+    for _ in $(seq 250); do
+        line=$(head -n1 "$tmp/$name.out")
+        if [[ $line =~ ^listening\ on\ (http://127\.0\.0\.1:[0-9]+)$ ]]; then
+            url=${BASH_REMATCH[1]}
+            return 0
+        fi
+        kill -0 "$server_pid" 2>/dev/null || break
+        sleep 0.02
+    done
+    echo "FAIL: server $name did not start: $(cat "$tmp/$name.err")"
+    exit 1
+}
+
+# drawfile FILE 'DD.MM.YYYY n1 .. n6' ...: a draw file written without the program's own writer.
+drawfile() {
+    python3 - "$@" <<'PY'
+import datetime, struct, sys
+epoch = datetime.date(1899, 12, 30)
+with open(sys.argv[1], 'wb') as f:
+    for text in sys.argv[2:]:
+        date, *numbers = text.split()
+        d, m, y = (int(x) for x in date.split('.'))
+        days = (datetime.date(y, m, d) - epoch).days
+        f.write(struct.pack('<d6BBB', float(days), *map(int, numbers), 0, 0) + bytes(16))
+PY
+}
