@@ -44,9 +44,6 @@ Connection::Connection(QTcpSocket* socket, Answerer answerer, Timing timing, QOb
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, &Connection::expire);
     m_deadline.start(m_timing.headTimeoutMs);
-    // Bytes may have arrived before the connection was set up.
-    if (m_socket->bytesAvailable() > 0)
-        QTimer::singleShot(0, this, &Connection::receive);
 }
 
 void Connection::answerNow(const Response& response)
