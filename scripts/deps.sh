@@ -3,7 +3,8 @@
 # Packages already present are not fetched again.
 set -euo pipefail
 
-# python3 runs the independent checkers that the command-line tests compare the tool against.
+# python3 runs the independent checkers that the command-line tests compare the tool against,
+# and the raw HTTP client of the draw server's tests.
 packages=(build-essential cmake ninja-build ccache libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev
           qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core xvfb xauth python3)

@@ -1,0 +1,147 @@
+// The protocol of the program's online update and portal hand-over, answered from a draw file.
+#include "answers.h"
+
+#include "core/draws/dates.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendrilo::server {
+
+namespace {
+
+const QString kProgram = QStringLiteral("PELVANO");
+const QString kPortal = QStringLiteral("Lottoland");
+
+// "yyyymmdd" of a real calendar day, as the update asks for it.
+std::optional<double> requestedDay(const std::optional<QString>& text)
+{
+    static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
+    if (!text || !eightDigits.match(*text).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(*text, QStringLiteral("yyyyMMdd"));
+    if (!date.isValid())
+        return std::nullopt;
+    return dayFromDate(date);
+}
+
+// The newest day that has a draw; records whose date is no calendar day count for nothing.
+std::optional<double> newestDay(const std::vector<DrawRecord>& records)
+{
+    std::optional<double> newest;
+    for (const DrawRecord& record : records) {
+        if (isCalendarDay(record.date))
+            newest = std::max(newest.value_or(record.date), std::floor(record.date));
+    }
+    return newest;
+}
+
+std::optional<int> tipCount(const std::optional<QString>& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,2}$"));
+    if (!text || !digits.match(*text).hasMatch())
+        return std::nullopt;
+    const int count = text->toInt();
+    if (count < 1 || count > 12)
+        return std::nullopt;
+    return count;
+}
+
+// A Host header is the client's to choose; only a plain name or address with a port goes into
+// the template, anything else falls back to the server's own address.
+bool isPlainAuthority(const QByteArray& host)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("^([A-Za-z0-9.-]+|\\[[0-9A-Fa-f:.]+\\])(:[0-9]{1,5})?$"));
+    return !host.isEmpty() && plain.match(QString::fromLatin1(host)).hasMatch();
+}
+
+} // namespace
+
+Answers::Answers(const ServerOptions& options, DrawSource& draws)
+    : m_options(options), m_draws(draws)
+{
+}
+
+Response Answers::answer(const Request& request, const QByteArray& ownAuthority)
+{
+    if (request.method != "GET") {
+        Response refused = textResponse(405, QStringLiteral("Nur GET"));
+        refused.extraHeaders.append(std::pair{QByteArray("Allow"), QByteArray("GET")});
+        return refused;
+    }
+    if (request.path == u"/lotto/PELVANO.asp")
+        return dayAnswer(request);
+    if (request.path == u"/lotto/lotto.asp")
+        return portalAnswer(request, ownAuthority);
+    if (request.path == u"/lotto/warenkorb2.asp")
+        return cartPage(request);
+    return textResponse(404, QStringLiteral("Seite nicht gefunden"));
+}
+
+Response Answers::dayAnswer(const Request& request)
+{
+    if (request.value(u"Programm") != kProgram)
+        return textResponse(400, QStringLiteral("Programm fehlt oder ist nicht PELVANO"));
+    const auto day = requestedDay(request.value(u"Datum"));
+    if (!day)
+        return textResponse(400, QStringLiteral("Datum fehlt oder ist kein Tag der Form yyyymmdd"));
+    if (const auto fixed = m_options.days.find(static_cast<qint64>(*day));
+        fixed != m_options.days.end()) {
+        const int status = fixed->second.status.value_or(200);
+        return Response{status, kPlainText, fixed->second.body.value_or(reasonPhrase(status)), {}};
+    }
+    const std::vector<DrawRecord>& records = m_draws.current();
+    const auto newest = newestDay(records);
+    // The client tells this answer from an empty day by its status: the day may still come.
+    if (!newest || *day > *newest)
+        return textResponse(500, QStringLiteral("noch nicht da"));
+    return Response{200, kPlainText, dayLines(records, *day), {}};
+}
+
+Response Answers::portalAnswer(const Request& request, const QByteArray& ownAuthority) const
+{
+    if (request.value(u"Spiel") != kProgram || request.value(u"Wo") != kPortal ||
+        !tipCount(request.value(u"Tipps")))
+        return textResponse(400,
+                            QStringLiteral("Erwartet: Spiel=PELVANO&Wo=Lottoland&Tipps=1..12"));
+    const int status = m_options.portalStatus.value_or(200);
+    if (m_options.portalBody)
+        return Response{status, kHtml, *m_options.portalBody, {}};
+    if (status != 200)
+        return Response{status, kHtml, reasonPhrase(status), {}};
+    const QString text =
+        m_options.portalTemplate.isEmpty()
+            ? defaultPortalTemplate(isPlainAuthority(request.host) ? request.host : ownAuthority)
+            : m_options.portalTemplate;
+    return Response{200, kHtml, text.toLatin1(), {}};
+}
+
+QByteArray dayLines(const std::vector<DrawRecord>& records, double day)
+{
+    const QByteArray date = formatDate(day).toLatin1();
+    QByteArray lines;
+    for (const DrawRecord& record : records) {
+        if (!isCalendarDay(record.date) || std::floor(record.date) != day)
+            continue;
+        lines += date;
+        for (const std::uint8_t number : record.numbers)
+            lines += ',' + QByteArray::number(number);
+        lines += ";;;\r\n";
+    }
+    return lines;
+}
+
+QString defaultPortalTemplate(const QByteArray& authority)
+{
+    QString text =
+        QStringLiteral("http://%1/lotto/warenkorb2.asp?").arg(QString::fromLatin1(authority));
+    for (int row = 1; row <= 12; ++row)
+        text += QStringLiteral("t%1=[KASTEN%1]&").arg(row);
+    return text + QStringLiteral("n=[ANZAHL]&m=[Anzahl]");
+}
+
+} // namespace vendrilo::server

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "answers.h"
+#include "core/io/result.h"
+
+#include <QObject>
+#include <QTcpServer>
+
+namespace vendrilo::server {
+
+// The listening socket and its clients. Everything runs in one thread on Qt's event loop: an
+// answer takes microseconds, and waiting (a delay, a slow client) is a timer, so one client
+// never holds up another.
+class DrawServer : public QObject {
+    Q_OBJECT
+public:
+    DrawServer(const ServerOptions& options, DrawSource& draws, QObject* parent = nullptr);
+
+    Status listen();
+    // "http://ADDRESS:PORT" once listening, with the port the system chose for port 0.
+    QString url() const;
+
+private:
+    void acceptClients();
+
+    const ServerOptions& m_options;
+    Answers m_answers;
+    QTcpServer m_listener;
+    int m_clients = 0;
+};
+
+} // namespace vendrilo::server

@@ -1,0 +1,58 @@
+// vendrilo-server: the draw-update and portal-template service the program talks to, answered
+// from a draw file. Anyone can run it for the program: a club, a household, the tests.
+#include "drawserver.h"
+#include "drawsource.h"
+#include "serveroptions.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+void printLine(std::FILE* stream, const QString& line)
+{
+    // One message, one line: a line break inside (say, in a file name) must not start another.
+    const QByteArray bytes = line.simplified().toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int fail(const QString& message)
+{
+    printLine(stderr, QStringLiteral("vendrilo-server: ") + message);
+    return 2;
+}
+
+// The server reports each problem in its own words, one line each; Qt's diagnostics would add
+// lines of their own. A fatal message still ends the process, with one line.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        printLine(stderr, QStringLiteral("vendrilo-server: ") + message);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace vendrilo::server;
+    qInstallMessageHandler(keepQtQuiet);
+    QCoreApplication app(argc, argv);
+    const auto options = parseArguments(app.arguments().mid(1));
+    if (!options)
+        return fail(options.error());
+    if (options->help) {
+        std::fputs(usageText().toUtf8().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 2;
+    }
+    DrawSource draws(options->drawsPath);
+    if (const auto loaded = draws.load(); !loaded)
+        return fail(loaded.error());
+    DrawServer server(*options, draws);
+    if (const auto listening = server.listen(); !listening)
+        return fail(listening.error());
+    // A script reads the port from this first line.
+    printLine(stdout, QStringLiteral("listening on ") + server.url());
+    return QCoreApplication::exec();
+}
