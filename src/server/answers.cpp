@@ -115,7 +115,8 @@ Response Answers::portalAnswer(const Request& request, const QByteArray& ownAuth
         return Response{status, kHtml, reasonPhrase(status), {}};
     const QString text =
         m_options.portalTemplate.isEmpty()
-            ? defaultPortalTemplate(isPlainAuthority(request.host) ? request.host : ownAuthority)
+            ? defaultPortalTemplate(isPlainAuthority(request.host) ? request.host : ownAuthority,
+                                    *tipCount(request.value(u"Tipps")))
             : m_options.portalTemplate;
     return Response{200, kHtml, text.toLatin1(), {}};
 }
@@ -135,13 +136,14 @@ QByteArray dayLines(const std::vector<DrawRecord>& records, double day)
     return lines;
 }
 
-QString defaultPortalTemplate(const QByteArray& authority)
+QString defaultPortalTemplate(const QByteArray& authority, int tips)
 {
     QString text =
         QStringLiteral("http://%1/lotto/warenkorb2.asp?").arg(QString::fromLatin1(authority));
     for (int row = 1; row <= 12; ++row)
         text += QStringLiteral("t%1=[KASTEN%1]&").arg(row);
-    return text + QStringLiteral("n=[ANZAHL]&m=[Anzahl]");
+    // The rows asked for travel along, so that a cart page (and a test) can show them.
+    return text + QStringLiteral("n=[ANZAHL]&m=[Anzahl]&tipps=%1").arg(tips);
 }
 
 } // namespace vendrilo::server

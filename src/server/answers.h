@@ -29,7 +29,7 @@ private:
 QByteArray dayLines(const std::vector<DrawRecord>& records, double day);
 
 // The default portal template: this server's cart page with every placeholder the program fills.
-QString defaultPortalTemplate(const QByteArray& authority);
+QString defaultPortalTemplate(const QByteArray& authority, int tips);
 
 // The page a user's browser lands on after the hand-over: the rows it received.
 Response cartPage(const Request& request);

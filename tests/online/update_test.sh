@@ -15,7 +15,7 @@ update() { "$cli" --draws "$tmp/client.dat" --today "$1" update --server "$url" 
 
 update 07.10.2023
 printf '%s\n' "04.10.2023,3,11,19,27,35,43,0,0" "04.10.2023,7,8,9,10,11,12,0,0" \
-    "07.10.2023,40,41,42,43,44,45,0,0" "status: Received 32 bytes" | cmp -s - "$tmp/out" && ok ||
+    "07.10.2023,40,41,42,43,44,45,0,0" "status: Received 33 bytes" | cmp -s - "$tmp/out" && ok ||
     { fail "days 4..7 October"; cat "$tmp/out" "$tmp/err"; }
 [ "$(stat -c %s "$tmp/client.dat")" -eq $((4 * 32)) ] && ok || fail "records stored"
 # The newest draw is today: no request, nothing appended, no status text.

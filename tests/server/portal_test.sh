@@ -10,19 +10,20 @@ source "$here/common.sh"
 
 python3 "$makedraws" "$tmp/draws.dat" "03.10.2024 3 11 19 27 35 43"
 portal() { echo "/lotto/lotto.asp?Spiel=PELVANO&Wo=Lottoland&Tipps=$1"; }
-# template AUTHORITY: the default template of a server reached at AUTHORITY.
+# template AUTHORITY [TIPS]: the default template of a server reached at AUTHORITY, asked for
+# TIPS rows (default 3).
 template() {
     local text="http://$1/lotto/warenkorb2.asp?" row
     for row in $(seq 12); do
         text+="t$row=[KASTEN$row]&"
     done
-    echo "${text}n=[ANZAHL]&m=[Anzahl]"
+    echo "${text}n=[ANZAHL]&m=[Anzahl]&tipps=${2:-3}"
 }
 
 # --- The default template points at the server the client reached, with every placeholder.
 start default --draws "$tmp/draws.dat"
 for tips in 1 6 12 05; do
-    expect "$(portal $tips)" 200 "$(template "127.0.0.1:$port")"
+    expect "$(portal $tips)" 200 "$(template "127.0.0.1:$port" $((10#$tips)))"
 done
 has_header "Content-Type: text/html; charset=ISO-8859-1"
 # Reached by another name (a club's server): the template names it; a Host header that is no

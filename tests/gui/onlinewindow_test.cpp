@@ -1,0 +1,135 @@
+#include "core/draws/drawfile.h"
+#include "guitestsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+using test::draw;
+
+namespace {
+
+// vendrilo-server on a free port of 127.0.0.1, stopped with the test.
+struct DrawServer {
+    QProcess process;
+    QString url;
+
+    explicit DrawServer(const QStringList& arguments)
+    {
+        process.start(VENDRILO_SERVER, QStringList{"--port", "0"} + arguments);
+        QElapsedTimer waited;
+        waited.start();
+        while (url.isEmpty() && waited.elapsed() < 5000 && process.waitForReadyRead(5000)) {
+            const auto m = QRegularExpression("listening on (http://\\S+)")
+                               .match(QString::fromLatin1(process.readLine()));
+            if (m.hasMatch())
+                url = m.captured(1);
+        }
+    }
+    ~DrawServer()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+};
+
+std::vector<DrawRecord> week()
+{
+    std::vector<DrawRecord> draws;
+    for (int d = 2; d <= 8; ++d)
+        draws.push_back(
+            draw(QStringLiteral("%1.12.2026").arg(d, 2, 10, QLatin1Char('0')).toLatin1(),
+                 {1, 2, 3, 4, 5, 6 + d}));
+    return draws;
+}
+
+struct OnlineWindow : test::StartedWindow {
+    OnlineWindow()
+        : StartedWindow([](const QTemporaryDir& dir) {
+              test::writeDrawFile(dir, {draw("28.11.2026", {7, 8, 9, 10, 11, 12}),
+                                        draw("01.12.2026", {13, 14, 15, 16, 17, 18})});
+          })
+    {
+    }
+    void useServer(const QString& url)
+    {
+        auto* edit = child<QLineEdit>("ServerEdit");
+        edit->setText(url);
+        Q_EMIT edit->editingFinished();
+    }
+    std::size_t stored() { return drawfile::read(dir.filePath("ZahlenPL.dat"))->size(); }
+};
+
+} // namespace
+
+TEST(OnlineWindow, WithoutAServerNothingIsAskedAndTheUserIsTold)
+{
+    OnlineWindow win;
+    EXPECT_EQ(win.w->statusText(0), "Kein Update-Server eingestellt");
+    win.child<QAbstractButton>("BitBtn1")->click();
+    ASSERT_EQ(win.prompts->messages.size(), 1);
+    EXPECT_TRUE(win.prompts->messages.first().contains("Update-Server"));
+    // Only web addresses are taken.
+    win.useServer("file:///etc");
+    EXPECT_TRUE(win.state().internet.server.isEmpty());
+    EXPECT_EQ(win.child<QLineEdit>("ServerEdit")->text(), "");
+}
+
+TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
+{
+    QTemporaryDir serverDir;
+    const QString served = test::writeDrawFile(serverDir, week());
+    DrawServer server({"--draws", served, "--delay", "150"});
+    ASSERT_FALSE(server.url.isEmpty()) << server.process.readAllStandardError().toStdString();
+    OnlineWindow win;
+    win.useServer(server.url);
+    auto* stop = win.child<QToolButton>("SpeedButton8");
+    auto* update = win.child<QAbstractButton>("SpeedButton10");
+    bool stopShown = false, updateDisabled = false;
+    // Stop once the first days are in: the day being fetched is still stored.
+    QTimer::singleShot(400, win.w.get(), [&] {
+        stopShown = !stop->isHidden();
+        updateDisabled = !update->isEnabled();
+        stop->click();
+    });
+    win.child<QAbstractButton>("BitBtn1")->click();
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(updateDisabled);
+    EXPECT_TRUE(stop->isHidden());
+    EXPECT_TRUE(update->isEnabled());
+    const std::size_t stored = win.stored();
+    EXPECT_GE(stored, 3u) << "at least one day stored";
+    EXPECT_LT(stored, 9u) << "the stop came before the last day";
+    // The newest stored draw is shown and the status bar tells the last answer.
+    const DrawRecord newest = drawfile::read(win.dir.filePath("ZahlenPL.dat"))->back();
+    EXPECT_EQ(win.state().shown.date, newest.date);
+    EXPECT_TRUE(win.w->statusText(0).startsWith("Received")) << win.w->statusText(0).toStdString();
+
+    // A second update goes on from there to today.
+    win.child<QAbstractButton>("SpeedButton10")->click();
+    EXPECT_EQ(win.stored(), 9u);
+    EXPECT_TRUE(win.w->statusText(1).contains("accuracy"));
+}
+
+TEST(OnlineWindow, TheCartOpensTheFilledAddress)
+{
+    QTemporaryDir serverDir;
+    DrawServer server({"--draws", test::writeDrawFile(serverDir, week()), "--portal-template",
+                       "https://portal.example/?a=[KASTEN1]&n=[ANZAHL]"});
+    ASSERT_FALSE(server.url.isEmpty());
+    OnlineWindow win;
+    win.useServer(server.url);
+    for (int p = 1; p <= 6; ++p)
+        win.w->sheetField(2, p)->setText(QString::number(p * 7));
+    win.child<QAbstractButton>("Warenkorb")->click();
+    ASSERT_EQ(win.openedUrls.size(), 1) << win.prompts->messages.join('\n').toStdString();
+    EXPECT_EQ(win.openedUrls.first().toString(), "https://portal.example/?a=,,,,,&n=2");
+    EXPECT_EQ(win.w->statusText(1), "Überprüfen Sie den Tipp im Warenkorb!!!");
+}
