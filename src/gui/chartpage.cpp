@@ -1,11 +1,13 @@
 #include "gui/chartpage.h"
 
 #include "core/draws/dates.h"
+#include "core/options/optiontable.h"
 #include "gui/chartbuttons.h"
 #include "gui/chartview.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +28,7 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
     connect(m_statisticsStart, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setStatisticsStart(dayFromDate(d)); });
     bar->addWidget(m_statisticsStart);
+    addDrawDayFilter(bar);
     for (const ChartButton& b : chartButtonsOn(ChartPlace::Diagram)) {
         auto* button =
             speedButton(this, b.name, QString::fromUtf8(b.text), QString::fromUtf8(b.hint));
@@ -40,9 +43,46 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 
     connect(&m_session, &Session::chartChanged, m_chart, &ChartView::setChartData);
     connect(&m_session, &Session::periodChanged, this, &ChartPage::showPeriod);
+    connect(&m_session, &Session::optionsChanged, this, &ChartPage::showDrawDayFilter);
     connect(&m_session, &Session::generationRunningChanged, m_statisticsStart,
             [this](bool running) { m_statisticsStart->setEnabled(!running); });
     showPeriod();
+    showDrawDayFilter();
+}
+
+// Which draws the statistics count: Saturday (and Sunday) draws, Wednesday draws, or with both
+// boxes checked every draw. A change redraws the chart on show.
+void ChartPage::addDrawDayFilter(QBoxLayout* bar)
+{
+    const struct {
+        Option option;
+        const char* hint;
+    } boxes[] = {
+        {Option::SaturdayDraws, "Ziehungen vom Samstag und Sonntag in der Statistik zählen"},
+        {Option::WednesdayDraws, "Ziehungen vom Mittwoch in der Statistik zählen"},
+    };
+    for (const auto& b : boxes) {
+        const OptionSpec& spec = optionSpec(b.option);
+        auto* box = new QCheckBox(spec.caption, this);
+        box->setObjectName(spec.name);
+        box->setToolTip(QString::fromUtf8(b.hint));
+        const Option id = b.option;
+        connect(box, &QCheckBox::toggled, this, [this, id](bool on) {
+            m_session.setOption(id, on ? 1 : 0);
+            m_session.redrawLastChart();
+        });
+        m_drawDays[id == Option::SaturdayDraws ? 0 : 1] = box;
+        bar->addWidget(box);
+    }
+}
+
+void ChartPage::showDrawDayFilter()
+{
+    const Options& options = m_session.state().options;
+    for (QCheckBox* box : m_drawDays) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(options.checked(*optionByName(box->objectName())));
+    }
 }
 
 void ChartPage::showPeriod()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QBoxLayout;
+class QCheckBox;
 class QDateEdit;
 
 namespace vendrilo::gui {
@@ -18,9 +20,12 @@ public:
 
 private:
     void showPeriod();
+    void addDrawDayFilter(QBoxLayout* bar);
+    void showDrawDayFilter();
 
     Session& m_session;
     QDateEdit* m_statisticsStart = nullptr;
+    QCheckBox* m_drawDays[2] = {};
     ChartView* m_chart = nullptr;
 };
 

@@ -3,7 +3,11 @@
 #include "core/draws/dates.h"
 #include "gui/chartbuttons.h"
 
+#include <QButtonGroup>
 #include <QDateEdit>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,21 +18,13 @@
 
 namespace vendrilo::gui {
 
-namespace {
-void setHint(QWidget* w, const QString& hint)
-{
-    w->setToolTip(hint);
-    w->setStatusTip(hint);
-}
-} // namespace
-
 QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
                          const QString& hint)
 {
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(text);
-    setHint(b, hint);
+    b->setToolTip(hint);
     return b;
 }
 
@@ -36,7 +32,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, 
 {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
-    setHint(b, hint);
+    b->setToolTip(hint);
     return b;
 }
 
@@ -62,6 +58,75 @@ QDateEdit* datePicker(QWidget* parent, const char* name)
     p->setMinimumDate(QDate(1994, 11, 19));
     p->setMaximumDate(QDate(9999, 12, 31));
     return p;
+}
+
+namespace {
+QList<QRadioButton*> radioButtons(const QGroupBox* group)
+{
+    return group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title,
+                      const QStringList& items)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    new QVBoxLayout(group);
+    auto* buttons = new QButtonGroup(group);
+    buttons->setExclusive(true);
+    setRadioItems(group, items);
+    checkRadio(group, 0);
+    return group;
+}
+
+QButtonGroup* radioButtonGroup(const QGroupBox* group)
+{
+    return group->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void setRadioItems(QGroupBox* group, const QStringList& items)
+{
+    // The buttons stay where they can, so that the checked item and every connection to the
+    // button group survive a new language.
+    QList<QRadioButton*> buttons = radioButtons(group);
+    QButtonGroup* ids = radioButtonGroup(group);
+    while (buttons.size() > items.size())
+        delete buttons.takeLast();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i < buttons.size()) {
+            buttons[i]->setText(items[i]);
+            continue;
+        }
+        auto* button = new QRadioButton(items[i], group);
+        group->layout()->addWidget(button);
+        ids->addButton(button, static_cast<int>(i));
+    }
+}
+
+QStringList radioItems(const QGroupBox* group)
+{
+    QStringList items;
+    for (const QRadioButton* b : radioButtons(group))
+        items << b->text();
+    return items;
+}
+
+int checkedRadioIndex(const QGroupBox* group)
+{
+    const QList<QRadioButton*> buttons = radioButtons(group);
+    for (int i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void checkRadio(QGroupBox* group, int index)
+{
+    const QList<QRadioButton*> buttons = radioButtons(group);
+    // An index beyond the items is ignored, as a radio group does.
+    if (index >= 0 && index < buttons.size())
+        buttons[index]->setChecked(true);
 }
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent)

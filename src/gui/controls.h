@@ -4,6 +4,8 @@
 #include <QString>
 
 class QAbstractButton;
+class QButtonGroup;
+class QGroupBox;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -23,6 +25,17 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text,
 QLabel* namedLabel(QWidget* parent, const char* name, const QString& text = {});
 // A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
 QDateEdit* datePicker(QWidget* parent, const char* name);
+
+// A radio group: a titled box of radio buttons, one per item, the first checked.
+QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title,
+                      const QStringList& items);
+// The buttons of a radio group; their ids are the item indexes.
+QButtonGroup* radioButtonGroup(const QGroupBox* group);
+// The group's items replaced (a language file), keeping the checked index where it still exists.
+void setRadioItems(QGroupBox* group, const QStringList& items);
+QStringList radioItems(const QGroupBox* group);
+int checkedRadioIndex(const QGroupBox* group);
+void checkRadio(QGroupBox* group, int index);
 
 // A field of the tip sheet: wide enough for two digits at any font size, and growing with the
 // window.

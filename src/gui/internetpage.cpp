@@ -5,6 +5,9 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -62,6 +65,7 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
     m_linkPage->setObjectName(QStringLiteral("CheckBox21"));
     connect(m_linkPage, &QCheckBox::toggled, this, [&net](bool on) { net.linkPage = on; });
     m_form->addRow(m_linkPage);
+    addTicketOptions();
     addLinks();
     outer->addStretch(1);
     connect(&m_session, &Session::internetChanged, this, &InternetPage::showOptions);
@@ -74,11 +78,38 @@ QLineEdit* InternetPage::addField(const char* labelName, const char* name, const
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setToolTip(hint);
-    edit->setStatusTip(hint);
     QLabel* label = namedLabel(this, labelName, caption);
     label->setBuddy(edit);
     m_form->addRow(label, edit);
     return edit;
+}
+
+// The ticket's extra games: carried to the next run, for the print-out of the slip.
+void InternetPage::addTicketOptions()
+{
+    auto* row = new QHBoxLayout;
+    m_superzahl = radioGroup(
+        this, "RadioGroup1", QStringLiteral("Superzahl Option"),
+        {QStringLiteral("Superzahl aus der Losnummer"), QStringLiteral("Superzahl selbst wählen")});
+    m_extraGames = radioGroup(this, "RadioGroup2", QStringLiteral("Super6 und Spiel77 Option"),
+                              {QStringLiteral("Keine"), QStringLiteral("Spiel 77"),
+                               QStringLiteral("Super 6"), QStringLiteral("Spiel 77 und Super 6")});
+    for (QGroupBox* group : {m_superzahl, m_extraGames}) {
+        row->addWidget(group);
+        connect(radioButtonGroup(group), &QButtonGroup::idToggled, this,
+                &InternetPage::takeTicketOptions);
+    }
+    row->addStretch(1);
+    m_form->addRow(row);
+}
+
+void InternetPage::takeTicketOptions()
+{
+    CarriedValues& carried = m_session.state().carried;
+    if (const int i = checkedRadioIndex(m_superzahl); i >= 0)
+        carried.superzahlOption = i;
+    if (const int i = checkedRadioIndex(m_extraGames); i >= 0)
+        carried.super6Spiel77Option = i;
 }
 
 void InternetPage::addLinks()
@@ -123,6 +154,12 @@ void InternetPage::showOptions()
     }
     const QSignalBlocker quiet(m_linkPage);
     m_linkPage->setChecked(net.linkPage);
+    const CarriedValues& carried = m_session.state().carried;
+    for (const auto& [group, index] : {std::pair{m_superzahl, carried.superzahlOption},
+                                       std::pair{m_extraGames, carried.super6Spiel77Option}}) {
+        const QSignalBlocker quietGroup(radioButtonGroup(group));
+        checkRadio(group, index);
+    }
 }
 
 } // namespace vendrilo::gui

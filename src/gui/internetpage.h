@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QFormLayout;
+class QGroupBox;
 class QLineEdit;
 
 namespace vendrilo::gui {
@@ -20,6 +21,8 @@ public:
 private:
     QLineEdit* addField(const char* labelName, const char* name, const QString& caption,
                         const QString& hint);
+    void addTicketOptions();
+    void takeTicketOptions();
     void addLinks();
     void takeServer();
     void showOptions();
@@ -32,6 +35,8 @@ private:
     QLineEdit* m_feeOneDraw = nullptr;
     QLineEdit* m_feeBothDraws = nullptr;
     QCheckBox* m_linkPage = nullptr;
+    QGroupBox* m_superzahl = nullptr;
+    QGroupBox* m_extraGames = nullptr;
 };
 
 } // namespace vendrilo::gui

@@ -8,7 +8,10 @@
 #include "gui/databasepage.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
+#include "core/texts/languagefiles.h"
 #include "gui/internetpage.h"
+#include "gui/languages.h"
+#include "gui/statusbarhints.h"
 #include "gui/optionspage.h"
 #include "gui/qttranslations.h"
 #include "gui/session.h"
@@ -33,6 +36,8 @@ namespace vendrilo::gui {
 namespace {
 const QString kHitSound = QStringLiteral("yippee.wav");
 const QUrl kProductPage(QStringLiteral("https://www.quirlend.de/vendrilo/"));
+// The language menu lists the languages in this order of their numbers.
+constexpr int kLanguageMenuOrder[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
 } // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
@@ -51,6 +56,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     buildStatusBar();
     buildMenu();
     buildPages();
+    showHintsInStatusBar(this, [this](const QString& hint) { m_session->setStatusText(1, hint); });
     resize(800, 600);
 }
 
@@ -82,8 +88,10 @@ void MainWindow::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The items are made in menu order, all owned by the bar, so that the language files meet
+    // them in that order.
     auto topAction = [&](const char* name, const QString& text, const QKeySequence& key) {
-        auto* a = new QAction(text, this);
+        auto* a = new QAction(text, bar);
         a->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty())
             a->setShortcut(key);
@@ -100,16 +108,21 @@ void MainWindow::buildMenu()
 
     QMenu* language = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     language->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
-    for (const char* name : {"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch",
-                             "Russisch", "Polnisch", "Tschechisch", "Niederländisch"}) {
-        QAction* a = language->addAction(QString::fromUtf8(name));
-        a->setObjectName(QString::fromUtf8(name) + QLatin1Char('1'));
+    for (const int index : kLanguageMenuOrder) {
+        const Language& l = *languageByIndex(index);
+        QAction* a = language->addAction(l.caption);
+        a->setObjectName(l.menuItem);
+        a->setCheckable(true);
+        a->setChecked(index == 0);
+        connect(a, &QAction::triggered, this, [this, index] { switchLanguage(index); });
+        m_languageItems[index] = a;
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    help->addAction(QStringLiteral("Dokumentation anzeigen"))
-        ->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
+    QAction* manual = help->addAction(QStringLiteral("Dokumentation anzeigen"));
+    manual->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
+    connect(manual, &QAction::triggered, this, &MainWindow::openManual);
 
     QAction* close = topAction("Schlieen1", QStringLiteral("S&chließen"), {});
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -222,14 +235,17 @@ bool MainWindow::restoreStoredSettings(double today)
     // The print positions travel through a dialog of their own, made before its fields are read.
     if (!m_printPositions)
         m_printPositions = new PrintPositionsDialog(this);
-    // The language: the program's texts are German until the language files come; Qt's own
-    // buttons and dialogs follow it.
-    installQtTranslations(QLocale(QLocale::German));
     if (restored.aborted) {
+        installQtTranslations(QLocale(QLocale::German));
         m_session->showRestoredState();
         m_prompts->message(restored.message);
         return false;
     }
+    // The stored language; a number that names none leaves the German texts.
+    if (languageByIndex(s.language))
+        switchLanguage(s.language);
+    else
+        installQtTranslations(QLocale(QLocale::German));
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
@@ -300,6 +316,36 @@ void MainWindow::playHitSound()
         m_sound->setSource(source);
     m_sound->stop();
     m_sound->play();
+}
+
+QString MainWindow::programFolder() const
+{
+    const QString folder = m_session->state().programFolder;
+    if (!folder.isEmpty())
+        return folder;
+    return m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
+}
+
+void MainWindow::switchLanguage(int index)
+{
+    const Language* language = languageByIndex(index);
+    if (!language)
+        return;
+    ProgramState& s = m_session->state();
+    const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
+    const bool loaded = loadLanguage(this, files, s.messages);
+    s.language = index;
+    for (const Language& l : languages())
+        m_languageItems[l.index]->setChecked(l.index == index);
+    // Qt's own buttons and dialogs follow the texts: German unless a translation came.
+    const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
+    installQtTranslations(QLocale(translated ? language->qtCode : QStringLiteral("de")));
+    m_session->showTextsAgain();
+}
+
+void MainWindow::openManual()
+{
+    m_openUrl(QUrl::fromLocalFile(programFolder() + QStringLiteral("Vendrilo.pdf")));
 }
 
 void MainWindow::openProductPage()

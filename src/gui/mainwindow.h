@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QSoundEffect;
@@ -80,6 +81,12 @@ private:
     void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
+    void openManual();
+    // The language menu: texts from the language files of language `index`, check marks, and
+    // the number kept for the settings.
+    void switchLanguage(int index);
+    // The folder of the program's files, ending in "/".
+    QString programFolder() const;
 
     std::unique_ptr<Prompts> m_prompts;
     Clock m_clock;
@@ -98,6 +105,7 @@ private:
     SheetPage* m_sheetPage = nullptr;
     ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {};
+    QAction* m_languageItems[9] = {};
     QSoundEffect* m_sound = nullptr;
     PrintPositionsDialog* m_printPositions = nullptr;
 };

@@ -52,8 +52,11 @@ OptionsPage::OptionsPage(Session& session, QWidget* parent) : QWidget(parent), m
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControl2"));
     outer->addWidget(pages);
-    for (const OptionPageInfo& info : optionPages())
-        pages->addTab(buildPage(info.page), info.caption);
+    for (const OptionPageInfo& info : optionPages()) {
+        QWidget* page = buildPage(info.page);
+        page->setObjectName(info.name);
+        pages->addTab(page, info.caption);
+    }
     connect(&m_session, &Session::optionsChanged, this, &OptionsPage::showOptions);
     showOptions();
 }
@@ -96,7 +99,6 @@ void OptionsPage::addCheckBox(QWidget* page, QBoxLayout* line, const OptionSpec&
     auto* box = new QCheckBox(o.caption, page);
     box->setObjectName(o.name);
     box->setToolTip(o.hint);
-    box->setStatusTip(o.hint);
     const Option id = o.id;
     connect(box, &QCheckBox::toggled, this,
             [this, id](bool on) { m_session.setOption(id, on ? 1 : 0); });
@@ -107,12 +109,12 @@ void OptionsPage::addCheckBox(QWidget* page, QBoxLayout* line, const OptionSpec&
 void OptionsPage::addUpDown(QWidget* page, QBoxLayout* line, const OptionSpec& o)
 {
     if (!o.caption.isEmpty())
-        line->addWidget(new QLabel(o.caption, page));
+        line->addWidget(
+            namedLabel(page, qPrintable(o.name + QStringLiteral("Caption")), o.caption));
     auto* spin = new QSpinBox(page);
     spin->setObjectName(o.name);
     spin->setProperty("editName", o.edit);
     spin->setToolTip(o.hint);
-    spin->setStatusTip(o.hint);
     const Option id = o.id;
     connect(spin, &QSpinBox::valueChanged, this, [this, id](int v) { m_session.setOption(id, v); });
     const OptionCoupling coupling = optionCoupling(id);
@@ -122,7 +124,7 @@ void OptionsPage::addUpDown(QWidget* page, QBoxLayout* line, const OptionSpec& o
     m_upDowns[id] = spin;
     line->addWidget(spin);
     if (!o.suffix.isEmpty())
-        line->addWidget(new QLabel(o.suffix, page));
+        line->addWidget(namedLabel(page, qPrintable(o.name + QStringLiteral("Suffix")), o.suffix));
 }
 
 void OptionsPage::addChartControls(OptionPage page, QWidget* pageWidget, QBoxLayout* lines)

@@ -162,6 +162,15 @@ void Session::showRestoredState()
     Q_EMIT periodChanged();
 }
 
+void Session::showTextsAgain()
+{
+    showRestoredState();
+    Q_EMIT shownDrawChanged();
+    if (m_generationRunning)
+        Q_EMIT generationRunningChanged(true);
+    redrawLastChart();
+}
+
 QString Session::proposedTipFileName() const
 {
     return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());

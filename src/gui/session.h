@@ -59,6 +59,9 @@ public:
     bool importTipFile(const QString& path);
     // After the settings were restored: every page shows the state anew.
     void showRestoredState();
+    // After a language switch: everything the program writes itself is written again, in the new
+    // texts (draw and ticket lines, chart titles, the start button during a run).
+    void showTextsAgain();
     QString proposedTipFileName() const;
 
     void setOption(Option option, int value);

@@ -121,6 +121,9 @@ QWidget* SheetPage::buildSheet()
     grid->setVerticalSpacing(2);
     for (int r = 1; r <= 12; ++r)
         buildRow(sheet, r);
+    m_ticket = namedLabel(sheet, "Losnummer");
+    m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
+    grid->addWidget(m_ticket, 12, 0, 1, 7);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
     grid->setColumnStretch(9, 2);
@@ -134,7 +137,6 @@ void SheetPage::buildRow(QWidget* sheet, int r)
     auto* rowLabel = new QLabel(QStringLiteral("%1. Tipp").arg(r), sheet);
     rowLabel->setObjectName(QString::fromLatin1(names.rowLabel));
     rowLabel->setToolTip(kLockHint);
-    rowLabel->setStatusTip(kLockHint);
     connect(clicksOf(rowLabel), &ClickNotifier::clicked, this,
             [this, r] { m_session.toggleRowLock(r); });
     m_rowLabels[r - 1] = rowLabel;
@@ -222,7 +224,7 @@ QLayout* SheetPage::buildRowCount()
     connect(m_rowCount, &QSpinBox::valueChanged, this,
             [this](int v) { m_session.setOption(Option::RowCount, v); });
     auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Tipps:"), this));
+    count->addWidget(namedLabel(this, "RowCountLabel", QStringLiteral("Tipps:")));
     count->addWidget(m_rowCount);
     return count;
 }
@@ -246,6 +248,7 @@ QWidget* SheetPage::buildBanner()
         auto* label = new QLabel(QString::fromLatin1(part.text), panel);
         label->setObjectName(QString::fromLatin1(part.label));
         label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(QStringLiteral("Die Seite von Vendrilo im Internet öffnen"));
         QFont f = label->font();
         f.setBold(true);
         label->setFont(f);
@@ -330,6 +333,11 @@ void SheetPage::showSheet()
         m_crossSumLabels[r - 1]->setText(row.crossSumLabel);
         setTextColour(m_rowLabels[r - 1], row.locked ? kRed : text);
     }
+    // The ticket number as the tip file brought it, behind the message list's "Schein Nr ".
+    const QString& ticket = m_session.state().ticketNumber;
+    m_ticket->setText(m_session.state().messages.text(Msg::TicketNumber) + QStringLiteral(": ") +
+                      ticket);
+    m_ticket->setVisible(!ticket.isEmpty());
 }
 
 void SheetPage::showRowCount()

@@ -49,6 +49,7 @@ private:
     QLabel* m_rowLabels[12] = {};
     QLabel* m_hitsLabels[12] = {};
     QLabel* m_crossSumLabels[12] = {};
+    QLabel* m_ticket = nullptr;
     QSpinBox* m_rowCount = nullptr;
     QPushButton* m_startButton = nullptr;
     QString m_startCaption;             // the start button's caption while it offers to stop

@@ -5,10 +5,11 @@ namespace vendrilo {
 const std::vector<OptionPageInfo>& optionPages()
 {
     static const std::vector<OptionPageInfo> pages = {
-        {OptionPage::Statistics, QStringLiteral("Statistisch")},
-        {OptionPage::SheetOptimisation, QStringLiteral("Schein Optimierung")},
-        {OptionPage::Mathematics, QStringLiteral("Mathematisch")},
-        {OptionPage::General, QStringLiteral("Allgemein")},
+        {OptionPage::Statistics, QStringLiteral("StatisticsTab"), QStringLiteral("Statistisch")},
+        {OptionPage::SheetOptimisation, QStringLiteral("SheetOptimisationTab"),
+         QStringLiteral("Schein Optimierung")},
+        {OptionPage::Mathematics, QStringLiteral("MathematicsTab"), QStringLiteral("Mathematisch")},
+        {OptionPage::General, QStringLiteral("GeneralTab"), QStringLiteral("Allgemein")},
     };
     return pages;
 }
@@ -18,24 +19,20 @@ namespace {
 const std::vector<OptionPageLabel>& allPageLabels()
 {
     static const std::vector<OptionPageLabel> labels = {
-        {{},
-         OptionPage::Statistics,
+        {QStringLiteral("OptionNote1"), OptionPage::Statistics,
          QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. "
                         "(z.B. bis 30% vom Maximum)")},
-        {{},
-         OptionPage::Mathematics,
+        {QStringLiteral("OptionNote2"), OptionPage::Mathematics,
          QStringLiteral("Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 "
                         "oder 39-41-43-46-47-49")},
-        {{},
-         OptionPage::Mathematics,
+        {QStringLiteral("OptionNote3"), OptionPage::Mathematics,
          QStringLiteral("Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. "
                         "(Datumstipper)")},
         {QStringLiteral("Label88"), OptionPage::Mathematics,
          QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im "
                         "Diagramm unter QS  "),
          true},
-        {{},
-         OptionPage::General,
+        {QStringLiteral("OptionNote4"), OptionPage::General,
          QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
                         "Einstellungen nicht alle Reihen berechnet werden konnten. ")},
     };

@@ -12,6 +12,7 @@ namespace vendrilo {
 // labels.
 struct OptionPageInfo {
     OptionPage page;
+    QString name; // the tab's control name
     QString caption;
 };
 const std::vector<OptionPageInfo>& optionPages();

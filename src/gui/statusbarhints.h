@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace vendrilo::gui {
+
+// The controls of the main window whose hint the status bar shows once the mouse is over them:
+// the row labels and banner, the speed buttons, the bit buttons, the buttons, the option check
+// boxes and the option fields.
+const QStringList& statusBarHintControls();
+
+// Watches those of them that `window` holds. When the mouse comes over one, `show` gets its hint
+// as it reads then; the text stays until the mouse comes over another.
+void showHintsInStatusBar(QWidget* window, std::function<void(const QString&)> show);
+
+} // namespace vendrilo::gui
