@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the documentation's screenshots: the main window in a real X window (Xvfb with a small
-# window manager, so that the caption shows), and offscreen the chart tab, the sheet during a run
-# and the cross-sum chart.
+# window manager, so that the caption shows), and offscreen the chart tab, the sheet during a run,
+# the cross-sum chart, every tab for the manual (docs/manual) and the main window in each of the
+# nine languages (docs/languages).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -9,9 +10,11 @@ if ! command -v openbox >/dev/null || ! command -v xdotool >/dev/null || ! comma
     sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get install -y --no-install-recommends openbox xdotool imagemagick
 fi
-bash scripts/build.sh
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target vendrilo vendrilo-cli vendrilo-screenshot vendrilo-chartshot
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME="$home/config" # the user's own settings stay out of the pictures
 cp build/bin/vendrilo "$home/"
 
 xvfb-run -a -s "-screen 0 1000x760x24" bash -c '
@@ -31,4 +34,34 @@ cp "$home/tab2.png" docs/diagramm.png
 cp "$home/running.png" docs/running.png
 QT_QPA_PLATFORM=offscreen build/bin/vendrilo-chartshot --size 900x520 crosssums 19.11.1994 20.08.2026 \
     docs/crosssums.png
-echo "docs/mainwindow.png, diagramm.png, running.png and crosssums.png written"
+# The manual: a computed sheet with its ticket number, every tab and page, a run, the cross sums.
+export QT_QPA_PLATFORM=offscreen
+cp -r data/land "$home/land"
+build/bin/vendrilo-cli --seed 4711 generate | head -12 >"$home/tips.qkt"
+echo 1234567 >>"$home/tips.qkt"
+mkdir -p "$home/de" docs/manual docs/languages
+build/bin/vendrilo-screenshot --from 19.11.1994 "$home" "$home/de" "$home/tips.qkt"
+while read -r shot name; do
+    cp "$home/de/$shot.png" "docs/manual/$name.png"
+done <<'SHOTS'
+tab0 lottotipp
+running lauf
+options0 berechnung-statistisch
+options1 berechnung-optimierung
+options2 berechnung-mathematisch
+options3 berechnung-allgemein
+tab2 diagramm
+tab3 datenbank
+tab4 internet
+SHOTS
+cp docs/crosssums.png docs/manual/quersummen.png
+
+# The main window in every language, as the language menu shows it.
+codes=(de en fr sp tr ru nl cz pl)
+for n in "${!codes[@]}"; do
+    mkdir -p "$home/lang$n"
+    build/bin/vendrilo-screenshot --from 19.11.1994 --language "$n" "$home" "$home/lang$n" \
+        "$home/tips.qkt"
+    cp "$home/lang$n/tab0.png" "docs/languages/mainwindow-${codes[$n]}.png"
+done
+echo "docs/*.png, docs/manual/*.png and docs/languages/*.png written"

@@ -1,10 +1,14 @@
-// vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]: starts the main window on the
-// program folder HOME, optionally sets the statistics start and loads a tip file, and writes
-// one PNG per tab into OUTDIR, and running.png: the sheet in the middle of a generation run.
+// vendrilo-screenshot [--from DD.MM.YYYY] [--language N] HOME OUTDIR [TIPFILE]: starts the main
+// window on the program folder HOME, optionally sets the statistics start, switches to language
+// N (0 German .. 8 Polish, from HOME/land) and loads a tip file, and writes one PNG per tab into
+// OUTDIR (tab0.png ..), one per page of the "Berechnung" tab (options0.png ..) and running.png:
+// the sheet in the middle of a generation run.
 #include "core/draws/dates.h"
+#include "core/texts/languagefiles.h"
 #include "gui/mainwindow.h"
 #include "gui/session.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -14,13 +18,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     QString from;
-    if (args.size() > 2 && args.at(1) == QLatin1String("--from")) {
-        from = args.at(2);
+    const vendrilo::Language* language = nullptr;
+    while (args.size() > 2 && args.at(1).startsWith(QLatin1String("--"))) {
+        if (args.at(1) == QLatin1String("--from"))
+            from = args.at(2);
+        else if (args.at(1) == QLatin1String("--language"))
+            language = vendrilo::languageByIndex(args.at(2).toInt());
         args.remove(1, 2);
     }
     if (args.size() < 3) {
-        std::fprintf(stderr,
-                     "usage: vendrilo-screenshot [--from DD.MM.YYYY] HOME OUTDIR [TIPFILE]\n");
+        std::fprintf(stderr, "usage: vendrilo-screenshot [--from DD.MM.YYYY] [--language N] HOME "
+                             "OUTDIR [TIPFILE]\n");
         return 2;
     }
     vendrilo::gui::MainWindowSetup setup;
@@ -28,6 +36,8 @@ int main(int argc, char** argv)
     vendrilo::gui::MainWindow window(std::move(setup));
     window.show();
     window.startUp();
+    if (language)
+        window.findChild<QAction*>(language->menuItem)->trigger();
     vendrilo::gui::Session& session = window.session();
     if (!from.isEmpty()) {
         if (const auto day = vendrilo::parseDate(from))

@@ -17,6 +17,10 @@ namespace vendrilo::gui {
 // Small builders for the window's controls. The name is the control's objectName, which the
 // language files and the settings store find it by.
 
+// A label whose text the program composes from its caption and a value: the caption is kept in
+// this property, where the language files set it.
+inline constexpr char kCaptionPrefix[] = "captionPrefix";
+
 // A speed button: a flat tool button with its hint shown on hover and in the status bar.
 QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
                          const QString& hint = {});

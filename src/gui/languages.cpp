@@ -137,6 +137,8 @@ QString captionOf(const LanguageComponent& c)
             return menu->title();
         return static_cast<QAction*>(o)->text();
     case ComponentKind::Label:
+        if (const QVariant prefix = o->property(kCaptionPrefix); prefix.isValid())
+            return prefix.toString();
         return static_cast<QLabel*>(o)->text();
     case ComponentKind::Button:
         return static_cast<QAbstractButton*>(o)->text();
@@ -179,7 +181,10 @@ void setCaption(const LanguageComponent& c, const QString& caption)
             static_cast<QAction*>(o)->setText(caption);
         break;
     case ComponentKind::Label:
-        static_cast<QLabel*>(o)->setText(caption);
+        if (o->property(kCaptionPrefix).isValid())
+            o->setProperty(kCaptionPrefix, caption); // the program writes the label anew
+        else
+            static_cast<QLabel*>(o)->setText(caption);
         break;
     case ComponentKind::Button:
         static_cast<QAbstractButton*>(o)->setText(caption);

@@ -87,6 +87,9 @@ QWidget* SheetPage::buildDrawPanel()
     m_drawLine = namedLabel(panel, "Label35");
     m_drawLine->setAlignment(Qt::AlignCenter);
     m_crossSum = namedLabel(panel, "Label13", QStringLiteral("QS: "));
+    // The label shows its caption followed by the shown draw's cross sum; a language sets the
+    // caption part.
+    m_crossSum->setProperty(kCaptionPrefix, m_crossSum->text());
     m_crossSum->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
     auto* update = speedButton(panel, "SpeedButton10", QStringLiteral("⟳"),
                                QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
@@ -305,7 +308,11 @@ void SheetPage::chooseFileToLoad()
 void SheetPage::showDraw()
 {
     m_drawLine->setText(m_session.state().shown.drawLine);
-    m_crossSum->setText(m_session.state().shown.crossSumText);
+    const ShownDraw& shown = m_session.state().shown;
+    m_crossSum->setText(shown.crossSumText.isEmpty()
+                            ? QString()
+                            : m_crossSum->property(kCaptionPrefix).toString() +
+                                  QString::number(shown.crossSum()));
 }
 
 void SheetPage::showSheet()

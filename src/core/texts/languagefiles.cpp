@@ -115,6 +115,8 @@ std::optional<CaptionFile::Texts> CaptionFile::find(const QString& window, const
 {
     for (int k = m_cursor; k <= m_cursor + kCaptionSearchReach; ++k) {
         const qsizetype at = qsizetype(5) * k;
+        if (at >= m_base.size())
+            break; // blocks past the end read as empty and match no control
         if (baseLine(at).trimmed() != window || baseLine(at + 1).trimmed() != control)
             continue;
         m_cursor = k;

@@ -1,0 +1,2 @@
+Superliczba z numeru kuponu
+Superliczba wybrana samodzielnie

@@ -1,0 +1,2 @@
+Reintegro según el número de boleto
+Elegir el reintegro

@@ -1,0 +1,324 @@
+&Actualizar
+
+&Calcular
+
+&Enviar
+
+Sprache/Language/Langue
+
+Alemán
+
+Inglés
+
+Francés
+
+Español
+
+Turco
+
+Ruso
+
+Polaco
+
+Checo
+
+Neerlandés
+
+Ayuda
+
+Mostrar documentación
+
+Ce&rrar
+
+Apuestas
+
+◀
+Mostrar el sorteo anterior
+▶
+Mostrar el sorteo siguiente
+Suma: 
+Suma de todos los números del sorteo
+⟳
+Actualizar los sorteos desde Internet
+■
+Detiene la importación de sorteos
+Apuesta 1
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 2
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 3
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 4
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 5
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 6
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 7
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 8
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 9
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 10
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 11
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Apuesta 12
+¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+Boleto n.º: 
+El número de serie de su boleto
+Calcular a&puestas
+Calcula el número de apuestas indicado con los parámetros definidos
+Apuestas:
+
+
+Número de apuestas
+Número de la suerte
+Aquí puede echarle una mano al azar y generar una apuesta realmente suya
+Buscar en la base
+Aquí puede comprobar si esta apuesta ya ha salido alguna vez
+Guardar
+Guardar las apuestas
+Cargar
+Cargar las apuestas desde un archivo
+Borrar
+Borrar todas las apuestas
+Distribución
+Distribución de los números de las apuestas
+Carrito
+Enviar las apuestas al carrito de un portal de juego en línea
+w w w . q u i r l e n d . d e
+Abrir la página web de Vendrilo
+V e n d r i l o
+Abrir la página web de Vendrilo
+Cálculo
+
+Estadística
+
+Preferir números que forman parejas a menudo
+
+más raras
+
+Preferir números que forman tríos a menudo
+
+más raros
+
+Preferir números que forman cuartetos a menudo
+
+más raros
+
+Preferir los números que más han salido
+
+
+El primer X por ciento recibe una probabilidad más alta
+%
+
+Preferir los números que menos han salido
+
+
+El primer X por ciento recibe una probabilidad más alta
+%
+
+Números con más sorteos de retraso
+
+
+El primer X por ciento recibe una probabilidad más alta
+%
+
+Preferir números vecinos del último sorteo
+
+Para calcular las apuestas se usa en cada caso el primer x % (p. ej. hasta el 30 % del máximo).
+
+Números
+Distribución de los números sorteados
+Atrasados
+Números atrasados
+Parejas
+
+De 2
+
+Parejas
+
+Tríos
+
+De 3
+
+Tríos
+
+Cuartetos
+
+De 4
+
+Cuartetos
+
+Optimizar boleto
+
+Máximo de coincidencias con otras apuestas
+
+Mínimo de coincidencias con otras apuestas
+
+Aplicar mín./máx. entre cada apuesta y cada una de las demás
+
+Cantidad máxima permitida de números del último sorteo 
+Coincidencia con números de un sorteo anterior
+Cantidad máxima permitida de números del penúltimo sorteo 
+Coincidencia con números de un sorteo anterior
+Cantidad máxima permitida de números del antepenúltimo sorteo 
+Coincidencia con números de un sorteo anterior
+La apuesta no tiene
+La apuesta no debe tener X aciertos en ningún sorteo de la base de datos, a partir de la fecha elegida en los gráficos
+
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+aciertos en los últimos
+
+
+Aquí puede excluir además, p. ej., 3 o 4 aciertos de los últimos sorteos
+sorteos
+
+La apuesta no tiene 
+La apuesta no debe tener X aciertos en ningún sorteo de la base de datos, a partir de la fecha elegida en los gráficos
+
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+aciertos en los últimos
+
+
+Aquí puede excluir además, p. ej., 3 o 4 aciertos de los últimos sorteos
+sorteos
+
+Ningún sorteo de la base coincide con la apuesta en 
+La apuesta no debe tener X aciertos en ningún sorteo de la base de datos, a partir de la fecha elegida en los gráficos
+
+Ponga el valor en 5 o 6 si utiliza toda la base de datos
+Evitar los números 1 a 12 (meses, muy jugados por quienes apuestan fechas) 
+
+Reducir el peso de los números 1 a 31 (fechas): aparecen menos en las apuestas
+
+Matemática
+
+Sumas de
+
+a
+
+permitidas en la apuesta
+
+Forzar una pareja por apuesta
+
+Sin tríos, cuartetos...
+
+Cantidad mínima de números pares en cada apuesta
+
+Cantidad mínima de números impares en cada apuesta
+
+Cantidad mínima de números primos en cada apuesta
+
+Limitando la suma puede excluir apuestas como 1-2-3-4-5-6 o 39-41-43-46-47-49.
+
+Para apostar a premios más altos, elija una suma mayor que 130 (jugadores de fechas).
+
+La distribución de las sumas de sorteos pasados está en el gráfico Σ  
+
+Σ
+Distribución de las sumas
+Primos
+Gráfico de números primos por apuesta
+Impares
+Gráfico de números impares por apuesta
+Pares
+Gráfico de números pares por apuesta
+General
+
+Máx. ciclos de cálculo
+
+mil
+
+¡Usar solo números preferidos en la apuesta!
+
+Mostrar / editar la lista para generar combinaciones
+
+Si con su configuración no se pudieron calcular todas las apuestas, pruebe a aumentar los ciclos de cálculo. 
+
+Gráficos
+
+Sorteos del sábado
+Contar los sorteos del sábado y del domingo en las estadísticas
+Sorteos del miércoles
+Contar los sorteos del miércoles en las estadísticas
+Números
+Distribución de los números sorteados
+Σ
+Distribución de las sumas
+De 2
+Parejas
+De 3
+Tríos
+De 4
+Cuartetos
+Atrasados
+Números atrasados
+Base de datos
+
+Evaluar
+Evaluar las apuestas para el sorteo de la fecha elegida
+Actualizar &base de datos
+Actualizar los sorteos desde Internet
+Buscar parejas
+
+Buscar tríos
+
+Buscar cuartetos
+
+Atrasados
+
+Reintegros atrasados
+
+Primos por apuesta
+
+Impares por apuesta
+
+Pares por apuesta
+
+Opciones de Internet
+
+
+Dirección del servidor para los sorteos y el carrito, p. ej. http://127.0.0.1:8080
+Servidor:
+
+
+Dejar vacío si no se usa proxy
+Proxy:
+
+Puerto:
+
+Por un sorteo:
+
+Por sáb. y miér.:
+
+Activar página de enlaces
+
+Opción reintegro
+
+Opción Super 6 y Spiel 77
+
+Webs sobre lotería:
+
+www.lotto.pl
+
+www.lottoland.com
+
+www.doviduve.de
+
+www.quirlend.de
+
+www.lotto.pl/lotto/wyniki-i-wygrane
+
+www.multipasko.pl
+
+www.lotto.de
+
+Posición de impresión del boleto
+
+Imprimir Spiel 77
+
+Imprimir Super 6
+
