@@ -1,11 +1,13 @@
 // vendrilo-screenshot [--from DD.MM.YYYY] [--language N] HOME OUTDIR [TIPFILE]: starts the main
 // window on the program folder HOME, optionally sets the statistics start, switches to language
 // N (0 German .. 8 Polish, from HOME/land) and loads a tip file, and writes one PNG per tab into
-// OUTDIR (tab0.png ..), one per page of the "Berechnung" tab (options0.png ..) and running.png:
-// the sheet in the middle of a generation run.
+// OUTDIR (tab0.png ..), one per page of the "Berechnung" tab (options0.png ..), the weighting
+// list of a run (weightinglist.png), the single-tip form in its random mode (singletip.png) and
+// running.png: the sheet in the middle of a generation run.
 #include "core/draws/dates.h"
 #include "core/texts/languagefiles.h"
 #include "gui/mainwindow.h"
+#include "gui/weightinglistdialog.h"
 #include "gui/session.h"
 
 #include <QAction>
@@ -31,8 +33,30 @@ int main(int argc, char** argv)
                              "OUTDIR [TIPFILE]\n");
         return 2;
     }
+    QDir out(args.at(2));
     vendrilo::gui::MainWindowSetup setup;
     setup.programFolder = args.at(1);
+    // Dialogs are photographed instead of waiting for a user: the weighting list of a run
+    // (weightinglist.png) and the single-tip form in the middle of its random mode
+    // (singletip.png).
+    QString dialogShot;
+    setup.runDialog = [&](QDialog& dialog) {
+        dialog.show();
+        if (auto* list = qobject_cast<vendrilo::gui::WeightingListDialog*>(&dialog);
+            list && dialogShot == QLatin1String("singletip")) {
+            list->pressRandomButton();
+            for (int fixed = 0; fixed < 3; ++fixed) {
+                list->randomTick();
+                list->pressRandomButton();
+            }
+            list->randomTick();
+        }
+        app.processEvents();
+        if (!dialogShot.isEmpty())
+            dialog.grab().save(out.filePath(dialogShot + QStringLiteral(".png")));
+        dialog.done(QDialog::Accepted);
+        return int(QDialog::Accepted);
+    };
     vendrilo::gui::MainWindow window(std::move(setup));
     window.show();
     window.startUp();
@@ -47,12 +71,20 @@ int main(int argc, char** argv)
     if (args.size() > 3)
         session.loadTipFile(args.at(3));
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    QDir out(args.at(2));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         app.processEvents();
         window.grab().save(out.filePath(QStringLiteral("tab%1.png").arg(i)));
     }
+    dialogShot = QStringLiteral("singletip");
+    window.editRowInForm(2);
+    dialogShot = QStringLiteral("weightinglist");
+    window.state().options.set(vendrilo::Option::ShowWeightingList, 1);
+    session.startOrStopGeneration();
+    window.state().options.set(vendrilo::Option::ShowWeightingList, 0);
+    dialogShot.clear();
+    if (args.size() > 3)
+        session.loadTipFile(args.at(3));
     // A run caught after its fifth row: narrow cross-sum limits make each row take a while.
     window.state().options.set(vendrilo::Option::CrossSumMinimum, 148);
     window.state().options.set(vendrilo::Option::CrossSumMaximum, 152);

@@ -44,28 +44,52 @@ Aktualizuj wyniki losowań z internetu
 Zatrzymuje pobieranie
 1. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 2. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 3. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 4. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 5. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 6. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 7. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 8. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 9. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 10. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 11. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 12. zakład
 Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
+✎
+Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 Nr kuponu: 
 Numer Twojego kuponu
 Oblicz za&kłady
@@ -317,6 +341,116 @@ www.multipasko.pl
 www.lotto.de
 
 Położenie wydruku na kuponie
+
+1
+
+2
+
+3
+
+4
+
+5
+
+6
+
+7
+
+8
+
+9
+
+10
+
+11
+
+12
+
+13
+
+14
+
+15
+
+16
+
+17
+
+18
+
+19
+
+20
+
+21
+
+22
+
+23
+
+24
+
+25
+
+26
+
+27
+
+28
+
+29
+
+30
+
+31
+
+32
+
+33
+
+34
+
+35
+
+36
+
+37
+
+38
+
+39
+
+40
+
+41
+
+42
+
+43
+
+44
+
+45
+
+46
+
+47
+
+48
+
+49
+
+Zapisz
+Zapisz listę
+Wczytaj
+Wczytaj listę
+OK
+
+Anuluj
+
+&Przelicz
+
+&Losuj
 
 Drukuj Spiel 77
 

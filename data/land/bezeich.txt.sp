@@ -44,28 +44,52 @@ Actualizar los sorteos desde Internet
 Detiene la importación de sorteos
 Apuesta 1
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 2
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 3
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 4
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 5
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 6
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 7
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 8
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 9
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 10
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 11
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Apuesta 12
 ¡Si «Apuesta» está en rojo, esta apuesta no se recalcula!
+✎
+Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Boleto n.º: 
 El número de serie de su boleto
 Calcular a&puestas
@@ -317,6 +341,116 @@ www.multipasko.pl
 www.lotto.de
 
 Posición de impresión del boleto
+
+1
+
+2
+
+3
+
+4
+
+5
+
+6
+
+7
+
+8
+
+9
+
+10
+
+11
+
+12
+
+13
+
+14
+
+15
+
+16
+
+17
+
+18
+
+19
+
+20
+
+21
+
+22
+
+23
+
+24
+
+25
+
+26
+
+27
+
+28
+
+29
+
+30
+
+31
+
+32
+
+33
+
+34
+
+35
+
+36
+
+37
+
+38
+
+39
+
+40
+
+41
+
+42
+
+43
+
+44
+
+45
+
+46
+
+47
+
+48
+
+49
+
+Guardar
+Guardar la lista
+Cargar
+Cargar una lista
+Aceptar
+
+Cancelar
+
+&Recalcular
+
+&Azar
 
 Imprimir Spiel 77
 

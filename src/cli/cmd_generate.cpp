@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "core/generator/weightlist.h"
 #include "core/program/generationactions.h"
 #include "sheetsetup.h"
 
@@ -7,12 +8,26 @@ namespace vendrilo::cli {
 namespace {
 
 // A full run of "Tipps berechnen" on the sheet of --tips/--lock, with the options, dates and
-// seed of the global options; no weighting list is shown (the run goes on as after its "OK").
-int generate(Context& ctx, const CommandArgs&)
+// seed of the global options. No weighting list is shown (the run goes on as after its "OK");
+// with --weights the run takes the pool of that list, as after "&Rechnen" on it.
+int generate(Context& ctx, const CommandArgs& args)
 {
     ProgramState& s = ctx.state;
+    GenerationHooks hooks;
+    WeightList weights;
+    if (const auto file = args.option(QStringLiteral("--weights"))) {
+        if (const Status loaded = loadWeightList(weights, *file); !loaded) {
+            printError(loaded.error());
+            return 2;
+        }
+        s.options.set(Option::ShowWeightingList, 1);
+        hooks.editPool = [&weights](NumberPool& pool) {
+            pool = weights.pool();
+            return true;
+        };
+    }
     setUpSheet(ctx);
-    const auto run = runGeneration(s);
+    const auto run = runGeneration(s, hooks);
     if (!run) {
         printError(run.error());
         return 3;
@@ -30,9 +45,13 @@ int generate(Context& ctx, const CommandArgs&)
     return 0;
 }
 
-const CommandRegistration registration(
-    "generate", {.summary = "a full generation run on the sheet: twelve rows, status text, passes"},
-    generate);
+const CommandRegistration
+    registration("generate",
+                 {.summary = "a full generation run on the sheet: twelve rows, status text, passes",
+                  .options = {{"--weights", "FILE.qkw",
+                               "draw from the weighting list in FILE, as its "
+                               "\"&Rechnen\" does"}}},
+                 generate);
 
 } // namespace
 

@@ -20,6 +20,9 @@ namespace vendrilo::gui {
 // A label whose text the program composes from its caption and a value: the caption is kept in
 // this property, where the language files set it.
 inline constexpr char kCaptionPrefix[] = "captionPrefix";
+// A label that shows a value (a weight, a count), no text of the window: the language files
+// leave it alone.
+inline constexpr char kShowsValue[] = "showsValue";
 
 // A speed button: a flat tool button with its hint shown on hover and in the status bar.
 QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,

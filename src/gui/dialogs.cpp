@@ -13,12 +13,6 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
 }
 
-WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
-}
-
 PrintPositionsDialog::PrintPositionsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));

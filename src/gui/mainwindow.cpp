@@ -48,7 +48,9 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
                               : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
       m_programFolder(setup.programFolder.isEmpty() ? QApplication::applicationDirPath()
                                                     : setup.programFolder),
-      m_settingsFile(setup.settingsFile), m_arguments(setup.arguments)
+      m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
+      m_runDialog(setup.runDialog ? std::move(setup.runDialog)
+                                  : [](QDialog& dialog) { return dialog.exec(); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
@@ -166,6 +168,8 @@ void MainWindow::buildPages()
             [this] { m_tabs->setCurrentWidget(m_chartPage); });
     connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);
     connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
+    connect(m_sheetPage, &SheetPage::singleTipWanted, this, &MainWindow::editRowInForm);
+    m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
     m_chartPage->chartView()->setPrompts(m_prompts.get());
 }
 

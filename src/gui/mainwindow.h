@@ -10,20 +10,23 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QSoundEffect;
 class QTabWidget;
 
 namespace vendrilo {
+class NumberPool;
 struct ProgramState;
-}
+} // namespace vendrilo
 
 namespace vendrilo::gui {
 
 class ChartPage;
 class ChartView;
 class PrintPositionsDialog;
+class WeightingListDialog;
 class Session;
 class SheetPage;
 
@@ -39,6 +42,8 @@ struct MainWindowSetup {
     QString settingsFile;
     // The command line after the program's name ("D" FILE imports tips and closes).
     QStringList arguments;
+    // Shows a dialog modally and returns how it ended; tests answer in place of the user.
+    std::function<int(QDialog&)> runDialog;
 };
 
 // The main window: the menu, the status bar and one page per tab. The program state and the
@@ -59,6 +64,11 @@ public:
     bool startedUp() const { return m_startedUp; }
     // The batch import could not read its file: the window stays open.
     bool batchImportFailed() const { return m_batchFailed; }
+
+    // The weighting list: the run's pool and the single-tip form.
+    WeightingListDialog* weightingList();
+    // The single-tip form on row `row` (1..12).
+    void editRowInForm(int row);
 
     // The dialog whose fields carry the play slip's print positions through the settings.
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
@@ -81,6 +91,7 @@ private:
     void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
+    bool editPoolInList(NumberPool& pool);
     void openManual();
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.
@@ -108,6 +119,8 @@ private:
     QAction* m_languageItems[9] = {};
     QSoundEffect* m_sound = nullptr;
     PrintPositionsDialog* m_printPositions = nullptr;
+    WeightingListDialog* m_weightingList = nullptr;
+    std::function<int(QDialog&)> m_runDialog;
 };
 
 } // namespace vendrilo::gui

@@ -89,6 +89,13 @@ QString Session::setField(int row, int position, const QString& text)
     return m_state.sheet.setField(row, position, text);
 }
 
+void Session::writeRow(int row, const std::array<QString, 6>& fields)
+{
+    for (int p = 1; p <= 6; ++p)
+        m_state.sheet.setField(row, p, fields[static_cast<std::size_t>(p - 1)]);
+    Q_EMIT sheetChanged();
+}
+
 void Session::leaveField()
 {
     if (m_evaluationEnabled && !m_generationRunning)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/charts/charts.h"
+#include "core/generator/numberpool.h"
 #include "core/io/prompts.h"
 #include "core/io/result.h"
 #include "core/program/programstate.h"
@@ -9,6 +10,8 @@
 
 #include <QObject>
 #include <QUrl>
+
+#include <array>
 
 #include <functional>
 #include <optional>
@@ -63,6 +66,15 @@ public:
     // texts (draw and ticket lines, chart titles, the start button during a run).
     void showTextsAgain();
     QString proposedTipFileName() const;
+
+    // The single-tip form wrote a row: each field as if typed.
+    void writeRow(int row, const std::array<QString, 6>& fields);
+    // The weighting list a run shows when it is switched on; it may change the pool, and false
+    // ends the run.
+    void setPoolEditor(std::function<bool(NumberPool&)> editor)
+    {
+        m_poolEditor = std::move(editor);
+    }
 
     void setOption(Option option, int value);
     void coupleOption(Option option, bool pressed);
@@ -135,6 +147,7 @@ private:
     net::HttpClient m_http;
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
+    std::function<bool(NumberPool&)> m_poolEditor;
     QString m_statusTexts[2];
 };
 

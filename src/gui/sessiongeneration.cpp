@@ -54,6 +54,7 @@ void Session::startOrStopGeneration()
         repaintNow();
     };
     hooks.rowWritten = [&](int) { Q_EMIT sheetChanged(); };
+    hooks.editPool = m_poolEditor;
     // The pool is built from the charts; the last one is drawn when the run ends, as drawing
     // each would cost more than the run itself.
     std::optional<charts::ChartData> lastChart;

@@ -26,6 +26,8 @@ const QColor kLime(0x00, 0xFF, 0x00);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 
 const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+const QString kSingleTipHint = QStringLiteral("Klicken Sie hier um Tipp 1 mit dem Tippformular zu "
+                                              "ändern oder per Zufallsgenerator erzeugen wollen");
 
 // Reports a field losing the focus, the moment the sheet is evaluated again.
 class FocusOutFilter : public QObject {
@@ -129,7 +131,7 @@ QWidget* SheetPage::buildSheet()
     grid->addWidget(m_ticket, 12, 0, 1, 7);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
-    grid->setColumnStretch(9, 2);
+    grid->setColumnStretch(10, 2);
     return sheet;
 }
 
@@ -154,12 +156,18 @@ void SheetPage::buildRow(QWidget* sheet, int r)
         m_fields[r - 1][p - 1] = edit;
         grid->addWidget(edit, r - 1, p);
     }
+    // The single-tip form for this row; every button carries the same hint.
+    auto* form = speedButton(sheet, qPrintable(QStringLiteral("Tipp%1Edit").arg(r)),
+                             QStringLiteral("✎"), kSingleTipHint);
+    connect(form, &QToolButton::clicked, this, [this, r] { Q_EMIT singleTipWanted(r); });
+    m_idleOnlyControls << form;
+    grid->addWidget(form, r - 1, 7);
     m_hitsLabels[r - 1] = namedLabel(sheet, names.hitsLabel);
     m_hitsLabels[r - 1]->setMinimumWidth(40);
-    grid->addWidget(m_hitsLabels[r - 1], r - 1, 7);
+    grid->addWidget(m_hitsLabels[r - 1], r - 1, 8);
     m_crossSumLabels[r - 1] = namedLabel(sheet, names.crossSumLabel);
     m_crossSumLabels[r - 1]->setMinimumWidth(30);
-    grid->addWidget(m_crossSumLabels[r - 1], r - 1, 8);
+    grid->addWidget(m_crossSumLabels[r - 1], r - 1, 9);
 }
 
 QWidget* SheetPage::buildActions()

@@ -23,6 +23,8 @@ public:
 
 Q_SIGNALS:
     void productPageWanted();
+    // The button beside row `row` (1..12): the row is to be edited in the single-tip form.
+    void singleTipWanted(int row);
 
 private:
     QWidget* buildDrawPanel();

@@ -31,7 +31,7 @@ done
 grep -qxF "Usage: vendrilo-cli [GLOBAL OPTIONS] COMMAND [ARGS]" "$tmp/help" && ok || fail "synopsis"
 for command in batch chart draws evaluate generate show; do
     # the command's line: its name (and arguments), then a description
-    grep -qE "^  $command( [A-Z]+)? +[a-z]" "$tmp/help" && ok || fail "help lacks command $command"
+    grep -qE "^  $command( [^ ]+)* +[a-z]" "$tmp/help" && ok || fail "help lacks command $command"
 done
 for option in --draws --date --from --set --tips --lock --seed --today --version; do
     grep -qE -- "^  $option( [A-Z.=]+)? +[a-z]" "$tmp/help" && ok || fail "help lacks option $option"

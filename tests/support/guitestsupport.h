@@ -5,6 +5,7 @@
 #include "gui/session.h"
 #include "testsupport.h"
 
+#include <QDialog>
 #include <QList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -28,6 +29,8 @@ struct StartedWindow {
     QTemporaryDir dir;
     ScriptedPrompts* prompts = nullptr;
     QList<QUrl> openedUrls;
+    // Answers every modal dialog in place of the user (default: closed, as by the abort button).
+    std::function<int(QDialog&)> onDialog;
     std::unique_ptr<gui::MainWindow> w;
 
     // `settings`: the settings file to start from and save to (default: one in the folder);
@@ -47,6 +50,12 @@ struct StartedWindow {
         setup.openUrl = [this](const QUrl& url) { openedUrls << url; };
         setup.settingsFile = settingsFile();
         setup.arguments = arguments;
+        setup.runDialog = [this](QDialog& d) {
+            d.show();
+            const int result = onDialog ? onDialog(d) : 0;
+            d.done(result);
+            return result;
+        };
         w = std::make_unique<gui::MainWindow>(std::move(setup));
         w->startUp();
     }

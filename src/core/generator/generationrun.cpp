@@ -203,7 +203,7 @@ void RowMaker::drawCandidate(TipRow& c)
     const auto drawRange = static_cast<std::uint32_t>(m_pool.top() + 1);
     int position = 0;
     while (position < 6) {
-        const std::uint8_t n = m_pool.at(static_cast<int>(m_random.next(drawRange)));
+        const std::uint8_t n = m_pool.at(m_random.next(drawRange));
         c[static_cast<std::size_t>(position)] = n;
         for (int q = 0; q < position; ++q)
             if (c[static_cast<std::size_t>(q)] == n)

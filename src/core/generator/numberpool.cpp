@@ -10,24 +10,6 @@ using charts::ChartData;
 using charts::ChartKind;
 using charts::roundRatioHalfEven;
 
-int NumberPool::count(int number) const
-{
-    return static_cast<int>(std::count(m_entries.begin(), m_entries.end(), number));
-}
-
-int NumberPool::distinctNumbers() const
-{
-    std::array<bool, 256> seen{};
-    int distinct = 0;
-    for (const std::uint8_t e : m_entries) {
-        if (e != 0 && !seen[e]) {
-            seen[e] = true;
-            ++distinct;
-        }
-    }
-    return distinct;
-}
-
 namespace {
 
 // The band limits are fractions of the value axis: rounded exactly, so that a limit falling on
@@ -250,18 +232,6 @@ NumberPool buildNumberPool(const ChartSource& charts, const LastDraws& draws,
     removeBannedEntries(b.entries, draws, options);
     compact(b.entries);
     return NumberPool(std::move(b.entries));
-}
-
-NumberPool poolFromWeights(const std::vector<int>& weights)
-{
-    std::vector<std::uint8_t> e{0};
-    for (std::size_t k = 0; k < weights.size() && k < 49; ++k) {
-        if (weights[k] < 0)
-            continue;
-        const int times = std::max(weights[k], 1) + 1;
-        e.insert(e.end(), static_cast<std::size_t>(times), static_cast<std::uint8_t>(k + 1));
-    }
-    return NumberPool(std::move(e));
 }
 
 } // namespace vendrilo

@@ -14,25 +14,43 @@ namespace vendrilo {
 
 // The multiset every number of a generated row is drawn from: the more entries a number has,
 // the likelier it is drawn. Entries 0..top() are drawn from with equal chance; a drawn 0 (only a
-// pool rebuilt from the weighting list holds one) is drawn again.
+// pool rebuilt from the weighting list holds one) is drawn again. The entries are held as runs of
+// one number, so that a weighting list may give a number a million entries without the pool
+// growing with it.
 class NumberPool {
 public:
     NumberPool() = default;
-    explicit NumberPool(std::vector<std::uint8_t> entries) : m_entries(std::move(entries)) {}
+    // One entry per element, in this order.
+    explicit NumberPool(const std::vector<std::uint8_t>& entries);
 
-    const std::vector<std::uint8_t>& entries() const { return m_entries; }
+    // Appends `times` entries of `number` (0..49).
+    void append(std::uint8_t number, std::uint32_t times = 1);
+
+    // Every entry, in order; meant for the small pools the statistics make.
+    std::vector<std::uint8_t> entries() const;
+    std::uint32_t size() const { return m_runs.empty() ? 0 : m_runs.back().end; }
     // The top index `total` of the live entries; -1 for an empty pool.
-    int top() const { return static_cast<int>(m_entries.size()) - 1; }
-    std::uint8_t at(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
+    std::int64_t top() const { return static_cast<std::int64_t>(size()) - 1; }
+    std::uint8_t at(std::uint32_t index) const;
     // How often number k (1..49) stands in the pool.
-    int count(int number) const;
+    std::uint32_t count(int number) const;
     // How many different numbers 1..49 stand in the pool; a row needs six.
     int distinctNumbers() const;
 
-    bool operator==(const NumberPool&) const = default;
+    // The bytes the pool holds beyond the object itself.
+    std::size_t heapBytes() const { return m_runs.capacity() * sizeof(Run) + m_flat.capacity(); }
+
+    bool operator==(const NumberPool& other) const;
 
 private:
-    std::vector<std::uint8_t> m_entries;
+    struct Run {
+        std::uint8_t number;
+        std::uint32_t end; // one past the run's last index
+    };
+    std::vector<Run> m_runs;
+    // The entries one by one while the pool is small, as the statistics make it: the draw looks
+    // an entry up on every pick.
+    std::vector<std::uint8_t> m_flat;
 };
 
 // The chart the pool reads its statistics from, by kind; the run computes it over the
@@ -55,7 +73,8 @@ NumberPool buildNumberPool(const ChartSource& charts, const LastDraws& draws,
 
 // The pool the weighting list makes: for each ticked number k with weight w, k appended
 // max(w, 1) + 1 times after one leading 0 that stays drawable. Index k-1 of `weights` holds
-// number k's weight, or -1 when its box is not ticked.
+// number k's weight, or -1 when its box is not ticked. Weights above a million count as a
+// million (the list never holds more).
 NumberPool poolFromWeights(const std::vector<int>& weights);
 
 } // namespace vendrilo
