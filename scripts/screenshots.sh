@@ -53,6 +53,8 @@ options3 berechnung-allgemein
 tab2 diagramm
 tab3 datenbank
 tab4 internet
+weightinglist gewichtungsliste
+singletip tippformular
 SHOTS
 cp docs/crosssums.png docs/manual/quersummen.png
 
