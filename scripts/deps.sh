@@ -5,11 +5,11 @@ set -euo pipefail
 
 # python3 runs the independent checkers that the command-line tests compare the tool against,
 # and the raw HTTP client of the draw server's tests.
-# poppler-utils reads the manual PDF back in its test.
+# poppler-utils reads the manual PDF back in its test, unrtf the analysis report.
 packages=(build-essential cmake ninja-build ccache libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev
           qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core xvfb xauth python3
-          poppler-utils)
+          poppler-utils unrtf)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,5 @@
+Anuluj
+
 &Aktualizuj
 
 &Oblicz
@@ -287,13 +289,13 @@ Ocena zakładów dla losowania z wybranego dnia
 Aktualizuj &bazę danych
 Aktualizuj wyniki losowań z internetu
 Szukaj par
-
+Jak często losowano pary liczb?
 Szukaj trójek
-
+Jak często losowano trójki?
 Szukaj czwórek
-
+Jak często losowano czwórki?
 Zaległe
-
+Które liczby najdłużej nie były losowane?
 Zaległe superliczby
 
 Pierwsze na zakład
@@ -302,6 +304,16 @@ Nieparzyste na zakład
 
 Parzyste na zakład
 
+Zakłady są obliczane i oceniane według bieżących ustawień
+
+Analiza historyczna ustawień od daty powyżej
+Obliczenia i wyniki od daty wybranej powyżej
+Przeliczaj tylko po trafionej trójce
+
+Analiza graficzna od daty powyżej
+
+Analiza historyczna od daty powyżej
+Obliczenia i wyniki od daty wybranej powyżej
 Opcje internetowe
 
 

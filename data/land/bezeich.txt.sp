@@ -1,3 +1,5 @@
+Cancelar
+
 &Actualizar
 
 &Calcular
@@ -287,13 +289,13 @@ Evaluar las apuestas para el sorteo de la fecha elegida
 Actualizar &base de datos
 Actualizar los sorteos desde Internet
 Buscar parejas
-
+¿Cuántas veces salieron las parejas de números?
 Buscar tríos
-
+¿Cuántas veces salieron los tríos?
 Buscar cuartetos
-
+¿Cuántas veces salieron los cuartetos?
 Atrasados
-
+¿Qué números llevan más tiempo sin salir?
 Reintegros atrasados
 
 Primos por apuesta
@@ -302,6 +304,16 @@ Impares por apuesta
 
 Pares por apuesta
 
+Se calculan y evalúan apuestas con los ajustes actuales
+
+Análisis histórico de los ajustes desde la fecha de arriba
+Cálculo y resultados desde la fecha elegida arriba
+Recalcular solo tras un 3
+
+Análisis gráfico desde la fecha de arriba
+
+Análisis histórico desde la fecha de arriba
+Cálculo y resultados desde la fecha elegida arriba
 Opciones de Internet
 
 

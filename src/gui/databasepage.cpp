@@ -1,14 +1,17 @@
 #include "gui/databasepage.h"
 
 #include "core/draws/dates.h"
+#include "core/options/optiontable.h"
 #include "gui/chartbuttons.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace vendrilo::gui {
@@ -38,14 +41,16 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     grid->addWidget(update, 1, 2, Qt::AlignLeft);
     int i = 0;
     for (const ChartButton& b : chartButtonsOn(ChartPlace::Database)) {
-        auto* button = pushButton(this, b.name, QString::fromUtf8(b.text));
+        auto* button =
+            pushButton(this, b.name, QString::fromUtf8(b.text), QString::fromUtf8(b.hint));
         const charts::ChartKind kind = b.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { m_session.drawChart(kind); });
         grid->addWidget(button, 2 + i / 2, i % 2);
         ++i;
     }
+    grid->addWidget(buildAnalyses(), 6, 0, 1, 4);
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(7, 1);
 
     connect(&m_session, &Session::shownDrawChanged, this, &DatabasePage::showDraw);
     connect(&m_session, &Session::periodChanged, this, &DatabasePage::showPeriod);
@@ -55,6 +60,53 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     });
     showDraw();
     showPeriod();
+}
+
+// The two analyses that replay the history from the date above.
+QWidget* DatabasePage::buildAnalyses()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 12, 0, 0);
+    const QString hint =
+        QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    auto* backtestNote = namedLabel(
+        box, "Label94",
+        QStringLiteral(
+            "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"));
+    auto* backtest = pushButton(
+        box, "BitBtn9",
+        QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"),
+        hint);
+    m_recomputeAfterThree = new QCheckBox(optionSpec(Option::RecomputeOnlyAfterThree).caption, box);
+    m_recomputeAfterThree->setObjectName(optionSpec(Option::RecomputeOnlyAfterThree).name);
+    connect(m_recomputeAfterThree, &QCheckBox::toggled, this,
+            [this](bool on) { m_session.setOption(Option::RecomputeOnlyAfterThree, on ? 1 : 0); });
+    auto* similarityNote =
+        namedLabel(box, "Label93",
+                   QStringLiteral("Grafische Analyse beginnen mit dem oben angegebenen Datum"));
+    auto* similarity = pushButton(
+        box, "BitBtn19",
+        QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"), hint);
+    grid->addWidget(backtestNote, 0, 0);
+    grid->addWidget(backtest, 1, 0);
+    grid->addWidget(m_recomputeAfterThree, 2, 0);
+    grid->addWidget(similarityNote, 3, 0);
+    grid->addWidget(similarity, 4, 0);
+    grid->setRowMinimumHeight(3, 36);
+    grid->setColumnStretch(1, 1);
+    connect(backtest, &QPushButton::clicked, &m_session, &Session::runBacktest);
+    connect(similarity, &QPushButton::clicked, &m_session, &Session::runSimilarity);
+    connect(&m_session, &Session::optionsChanged, this, &DatabasePage::showOptions);
+    showOptions();
+    return box;
+}
+
+void DatabasePage::showOptions()
+{
+    const QSignalBlocker quiet(m_recomputeAfterThree);
+    m_recomputeAfterThree->setChecked(
+        m_session.state().options.checked(Option::RecomputeOnlyAfterThree));
 }
 
 void DatabasePage::showDraw()

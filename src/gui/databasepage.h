@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QDateEdit;
 class QLabel;
 
@@ -17,12 +18,15 @@ public:
     DatabasePage(Session& session, QWidget* parent);
 
 private:
+    QWidget* buildAnalyses();
+    void showOptions();
     void showDraw();
     void showPeriod();
 
     Session& m_session;
     QLabel* m_drawLine = nullptr;
     QDateEdit* m_chosenDate = nullptr;
+    QCheckBox* m_recomputeAfterThree = nullptr;
 };
 
 } // namespace vendrilo::gui

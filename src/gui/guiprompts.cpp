@@ -10,13 +10,23 @@
 
 namespace vendrilo::gui {
 
+namespace {
+// A question asked in the middle of a long action shows the normal pointer, not the busy one.
+struct ArrowWhileAsking {
+    ArrowWhileAsking() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~ArrowWhileAsking() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
 void GuiPrompts::message(const QString& text)
 {
+    const ArrowWhileAsking arrow;
     QMessageBox::information(m_parent, kApplicationTitle, text);
 }
 
 bool GuiPrompts::askYesNo(const QString& caption, const QString& text)
 {
+    const ArrowWhileAsking arrow;
     return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
@@ -44,6 +54,7 @@ std::unique_ptr<QInputDialog> GuiPrompts::makeInputDialog(QWidget* parent, const
 QString GuiPrompts::inputText(const QString& caption, const QString& prompt,
                               const QString& defaultText)
 {
+    const ArrowWhileAsking arrow;
     const auto dialog = makeInputDialog(m_parent, caption, prompt, defaultText);
     return dialog->exec() == QDialog::Accepted ? dialog->textValue() : defaultText;
 }

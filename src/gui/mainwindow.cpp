@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QStatusBar>
 #include <QScreen>
@@ -81,6 +83,28 @@ void MainWindow::buildStatusBar()
         status->addWidget(label, panel);
         m_statusPanels[panel] = label;
     }
+    // While an analysis runs: how far it has come, and the button that ends it.
+    auto* progress = new QProgressBar(status);
+    progress->setObjectName(QStringLiteral("AnalysisProgress"));
+    progress->setRange(0, 1000);
+    progress->setTextVisible(false);
+    progress->setMaximumWidth(160);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), status);
+    cancel->setObjectName(QStringLiteral("AnalysisCancel"));
+    status->addPermanentWidget(progress);
+    status->addPermanentWidget(cancel);
+    progress->hide();
+    cancel->hide();
+    connect(cancel, &QPushButton::clicked, m_session, &Session::cancelAnalysis);
+    connect(m_session, &Session::analysisProgress, progress,
+            [progress](double done) { progress->setValue(static_cast<int>(done * 1000)); });
+    connect(m_session, &Session::analysisRunningChanged, this, [this, progress, cancel](bool on) {
+        progress->setValue(0);
+        progress->setVisible(on);
+        cancel->setVisible(on);
+        centralWidget()->setEnabled(!on);
+        menuBar()->setEnabled(!on);
+    });
     setStatusBar(status);
     connect(m_session, &Session::statusTextChanged, this,
             [this](int panel, const QString& text) { m_statusPanels[panel]->setText(text); });
@@ -164,6 +188,8 @@ void MainWindow::buildPages()
         if (running)
             m_tabs->setCurrentWidget(m_sheetPage);
     });
+    connect(m_session, &Session::sheetTabWanted, this,
+            [this] { m_tabs->setCurrentWidget(m_sheetPage); });
     connect(m_session, &Session::diagramWanted, this,
             [this] { m_tabs->setCurrentWidget(m_chartPage); });
     connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);

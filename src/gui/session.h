@@ -90,6 +90,16 @@ public:
     void updateDrawsAtStartUp();
     void requestUpdateStop() { m_stopUpdate = true; }
     bool updateRunning() const { return m_updateRunning; }
+    // The analyses of the "Datenbank" tab: the parameter back-test ("Test.txt" in the working
+    // folder) and the draw similarity analysis ("Test.rtf" in the program folder), each report
+    // opened when it is written. The cancel button ends them without a report.
+    void runBacktest();
+    void runSimilarity();
+    void cancelAnalysis() { m_cancelAnalysis = true; }
+    bool analysisRunning() const { return m_analysisRunning; }
+    // A run, an update or an analysis owns the state.
+    bool busy() const;
+
     // Hands the sheet to the online portal through the server's address template.
     void handOverSheet();
     // A link label: its caption opened as a web address (the partner's caption opens the
@@ -120,9 +130,13 @@ Q_SIGNALS:
     void updateRunningChanged(bool running);
     void internetChanged();
     void hitSoundWanted();
+    void analysisRunningChanged(bool running);
+    void analysisProgress(double done); // 0..1
+    void sheetTabWanted();              // the "Lottotipp" tab should come to the front
 
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
+    template <typename Run> auto runAnalysis(Run run);
     void runUpdate();
     // After a step or the date search: the new draw, its date and the sheet scored against it.
     void showNewDraw(const Result<SheetEvaluation>& result);
@@ -148,6 +162,8 @@ private:
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
     std::function<bool(NumberPool&)> m_poolEditor;
+    bool m_analysisRunning = false;
+    bool m_cancelAnalysis = false;
     QString m_statusTexts[2];
 };
 

@@ -65,6 +65,7 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     a.carried.country = 2;
     a.carried.printPositions[22] = QStringLiteral("17");
     a.carried.backTestBoxes[0] = true;
+    a.options.set(Option::RecomputeOnlyAfterThree, 1);
     a.statisticsStart.setDate(day("03.03.2003"));
     ASSERT_TRUE(saveSettings(*openSettings(store.path), a, size));
 
@@ -72,6 +73,7 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     EXPECT_EQ(store.raw("Chekcbox3").toString(), "0");
     EXPECT_EQ(store.raw("Chekcbox1").toString(), "1");
     EXPECT_EQ(store.raw("Chekcbox31").toString(), "1");
+    EXPECT_EQ(store.raw("Chekcbox32").toString(), "1");
     EXPECT_FALSE(store.raw("Chekcbox21").isValid()) << "the link flag is stored as Browser";
     EXPECT_EQ(store.raw("Browser").toString(), "1");
     EXPECT_EQ(store.raw("UpDown7").toString(), "49");

@@ -102,9 +102,17 @@ const quint64* DrawHistory::filterMask(const DrawDayFilter& filter) const
 
 std::pair<int, int> DrawHistory::indexRange(double after, double upTo) const
 {
+    for (const RangeSlot& slot : m_ranges)
+        if (slot.after == after && slot.upTo == upTo)
+            return slot.range;
     const auto first = std::upper_bound(m_dates.begin(), m_dates.end(), after);
     const auto last = std::upper_bound(first, m_dates.end(), upTo);
-    return {static_cast<int>(first - m_dates.begin()), static_cast<int>(last - m_dates.begin())};
+    RangeSlot& slot = m_ranges[m_nextRange];
+    m_nextRange = (m_nextRange + 1) % m_ranges.size();
+    slot = {after,
+            upTo,
+            {static_cast<int>(first - m_dates.begin()), static_cast<int>(last - m_dates.begin())}};
+    return slot.range;
 }
 
 const quint64* DrawHistory::windowMask(double after, double upTo) const

@@ -74,6 +74,13 @@ private:
     };
     mutable std::array<WindowSlot, 4> m_windows;
     mutable std::size_t m_nextWindow = 0;
+    // The last index ranges asked for: the generator asks for the same few on every candidate.
+    struct RangeSlot {
+        double after = -1, upTo = -1;
+        std::pair<int, int> range{0, 0};
+    };
+    mutable std::array<RangeSlot, 4> m_ranges;
+    mutable std::size_t m_nextRange = 0;
 };
 
 } // namespace vendrilo

@@ -31,7 +31,10 @@ public:
     std::uint32_t size() const { return m_runs.empty() ? 0 : m_runs.back().end; }
     // The top index `total` of the live entries; -1 for an empty pool.
     std::int64_t top() const { return static_cast<std::int64_t>(size()) - 1; }
-    std::uint8_t at(std::uint32_t index) const;
+    std::uint8_t at(std::uint32_t index) const
+    {
+        return index < m_flat.size() ? m_flat[index] : atInRuns(index);
+    }
     // How often number k (1..49) stands in the pool.
     std::uint32_t count(int number) const;
     // How many different numbers 1..49 stand in the pool; a row needs six.
@@ -43,6 +46,8 @@ public:
     bool operator==(const NumberPool& other) const;
 
 private:
+    std::uint8_t atInRuns(std::uint32_t index) const;
+
     struct Run {
         std::uint8_t number;
         std::uint32_t end; // one past the run's last index

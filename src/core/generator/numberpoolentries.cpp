@@ -42,10 +42,8 @@ std::vector<std::uint8_t> NumberPool::entries() const
     return all;
 }
 
-std::uint8_t NumberPool::at(std::uint32_t index) const
+std::uint8_t NumberPool::atInRuns(std::uint32_t index) const
 {
-    if (index < m_flat.size())
-        return m_flat[index];
     const auto run = std::upper_bound(m_runs.begin(), m_runs.end(), index,
                                       [](std::uint32_t i, const Run& r) { return i < r.end; });
     return run == m_runs.end() ? 0 : run->number;

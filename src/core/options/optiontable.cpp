@@ -183,6 +183,9 @@ const std::vector<OptionSpec>& optionTable()
         // Never shown: the bonus number counts as one more hit in the past-win tests.
         check(Option::BonusCountsAsHit, "CheckBox35", true,
               "Zusatzzahl in die Berechnung der Richtigen mit einbeziehen ", OptionPage::None),
+        // "Datenbank" tab: the back-test keeps a sheet until it scores a 3.
+        check(Option::RecomputeOnlyAfterThree, "CheckBox31", false,
+              "Neuberechnung  nur wenn ein 3er erzielt wurde", OptionPage::None),
     };
     return table;
 }

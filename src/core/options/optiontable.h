@@ -63,8 +63,9 @@ enum class Option : int {
     ShowWeightingList,
     RowCount,         // rows a run fills, beside the sheet
     BonusCountsAsHit, // never shown: the bonus number counts as one more hit in past wins
+    RecomputeOnlyAfterThree, // back-test: a new sheet only after a pass with a 3 or more
 };
-inline constexpr int kOptionCount = static_cast<int>(Option::BonusCountsAsHit) + 1;
+inline constexpr int kOptionCount = static_cast<int>(Option::RecomputeOnlyAfterThree) + 1;
 
 // The inner tabs of the "Berechnung" tab an option stands on.
 enum class OptionPage { None, Statistics, SheetOptimisation, Mathematics, General };

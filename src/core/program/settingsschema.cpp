@@ -67,7 +67,7 @@ public:
     void checkBoxes(int from, int to, int saveStep);
     void backTestBox(int number, int saveStep)
     {
-        const auto i = static_cast<std::size_t>(number - 31);
+        const auto i = static_cast<std::size_t>(number - 32);
         add(
             QStringLiteral("Chekcbox%1").arg(number), StoredType::Bool, saveStep,
             [i](const ProgramState& s, const WindowSize&) { return s.carried.backTestBoxes[i]; },
@@ -80,7 +80,7 @@ public:
 void SchemaBuilder::checkBoxes(int from, int to, int saveStep)
 {
     for (int n = from; n <= to; ++n) {
-        if (n >= 31 && n <= 33) {
+        if (n == 32 || n == 33) {
             backTestBox(n, saveStep + n);
         } else if (const auto id = optionByName(QStringLiteral("CheckBox%1").arg(n))) {
             option(optionSpec(*id), saveStep + n);

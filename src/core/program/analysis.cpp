@@ -1,0 +1,143 @@
+#include "core/program/analysis.h"
+
+#include "core/draws/drawhistory.h"
+#include "core/io/atomicfile.h"
+#include "core/program/drawactions.h"
+#include "core/program/generationactions.h"
+#include "core/texts/integers.h"
+
+#include <QStringEncoder>
+
+namespace vendrilo {
+
+namespace {
+
+// The draw search of the "Datenbank" tab: the first draw on or after the chosen date (else the
+// last), the picker on its date, the sheet scored against it.
+void searchDraw(ProgramState& s, const std::vector<DrawRecord>& records)
+{
+    s.shown.dateSearch(records, s.chosenDate);
+    evaluateShownDraw(s);
+}
+
+bool onWeekend(double day)
+{
+    const int w = weekday(day);
+    return w == 6 || w == 7;
+}
+
+// "Ihre Glückszahl (1-99999999)?" with a random proposal; nothing when the answer is no integer.
+std::optional<int> askSeed(ProgramState& s, Prompts& prompts)
+{
+    const MessageList& m = s.messages;
+    const QString proposal = QString::number(s.random.next(99999));
+    return parseInteger(
+        prompts.inputText(m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+                          m.text(Msg::LuckyNumberPrompt), proposal));
+}
+
+QStringList backtestReport(const BacktestResult& r, const MessageList& m)
+{
+    const auto line = [](const QString& label, quint32 weekend, quint32 other) {
+        return label + QStringLiteral("\t=>\t%1\t=>\t%2").arg(weekend).arg(other);
+    };
+    QStringList lines{m.text(Msg::BacktestWins)};
+    for (int i = 0; i <= 6; ++i) {
+        const auto& t = r.tally[static_cast<std::size_t>(i)];
+        lines << line(QStringLiteral("%1x").arg(i), t[0], t[2]);
+        if (i < 6)
+            lines << line(QStringLiteral("%1x + Bonus").arg(i), t[1], t[3]);
+    }
+    lines << QString() << QString::number(r.passes) + QLatin1Char(' ') + m.text(Msg::Draws);
+    return lines;
+}
+
+// Counts the shown draw's rows into the tally; returns the rows with three or more hits.
+int tallyPass(const ProgramState& s, BacktestTally& tally)
+{
+    const std::size_t column = onWeekend(s.shown.date) ? 0 : 2;
+    int threeOrMore = 0;
+    for (std::size_t i = 0; i <= 6; ++i) {
+        tally[i][column] += s.statistics[i][0];
+        tally[i][column + 1] += s.statistics[i][1];
+        if (i >= 3)
+            threeOrMore += static_cast<int>(s.statistics[i][0] + s.statistics[i][1]);
+    }
+    return threeOrMore;
+}
+
+// The pass loop: a sheet for the chosen date (unless the last one is kept), the date 3 or 6 days
+// on, the draw search scoring it, the tally. It ends in the pass whose search finds the draw of
+// the pass before, the file's last draw, which is so counted twice.
+AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double chosen, double today,
+                           Prompts& prompts, const AnalysisHooks& hooks, BacktestResult& result)
+{
+    const auto& records = history.records();
+    const double lastDate = records.empty() ? chosen : records.back().date;
+    double p = chosen;
+    double q = today;
+    int threeOrMore = 4; // the first pass always computes
+    while (q != p) {
+        q = p;
+        s.random.setSeed(result.seed);
+        if (!s.options.checked(Option::RecomputeOnlyAfterThree) || threeOrMore > 0) {
+            const GenerationResult run = runGeneration(s, history);
+            if (run.outcome != GenerationOutcome::Finished) {
+                prompts.message(run.message);
+                return AnalysisEnd::Stopped;
+            }
+        }
+        const DrawDayFilter days = s.options.drawDayFilter();
+        s.chosenDate.setDate(s.chosenDate.date() + (days.saturday && days.wednesday ? 3 : 6));
+        searchDraw(s, records);
+        ++result.passes;
+        threeOrMore = tallyPass(s, result.tally);
+        p = s.chosenDate.date();
+        if (hooks.pass && !hooks.pass(analysisProgress(chosen, lastDate, s.shown.date)))
+            return AnalysisEnd::Cancelled;
+    }
+    return AnalysisEnd::Finished;
+}
+
+} // namespace
+
+Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double today,
+                                   const AnalysisHooks& hooks)
+{
+    auto draws = readOrCreateDraws(s);
+    if (!draws)
+        return Error{draws.error()};
+    const DrawHistory history(std::move(draws).value());
+    BacktestResult result;
+    // The run must not stop at the weighting list; the box comes back however the test ends.
+    const int showList = s.options.value(Option::ShowWeightingList);
+    s.options.set(Option::ShowWeightingList, 0);
+    const double chosen = s.chosenDate.date();
+    searchDraw(s, history.records());
+
+    if (const auto seed = askSeed(s, prompts)) {
+        result.seed = static_cast<std::uint32_t>(*seed);
+        if (hooks.status)
+            hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
+                                QString::number(*seed));
+        result.end = backtestPasses(s, history, chosen, today, prompts, hooks, result);
+        if (result.end == AnalysisEnd::Finished)
+            result.report = backtestReport(result, s.messages);
+    } else {
+        prompts.message(s.messages.text(Msg::LuckyNumberError));
+        result.end = AnalysisEnd::NotNumber;
+    }
+    s.options.set(Option::ShowWeightingList, showList);
+    return result;
+}
+
+Status writeBacktestReport(const QStringList& lines, const QString& path)
+{
+    QStringEncoder encode(QStringConverter::System);
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += encode.encode(line) + QByteArray("\r\n");
+    return writeFileAtomically(path, bytes);
+}
+
+} // namespace vendrilo

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# vendrilo-cli backtest and similarity against the independent model in tools/check_analysis.py:
+# random start dates, seeds, statistics periods and option sets (among them the reuse of a sheet
+# without a 3, one draw day left out, six rows, the past-win test over the whole period).
+set -u
+cli=$1
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$here/common.sh"
+need_python3
+# The model reads the program folder's draw file, as the tool does.
+cp "$cli" "$tmp/vendrilo-cli"
+"$tmp/vendrilo-cli" draws >/dev/null || fail "writing the shipped history"
+if python3 "$here/../../tools/check_analysis.py" "$tmp/vendrilo-cli" 11 7; then ok; else fail "model"; fi
+
+# The Part's own example of the report: started today, no pass, zeros.
+"$tmp/vendrilo-cli" --today 08.12.2026 --date 08.12.2026 --seed 5 backtest >"$tmp/zero" ||
+    fail "backtest today: exit $?"
+{
+    echo "Aktuelle Einstellung brachten für Sa. bzw. Mi."
+    for i in 0 1 2 3 4 5; do
+        printf '%dx\t=>\t0\t=>\t0\n%dx + Bonus\t=>\t0\t=>\t0\n' $i $i
+    done
+    printf '6x\t=>\t0\t=>\t0\n\n0 Ziehungen\n'
+} | diff -u - "$tmp/zero" && ok || fail "backtest today"
+"$tmp/vendrilo-cli" similarity --threshold zwei >/dev/null 2>&1
+[ $? -eq 2 ] && ok || fail "similarity --threshold zwei: not a usage error"
+finish analysis_model
