@@ -114,6 +114,8 @@ Rozkład zakładów
 Rozkład liczb w zakładach
 Koszyk
 Przekaż zakłady do koszyka w serwisie internetowym
+Drukuj
+Wypisz zakłady jako tekst do wydruku lub skopiowania
 w w w . q u i r l e n d . d e
 Otwórz stronę internetową Vendrilo
 V e n d r i l o
@@ -288,6 +290,12 @@ Sprawdź
 Ocena zakładów dla losowania z wybranego dnia
 Aktualizuj &bazę danych
 Aktualizuj wyniki losowań z internetu
+Wprowadź
+Ręczne wprowadzenie liczb losowania.
+Usuń
+Usuń pokazane losowanie
+Importuj losowania…
+Przenieś opublikowane wyniki losowań z pliku tekstowego do bazy
 Szukaj par
 Jak często losowano pary liczb?
 Szukaj trójek
@@ -353,6 +361,12 @@ www.multipasko.pl
 www.lotto.de
 
 Położenie wydruku na kuponie
+
+Dodatkowa:
+
+OK
+
+Anuluj
 
 1
 

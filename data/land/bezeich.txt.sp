@@ -114,6 +114,8 @@ Distribución
 Distribución de los números de las apuestas
 Carrito
 Enviar las apuestas al carrito de un portal de juego en línea
+Imprimir
+Sacar las apuestas como texto para imprimirlas o copiarlas
 w w w . q u i r l e n d . d e
 Abrir la página web de Vendrilo
 V e n d r i l o
@@ -288,6 +290,12 @@ Evaluar
 Evaluar las apuestas para el sorteo de la fecha elegida
 Actualizar &base de datos
 Actualizar los sorteos desde Internet
+Introducir
+Introducir a mano los números de un sorteo.
+Borrar
+Borrar el sorteo mostrado
+Importar sorteos…
+Pasar a la base de datos los resultados publicados de un archivo de texto
 Buscar parejas
 ¿Cuántas veces salieron las parejas de números?
 Buscar tríos
@@ -353,6 +361,12 @@ www.multipasko.pl
 www.lotto.de
 
 Posición de impresión del boleto
+
+Complementario:
+
+Aceptar
+
+Cancelar
 
 1
 

@@ -71,6 +71,9 @@ int runInvocation(const QStringList& args);
 // A record as `draws` prints it: "DD.MM.YYYY,n1,...,n6,bonus,superzahl" and a line end.
 QByteArray drawsLine(const DrawRecord& record);
 
+// The three lines of `show`: the draw line, the cross sum, "Position: N".
+void printShownDraw(const ShownDraw& shown);
+
 void write(const QByteArray& bytes);  // raw bytes to stdout; a failure is remembered
 void print(const QString& line);      // one line to stdout, UTF-8, "\n"
 void printError(const QString& line); // one line to stderr

@@ -12,9 +12,7 @@ int show(Context& ctx, const CommandArgs&)
     if (!draws)
         throw Failure{draws.error()};
     shown.dateSearch(*draws, ctx.state.chosenDate);
-    print(shown.drawLine);
-    print(shown.crossSumText);
-    print(QStringLiteral("Position: %1").arg(shown.position));
+    printShownDraw(shown);
     return 0;
 }
 

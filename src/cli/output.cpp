@@ -46,6 +46,13 @@ void write(const QByteArray& bytes)
         noteWriteError();
 }
 
+void printShownDraw(const ShownDraw& shown)
+{
+    print(shown.drawLine);
+    print(shown.crossSumText);
+    print(QStringLiteral("Position: %1").arg(shown.position));
+}
+
 void print(const QString& line)
 {
     write(line.toUtf8() + '\n');

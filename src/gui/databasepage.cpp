@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,8 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     grid->addWidget(m_drawLine, 0, 0, 1, 3);
     grid->addWidget(m_chosenDate, 1, 0);
     grid->addWidget(evaluate, 1, 1);
-    grid->addWidget(update, 1, 2, Qt::AlignLeft);
+    grid->addWidget(update, 1, 2);
+    addHistoryButtons(grid);
     int i = 0;
     for (const ChartButton& b : chartButtonsOn(ChartPlace::Database)) {
         auto* button =
@@ -60,6 +62,33 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     });
     showDraw();
     showPeriod();
+}
+
+// Keeping the history by hand: a draw typed in, the shown one deleted, published results read.
+void DatabasePage::addHistoryButtons(QGridLayout* grid)
+{
+    auto* enter = pushButton(this, "BitBtn8", QStringLiteral("Eingeben"),
+                             QStringLiteral("manuelle eingaben der Ziehungsdaten."));
+    auto* remove = pushButton(this, "BitBtn6", QStringLiteral("Löschen"),
+                              QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+    auto* import = pushButton(this, "ImportDrawsButton", QStringLiteral("Ziehungen importieren…"),
+                              QStringLiteral("Veröffentlichte Ziehungsergebnisse aus einer "
+                                             "Textdatei in die Datenbank übernehmen"));
+    grid->addWidget(enter, 2, 2);
+    grid->addWidget(remove, 3, 2);
+    grid->addWidget(import, 4, 2);
+    connect(enter, &QPushButton::clicked, &m_session, &Session::enterDraw);
+    connect(remove, &QPushButton::clicked, &m_session, &Session::deleteShownDraw);
+    connect(import, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Ziehungen importieren"), m_session.state().programFolder,
+            QStringLiteral("Ziehungsergebnisse (*.csv *.txt);;Alle Dateien (*)"));
+        if (!path.isEmpty())
+            m_session.importDrawFile(path);
+    });
+    for (QPushButton* b : {enter, remove, import})
+        connect(&m_session, &Session::generationRunningChanged, b,
+                [b](bool running) { b->setEnabled(!running); });
 }
 
 // The two analyses that replay the history from the date above.

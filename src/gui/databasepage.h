@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGridLayout;
 class QDateEdit;
 class QLabel;
 
@@ -19,6 +20,7 @@ public:
 
 private:
     QWidget* buildAnalyses();
+    void addHistoryButtons(QGridLayout* grid);
     void showOptions();
     void showDraw();
     void showPeriod();

@@ -2,7 +2,14 @@
 
 #include "gui/controls.h"
 
+#include "core/draws/dates.h"
+
+#include <QDateEdit>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 #include <QHBoxLayout>
 
 namespace vendrilo::gui {
@@ -11,6 +18,89 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
+    auto* layout = new QVBoxLayout(this);
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_date->setCalendarPopup(true);
+    m_date->setMinimumDate(QDate(1950, 1, 1));
+    layout->addWidget(m_date, 0, Qt::AlignLeft);
+    auto* row = new QHBoxLayout;
+    for (int i = 0; i < 6; ++i) {
+        auto* n = new QSpinBox(this);
+        n->setObjectName(QStringLiteral("UpDown%1").arg(i + 1));
+        n->setProperty("editName", QStringLiteral("Edit%1").arg(i + 1));
+        n->setRange(1, 49);
+        n->setValue(49);
+        m_numbers[static_cast<std::size_t>(i)] = n;
+        row->addWidget(n);
+    }
+    // The bonus number; 0 where the history does not know it (the shipped draws).
+    row->addSpacing(12);
+    row->addWidget(namedLabel(this, "Label1", QStringLiteral("Bonus:")));
+    m_bonus = new QSpinBox(this);
+    m_bonus->setObjectName(QStringLiteral("UpDown7"));
+    m_bonus->setProperty("editName", QStringLiteral("Edit7"));
+    m_bonus->setRange(0, 49);
+    m_bonus->setSpecialValueText(QStringLiteral("–"));
+    row->addWidget(m_bonus);
+    row->addStretch(1);
+    layout->addLayout(row);
+    m_problem = new QLabel(this);
+    m_problem->setProperty(kShowsValue, true);
+    QPalette red = m_problem->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    m_problem->setPalette(red);
+    layout->addWidget(m_problem);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = pushButton(this, "BitBtn2", QStringLiteral("OK"));
+    auto* abort = pushButton(this, "BitBtn1", QStringLiteral("Abbrechen"));
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(abort);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DrawEntryDialog::showRecord(const DrawRecord& from)
+{
+    m_from = from;
+    m_date->setDate(dateFromDay(from.date));
+    for (std::size_t i = 0; i < 6; ++i)
+        m_numbers[i]->setValue(from.numbers[i]);
+    m_bonus->setValue(from.bonus);
+    m_problem->clear();
+}
+
+DrawRecord DrawEntryDialog::enteredRecord() const
+{
+    DrawRecord r = m_from;
+    r.date = dayFromDate(m_date->date());
+    for (std::size_t i = 0; i < 6; ++i)
+        r.numbers[i] = static_cast<std::uint8_t>(m_numbers[i]->value());
+    r.bonus = static_cast<std::uint8_t>(m_bonus->value());
+    return r;
+}
+
+QString DrawEntryDialog::problem() const
+{
+    for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (m_numbers[i]->value() == m_numbers[j]->value())
+                return QStringLiteral("Die %1 steht zweimal; eine Ziehung hat sechs verschiedene "
+                                      "Zahlen.")
+                    .arg(m_numbers[i]->value());
+    return {};
+}
+
+void DrawEntryDialog::accept()
+{
+    const QString why = problem();
+    m_problem->setText(why);
+    if (why.isEmpty())
+        QDialog::accept();
 }
 
 PrintPositionsDialog::PrintPositionsDialog(QWidget* parent) : QDialog(parent)

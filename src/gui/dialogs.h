@@ -2,7 +2,15 @@
 
 #include "gui/weightinglistdialog.h"
 
+#include "core/draws/drawrecord.h"
+
 #include <QDialog>
+
+#include <array>
+
+class QDateEdit;
+class QLabel;
+class QSpinBox;
 
 namespace vendrilo::gui {
 
@@ -14,6 +22,24 @@ class DrawEntryDialog : public QDialog {
     Q_OBJECT
 public:
     explicit DrawEntryDialog(QWidget* parent = nullptr);
+
+    // Fills the fields from the draw the entry starts from; what the dialog does not show
+    // (Superzahl, the extra games) is carried over from it unchanged.
+    void showRecord(const DrawRecord& from);
+    // The draw as the fields hold it.
+    DrawRecord enteredRecord() const;
+    // Why OK is refused (a number standing twice); empty when the entry can be stored.
+    QString problem() const;
+
+    // OK: only six different numbers are taken.
+    void accept() override;
+
+private:
+    DrawRecord m_from;
+    QDateEdit* m_date = nullptr;
+    std::array<QSpinBox*, 6> m_numbers{};
+    QSpinBox* m_bonus = nullptr;
+    QLabel* m_problem = nullptr;
 };
 
 // Print positions of the play slip; never shown, its fields only carry stored values.

@@ -196,6 +196,7 @@ void MainWindow::buildPages()
     connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
     connect(m_sheetPage, &SheetPage::singleTipWanted, this, &MainWindow::editRowInForm);
     m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
+    m_session->setDrawEditor([this](const DrawRecord& from) { return editDraw(from); });
     m_chartPage->chartView()->setPrompts(m_prompts.get());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/draws/dates.h"
+#include "core/draws/drawrecord.h"
 #include "core/io/prompts.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -92,6 +94,7 @@ private:
     void playHitSound();
     void openProductPage();
     bool editPoolInList(NumberPool& pool);
+    std::optional<DrawRecord> editDraw(const DrawRecord& from);
     void openManual();
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.

@@ -48,4 +48,16 @@ void MainWindow::editRowInForm(int row)
     list->endRow(messages.text(Msg::ChooseNumbers));
 }
 
+// The entry dialog: one for the program's life, filled anew from the draw the entry starts from.
+std::optional<DrawRecord> MainWindow::editDraw(const DrawRecord& from)
+{
+    auto* dialog = findChild<DrawEntryDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!dialog)
+        dialog = new DrawEntryDialog(this);
+    dialog->showRecord(from);
+    if (m_runDialog(*dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->enteredRecord();
+}
+
 } // namespace vendrilo::gui

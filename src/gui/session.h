@@ -100,6 +100,19 @@ public:
     // A run, an update or an analysis owns the state.
     bool busy() const;
 
+    // The draw history by hand: a draw typed in through the entry dialog (the editor answers in
+    // its place: the draw, or nothing when cancelled), the shown draw's day deleted after asking,
+    // published results imported from a file. Each rewrites the draw file in one step.
+    void setDrawEditor(std::function<std::optional<DrawRecord>(const DrawRecord&)> editor)
+    {
+        m_drawEditor = std::move(editor);
+    }
+    void enterDraw();
+    void deleteShownDraw();
+    void importDrawFile(const QString& path);
+    // "Tipp.txt" in the program folder, opened when written.
+    void printTips();
+
     // Hands the sheet to the online portal through the server's address template.
     void handOverSheet();
     // A link label: its caption opened as a web address (the partner's caption opens the
@@ -162,6 +175,7 @@ private:
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
     std::function<bool(NumberPool&)> m_poolEditor;
+    std::function<std::optional<DrawRecord>(const DrawRecord&)> m_drawEditor;
     bool m_analysisRunning = false;
     bool m_cancelAnalysis = false;
     QString m_statusTexts[2];

@@ -196,11 +196,15 @@ QWidget* SheetPage::buildActions()
                                 QStringLiteral("Zahlenverteilung des Tippes"));
     auto* cart = pushButton(this, "Warenkorb", QStringLiteral("Cart"),
                             QStringLiteral("Die Tipps im Warenkorb eines Online-Portals abgeben"));
+    // "Tipp": the filled rows as a text to print or copy.
+    auto* printout = speedButton(this, "BitBtn7", QStringLiteral("Tipp"),
+                                 QStringLiteral("Die Tipps als Text ausgeben, zum Drucken oder "
+                                                "Kopieren"));
 
     buttons->addWidget(m_startButton);
     buttons->addLayout(buildRowCount());
     const QList<QWidget*> column{lucky, nullptr, search,   save, load,
-                                 clear, nullptr, tipChart, cart};
+                                 clear, nullptr, tipChart, cart, printout};
     for (QWidget* w : column) {
         if (!w) {
             buttons->addSpacing(12);
@@ -210,7 +214,8 @@ QWidget* SheetPage::buildActions()
         buttons->addWidget(w);
     }
     buttons->addStretch(1);
-    m_idleOnlyControls << lucky << search << save << load << clear << tipChart << cart;
+    m_idleOnlyControls << lucky << search << save << load << clear << tipChart << cart << printout;
+    connect(printout, &QToolButton::clicked, &m_session, &Session::printTips);
 
     connect(m_startButton, &QPushButton::clicked, &m_session, &Session::startOrStopGeneration);
     connect(lucky, &QToolButton::clicked, &m_session, &Session::askLuckyNumber);

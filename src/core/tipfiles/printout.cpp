@@ -1,0 +1,59 @@
+#include "core/tipfiles/printout.h"
+
+#include "core/draws/dates.h"
+#include "core/io/atomicfile.h"
+#include "core/texts/integers.h"
+
+#include <QLocale>
+#include <QStringEncoder>
+
+namespace vendrilo {
+
+namespace {
+const QString kTitle = QStringLiteral("Quirlends Vendrilo 6/49 PL - www.quirlend.de - Tipp für ");
+} // namespace
+
+double printoutDate(double shownDrawDate, const DrawDayFilter& days)
+{
+    if (!days.saturday || !days.wednesday)
+        return shownDrawDate + 7;
+    return shownDrawDate + (weekday(shownDrawDate) == 3 ? 3 : 4);
+}
+
+Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
+                                  const DrawDayFilter& days, const MessageList& messages)
+{
+    const QDate date = dateFromDay(printoutDate(shownDrawDate, days));
+    // The weekday in full, as the user's own locale names it.
+    QStringList lines{kTitle + QLocale::system().dayName(date.dayOfWeek(), QLocale::LongFormat) +
+                          QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy")),
+                      QString(46, QLatin1Char('~')), QString()};
+    for (int r = 1; r <= TipSheet::kRows; ++r) {
+        const auto& fields = sheet.row(r).fields;
+        if (fields[0].isEmpty())
+            continue;
+        QStringList numbers;
+        for (const QString& field : fields) {
+            const auto n = parseInteger(field);
+            if (!n)
+                return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(field)};
+            numbers << QStringLiteral("%1").arg(*n, 2);
+        }
+        const QString prefix =
+            r < 10 ? QStringLiteral(" %1. ").arg(r) : QStringLiteral("%1. ").arg(r);
+        lines << prefix + messages.text(Msg::Tip) + QStringLiteral(": ") +
+                     numbers.join(QStringLiteral("   "));
+    }
+    return lines;
+}
+
+Status writePrintout(const QString& path, const QStringList& lines)
+{
+    QStringEncoder encode(QStringConverter::System);
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += encode.encode(line) + QByteArray("\r\n");
+    return writeFileAtomically(path, bytes);
+}
+
+} // namespace vendrilo
