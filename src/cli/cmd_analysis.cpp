@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/analysis.h"
 #include "core/texts/integers.h"
+#include "sheetsetup.h"
 
 namespace vendrilo::cli {
 
@@ -37,6 +38,7 @@ int backtest(Context& ctx, const CommandArgs&)
     if (ctx.seed)
         seed = QString::number(static_cast<qint32>(*ctx.seed));
     AnsweringPrompts prompts(seed);
+    setUpSheet(ctx); // locked rows stay through every pass, as in the window
     const auto result = runBacktest(ctx.state, prompts, ctx.today);
     if (!result) {
         printError(result.error());

@@ -1,5 +1,6 @@
 // One invocation of the tool: the global options, then a command with its own arguments.
 #include "cli.h"
+#include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
 #include "core/program/settingsstore.h"
 
@@ -283,7 +284,7 @@ void setUp(GlobalOptions& g)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
         s.options.assign(assignment);
-    s.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    s.programFolder = programFolderOfThisProgram();
 
     if (g.draws) {
         ctx.drawPath = *g.draws;

@@ -84,7 +84,10 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     m_valueAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_categoryAxis, Qt::AlignBottom);
     chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    // The view made a chart of its own, which setChart() hands back without deleting it.
+    QChart* initial = this->chart();
     setChart(chart);
+    delete initial;
     // The marks follow the bars: a new size, new axis labels or a title move the plot.
     connect(chart, &QChart::plotAreaChanged, this, &ChartView::layOutMarks);
     setChartData(m_data);

@@ -1,6 +1,7 @@
 #include "gui/mainwindow.h"
 
 #include "core/draws/drawfile.h"
+#include "core/program/programfolder.h"
 #include "core/program/programstate.h"
 #include "core/program/settingsstore.h"
 #include "gui/chartpage.h"
@@ -48,7 +49,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      m_programFolder(setup.programFolder.isEmpty() ? QApplication::applicationDirPath()
+      m_programFolder(setup.programFolder.isEmpty() ? programFolderOfThisProgram()
                                                     : setup.programFolder),
       m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)

@@ -198,13 +198,14 @@ void WeightingListDialog::pressRandomButton()
     const bool wasRunning = m_pick.running();
     m_pick.press();
     if (!wasRunning) {
+        m_randomCaption = m_randomButton->text(); // as the language has it, with its "&"
         m_list.tickAll(false);
         paintBoxes(palette().color(QPalette::ToolTipBase));
         showAll();
         m_timer->start();
     } else if (!m_pick.running()) {
         m_timer->stop();
-        m_randomButton->setText(QStringLiteral("Zufall"));
+        m_randomButton->setText(m_randomCaption);
     }
 }
 
@@ -230,7 +231,7 @@ void WeightingListDialog::done(int result)
     if (m_pick.running()) {
         m_pick.stop();
         m_timer->stop();
-        m_randomButton->setText(QStringLiteral("Zufall"));
+        m_randomButton->setText(m_randomCaption);
     }
     QDialog::done(result);
 }

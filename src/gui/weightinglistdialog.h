@@ -89,6 +89,7 @@ private:
     std::array<bool, WeightList::kNumbers> m_yellow{};
     QPushButton* m_recompute = nullptr;
     QPushButton* m_randomButton = nullptr;
+    QString m_randomCaption; // the button's caption while the random mode is off
     QStatusBar* m_status = nullptr;
     QTimer* m_timer = nullptr;
 };

@@ -222,3 +222,25 @@ TEST(HistoryCsv, RejectsMalformedLines)
     ASSERT_TRUE(ok);
     EXPECT_EQ(ok->size(), 1u);
 }
+
+TEST(DrawFile, ARewriteKeepsTheFileModeAndStartUpClearsWhatAKillLeft)
+{
+    QTemporaryDir dir;
+    const QString path = test::writeDrawFile(dir, {draw("01.01.2000", {1, 2, 3, 4, 5, 6})});
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(drawfile::rewrite(path, {draw("02.01.2000", {7, 8, 9, 10, 11, 12})}).ok());
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(path).permissions() & others, QFile::ReadGroup);
+    EXPECT_EQ(drawfile::read(path)->size(), 1u);
+
+    // A write killed between writing and renaming leaves its temporary file; the next start
+    // removes it, and nothing else.
+    test::writeBytes(dir.filePath("ZahlenPL.dat.vendrilo-Ab12Cd"), "half");
+    test::writeBytes(dir.filePath("Tipp.txt.vendrilo-zz99ZZ"), "half");
+    test::writeBytes(dir.filePath("ZahlenPL.dat.backup"), "mine");
+    ASSERT_TRUE(drawfile::prepare(dir.path()).ok());
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"ZahlenPL.dat", "ZahlenPL.dat.backup"}));
+}

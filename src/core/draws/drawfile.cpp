@@ -138,6 +138,8 @@ Result<Prepared> convertLegacy(const QString& home)
 
 Result<Prepared> prepare(const QString& home, HistorySource source)
 {
+    // What a write killed half-way left beside the program's files goes first.
+    removeStaleTemporaryFiles(home);
     Result<Prepared> converted = convertLegacy(home);
     if (!converted || converted->what != Preparation::Kept)
         return converted;

@@ -57,7 +57,8 @@ Result<Prepared> convertLegacy(const QString& home);
 // Where the first start takes its draws from: the shipped history, unless a test says otherwise.
 using HistorySource = Result<std::vector<DrawRecord>> (*)();
 
-// The first-start step: convert a legacy file, or, when there is no draw file at all, write
+// The start step: temporary files of interrupted writes removed; then convert a legacy file, or,
+// when there is no draw file at all, write
 // the shipped draw history (bonus and Superzahl 0). An existing draw file is never touched; a
 // history that cannot be had is reported, and no draw file is written.
 Result<Prepared> prepare(const QString& home, HistorySource history = nullptr);

@@ -1,10 +1,18 @@
 #include "core/io/atomicfile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace vendrilo {
 
@@ -16,10 +24,89 @@ Error fileError(const QFileDevice& file, const QString& path)
     return {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
 }
 
+namespace {
+
+const QString kTemporaryInfix = QStringLiteral(".vendrilo-");
+
+Error systemError(const QString& path, int error)
+{
+    return {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
+                                         QString::fromLocal8Bit(std::strerror(error)))};
+}
+
+#ifdef Q_OS_UNIX
+
+// A new file gets the mode the user's umask leaves; a replaced one keeps its own.
+mode_t modeFor(const QByteArray& target)
+{
+    struct stat existing {};
+    if (::stat(target.constData(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// The bytes go to a temporary file beside the target, reach the disk, and the temporary file
+// takes the target's place by a rename; then the folder's entry is made durable too.
+Status writeOnUnix(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    QByteArray temporary = target + QFile::encodeName(kTemporaryInfix) + "XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return systemError(path, errno);
+    const auto fail = [&](int error) {
+        ::unlink(temporary.constData());
+        return systemError(path, error);
+    };
+    if (::fchmod(fd, modeFor(target)) != 0 || !writeAll(fd, bytes) || ::fdatasync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return fail(error);
+    }
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return fail(errno);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return systemError(path, errno);
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL; // some file systems cannot
+    const int error = errno;
+    ::close(dir);
+    return synced ? Status() : systemError(path, error);
+}
+
+#endif
+
+} // namespace
+
 Status writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
     errno = 0;
+#ifdef Q_OS_UNIX
+    return writeOnUnix(path, bytes);
+#else
+    QSaveFile f(path);
     // Unbuffered, so that a short write shows in write()'s result here instead of being lost
     // in a late flush that commit() would not report.
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -32,6 +119,18 @@ Status writeFileAtomically(const QString& path, const QByteArray& bytes)
     if (!f.commit())
         return fileError(f, path);
     return {};
+#endif
+}
+
+int removeStaleTemporaryFiles(const QString& folder)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^.+\.vendrilo-[A-Za-z0-9]{6}$)"));
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+            ++removed;
+    return removed;
 }
 
 } // namespace vendrilo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace vendrilo {
+
+// Where the program keeps its files (draw file, tip files, language files, the manual, the
+// print-out). Beside the executable when that folder can be written, as in a copy unpacked
+// anywhere. An installed program lives in a folder only root may write (/usr/bin): then the
+// user's own data folder is the program folder, filled on its first use from the installed data
+// (language files, sound, manual) without ever overwriting what the user has there; the draw
+// history is written by the first start as always.
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder,
+                            const QString& installedDataFolder);
+
+// The same for the running program: its executable's folder, the user's data folder of
+// "Vendrilo", and the installed data in ../share/vendrilo beside the executable's folder.
+QString programFolderOfThisProgram();
+
+} // namespace vendrilo
