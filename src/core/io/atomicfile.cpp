@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <cstring>
@@ -120,6 +121,15 @@ Status writeFileAtomically(const QString& path, const QByteArray& bytes)
         return fileError(f, path);
     return {};
 #endif
+}
+
+Status writeTextLines(const QString& path, const QStringList& lines)
+{
+    QStringEncoder encode(QStringConverter::System);
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += encode.encode(line) + QByteArray("\r\n");
+    return writeFileAtomically(path, bytes);
 }
 
 int removeStaleTemporaryFiles(const QString& folder)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QFileDevice;
 
@@ -15,6 +16,10 @@ namespace vendrilo {
 // no permission, a sync the disk refuses) is reported and leaves the old file exactly as it was;
 // the message names the file. A kill at any moment leaves the old file or the new one.
 Status writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// A text file for the user's desktop: each line ended by CR LF, in the system's text encoding,
+// written as writeFileAtomically does.
+Status writeTextLines(const QString& path, const QStringList& lines);
 
 // Temporary files that a kill in the middle of writeFileAtomically left in `folder`: removed.
 // Returns how many.

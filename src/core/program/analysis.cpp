@@ -6,7 +6,6 @@
 #include "core/program/generationactions.h"
 #include "core/texts/integers.h"
 
-#include <QStringEncoder>
 
 namespace vendrilo {
 
@@ -133,11 +132,7 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
 
 Status writeBacktestReport(const QStringList& lines, const QString& path)
 {
-    QStringEncoder encode(QStringConverter::System);
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += encode.encode(line) + QByteArray("\r\n");
-    return writeFileAtomically(path, bytes);
+    return writeTextLines(path, lines);
 }
 
 } // namespace vendrilo

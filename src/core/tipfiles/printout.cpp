@@ -5,7 +5,6 @@
 #include "core/texts/integers.h"
 
 #include <QLocale>
-#include <QStringEncoder>
 
 namespace vendrilo {
 
@@ -49,11 +48,7 @@ Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
 
 Status writePrintout(const QString& path, const QStringList& lines)
 {
-    QStringEncoder encode(QStringConverter::System);
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += encode.encode(line) + QByteArray("\r\n");
-    return writeFileAtomically(path, bytes);
+    return writeTextLines(path, lines);
 }
 
 } // namespace vendrilo
