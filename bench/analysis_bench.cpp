@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two analyses on the shipped history, core only: the back-test from 19.11.1994 to the last
 // draw with the default options and with the past-win tests over long windows (CheckBox22 on,
 // UpDown18 and UpDown21 at 500), the similarity analysis from the first draw with a threshold no

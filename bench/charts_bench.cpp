@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every chart over the whole shipped history, as the window and the generator compute them.
 #include "core/charts/charts.h"
 #include "core/draws/dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generation run on the shipped history, core only: with the default options, and the
 // heaviest realistic run, where nearly every candidate passes all three past-win tests after
 // scanning their whole windows and is then refused by the prime minimum, for the whole default

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The past-win test the generator runs for every candidate tip, over the whole shipped history
 // with no draw reaching the threshold (so every draw is examined): answered from the in-memory
 // masks, and by re-reading the draw file in blocks of 1000 records comparing number by number.

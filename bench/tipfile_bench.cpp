@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a tip file that is no tip file: a large file without a single line end, as a user may
 // pick by mistake. The reader goes through it once, front to back, so the time grows with the
 // size, not with its square (10 MB took 1.6 s and 40 MB 23 s when every block re-split the text).

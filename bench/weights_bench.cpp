@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A generation run from a weighting list on the shipped history: every number weight 1, beside
 // the same list with a weight of a million on number 7 (the most a list may hold). Reported per
 // run: the time, the passes, the pool's entries and the bytes the pool takes; the peak resident

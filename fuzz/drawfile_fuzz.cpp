@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw file: every whole 32-byte record as it stands, whatever the bytes, and what the
 // program does with the records it read (the bit masks of the history, the damaged-record
 // count, the shown draw and its stepping, every chart).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every fuzz target shares: a scratch folder of its own process for the readers that take

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped history's CSV: "NNNN,DD.MM.YYYY,n1,...,n6" per line; a malformed line fails the
 // whole text, and every record of a parsed text is a real draw.
 #include "core/draws/dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published results merged into a history: every line is a draw (present, added or refused) or
 // no draw line; added draws are real draws, and the history stays in date order.
 #include "core/draws/dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: the text's decoding (UTF-8 when it is, else Windows-1252), its lines, the
 // caption file of a base file and its translation, and the message list they replace. The
 // input is the base file, a NUL byte and the translation (no translation file without a NUL).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The older "Zahlen.dat" of 16-byte records, converted once into the draw file: every whole
 // record keeps its date and eight number bytes.
 #include "core/draws/drawfile.h"

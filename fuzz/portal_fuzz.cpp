@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portal hand-over with the service's answer as the input (its first byte picks the status):
 // the template is filled with the sheet's rows, and only an http(s) address of at most 2048
 // characters before filling is ever handed to the desktop; an error page with "Mitteilung" is

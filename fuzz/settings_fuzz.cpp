@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store read from an INI file as it may be found on disk: every value is read as
 // its type or falls back as the table says, numbers end up within their controls' ranges and
 // the dates within the pickers', and what was read is saved and read back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line splitter against a plain model of its rules: CR LF, LF or CR end a line, a last line
 // without an ending counts, lines are cut to their length bound and reading stops after the line
 // bound. Fed whole, fed in pieces and read from a file, it gives the same lines. The first two

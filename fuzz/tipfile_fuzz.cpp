@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tip files: the first twelve lines fill the rows, the thirteenth is the ticket number. Every
 // field ends up empty or a number 1..49, and the sheet written back reads as the same sheet.
 #include "core/io/textlines.h"

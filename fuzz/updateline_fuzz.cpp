@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update server's answer for a day, line by line as the update stores it: a line with six
 // numbers becomes the day's draw (bonus and Superzahl 0, the rest of the bytes from the file's
 // last record), any other line ends the update with what was left unread.

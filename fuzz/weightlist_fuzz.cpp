@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weighting lists (".qkw"): 49 lines, each empty or a weight 0..1000000. A refused file leaves
 // the list as it was; a taken one is written back as the same list.
 #include "core/generator/weightlist.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Vendrilo needs to build, test and run on Debian 12 (apt, as root or via sudo).
 # Packages already present are not fetched again.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the documentation's screenshots: the main window in a real X window (Xvfb with a small
 # window manager, so that the caption shows), and offscreen the chart tab, the sheet during a run,
 # the cross-sum chart, every tab for the manual (docs/manual) and the main window in each of the

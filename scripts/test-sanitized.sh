@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into build-sanitize/ and
 # runs every test there; any report (a leak, an overflow, undefined behaviour) fails the run.
 # Uses the packages scripts/deps.sh installs; the compiler cache makes a second build quick.

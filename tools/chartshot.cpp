@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-chartshot [--size WxH] [--draws FILE] CHART FROM TO OUT.png: draws one chart of the
 // "Diagramm" tab offscreen, as the chart view shows it, over the statistics period FROM..TO
 // (DD.MM.YYYY), from the shipped draw history or a draw file, and saves it as a PNG picture.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A second, independent model of the two analyses of the "Datenbank" tab, written from their
 rules, checked against `vendrilo-cli backtest` and `vendrilo-cli similarity`.
 

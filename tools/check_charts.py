@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Independent checker for `vendrilo-cli chart NAME`.
 
 Recomputes every chart of the "Diagramm" tab from a draw file (and a tip

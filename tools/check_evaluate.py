@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Independent checker for `vendrilo-cli show` and `vendrilo-cli evaluate`.
 
 Computes the expected output from a draw file, a date, a tip file and row

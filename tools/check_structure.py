@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the shape of the sources that a reader relies on.
 
   check_structure.py SRC_DIR
 
-- Every file under SRC_DIR stays under 400 lines.
+- Every file under SRC_DIR stays under 400 lines and opens with its licence's SPDX line.
 - Every function body stays under 60 lines, except the data tables listed below.
 - The folders of src/core are layers: a file includes only headers of its own folder or of a
   folder below it, in the order of LAYERS.
@@ -21,6 +22,7 @@ LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "sub
 # Functions that are data: their length is the length of their table.
 TABLES = {"optionTable", "MessageList::defaults", "allPageLabels"}
 MAX_FILE_LINES = 400
+SPDX_LINE = "// SPDX-License-Identifier: GPL-3.0-or-later"
 MAX_FUNCTION_LINES = 60
 
 
@@ -32,6 +34,8 @@ def function_name(signature):
 def check_file(path, rel, findings):
     with open(path, encoding="utf-8") as f:
         lines = f.read().split("\n")
+    if lines[0] != SPDX_LINE:
+        findings.append("%s: the first line is not \"%s\"" % (rel, SPDX_LINE))
     if len(lines) > MAX_FILE_LINES:
         findings.append("%s: %d lines (at most %d)" % (rel, len(lines), MAX_FILE_LINES))
     start = None

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs many vendrilo-cli invocations through one `vendrilo-cli batch` process.
 
 A checker hands over its argument lists, does its own work while the tool answers, and then

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A second, independent model of "Tipps berechnen" (number pool, row checks, run budget) written
 # straight from the rules, fed with the draws and charts that vendrilo-cli prints. It runs random
 # seeds, dates and option sets through both and reports every difference in the output.

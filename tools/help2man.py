@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """help2man.py VENDRILO-CLI VERSION OUT: the man page of vendrilo-cli, written from its --help."""
 import datetime
 import re

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-langbase [--unnamed] FOLDER: writes the German language files into FOLDER from the
 // windows as the program makes them: the base caption file "bezeich.txt" (one block per control
 // with a caption or a hint, in the order the language loader visits them), the radio groups'

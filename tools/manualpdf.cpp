@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-manual IN.md OUT.pdf TITLE: turns the user's guide, kept as Markdown with its
 // screenshots beside it, into the PDF that "Hilfe" → "Dokumentation anzeigen" opens. A4 pages,
 // every image scaled to the text width, page numbers at the foot, the chapter titles as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-screenshot [--from DD.MM.YYYY] [--language N] HOME OUTDIR [TIPFILE]: starts the main
 // window on the program folder HOME, optionally sets the statistics start, switches to language
 // N (0 German .. 8 Polish, from HOME/land) and loads a tip file, and writes one PNG per tab into

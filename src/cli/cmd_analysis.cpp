@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two analyses of the "Datenbank" tab on the command line: the parameter back-test and the
 // draw similarity analysis, each printing the lines of its report.
 #include "cli.h"

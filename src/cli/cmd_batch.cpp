@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many invocations in one process: checkers that compare thousands of cases would otherwise
 // spend nearly all their time starting the tool.
 #include "cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw history by hand on the command line: entry, deletion and import of published
 // results; and the tip print-out.
 #include "cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that talk to the update server: the online update and the portal hand-over.
 #include "cli.h"
 #include "core/program/onlineactions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One invocation of the tool: the global options, then a command with its own arguments.
 #include "cli.h"
 #include "core/program/programfolder.h"
@@ -275,7 +276,10 @@ void setUp(GlobalOptions& g)
     s.statisticsStart = DatePicker(kStatisticsStartDesignDate, noMinimum);
     if (g.settings) {
         WindowSize unused;
-        const RestoreOutcome restored = restoreSettings(*openSettings(), s, unused);
+        QString notice;
+        const RestoreOutcome restored = restoreSettings(*openSettings({}, &notice), s, unused);
+        if (!notice.isEmpty())
+            printError(QStringLiteral("vendrilo-cli: warning: ") + notice);
         if (restored.aborted)
             throw Failure{restored.message};
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-cli: the program's core behind a command line, for scripts and headless checks.
 #include "cli.h"
 

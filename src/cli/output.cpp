@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard output and error of the tool. Results go through write() so that a failed write
 // (a full disk, a closed pipe) is noticed and reported instead of ending with status 0.
 #include "cli.h"

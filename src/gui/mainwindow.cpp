@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mainwindow.h"
 
 #include "core/draws/drawfile.h"
@@ -260,7 +261,10 @@ bool MainWindow::restoreStoredSettings(double today)
 {
     ProgramState& s = m_session->state();
     WindowSize size{width(), height(), true};
-    const RestoreOutcome restored = restoreSettings(*openSettings(m_settingsFile), s, size);
+    QString notice;
+    const RestoreOutcome restored = restoreSettings(*openSettings(m_settingsFile, &notice), s, size);
+    if (!notice.isEmpty())
+        m_prompts->message(notice);
     const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
     resize(std::clamp(size.width, 300, std::max(300, room.width())),
            std::clamp(size.height, 200, std::max(200, room.height())));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's use of the weighting list: the generation run's pool and the single-tip form.
 #include "core/sheet/singletip.h"
 #include "gui/dialogs.h"

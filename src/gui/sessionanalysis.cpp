@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two analyses of the "Datenbank" tab in the window: the core replays the history, the
 // window shows where it is at most every 50 ms and takes the cancel button there.
 #include "core/io/rtf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generation run in the window: progress in the status bar, the sheet repainted as rows come
 // in, and a stop request honoured at the next candidate pass.
 #include "core/program/generationactions.h"

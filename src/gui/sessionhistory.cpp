@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw history kept by hand in the window, and the tip print-out.
 #include "core/program/historyactions.h"
 #include "gui/session.h"

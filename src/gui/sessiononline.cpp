@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the online update, the portal hand-over and the link labels.
 #include "core/program/onlineactions.h"
 #include "gui/session.h"

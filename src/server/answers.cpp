@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol of the program's online update and portal hand-over, answered from a draw file.
 #include "answers.h"
 

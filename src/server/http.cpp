@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a request head and writing an answer. Clients are the program, browsers and test
 // scripts; anything that is not a plain HTTP/1.x request line with sane header lines is refused
 // as a whole rather than guessed at.

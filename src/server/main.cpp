@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-server: the draw-update and portal-template service the program talks to, answered
 // from a draw file. Anyone can run it for the program: a club, a household, the tests.
 #include "drawserver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's command line: which draw file, where to listen, and the fixed answers that let a
 // client's tests provoke every branch of its update and hand-over.
 #include "serveroptions.h"

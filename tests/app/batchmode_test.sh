@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "vendrilo D FILE" as another program starts it from a script, on a machine without a display:
 # the tips land in the settings store and the program ends by itself.
 set -u

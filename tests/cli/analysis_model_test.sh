@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli backtest and similarity against the independent model in tools/check_analysis.py:
 # random start dates, seeds, statistics periods and option sets (among them the reuse of a sheet
 # without a 3, one draw day left out, six rows, the past-win test over the whole period).

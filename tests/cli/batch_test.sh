@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli batch: every line of stdin runs as its own invocation would, split into words as
 # the shell splits them, and is followed by "--- exit N".
 set -u

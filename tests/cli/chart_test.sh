@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli chart NAME: heading, value axis and bars of every chart, line by line.
 set -u
 cli=$1 data=$2

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the command-line test scripts: a temporary folder that goes away at exit, and the
 # count of passed and failed checks.
 tmp=$(mktemp -d)

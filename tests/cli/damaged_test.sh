@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draw files that are no proper draw files: damaged records are printed as they stand with one
 # warning on stderr; a file far too large is refused with one line, without reading it.
 set -u

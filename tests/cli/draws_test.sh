@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli draws: the shipped history written on a first start, printed record by record.
 set -u
 cli=$1 data=$2

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli show and evaluate against the independent model in tools/check_evaluate.py:
 # random dates (on, between, before and after the draws), random tip files (loose fields, signs,
 # blanks, short and long files, three kinds of line ends) and row locks, over the shipped

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `vendrilo-cli evaluate` against its contract: a tiny draw file with known answers, then random
 # sheets and dates on the shipped history, each checked by an independent computation in awk.
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli generate against the independent model of the generation run in
 # tools/generate_model_check.py: random seeds, dates, statistics starts and up to twelve changed
 # options per run, some with one draw day left out; over the shipped history (bonus numbers and

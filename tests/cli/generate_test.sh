@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `vendrilo-cli generate` against its contract: twelve row strings, the status text and the pass
 # count; the same seed gives the same output; exit status 3 when the run cannot start.
 # --today pins the chosen day and the default statistics start, which otherwise follow the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The draw history by hand and the print-out through vendrilo-cli: enter, delete, import-draws
 # and printout on copies of the shipped history.
 set -u

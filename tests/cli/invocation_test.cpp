@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's argument handling with a command of the test's own that takes options of
 // its own, as later commands will (generate --weights FILE, update --server URL): the end-to-end
 // scripts can only reach the commands that exist.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The draw file survives a kill at any moment: `enter`, `delete` and `import-draws` killed with
 # SIGKILL at random moments on a copy of the shipped history leave the file either as it was or
 # as the finished command writes it, byte for byte.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli --today: the date taken as today decides the default of --date and whether the
 # default statistics start (07.10.2015) goes back to 19.11.1994 because it lies within the last
 # seven days of today or later. Explicit --date and --from are taken as given.

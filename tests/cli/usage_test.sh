@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli's usage: the help text, --version, arguments in the wrong place, a failed write to
 # stdout, and errors that must stay one line on stderr even where Qt would add its own.
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `vendrilo-cli generate --weights FILE.qkw`: the run draws only from the list's ticked numbers,
 # the same seed gives the same rows, and a list that is not 49 lines of empty or whole numbers
 # 0..1000000 is refused with the line named (exit 2).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
 #include "core/io/rtf.h"
 #include "core/program/analysis.h"
@@ -108,8 +109,9 @@ TEST(Backtest, ThreeDrawsAWeekStepThreeDaysSoThursdaysAreSkipped)
             other += row[2] + row[3];
         }
         EXPECT_EQ(weekend + other, 12u * r->passes);
-        if (bothDays)
+        if (bothDays) {
             EXPECT_GT(weekend, 0u);
+        }
         EXPECT_GT(other, 0u);
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/dates.h"
 #include "core/generator/randompick.h"
 #include "core/generator/weightlist.h"
@@ -130,8 +131,9 @@ TEST(WeightList, SavedFileLoadsToTheSameListAndSavesTheSameBytes)
     ASSERT_TRUE(loadWeightList(loaded, first).ok());
     for (int k = 1; k <= 49; ++k) {
         EXPECT_EQ(loaded.ticked(k), list.ticked(k)) << k;
-        if (list.ticked(k))
+        if (list.ticked(k)) {
             EXPECT_EQ(loaded.weight(k), list.weight(k)) << k;
+        }
     }
     ASSERT_TRUE(saveWeightList(loaded, second).ok());
     EXPECT_EQ(test::readBytes(first), test::readBytes(second));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes for the user survives a kill at any moment: a writer process is
 // killed at random moments while it replaces the file again and again with one of two contents,
 // and afterwards the file must be one of the two, whole.

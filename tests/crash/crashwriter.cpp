@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // crash_writer OPERATION FILE (once A|once B|loop): writes one of two contents into FILE with
 // the program's own writer for that kind of file, once, or alternately without end so that a
 // kill from outside lands in the middle of a write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts/languagefiles.h"
 #include "core/texts/messagelist.h"
 #include "gui/chartview.h"
@@ -136,8 +137,9 @@ TEST(Languages, ShippedFilesCoverEveryControlInVisitOrder)
         gui::radioItems(windows.main->findChild<QGroupBox*>("RadioGroup3"))};
     for (const Language& l : languages()) {
         const std::string code = l.code.toStdString();
-        if (l.code != QLatin1String("de"))
+        if (l.code != QLatin1String("de")) {
             EXPECT_EQ(shippedLines("bezeich.txt." + l.code).size(), 2 * blocks) << code;
+        }
         EXPECT_EQ(shippedLines("meldungen.txt." + l.code).size(), MessageList::kDefaultCount)
             << code;
         for (int file = 1; file <= 3; ++file)
@@ -167,8 +169,9 @@ TEST(Languages, EachShippedLanguageReachesEveryControl)
             if (k == base.size() / 5)
                 break;
             const std::string what = l.code.toStdString() + " " + c.name.toStdString();
-            if (c.kind != gui::ComponentKind::Edit && c.kind != gui::ComponentKind::Panel)
+            if (c.kind != gui::ComponentKind::Edit && c.kind != gui::ComponentKind::Panel) {
                 EXPECT_EQ(gui::captionOf(c), translation.value(2 * k)) << what;
+            }
             EXPECT_EQ(gui::hintOf(c), translation.value(2 * k + 1)) << what;
         }
         EXPECT_EQ(messages.count(), MessageList::kDefaultCount);

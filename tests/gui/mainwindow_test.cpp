@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
 #include "core/program/programstate.h"
 #include "gui/chartview.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manuals the build writes into the program folder: real PDFs that hold every chapter title
 # of their text as text, and the screenshots of every tab.
 set -u

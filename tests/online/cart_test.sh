@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli cart against vendrilo-server over real HTTP: the template filled from the sheet,
 # the error page, the fallback and the refusals.
 set -u

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the online tests: the tool and the draw server, servers on free ports stopped at
 # exit, and the counters of tests/cli/common.sh.
 # shellcheck source-path=SCRIPTDIR source=../cli/common.sh

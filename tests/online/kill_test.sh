@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An update killed at any moment leaves whole records only, and the ones stored before stay.
 set -u
 cli=$1 server=$2

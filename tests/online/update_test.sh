@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-cli update against vendrilo-server over real HTTP on 127.0.0.1: the days asked, the
 # answers stored, every status text, and a file filled from the shipped history.
 set -u

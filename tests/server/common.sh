@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the server test scripts: servers on free ports that are stopped at exit, requests
 # through httpclient.py, and the counters of tests/cli/common.sh.
 # shellcheck source-path=SCRIPTDIR source=../cli/common.sh

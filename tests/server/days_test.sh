@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The draw-update answers: one line per draw of the requested day in file order, empty days,
 # the newest day and the days after it, refused queries, the request forms a proxy or a hand
 # sends, and a draw file that changes while the server runs.

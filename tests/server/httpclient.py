@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A raw HTTP client for the server tests: it sends exactly the bytes a test chooses and checks
 the framing of every answer, so that no test can pass on an answer a real client would choke on.
 

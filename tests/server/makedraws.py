@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a draw file for the server tests, independently of the program's own writer.
 
   makedraws.py FILE 'DD.MM.YYYY n1 n2 n3 n4 n5 n6' ...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options for tests of a client: a fixed status or body for a day, and a delay before every
 # answer that holds up no other client.
 set -u

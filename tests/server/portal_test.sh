@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The portal hand-over: the address template (the server's own cart page with every placeholder,
 # or the one given), refused template requests, the answers that make the program show a
 # message page or fall back, and the cart page a browser lands on.

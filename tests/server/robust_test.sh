@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bad clients: heads beyond 8 KiB, malformed requests, clients that send nothing, trickle or hang
 # up half-way, and many clients at once. The server refuses or drops them and answers the others.
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vendrilo-server's command line: the help, and every mistake (a bad option or value, a draw
 # file that cannot be read, a port in use) as one line on stderr with status 2.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window test: a QApplication on the offscreen platform, then GoogleTest.
 #include <QApplication>
 #include <gtest/gtest.h>

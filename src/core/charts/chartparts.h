@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the chart computations share: the window of draws a chart looks at, the bars of the

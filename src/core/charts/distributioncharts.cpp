@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How often numbers and cross sums were drawn or tipped, and how long numbers are overdue.
 #include "core/draws/dates.h"
 #include "core/charts/chartparts.h"

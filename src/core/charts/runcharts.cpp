@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts of runs of consecutive numbers and of the properties of each draw.
 #include "core/charts/chartparts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/dates.h"
 
 #include <QLocale>
@@ -57,7 +58,11 @@ std::optional<double> parseDate(const QString& text)
     const QDate d = QDate::fromString(text.trimmed(), QStringLiteral("d.M.yyyy"));
     if (!d.isValid())
         return std::nullopt;
-    return dayFromDate(d);
+    // QDate also reads years before 1 ("-0914"), which no draw and no picker can have.
+    const double day = dayFromDate(d);
+    if (!isCalendarDay(day))
+        return std::nullopt;
+    return day;
 }
 
 int weekday(double day)

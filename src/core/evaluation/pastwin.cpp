@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/evaluation/pastwin.h"
 
 #include "core/sheet/rowscore.h"

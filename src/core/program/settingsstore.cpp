@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program/settingsstore.h"
 
+#include "core/io/iniguard.h"
+
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtEndian>
 
 #include <algorithm>
@@ -82,8 +86,43 @@ QVariant toStored(StoredType type, const QVariant& v)
 
 } // namespace
 
-std::unique_ptr<QSettings> openSettings(const QString& iniPath)
+namespace {
+
+// The INI files QSettings reads for the store: the given one, or the user's own and the
+// organisation's shared one (the files under /etc belong to the administrator).
+QStringList settingsFiles(const QString& iniPath)
 {
+    if (!iniPath.isEmpty())
+        return {iniPath};
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return {folder + QStringLiteral("/Quirlend/Pelvano.conf"),
+            folder + QStringLiteral("/Quirlend.conf")};
+#endif
+}
+
+} // namespace
+
+std::unique_ptr<QSettings> openSettings(const QString& iniPath, QString* notice)
+{
+    QStringList notices;
+    bool safe = true;
+    for (const QString& file : settingsFiles(iniPath)) {
+        const Result<QString> made = makeSettingsFileSafe(file);
+        if (!made)
+            safe = false;
+        const QString text = made ? *made : made.error();
+        if (!text.isEmpty())
+            notices << text;
+    }
+    if (!safe)
+        notices << QStringLiteral("Die Einstellungen werden diesmal weder gelesen noch gespeichert.");
+    if (notice)
+        *notice = notices.join(QLatin1Char(' '));
+    if (!safe)
+        return std::make_unique<QSettings>(QString(), QSettings::IniFormat);
     if (!iniPath.isEmpty())
         return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Quirlend"), QStringLiteral("Pelvano"));

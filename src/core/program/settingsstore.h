@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/io/result.h"
@@ -11,8 +12,10 @@ namespace vendrilo {
 
 // The per-user settings store: organisation "Quirlend", application "Pelvano" in the native place
 // (the registry on Windows, an INI file under the user's config folder elsewhere), or an INI
-// file at a given path (tests).
-std::unique_ptr<QSettings> openSettings(const QString& iniPath = {});
+// file at a given path (tests). A file holding values that Vendrilo never writes and QSettings
+// would rebuild from binary data is first made safe (core/io/iniguard.h); `notice` then gets
+// what was done, for the user.
+std::unique_ptr<QSettings> openSettings(const QString& iniPath = {}, QString* notice = nullptr);
 
 struct RestoreOutcome {
     // A value read outside a group could not be read: the rest of the start-up is skipped.

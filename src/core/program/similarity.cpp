@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw similarity analysis: how many numbers each draw shares with the earlier draws of the
 // statistics period and with the next three draws.
 #include "core/program/analysis.h"

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/iniguard.h"
+
+#include "core/io/atomicfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace vendrilo {
+
+namespace {
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+char16_t simpleEscape(char c)
+{
+    switch (c) {
+    case 'a': return u'\a';
+    case 'b': return u'\b';
+    case 'f': return u'\f';
+    case 'n': return u'\n';
+    case 'r': return u'\r';
+    case 't': return u'\t';
+    case 'v': return u'\v';
+    case '"': case '?': case '\'': case '\\': return char16_t(c);
+    default: return 0;
+    }
+}
+
+// The text as QSettings sees its values: escapes decoded (numbers wrap at 16 bits as there),
+// quotes, escaped line ends and unknown escapes gone. Bytes beyond ASCII are left out, so that
+// nothing they could decode to separates two signs that QSettings might see side by side.
+QString decodedLikeSettings(QByteArrayView text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const char c = text[i++];
+        if (c == '"' || static_cast<unsigned char>(c) >= 0x80)
+            continue;
+        if (c != '\\') {
+            out += QChar(char16_t(c));
+            continue;
+        }
+        if (i >= n)
+            break;
+        const char e = text[i++];
+        if (const char16_t simple = simpleEscape(e)) {
+            out += QChar(simple);
+        } else if (e == 'x' && i < n && hexDigit(text[i]) >= 0) {
+            char16_t value = 0;
+            for (; i < n && hexDigit(text[i]) >= 0; ++i)
+                value = char16_t((value << 4) + hexDigit(text[i]));
+            out += QChar(value);
+        } else if (e >= '0' && e <= '7') {
+            char16_t value = char16_t(e - '0');
+            for (; i < n && text[i] >= '0' && text[i] <= '7'; ++i)
+                value = char16_t((value << 3) + (text[i] - '0'));
+            out += QChar(value);
+        } else if ((e == '\n' || e == '\r') && i < n &&
+                   (text[i] == '\n' || text[i] == '\r') && text[i] != e) {
+            ++i; // an escaped CR LF
+        }
+    }
+    return out;
+}
+
+// The physical lines of a logical one: a line ending in an odd number of backslashes goes on.
+bool continues(QByteArrayView line)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    qsizetype slashes = 0;
+    while (slashes < line.size() && line[line.size() - 1 - slashes] == '\\')
+        ++slashes;
+    return slashes % 2 == 1;
+}
+
+QString keyOf(const QByteArray& line)
+{
+    const qsizetype equals = line.indexOf('=');
+    return QString::fromUtf8(equals < 0 ? line : line.left(equals)).trimmed();
+}
+
+QString freeBackupName(const QString& path)
+{
+    QString name = path + QStringLiteral(".bak");
+    for (int n = 1; QFileInfo::exists(name); ++n)
+        name = QStringLiteral("%1.%2.bak").arg(path).arg(n);
+    return name;
+}
+
+} // namespace
+
+bool iniTextMayHoldSerialisedValue(QByteArrayView text)
+{
+    const QString decoded = decodedLikeSettings(text);
+    // "@@" starts a text that begins with "@", which QSettings takes as it is.
+    const auto holds = [&decoded](QLatin1String opening) {
+        for (qsizetype at = decoded.indexOf(opening); at >= 0;
+             at = decoded.indexOf(opening, at + 1))
+            if (at == 0 || decoded[at - 1] != u'@')
+                return true;
+        return false;
+    };
+    return holds(QLatin1String("@Variant(")) || holds(QLatin1String("@DateTime("));
+}
+
+QByteArray withoutSerialisedValues(const QByteArray& text, QStringList* droppedKeys)
+{
+    QByteArray kept;
+    QByteArray logical;
+    const auto finishLogicalLine = [&] {
+        if (iniTextMayHoldSerialisedValue(logical)) {
+            if (droppedKeys)
+                droppedKeys->append(keyOf(logical));
+        } else {
+            kept += logical;
+        }
+        logical.clear();
+    };
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        end = end < 0 ? text.size() : end + 1;
+        const QByteArrayView line(text.constData() + start, end - start);
+        logical += line;
+        if (!continues(line.endsWith('\n') ? line.chopped(1) : line))
+            finishLogicalLine();
+        start = end;
+    }
+    finishLogicalLine();
+    return kept;
+}
+
+Result<QString> makeSettingsFileSafe(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QString();
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError(file, path);
+    const QByteArray text = file.readAll();
+    file.close();
+    if (!iniTextMayHoldSerialisedValue(text))
+        return QString();
+
+    QStringList dropped;
+    QByteArray cleaned = withoutSerialisedValues(text, &dropped);
+    const bool whole = iniTextMayHoldSerialisedValue(cleaned);
+    if (whole)
+        cleaned.clear();
+    const QString backup = freeBackupName(path);
+    if (!QFile::copy(path, backup))
+        return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" aufbewahrt werden")
+                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName())};
+    if (const Status written = writeFileAtomically(path, cleaned); !written)
+        return Error{written.error()};
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const QString shownBackup = QFileInfo(backup).fileName();
+    if (whole)
+        return QStringLiteral("Die Einstellungsdatei \"%1\" enthielt Werte, die Vendrilo nicht "
+                              "geschrieben hat; sie liegt nun als \"%2\" daneben, und das "
+                              "Programm beginnt mit seinen Grundeinstellungen.")
+            .arg(shownPath, shownBackup);
+    return QStringLiteral("Die Einstellungsdatei \"%1\" enthielt Werte, die Vendrilo nicht "
+                          "geschrieben hat (%2); diese Zeilen wurden entfernt. Die Datei, wie sie "
+                          "war, liegt als \"%3\" daneben.")
+        .arg(shownPath, dropped.join(QStringLiteral(", ")), shownBackup);
+}
+
+} // namespace vendrilo

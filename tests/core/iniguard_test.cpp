@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/iniguard.h"
+#include "core/program/settingsstore.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// "@Variant(" holding the number 5 (type 2, int 5), a harmless value QSettings rebuilds from
+// binary data, spelt in the ways the INI reader's escapes and quotes allow.
+const char* const kSerialisedSpellings[] = {
+    R"x(Key=@Variant(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key=\x40Variant(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key=\100Variant(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key=\x10040Variant(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key="@Variant(\0\0\0\x2\0\0\0\x5)")x",
+    R"x(Key=@"Variant"(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key=@\qVariant(\0\0\0\x2\0\0\0\x5))x",
+    R"x(Key=x, @Variant(\0\0\0\x2\0\0\0\x5))x",
+    "Key=@Variant(\\0\\0\\0\\x2\\\n\\0\\0\\0\\x5)",
+    "Key=@\\\r\nVariant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
+};
+
+bool settingsRebuildBinaryValue(const QString& path)
+{
+    const QVariant v = QSettings(path, QSettings::IniFormat).value(QStringLiteral("Key"));
+    if (v.typeId() == QMetaType::QVariantList)
+        return v.toList().size() > 1 && v.toList().at(1).typeId() == QMetaType::Int;
+    return v.typeId() == QMetaType::Int;
+}
+
+} // namespace
+
+// Every spelling that makes QSettings rebuild a value from binary data is caught, and the
+// file's other lines stay.
+TEST(IniGuard, EverySpellingOfASerialisedValueIsFoundAndOnlyItsLineDropped)
+{
+    QTemporaryDir dir;
+    int rebuilt = 0;
+    for (const char* spelling : kSerialisedSpellings) {
+        SCOPED_TRACE(spelling);
+        const QByteArray text = QByteArray("[General]\nServer=http://example.org/\n") + spelling +
+                                "\nSprache=3\n";
+        const QString path = dir.filePath(QStringLiteral("probe%1.conf").arg(rebuilt++));
+        writeBytes(path, text);
+        const bool rebuildsBinary = settingsRebuildBinaryValue(path);
+        EXPECT_TRUE(rebuildsBinary); // the spelling is one QSettings really reads
+        EXPECT_TRUE(iniTextMayHoldSerialisedValue(text));
+        QStringList dropped;
+        const QByteArray cleaned = withoutSerialisedValues(text, &dropped);
+        EXPECT_EQ(dropped, QStringList{QStringLiteral("Key")});
+        EXPECT_FALSE(iniTextMayHoldSerialisedValue(cleaned));
+        EXPECT_TRUE(cleaned.contains("Server=http://example.org/\n") && cleaned.contains("Sprache=3"));
+        writeBytes(path, cleaned);
+        EXPECT_FALSE(settingsRebuildBinaryValue(path));
+    }
+}
+
+TEST(IniGuard, TheProgramsOwnSettingsAreLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Pelvano.conf"));
+    ProgramState state;
+    state.internet.server = QStringLiteral("@Variant(typed by the user)"); // stored as "@@…"
+    WindowSize size{800, 600, true};
+    ASSERT_TRUE(saveSettings(*openSettings(path), state, size).ok());
+    const QByteArray saved = readBytes(path);
+    EXPECT_FALSE(iniTextMayHoldSerialisedValue(saved));
+    QString notice;
+    ProgramState back;
+    (void)restoreSettings(*openSettings(path, &notice), back, size);
+    EXPECT_TRUE(notice.isEmpty());
+    EXPECT_EQ(back.internet.server, state.internet.server);
+    EXPECT_EQ(readBytes(path), saved);
+}
+
+// A list that claims four thousand million entries made QSettings abort the program while it
+// read the file. Now the line goes, the rest is read, and the file as it was is kept.
+TEST(IniGuard, AForeignValueIsRemovedTheOldFileKeptAndTheUserTold)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Pelvano.conf"));
+    const QByteArray found = readBytes(QStringLiteral(VENDRILO_FIXTURES) +
+                                       QStringLiteral("/fuzz/settings/stringlist-of-four-billion.conf"));
+    ASSERT_FALSE(found.isEmpty());
+    const QByteArray original = found + "Sprache=2\n";
+    writeBytes(path, original);
+    writeBytes(path + QStringLiteral(".bak"), "an older copy");
+
+    QString notice;
+    ProgramState state;
+    WindowSize size{800, 600, true};
+    const RestoreOutcome outcome = restoreSettings(*openSettings(path, &notice), state, size);
+    EXPECT_FALSE(outcome.aborted);
+    EXPECT_EQ(state.language, 2);
+    EXPECT_TRUE(notice.contains(QStringLiteral("(Server)"))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("Pelvano.conf.1.bak"))) << notice.toStdString();
+    EXPECT_EQ(readBytes(path + QStringLiteral(".1.bak")), original);
+    EXPECT_EQ(readBytes(path + QStringLiteral(".bak")), QByteArray("an older copy"));
+    EXPECT_FALSE(readBytes(path).contains("Server"));
+
+    notice = QStringLiteral("not touched");
+    (void)openSettings(path, &notice);
+    EXPECT_TRUE(notice.isEmpty()); // made safe once, for good
+}
+
+// The store of the window and of "vendrilo-cli --settings" is guarded in the place QSettings
+// really reads it from.
+TEST(IniGuard, TheUsersOwnStoreIsGuardedWhereQSettingsReadsIt)
+{
+    QTemporaryDir home;
+    const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    const QString path = QSettings(QStringLiteral("Quirlend"), QStringLiteral("Pelvano")).fileName();
+    ASSERT_TRUE(path.startsWith(home.path()));
+    QDir().mkpath(QFileInfo(path).path());
+    writeBytes(path, "[General]\nServer=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n");
+    QString notice;
+    (void)openSettings({}, &notice);
+    qputenv("XDG_CONFIG_HOME", before);
+    EXPECT_TRUE(notice.contains(QStringLiteral("(Server)"))) << notice.toStdString();
+}
