@@ -63,9 +63,9 @@ void ChartPage::addDrawDayFilter(QBoxLayout* bar)
         {Option::WednesdayDraws, "Ziehungen vom Mittwoch in der Statistik zählen"},
     };
     for (const auto& b : boxes) {
-        const OptionSpec& spec = optionSpec(b.option);
-        auto* box = new QCheckBox(spec.caption, this);
-        box->setObjectName(spec.name);
+        const OptionSpec& entry = optionSpec(b.option);
+        auto* box = new QCheckBox(entry.caption, this);
+        box->setObjectName(entry.name);
         box->setToolTip(QString::fromUtf8(b.hint));
         const Option id = b.option;
         connect(box, &QCheckBox::toggled, this, [this, id](bool on) {
