@@ -10,13 +10,9 @@
 #include <set>
 
 using namespace vendrilo;
+using test::day;
 
 namespace {
-
-double day(const char* date)
-{
-    return *parseDate(QString::fromLatin1(date));
-}
 
 // A state on a draw file of its own, or on the shipped history.
 struct Fixture {

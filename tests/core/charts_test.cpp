@@ -9,15 +9,11 @@
 #include <set>
 
 using namespace vendrilo;
+using test::day;
 using namespace vendrilo::charts;
 using vendrilo::test::draw;
 
 namespace {
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
-}
 
 ChartInput input(const std::vector<DrawRecord>& draws, const char* from, const char* to,
                  DrawDayFilter filter = {})

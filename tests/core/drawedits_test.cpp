@@ -8,14 +8,10 @@
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
+using test::day;
 using test::draw;
 
 namespace {
-
-double day(const char* date)
-{
-    return *parseDate(QString::fromLatin1(date));
-}
 
 std::vector<QString> dates(const std::vector<DrawRecord>& records)
 {

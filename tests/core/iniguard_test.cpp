@@ -10,21 +10,10 @@
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
+using test::readBytes;
+using test::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // "@Variant(" holding the number 5 (type 2, int 5), a harmless value QSettings rebuilds from
 // binary data, spelt in the ways the INI reader's escapes and quotes allow.

@@ -12,14 +12,10 @@
 #include <map>
 
 using namespace vendrilo;
+using test::day;
 using test::draw;
 
 namespace {
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
-}
 
 // A server that answers from a script and notes every request with the proxy it came through.
 struct ScriptedServer : HttpGet {

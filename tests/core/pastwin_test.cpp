@@ -11,16 +11,12 @@
 #include <random>
 
 using namespace vendrilo;
+using test::day;
 using test::draw;
 using test::pastWinScan;
 using test::pastWinScanFile;
 
 namespace {
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
-}
 
 PastWinQuery query(double after, double upTo, int threshold, bool withBonus = true)
 {

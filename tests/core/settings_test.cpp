@@ -11,13 +11,9 @@
 #include <random>
 
 using namespace vendrilo;
+using test::day;
 
 namespace {
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
-}
 
 // The store as another program sees it: the INI file read back with a plain QSettings.
 struct Store {

@@ -8,17 +8,13 @@
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
+using test::day;
 
 namespace {
 
 QString fixture(const char* name)
 {
     return QStringLiteral(VENDRILO_FIXTURES "/") + QString::fromLatin1(name);
-}
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
 }
 
 // ---- writing ----

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace vendrilo;
+using test::day;
 using test::draw;
 
 namespace {
@@ -29,11 +30,6 @@ struct Recorder : TipSearchObserver {
         events << QStringLiteral("sheet max %1").arg(e.maximum);
     }
 };
-
-double day(const char* ddmmyyyy)
-{
-    return *parseDate(QString::fromLatin1(ddmmyyyy));
-}
 
 struct TipSearch : testing::Test {
     QTemporaryDir dir;

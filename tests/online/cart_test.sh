@@ -14,7 +14,7 @@ cart() { "$cli" --draws "$tmp/draws.dat" --tips "$tmp/tips.qkt" "$@" cart --serv
     >"$tmp/out" 2>"$tmp/err"; }
 
 # The server's own template: every row, the used rows (5) and the rows asked for (12).
-serve default --draws "$tmp/draws.dat"
+start_server default --draws "$tmp/draws.dat"
 cart
 row() { echo "t$1=$2&"; }
 expected="$url/lotto/warenkorb2.asp?$(row 1 3,11,17,25,38,44)"
@@ -30,18 +30,18 @@ grep -q "&tipps=2$" "$tmp/out" && grep -q "n=5&m=5" "$tmp/out" && ok ||
 kill "$server_pid"
 
 # A template with "[KASTEN1]" twice, and one without placeholders.
-serve twice --draws "$tmp/draws.dat" --portal-template "http://p.example/?a=[KASTEN1]&b=[KASTEN1]&n=[ANZAHL]"
+start_server twice --draws "$tmp/draws.dat" --portal-template "http://p.example/?a=[KASTEN1]&b=[KASTEN1]&n=[ANZAHL]"
 cart
 [ "$(head -1 "$tmp/out")" = "http://p.example/?a=3,11,17,25,38,44&b=[KASTEN1]&n=5" ] && ok ||
     fail "first occurrence only: $(head -1 "$tmp/out")"
 kill "$server_pid"
-serve plain --draws "$tmp/draws.dat" --portal-template "https://p.example/warenkorb"
+start_server plain --draws "$tmp/draws.dat" --portal-template "https://p.example/warenkorb"
 cart
 [ "$(head -1 "$tmp/out")" = "https://p.example/warenkorb" ] && ok || fail "no placeholders"
 kill "$server_pid"
 
 # An error with a "Mitteilung": the page is written beside the draw file, CR LF, no status.
-serve message --draws "$tmp/draws.dat" --portal-status 404 \
+start_server message --draws "$tmp/draws.dat" --portal-status 404 \
     --portal-body '<html>Mitteilung: Wartung\nbis 12 Uhr</html>'
 cart
 printf '%s\n' "page: $tmp/Meldung.htm" "status: " | cmp -s - "$tmp/out" && ok ||
@@ -50,7 +50,7 @@ printf '<html>Mitteilung: Wartung\r\nbis 12 Uhr</html>\r\n' | cmp -s - "$tmp/Mel
     fail "Meldung.htm: $(od -c "$tmp/Meldung.htm" | head -3)"
 kill "$server_pid"
 # An error without one: the fallback template.
-serve fallback --draws "$tmp/draws.dat" --portal-status 500
+start_server fallback --draws "$tmp/draws.dat" --portal-status 500
 cart
 [ "$(head -1 "$tmp/out")" = "$url/lotto/warenkorb2.asp?" ] && ok || fail "fallback: $(cat "$tmp/out")"
 kill "$server_pid"
@@ -58,7 +58,7 @@ kill "$server_pid"
 # Refused: a template over 2048 characters, one that is no web address, no server at all.
 long=$(printf 'x%.0s' $(seq 2100))
 for template in "http://p.example/?$long" "file:///etc/passwd" "/usr/bin/xterm"; do
-    serve refused --draws "$tmp/draws.dat" --portal-template "$template"
+    start_server refused --draws "$tmp/draws.dat" --portal-template "$template"
     cart
     status=$?
     [ $status -eq 3 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] && ok ||

@@ -7,25 +7,8 @@ need_python3
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$tmp"' EXIT
 
-# serve NAME ARGS...: the draw server with ARGS on a free port; sets $url and $server_pid.
-serve() {
-    local name=$1 line
-    shift
-    "$server" --port 0 "$@" >"$tmp/$name.out" 2>"$tmp/$name.err" &
-    server_pid=$!
-    pids+=("$server_pid")
-    for _ in $(seq 250); do
-        line=$(head -n1 "$tmp/$name.out")
-        if [[ $line =~ ^listening\ on\ (http://127\.0\.0\.1:[0-9]+)$ ]]; then
-            url=${BASH_REMATCH[1]}
-            return 0
-        fi
-        kill -0 "$server_pid" 2>/dev/null || break
-        sleep 0.02
-    done
-    echo "FAIL: server $name did not start: $(cat "$tmp/$name.err")"
-    exit 1
-}
+# shellcheck source-path=SCRIPTDIR source=../server/startserver.sh
+source "$here/../server/startserver.sh"
 
 # drawfile FILE 'DD.MM.YYYY n1 .. n6' ...: a draw file written without the program's own writer.
 drawfile() {

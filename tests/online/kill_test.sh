@@ -12,7 +12,7 @@ for d in $(seq 0 60); do
     days+=("$(date -u -d "2023-01-01 + $d days" +%d.%m.%Y) 1 2 3 4 5 $((6 + d % 40))")
 done
 drawfile "$tmp/server.dat" "${days[@]}"
-serve slow --draws "$tmp/server.dat" --delay 3
+start_server slow --draws "$tmp/server.dat" --delay 3
 counts=()
 for i in $(seq 20); do
     drawfile "$tmp/client.dat" "31.12.2022 1 2 3 4 5 6"

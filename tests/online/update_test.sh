@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # The server knows 04.10. (two draws), 05.10. (none), 07.10.; the client's newest draw is 03.10.
 drawfile "$tmp/server.dat" "01.10.2023 1 2 3 4 5 6" "04.10.2023 3 11 19 27 35 43" \
     "04.10.2023 7 8 9 10 11 12" "07.10.2023 40 41 42 43 44 45"
-serve days --draws "$tmp/server.dat"
+start_server days --draws "$tmp/server.dat"
 drawfile "$tmp/client.dat" "03.10.2023 1 2 3 4 5 6"
 update() { "$cli" --draws "$tmp/client.dat" --today "$1" update --server "$url" >"$tmp/out" 2>"$tmp/err"; }
 
@@ -37,7 +37,7 @@ stop_server
 # A line without its leading field fails at N5: the message shows "43"; the draw before it stays,
 # the days after it are not asked.
 drawfile "$tmp/client.dat" "03.10.2023 1 2 3 4 5 6"
-serve lines --draws "$tmp/server.dat" --body '05.10.2023=3,11,19,27,35,43' \
+start_server lines --draws "$tmp/server.dat" --body '05.10.2023=3,11,19,27,35,43' \
     --status 06.10.2023=503 --delay 30
 update 07.10.2023
 printf '%s\n' "04.10.2023,3,11,19,27,35,43,0,0" "04.10.2023,7,8,9,10,11,12,0,0" "message: 43" \
@@ -62,7 +62,7 @@ status=$?
 # exactly the shipped history.
 mkdir "$tmp/prog" && cp "$cli" "$tmp/prog/vendrilo-cli"
 "$tmp/prog/vendrilo-cli" draws >"$tmp/all.txt"
-serve history --draws "$tmp/prog/ZahlenPL.dat"
+start_server history --draws "$tmp/prog/ZahlenPL.dat"
 keep=$(grep -c -E '^[0-9]{2}\.[0-9]{2}\.(19[0-9]{2}|20[01][0-9]|202[0-5]),' "$tmp/all.txt")
 head -c $((keep * 32)) "$tmp/prog/ZahlenPL.dat" >"$tmp/partial.dat"
 "$cli" --draws "$tmp/partial.dat" --today 20.08.2026 update --server "$url" >"$tmp/out" 2>"$tmp/err"

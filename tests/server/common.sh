@@ -13,26 +13,8 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$tmp"' EXIT
 coproc HTTP { python3 "$client" serve; }
 pids+=("$HTTP_PID")
 
-# start NAME ARGS...: starts the server with ARGS on a port the system picks and waits for its
-# first line. Sets $port and $server_pid; stdout and stderr go to $tmp/NAME.out and .err.
-start() {
-    local name=$1 line
-    shift
-    "$server" --port 0 "$@" >"$tmp/$name.out" 2>"$tmp/$name.err" &
-    server_pid=$!
-    pids+=("$server_pid")
-    for _ in $(seq 250); do
-        line=$(head -n1 "$tmp/$name.out")
-        if [[ $line =~ ^listening\ on\ http://127\.0\.0\.1:([0-9]+)$ ]]; then
-            port=${BASH_REMATCH[1]}
-            return 0
-        fi
-        kill -0 "$server_pid" 2>/dev/null || break
-        sleep 0.02
-    done
-    echo "FAIL: server $name did not start: $(cat "$tmp/$name.err")"
-    exit 1
-}
+# shellcheck source-path=SCRIPTDIR source=../server/startserver.sh
+source "$here/../server/startserver.sh"
 
 stop() {
     kill "$server_pid" 2>/dev/null

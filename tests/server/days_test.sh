@@ -13,7 +13,7 @@ draws=$tmp/ZahlenPL.dat
 # The newest day (05.10.) stands before two draws of 03.10.; the numbers are stored unsorted.
 python3 "$makedraws" "$draws" "01.10.2024 5 10 15 20 25 30" "05.10.2024 9 8 7 6 5 4" \
     "03.10.2024 40 7 12 1 49 23" "03.10.2024 3 11 19 27 35 43"
-start days --draws "$draws"
+start_server days --draws "$draws"
 day() { echo "/lotto/PELVANO.asp?Programm=PELVANO&Datum=$1"; }
 
 # --- Answers of the days, byte for byte: no bonus number, Superzahl or other bytes of the record.
@@ -91,7 +91,7 @@ stop
 
 # --- An empty draw file: no day is there yet.
 : >"$tmp/empty.dat"
-start empty --draws "$tmp/empty.dat"
+start_server empty --draws "$tmp/empty.dat"
 expect "$(day 19000101)" 500
 expect "$(day 20241003)" 500
 stop

@@ -12,7 +12,7 @@ python3 "$makedraws" "$tmp/draws.dat" "01.10.2024 5 10 15 20 25 30" "03.10.2024 
 day() { echo "/lotto/PELVANO.asp?Programm=PELVANO&Datum=$1"; }
 
 # --- Fixed answers win over the draw file; the other days answer from it.
-start fixed --draws "$tmp/draws.dat" --status 03.10.2024=503 --status 2.10.2024=404 \
+start_server fixed --draws "$tmp/draws.dat" --status 03.10.2024=503 --status 2.10.2024=404 \
     --body '01.10.2024=Wartung: Zähler\nbis 12 Uhr' --body '05.10.2024=05.10.2024,1,2,3,4,5,6;;;' \
     --status 06.10.2024=500 --body '06.10.2024=Mitteilung' --body 07.10.2024=a\\nb\\\\nc \
     --status 08.10.2024=204
@@ -32,7 +32,7 @@ stop
 
 # --- A delay holds every answer, refusals too, but no client waits for another: twenty clients
 # at once are answered together.
-start slow --draws "$tmp/draws.dat" --delay 300
+start_server slow --draws "$tmp/draws.dat" --delay 300
 seconds() { awk -v s="$(cat "$tmp/a.seconds")" -v lo="$1" -v hi="$2" 'BEGIN { exit !(s >= lo && s < hi) }'; }
 expect "$(day 20241003)" 200 '03.10.2024,3,11,19,27,35,43;;;\r\n'
 seconds 0.3 2 && ok || fail "--delay 300: answered after $(cat "$tmp/a.seconds") s"

@@ -22,7 +22,7 @@ template() {
 }
 
 # --- The default template points at the server the client reached, with every placeholder.
-start default --draws "$tmp/draws.dat"
+start_server default --draws "$tmp/draws.dat"
 for tips in 1 6 12 05; do
     expect "$(portal $tips)" 200 "$(template "127.0.0.1:$port" $((10#$tips)))"
 done
@@ -66,21 +66,21 @@ grep -qF "Keine Tipps" "$tmp/a.body" && ! grep -q "<table>" "$tmp/a.body" && ok 
 stop
 
 # --- A template of the operator's choice, sent as given (ISO-8859-1).
-start own --draws "$tmp/draws.dat" --portal-template "https://portal.example/k?a=[KASTEN1]&ü=[ANZAHL]"
+start_server own --draws "$tmp/draws.dat" --portal-template "https://portal.example/k?a=[KASTEN1]&ü=[ANZAHL]"
 expect "$(portal 4)" 200 'https://portal.example/k?a=[KASTEN1]&\xfc=[ANZAHL]'
 expect "$(portal 13)" 400
 stop
 
 # --- A refusal with a message page (the program shows it) and one without (it falls back).
-start message --draws "$tmp/draws.dat" --portal-status 404 \
+start_server message --draws "$tmp/draws.dat" --portal-status 404 \
     --portal-body '<html><body>Mitteilung: gesperrt\nbis Montag</body></html>'
 expect "$(portal 4)" 404 '<html><body>Mitteilung: gesperrt\nbis Montag</body></html>'
 expect "$(portal 0)" 400
 stop
-start fallback --draws "$tmp/draws.dat" --portal-status 503
+start_server fallback --draws "$tmp/draws.dat" --portal-status 503
 expect "$(portal 4)" 503 'Service Unavailable'
 stop
-start body --draws "$tmp/draws.dat" --portal-body 'http://elsewhere.example/[KASTEN1]'
+start_server body --draws "$tmp/draws.dat" --portal-body 'http://elsewhere.example/[KASTEN1]'
 expect "$(portal 4)" 200 'http://elsewhere.example/[KASTEN1]'
 stop
 

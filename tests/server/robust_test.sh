@@ -11,7 +11,7 @@ source "$here/common.sh"
 python3 "$makedraws" "$tmp/draws.dat" "03.10.2024 3 11 19 27 35 43"
 target="/lotto/PELVANO.asp?Programm=PELVANO&Datum=20241003"
 line='03.10.2024,3,11,19,27,35,43;;;\r\n'
-start robust --draws "$tmp/draws.dat"
+start_server robust --draws "$tmp/draws.dat"
 # still_answers WHAT: the server answers a proper request after WHAT.
 still_answers() {
     get "$target"
@@ -66,13 +66,13 @@ python3 "$client" many "$port" "$target" 100 >"$tmp/many"
 wait $silent
 [ "$(cat "$tmp/silent")" = open ] && ok || fail "a silent client was dropped at once"
 stop
-start crowded --draws "$tmp/draws.dat" --delay 500
+start_server crowded --draws "$tmp/draws.dat" --delay 500
 python3 "$client" many "$port" "$target" 300 >"$tmp/many"
 [ "$(head -n1 "$tmp/many")" = "200 x256 503 x44" ] && ok || fail "300 clients: $(cat "$tmp/many")"
 stop
 
 # --- With a short head time-out, a silent client and one that trickles its head are dropped.
-start impatient --draws "$tmp/draws.dat" --head-timeout 200
+start_server impatient --draws "$tmp/draws.dat" --head-timeout 200
 [ "$(python3 "$client" silent "$port" 2)" = closed ] && ok || fail "silent client not dropped"
 [ "$(python3 "$client" trickle "$port" 2)" = closed ] && ok || fail "trickling client not dropped"
 still_answers "dropped clients"

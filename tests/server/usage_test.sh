@@ -66,7 +66,7 @@ error "--head-timeout" --draws "$draws" --head-timeout 0
 error "--portal-status" --draws "$draws" --portal-status 700
 
 # --- A port in use: the second server cannot listen there.
-start first --draws "$draws"
+start_server first --draws "$draws"
 error "port $port" --draws "$draws" --port "$port"
 # "--port=N" is the same as "--port N"; the first line names the port the system chose.
 "$server" --draws="$draws" --port=0 --delay=0 >"$tmp/eq.out" 2>&1 &

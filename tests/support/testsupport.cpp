@@ -41,13 +41,18 @@ QString ScriptedPrompts::inputText(const QString& caption, const QString& prompt
     return answer;
 }
 
+double day(const char* ddmmyyyy)
+{
+    const auto parsed = parseDate(QString::fromLatin1(ddmmyyyy));
+    if (!parsed)
+        throw std::invalid_argument(ddmmyyyy);
+    return *parsed;
+}
+
 DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus, int superzahl)
 {
     DrawRecord r;
-    const auto day = parseDate(QString::fromLatin1(ddmmyyyy));
-    if (!day)
-        throw std::invalid_argument(ddmmyyyy);
-    r.date = *day;
+    r.date = day(ddmmyyyy);
     std::size_t i = 0;
     for (int n : numbers)
         r.numbers.at(i++) = static_cast<std::uint8_t>(n);

@@ -39,6 +39,9 @@ public:
                       const QString& defaultText) override;
 };
 
+// The day number of "dd.mm.yyyy"; throws for a text that is no date.
+double day(const char* ddmmyyyy);
+
 // A draw on the given day with numbers n1..n6 (bonus and Superzahl optional).
 DrawRecord draw(const char* ddmmyyyy, std::initializer_list<int> numbers, int bonus = 0,
                 int superzahl = 0);
