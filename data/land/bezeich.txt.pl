@@ -6,6 +6,20 @@ Anuluj
 
 &Wyślij
 
+&Kupon
+
+&Cofnij
+
+&Wczytaj typy …
+
+&Zapisz typy …
+
+&Drukuj typy
+
+&Poprzednie losowanie
+
+&Następne losowanie
+
 Sprache/Language/Langue
 
 Niemiecki

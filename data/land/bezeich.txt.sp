@@ -6,6 +6,20 @@ Cancelar
 
 &Enviar
 
+&Boleto
+
+&Deshacer
+
+&Cargar apuestas …
+
+&Guardar apuestas …
+
+&Imprimir apuestas
+
+Sorteo &anterior
+
+Sorteo &siguiente
+
 Sprache/Language/Langue
 
 Alemán

@@ -19,7 +19,8 @@ class ConfirmingPrompts : public Prompts {
 public:
     void message(const QString& text) override { printError(text); }
     bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString&, const QString&, const QString& proposal) override
+    std::optional<QString> inputText(const QString&, const QString&,
+                                     const QString& proposal) override
     {
         return proposal;
     }

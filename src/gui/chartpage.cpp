@@ -24,7 +24,7 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    m_statisticsStart = datePicker(this, "DateTimePicker2");
+    m_statisticsStart = datePicker(this, "DateTimePicker2", m_session.today());
     m_statisticsStart->setToolTip(QStringLiteral("Beginn des Zeitraums der Statistik"));
     connect(m_statisticsStart, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setStatisticsStart(dayFromDate(d)); });

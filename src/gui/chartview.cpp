@@ -110,6 +110,28 @@ void ChartView::setChartData(const charts::ChartData& data)
     setValueAxis(data);
     chart()->setTitle(keepBlanks(data.title));
     layOutMarks();
+    layOutEmptyNote();
+}
+
+QString ChartView::emptyPeriodNote() const
+{
+    return m_emptyNote && m_emptyNote->isVisible() ? m_emptyNote->text() : QString();
+}
+
+void ChartView::layOutEmptyNote()
+{
+    if (!m_emptyNote) {
+        m_emptyNote = new QGraphicsSimpleTextItem(chart());
+        m_emptyNote->setText(QStringLiteral("Keine Ziehungen im gewählten Zeitraum"));
+        QFont big = m_emptyNote->font();
+        big.setPointSizeF(big.pointSizeF() * 1.4);
+        m_emptyNote->setFont(big);
+        m_emptyNote->setZValue(10);
+    }
+    m_emptyNote->setVisible(m_data.emptyPeriod);
+    const QRectF plot = chart()->plotArea();
+    const QRectF text = m_emptyNote->boundingRect();
+    m_emptyNote->setPos(plot.center() - QPointF(text.width() / 2, text.height() / 2));
 }
 
 QBarSeries* ChartView::showOnlyActiveSeries(charts::Series which)
@@ -293,6 +315,8 @@ void ChartView::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
     layOutCategoryAxis();
+    if (m_emptyNote)
+        layOutEmptyNote();
 }
 
 QImage ChartView::image()

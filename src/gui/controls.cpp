@@ -50,14 +50,15 @@ void setPickerDay(QDateEdit* picker, double day)
     picker->setDate(dateFromDay(day));
 }
 
-QDateEdit* datePicker(QWidget* parent, const char* name)
+QDateEdit* datePicker(QWidget* parent, const char* name, double today)
 {
     auto* p = new QDateEdit(parent);
     p->setObjectName(QString::fromLatin1(name));
     p->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     p->setCalendarPopup(true);
     p->setMinimumDate(QDate(1994, 11, 19));
-    p->setMaximumDate(QDate(9999, 12, 31));
+    // No statistics reach into days without draws yet.
+    p->setMaximumDate(dateFromDay(today));
     return p;
 }
 

@@ -32,7 +32,8 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text,
                         const QString& hint = {});
 QLabel* namedLabel(QWidget* parent, const char* name, const QString& text = {});
 // A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
-QDateEdit* datePicker(QWidget* parent, const char* name);
+// A date picker from 19.11.1994 (the first day the statistics take) to today.
+QDateEdit* datePicker(QWidget* parent, const char* name, double today);
 
 // A radio group: a titled box of radio buttons, one per item, the first checked.
 QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title,

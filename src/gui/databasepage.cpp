@@ -25,7 +25,7 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     QFont bold = m_drawLine->font();
     bold.setBold(true);
     m_drawLine->setFont(bold);
-    m_chosenDate = datePicker(this, "DateTimePicker1");
+    m_chosenDate = datePicker(this, "DateTimePicker1", m_session.today());
     connect(m_chosenDate, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setChosenDate(dayFromDate(d)); });
     auto* evaluate =

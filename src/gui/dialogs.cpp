@@ -63,6 +63,12 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    // A note about the numbers goes as soon as the numbers are right.
+    for (QSpinBox* n : m_numbers)
+        connect(n, &QSpinBox::valueChanged, this, [this] {
+            if (!m_problem->text().isEmpty())
+                m_problem->setText(problem());
+        });
 }
 
 void DrawEntryDialog::showRecord(const DrawRecord& from)

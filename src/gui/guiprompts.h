@@ -8,6 +8,7 @@
 #include <memory>
 
 class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 namespace vendrilo::gui {
@@ -23,9 +24,12 @@ public:
 
     void message(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
-    QString inputText(const QString& caption, const QString& prompt,
-                      const QString& defaultText) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& defaultText) override;
 
+    // The yes/no box, "Nein" its default button.
+    static std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& caption,
+                                                        const QString& text);
     // The input box, wide enough that its caption and its question can be read in full.
     static std::unique_ptr<QInputDialog> makeInputDialog(QWidget* parent, const QString& caption,
                                                          const QString& prompt,

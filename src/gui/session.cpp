@@ -26,10 +26,29 @@ struct BusyCursor {
 
 } // namespace
 
-Session::Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+Session::Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
                  QObject* parent)
     : QObject(parent), m_prompts(prompts), m_clock(std::move(clock)), m_openUrl(std::move(openUrl))
 {
+    connect(this, &Session::sheetChanged, this, &Session::noteSheetState);
+}
+
+void Session::noteSheetState()
+{
+    // A run or an analysis repaints the sheet many times; its end is the step.
+    if (!busy())
+        m_sheetHistory.note(SheetContent::of(m_state.sheet, m_state.ticketNumber));
+}
+
+void Session::undoSheetChange()
+{
+    if (busy())
+        return;
+    const std::optional<SheetContent> before = m_sheetHistory.undo();
+    if (!before)
+        return;
+    before->applyTo(m_state.sheet, m_state.ticketNumber);
+    applyEvaluation(evaluateShownDraw(m_state));
 }
 
 void Session::applyEvaluation(const SheetEvaluation& evaluation)
@@ -94,7 +113,7 @@ void Session::writeRow(int row, const std::array<QString, 6>& fields)
 {
     for (int p = 1; p <= 6; ++p)
         m_state.sheet.setField(row, p, fields[static_cast<std::size_t>(p - 1)]);
-    Q_EMIT sheetChanged();
+    leaveField(); // sorted and scored at once, as if typed
 }
 
 void Session::leaveField()
@@ -157,6 +176,8 @@ void Session::loadTipFile(const QString& path)
 
 bool Session::importTipFile(const QString& path)
 {
+    // The ticket number belongs to the file it came with: a file without one leaves none.
+    m_state.ticketNumber.clear();
     const Status loaded = vendrilo::loadTipFile(m_state, path);
     Q_EMIT sheetChanged();
     return !reportFailure(loaded);

@@ -7,6 +7,7 @@
 #include "core/io/result.h"
 #include "core/program/programstate.h"
 
+#include "gui/sheethistory.h"
 #include "net/httpclient.h"
 
 #include <QObject>
@@ -29,8 +30,9 @@ namespace vendrilo::gui {
 class Session : public QObject {
     Q_OBJECT
 public:
-    // `openUrl` is the desktop's "open": the browser for an address, the viewer for a page.
-    Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+    // `openUrl` is the desktop's "open": the browser for an address, the viewer for a page;
+    // false when the desktop found nothing to open it with.
+    Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
             QObject* parent = nullptr);
 
     ProgramState& state() { return m_state; }
@@ -67,6 +69,10 @@ public:
     // texts (draw and ticket lines, chart titles, the start button during a run).
     void showTextsAgain();
     QString proposedTipFileName() const;
+    // Takes the last change of the sheet back (numbers, locks, ticket number) and scores the
+    // sheet again; a run, an analysis, a load or a field edit is one step each.
+    void undoSheetChange();
+    bool canUndoSheetChange() const { return m_sheetHistory.canUndo(); }
 
     // The single-tip form wrote a row: each field as if typed.
     void writeRow(int row, const std::array<QString, 6>& fields);
@@ -122,6 +128,13 @@ public:
     void setServer(const QString& address);
     InternetOptions& internet() { return m_state.internet; }
 
+    // The desktop's viewer for a file the program wrote (or its manual); when there is none, the
+    // user is told where the file lies.
+    void openWrittenFile(const QString& path);
+    // The browser for a web address; when there is none, the address goes to the clipboard and
+    // the user is told. True when the address was opened.
+    bool openAddress(const QUrl& url);
+
     void drawChart(charts::ChartKind kind, bool showDiagramFirst = false);
     // Draws the chart last drawn again, for a new statistics period.
     void redrawLastChart();
@@ -163,7 +176,11 @@ private:
         return true;
     }
 
+    // Notes the sheet as it stands once an action has ended: a step back for undoSheetChange().
+    void noteSheetState();
+
     ProgramState m_state;
+    SheetHistory m_sheetHistory;
     Prompts& m_prompts;
     Clock m_clock;
     bool m_evaluationEnabled = false;
@@ -171,7 +188,7 @@ private:
     bool m_stopRequested = false;
     bool m_updateRunning = false;
     bool m_stopUpdate = false;
-    std::function<void(const QUrl&)> m_openUrl;
+    std::function<bool(const QUrl&)> m_openUrl;
     net::HttpClient m_http;
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;

@@ -24,11 +24,7 @@ void Session::enterDraw()
         showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    const auto shown = vendrilo::enterDraw(m_state, *entered);
-    Q_EMIT periodChanged();
-    if (reportFailure(shown))
-        return;
-    applyEvaluation(*shown);
+    showNewDraw(vendrilo::enterDraw(m_state, *entered));
     warnAboutDamagedDraws();
 }
 
@@ -39,8 +35,7 @@ void Session::deleteShownDraw()
     const auto done = vendrilo::deleteShownDraw(m_state, m_prompts);
     if (reportFailure(done) || !done->has_value())
         return;
-    Q_EMIT periodChanged();
-    applyEvaluation(**done);
+    showNewDraw(**done);
 }
 
 void Session::importDrawFile(const QString& path)
@@ -75,7 +70,7 @@ void Session::printTips()
     const auto written = writePrintoutFile(m_state);
     if (reportFailure(written))
         return;
-    m_openUrl(QUrl::fromLocalFile(*written));
+    openWrittenFile(*written);
 }
 
 } // namespace vendrilo::gui

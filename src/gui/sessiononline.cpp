@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the online update, the portal hand-over and the link labels.
+#include "core/program/drawactions.h"
 #include "core/program/onlineactions.h"
 #include "gui/session.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
 
 namespace vendrilo::gui {
 
@@ -55,7 +59,10 @@ void Session::runUpdate()
         void status(int panel, const QString& text) override { m_s->setStatusText(panel, text); }
         void drawStored(const DrawRecord&, const ShownDraw&) override
         {
+            // The sheet's colours follow the draw on screen; the sound waits for the end.
+            evaluateShownDraw(m_s->m_state);
             Q_EMIT m_s->shownDrawChanged();
+            Q_EMIT m_s->sheetChanged();
         }
         bool goOn() override
         {
@@ -94,23 +101,42 @@ void Session::handOverSheet()
     if (reportFailure(handOver))
         return;
     if (!handOver->messagePage.isEmpty()) {
-        m_openUrl(QUrl::fromLocalFile(handOver->messagePage));
+        openWrittenFile(handOver->messagePage);
         return;
     }
-    m_openUrl(QUrl(handOver->address));
-    setStatusText(1, kCheckTheCartText);
+    if (openAddress(QUrl(handOver->address)))
+        setStatusText(1, kCheckTheCartText);
 }
 
 void Session::openLink(const QString& caption)
 {
     if (caption.contains(kPartnerName)) {
-        m_openUrl(kPartnerLink);
+        openAddress(kPartnerLink);
         return;
     }
     // Captions read "www.…": a web address without its scheme. Nothing else is opened.
     const QUrl url = QUrl::fromUserInput(caption.trimmed());
     if (isWebAddress(url.toString()))
-        m_openUrl(url);
+        openAddress(url);
+}
+
+void Session::openWrittenFile(const QString& path)
+{
+    if (!m_openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.message(QStringLiteral("Es wurde kein Programm gefunden, das die Datei anzeigen "
+                                         "kann. Sie liegt hier:\n%1")
+                              .arg(QDir::toNativeSeparators(path)));
+}
+
+bool Session::openAddress(const QUrl& url)
+{
+    if (m_openUrl(url))
+        return true;
+    QGuiApplication::clipboard()->setText(url.toString());
+    m_prompts.message(QStringLiteral("Es wurde kein Browser gefunden. Die Adresse steht jetzt in "
+                                     "der Zwischenablage:\n%1")
+                          .arg(url.toString()));
+    return false;
 }
 
 } // namespace vendrilo::gui

@@ -35,6 +35,13 @@ WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
     m_status->setObjectName(QStringLiteral("StatusBar1"));
     m_status->setSizeGripEnabled(false);
     layout->addWidget(m_status);
+    // A run's pool edited here: OK still takes the pool as it came, "&Rechnen" the list as it
+    // now stands. The user is told, since both buttons close the list.
+    m_editedNote = new QLabel(this);
+    m_editedNote->setProperty(kShowsValue, true);
+    m_editedNote->setWordWrap(true);
+    m_status->addPermanentWidget(m_editedNote, 1);
+    m_editedNote->hide();
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kRandomTickMs);
@@ -55,6 +62,7 @@ void WeightingListDialog::buildGrid()
             m_list.toggle(k);
             showNumber(k);
             tellStatus(m_list.statusText(k));
+            noteEdit();
         });
         // The weight stands beside its box; it is a value, not a text of the window.
         auto* weight = new QLabel(this);
@@ -169,12 +177,30 @@ void WeightingListDialog::showPool(const NumberPool& pool)
     paintBoxes(QColor());
     m_status->clearMessage();
     setList(WeightList::fromPool(pool));
+    m_poolShown = true;
+    m_editedNote->hide();
     unsetCursor();
+}
+
+QString WeightingListDialog::editedNote() const
+{
+    return m_editedNote->isVisibleTo(this) ? m_editedNote->text() : QString();
+}
+
+void WeightingListDialog::noteEdit()
+{
+    if (!m_poolShown)
+        return;
+    m_editedNote->setText(QStringLiteral("Liste geändert: OK rechnet mit der unveränderten "
+                                         "Auswahl, „Rechnen“ mit der geänderten Liste."));
+    m_editedNote->show();
 }
 
 void WeightingListDialog::showRow(const QString& caption, const std::vector<int>& numbers)
 {
     setWindowTitle(caption);
+    m_poolShown = false;
+    m_editedNote->hide();
     m_recompute->hide();
     m_randomButton->show();
     m_list.tickAll(false);
@@ -250,6 +276,7 @@ bool WeightingListDialog::eventFilter(QObject* watched, QEvent* event)
             m_list.rightClick(number);
             showNumber(number);
             tellStatus(m_list.statusText(number));
+            noteEdit();
             return true;
         }
         m_list.otherButtonReleased();
@@ -273,6 +300,7 @@ Status WeightingListDialog::loadList(const QString& path)
 {
     const Status loaded = loadWeightList(m_list, path);
     showAll();
+    noteEdit();
     return loaded;
 }
 

@@ -202,7 +202,7 @@ TEST(Similarity, AThresholdThatIsNoNumberRunsNothing)
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->end, AnalysisEnd::NotNumber);
     EXPECT_EQ(r->passes, 0);
-    EXPECT_TRUE(t.prompts.messages.isEmpty());
+    EXPECT_EQ(t.prompts.messages, QStringList{"'viele' ist kein gültiger Integerwert"});
 }
 
 TEST(Rtf, EscapesAndUnicode)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/generationrun.h"
 
+#include "core/generator/optionconflicts.h"
 #include "core/generator/pastwintests.h"
+#include "core/texts/integers.h"
 
 #include <algorithm>
 #include <optional>
@@ -91,6 +93,7 @@ public:
     // Makes every row; returns the rows the run could not or was not to make.
     std::vector<int> makeRows();
     int passes() const { return m_passes; }
+    bool stopped() const { return m_stopped; }
 
 private:
     TipRow makeRow(int row);
@@ -269,6 +272,11 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
         result.message = *problem;
         return result;
     }
+    if (auto conflict = impossibleOptions(options)) {
+        result.outcome = GenerationOutcome::ImpossibleOptions;
+        result.message = *conflict;
+        return result;
+    }
     auto status = [&](const QString& text) {
         result.status = text;
         if (hooks.status)
@@ -298,7 +306,11 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
 
     result.passes = maker.passes();
     result.budgetExhausted = result.passes >= runBudget(options);
-    status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions : Msg::TipsComputed));
+    if (maker.stopped())
+        status(QStringLiteral("Die Berechnung wurde gestoppt; nicht berechnete Tipps bleiben leer."));
+    else
+        status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions
+                                                       : Msg::TipsComputed));
     finish(in, capture, loosened, sheet, options, result);
     // The evaluation leaves the labels of an empty row empty; a row the run could not or was
     // not to make keeps the cross sum 0 it was given, so that it reads as made empty.
@@ -321,16 +333,15 @@ QString candidateStatusText(int row, const TipRow& c, int crossSum, const Messag
 
 void askLuckyNumber(RandomSource& random, const MessageList& messages, Prompts& prompts)
 {
+    const RandomSource before = random;
     const QString proposal = QString::number(random.next(99999));
-    const QString answer =
-        prompts.inputText(messages.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
-                          messages.text(Msg::LuckyNumberPrompt), proposal);
-    const auto seed = parseInteger(answer);
-    if (!seed) {
-        prompts.message(messages.text(Msg::LuckyNumberError));
-        return;
-    }
-    random.setSeed(static_cast<std::uint32_t>(*seed));
+    const AskedInteger seed = askInteger(
+        prompts, messages.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+        messages.text(Msg::LuckyNumberPrompt), proposal, messages.text(Msg::LuckyNumberError));
+    if (seed.number)
+        random.setSeed(static_cast<std::uint32_t>(*seed.number));
+    else if (seed.cancelled)
+        random = before; // not even the proposal's draw is taken
 }
 
 } // namespace vendrilo

@@ -26,14 +26,13 @@ bool onWeekend(double day)
     return w == 6 || w == 7;
 }
 
-// "Ihre Glückszahl (1-99999999)?" with a random proposal; nothing when the answer is no integer.
-std::optional<int> askSeed(ProgramState& s, Prompts& prompts)
+// "Ihre Glückszahl (1-99999999)?" with a random proposal; an answer that is no integer is told.
+AskedInteger askSeed(ProgramState& s, Prompts& prompts)
 {
     const MessageList& m = s.messages;
     const QString proposal = QString::number(s.random.next(99999));
-    return parseInteger(
-        prompts.inputText(m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
-                          m.text(Msg::LuckyNumberPrompt), proposal));
+    return askInteger(prompts, m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+                      m.text(Msg::LuckyNumberPrompt), proposal, m.text(Msg::LuckyNumberError));
 }
 
 QStringList backtestReport(const BacktestResult& r, const MessageList& m)
@@ -115,17 +114,19 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
     const double chosen = s.chosenDate.date();
     searchDraw(s, history.records());
 
-    if (const auto seed = askSeed(s, prompts)) {
-        result.seed = static_cast<std::uint32_t>(*seed);
+    const RandomSource random = s.random;
+    if (const AskedInteger seed = askSeed(s, prompts); seed.number) {
+        result.seed = static_cast<std::uint32_t>(*seed.number);
         if (hooks.status)
             hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
-                                QString::number(*seed));
+                                QString::number(*seed.number));
         result.end = backtestPasses(s, history, chosen, today, prompts, hooks, result);
         if (result.end == AnalysisEnd::Finished)
             result.report = backtestReport(result, s.messages);
     } else {
-        prompts.message(s.messages.text(Msg::LuckyNumberError));
-        result.end = AnalysisEnd::NotNumber;
+        result.end = seed.cancelled ? AnalysisEnd::Cancelled : AnalysisEnd::NotNumber;
+        if (seed.cancelled)
+            s.random = random; // as before the question: not even the proposal's draw is taken
     }
     s.options.set(Option::ShowWeightingList, showList);
     return result;

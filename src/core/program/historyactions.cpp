@@ -45,6 +45,10 @@ Result<DrawRecord> drawEntryTemplate(const ProgramState& state)
     const auto records = existingDraws(state);
     if (!records)
         return Error{records.error()};
+    // The draw on screen, also one stepped to before the pickers' first day.
+    const auto shownAt = static_cast<std::size_t>(std::max(0, state.shown.position));
+    if (shownAt < records->size() && (*records)[shownAt].date == state.shown.date)
+        return (*records)[shownAt];
     if (const auto t = entryTemplate(*records, state.chosenDate.date()))
         return *t;
     DrawRecord empty; // an empty file: the dialog starts on the chosen day

@@ -178,7 +178,8 @@ void addGroupB(SchemaBuilder& b)
                 [r, p](const ProgramState& s, const WindowSize&) { return s.sheet.field(r, p); },
                 [r, p](ProgramState& s, WindowSize&, const QVariant& v) {
                     s.sheet.setField(r, p, v.toString());
-                });
+                })
+                .sheet = true;
         }
     }
 }
@@ -211,7 +212,8 @@ void addTheRest(SchemaBuilder& b)
 {
     b.group = 0;
     b.direct(QStringLiteral("Losnummer"), StoredType::String, kTicket + 1,
-             &ProgramState::ticketNumber);
+             &ProgramState::ticketNumber)
+        .sheet = true;
     addGroupsCAndD(b);
     b.group = 0;
     b.field(QStringLiteral("Browser"), StoredType::Bool, kLinkFlag, &ProgramState::internet,

@@ -36,7 +36,7 @@ Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
         for (const QString& field : fields) {
             const auto n = parseInteger(field);
             if (!n)
-                return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(field)};
+                return Error{notIntegerMessage(field)};
             numbers << QStringLiteral("%1").arg(*n, 2);
         }
         const QString prefix =
