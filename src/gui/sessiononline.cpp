@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the online update, the portal hand-over and the link labels.
 #include "core/program/onlineactions.h"
+#include "core/texts/textlist.h"
 #include "gui/session.h"
 
 #include <QApplication>
@@ -9,9 +10,6 @@ namespace vendrilo::gui {
 
 namespace {
 
-const QString kNoServerMessage =
-    QStringLiteral("Es ist kein Update-Server eingestellt. Tragen Sie unter \"Internet-Optionen\" "
-                   "die Adresse des Servers ein.");
 // The link label whose caption holds this name opens the partner's counting link instead.
 const QString kPartnerName = QStringLiteral("doviduve");
 const QUrl kPartnerLink(
@@ -30,7 +28,7 @@ void Session::updateDraws()
     if (m_updateRunning || m_generationRunning)
         return;
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     runUpdate();
@@ -39,7 +37,7 @@ void Session::updateDraws()
 void Session::updateDrawsAtStartUp()
 {
     if (m_state.internet.server.isEmpty())
-        setStatusText(0, kNoServerText);
+        setStatusText(0, text(Text::NoUpdateServerStatus));
     else
         runUpdate();
 }
@@ -87,7 +85,7 @@ void Session::runUpdate()
 void Session::handOverSheet()
 {
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     const auto handOver = vendrilo::handOverSheet(m_state, m_http);
@@ -98,7 +96,7 @@ void Session::handOverSheet()
         return;
     }
     m_openUrl(QUrl(handOver->address));
-    setStatusText(1, kCheckTheCartText);
+    setStatusText(1, text(Text::CheckTheCart));
 }
 
 void Session::openLink(const QString& caption)

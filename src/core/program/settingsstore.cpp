@@ -2,6 +2,7 @@
 #include "core/program/settingsstore.h"
 
 #include "core/io/iniguard.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -187,8 +188,7 @@ Status saveSettings(QSettings& store, const ProgramState& state, const WindowSiz
     store.sync();
     // A format error only tells that the file read at the start was damaged; it is clean now.
     if (store.status() == QSettings::AccessError)
-        return Error{QStringLiteral("%1: die Einstellungen konnten nicht gespeichert werden")
-                         .arg(store.fileName())};
+        return Error{fillIn(text(Text::SettingsNotSaved), {store.fileName()})};
     return {};
 }
 
