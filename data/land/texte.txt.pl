@@ -50,6 +50,7 @@ WeightListFilter=Lista wag (*.qkw)
 WeightListBadLine=Wiersz %1 („%2”) nie jest ani pusty, ani liczbą całkowitą od 0 do %3.
 WeightListEndsEarly=Lista kończy się po wierszu %1; lista wag ma 49 wierszy.
 WeightListTooLong=Wiersz 50 jest zbędny; lista wag ma 49 wierszy.
+StatisticsStartHint=Początek okresu statystyki
 ChartSaveTitle=Zapisz wykres
 ChartPngFilter=Obrazy PNG (*.png)
 ChartSaveAsPng=Zapisz jako obraz PNG …

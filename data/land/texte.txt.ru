@@ -50,6 +50,7 @@ WeightListFilter=Список весов (*.qkw)
 WeightListBadLine=Строка %1 («%2») не пуста и не является целым числом от 0 до %3.
 WeightListEndsEarly=Список заканчивается после строки %1; в списке весов 49 строк.
 WeightListTooLong=Строка 50 лишняя; в списке весов 49 строк.
+StatisticsStartHint=Начало периода статистики
 ChartSaveTitle=Сохранить диаграмму
 ChartPngFilter=Изображения PNG (*.png)
 ChartSaveAsPng=Сохранить как изображение PNG …

@@ -50,6 +50,7 @@ WeightListFilter=Lista de ponderación (*.qkw)
 WeightListBadLine=La línea %1 («%2») no está vacía ni es un número entero de 0 a %3.
 WeightListEndsEarly=La lista termina tras la línea %1; una lista de ponderación tiene 49 líneas.
 WeightListTooLong=La línea 50 sobra; una lista de ponderación tiene 49 líneas.
+StatisticsStartHint=Inicio del periodo de la estadística
 ChartSaveTitle=Guardar gráfico
 ChartPngFilter=Imágenes PNG (*.png)
 ChartSaveAsPng=Guardar como imagen PNG …

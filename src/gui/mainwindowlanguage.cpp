@@ -2,6 +2,7 @@
 // The main window's languages: the language menu and the texts the window writes itself.
 #include "core/texts/languagefiles.h"
 #include "core/texts/textlist.h"
+#include "gui/chartpage.h"
 #include "gui/controls.h"
 #include "gui/dialogs.h"
 #include "gui/languages.h"
@@ -41,6 +42,7 @@ void MainWindow::switchLanguage(int index)
 void MainWindow::showFixedTexts()
 {
     nameDatesIn(this, textLocale());
+    m_chartPage->showFixedTexts();
     if (auto* entry = findChild<DrawEntryDialog*>(QString(), Qt::FindDirectChildrenOnly))
         entry->showFixedTexts();
     if (auto* list = findChild<WeightingListDialog*>(QString(), Qt::FindDirectChildrenOnly))

@@ -89,6 +89,7 @@ namespace vendrilo {
     X(WeightListEndsEarly, "Die Liste endet nach Zeile %1; eine Werteliste hat 49 Zeilen.")          \
     X(WeightListTooLong, "Zeile 50 ist zu viel; eine Werteliste hat 49 Zeilen.")                     \
     /* Charts */                                                                                     \
+    X(StatisticsStartHint, "Beginn des Zeitraums der Statistik")                                     \
     X(ChartSaveTitle, "Diagramm speichern")                                                          \
     X(ChartPngFilter, "PNG-Bilder (*.png)")                                                          \
     X(ChartSaveAsPng, "Als PNG-Bild speichern …")                                                    \
