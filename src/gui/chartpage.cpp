@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/options/optiontable.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 #include "gui/chartview.h"
 #include "gui/controls.h"
@@ -25,7 +26,6 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     m_statisticsStart = datePicker(this, "DateTimePicker2", m_session.today());
-    m_statisticsStart->setToolTip(QStringLiteral("Beginn des Zeitraums der Statistik"));
     connect(m_statisticsStart, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setStatisticsStart(dayFromDate(d)); });
     bar->addWidget(m_statisticsStart);
@@ -49,6 +49,12 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
             [this](bool running) { m_statisticsStart->setEnabled(!running); });
     showPeriod();
     showDrawDayFilter();
+    showFixedTexts();
+}
+
+void ChartPage::showFixedTexts()
+{
+    m_statisticsStart->setToolTip(text(Text::StatisticsStartHint));
 }
 
 // Which draws the statistics count: Saturday (and Sunday) draws, Wednesday draws, or with both

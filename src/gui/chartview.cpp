@@ -2,6 +2,7 @@
 #include "gui/chartview.h"
 
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 #include "gui/valuemarks.h"
 
 #include <QApplication>
@@ -350,7 +351,8 @@ void ChartView::copyToClipboard()
 void ChartView::saveImageAs()
 {
     QString path = QFileDialog::getSaveFileName(
-        this, tr("Diagramm speichern"), QStringLiteral("Diagramm.png"), tr("PNG-Bilder (*.png)"));
+        this, text(Text::ChartSaveTitle), QStringLiteral("Diagramm.png"),
+        text(Text::ChartPngFilter));
     if (path.isEmpty())
         return;
     saveImageTo(path);
@@ -364,15 +366,15 @@ bool ChartView::saveImageTo(QString path)
     if (saved)
         return true;
     // A full disk or a folder without write access must not pass for a saved chart.
-    m_prompts->message(tr("Das Diagramm wurde nicht gespeichert.\n%1").arg(saved.error()));
+    m_prompts->message(text(Text::ChartNotSaved) + QLatin1Char('\n') + saved.error());
     return false;
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(tr("Als PNG-Bild speichern …"), this, &ChartView::saveImageAs);
-    menu.addAction(tr("In die Zwischenablage kopieren"), this, &ChartView::copyToClipboard);
+    menu.addAction(text(Text::ChartSaveAsPng), this, &ChartView::saveImageAs);
+    menu.addAction(text(Text::ChartCopy), this, &ChartView::copyToClipboard);
     menu.exec(event->globalPos());
 }
 

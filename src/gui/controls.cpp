@@ -2,9 +2,11 @@
 #include "gui/controls.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -59,7 +61,22 @@ QDateEdit* datePicker(QWidget* parent, const char* name, double today)
     p->setMinimumDate(QDate(1994, 11, 19));
     // No statistics reach into days without draws yet.
     p->setMaximumDate(dateFromDay(today));
+    nameDates(p, textLocale());
     return p;
+}
+
+void nameDates(QDateTimeEdit* picker, const QLocale& names)
+{
+    picker->setLocale(names);
+    // The calendar opens as a window of its own, which takes no locale from its picker.
+    if (picker->calendarPopup())
+        picker->calendarWidget()->setLocale(names);
+}
+
+void nameDatesIn(QWidget* root, const QLocale& names)
+{
+    for (QDateTimeEdit* picker : root->findChildren<QDateTimeEdit*>())
+        nameDates(picker, names);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/options/optiontable.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 #include "gui/controls.h"
 #include "gui/session.h"
@@ -82,8 +83,8 @@ void DatabasePage::addHistoryButtons(QGridLayout* grid)
     connect(remove, &QPushButton::clicked, &m_session, &Session::deleteShownDraw);
     connect(import, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Ziehungen importieren"), m_session.state().programFolder,
-            QStringLiteral("Ziehungsergebnisse (*.csv *.txt);;Alle Dateien (*)"));
+            this, text(Text::ImportDrawsTitle), m_session.state().programFolder,
+            text(Text::ImportDrawsFilter));
         if (!path.isEmpty())
             m_session.importDrawFile(path);
     });

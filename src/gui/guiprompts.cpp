@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/guiprompts.h"
 
+#include "core/texts/textlist.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
@@ -22,7 +24,9 @@ struct ArrowWhileAsking {
 void GuiPrompts::message(const QString& text)
 {
     const ArrowWhileAsking arrow;
-    QMessageBox::information(m_parent, kApplicationTitle, text);
+    // The application's title is the caption of its message boxes. (Not Qt's display name: that
+    // would be appended to every window caption.)
+    QMessageBox::information(m_parent, vendrilo::text(Text::ApplicationTitle), text);
 }
 
 std::unique_ptr<QMessageBox> GuiPrompts::makeQuestionBox(QWidget* parent, const QString& caption,

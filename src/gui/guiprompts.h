@@ -13,10 +13,6 @@ class QWidget;
 
 namespace vendrilo::gui {
 
-// The application's title, the caption of its message boxes. (Not Qt's display name: that
-// would be appended to every window caption.)
-inline const QString kApplicationTitle = QStringLiteral("Quirlends Lotto Polen");
-
 // Prompts answered by the user through modal dialogs.
 class GuiPrompts : public Prompts {
 public:

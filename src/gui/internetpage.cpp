@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/internetpage.h"
 
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -134,7 +135,7 @@ void InternetPage::takeServer()
     const QString typed = m_server->text().trimmed();
     // Only web addresses go out: anything else is put back to what the program holds.
     if (!typed.isEmpty() && !isWebAddress(typed)) {
-        m_session.setStatusText(1, QStringLiteral("Nur http:// oder https:// Adressen"));
+        m_session.setStatusText(1, text(Text::OnlyWebAddresses));
         showOptions();
         return;
     }

@@ -5,6 +5,7 @@
 #include "core/program/programfolder.h"
 #include "core/program/programstate.h"
 #include "core/program/settingsstore.h"
+#include "core/texts/textlist.h"
 #include "gui/chartpage.h"
 #include "gui/chartview.h"
 #include "gui/databasepage.h"
@@ -58,13 +59,14 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {
+    useTexts(germanTexts()); // a new window starts German, whatever another one chose before
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
     buildStatusBar();
     buildMenu();
     buildPages();
-    showHintsInStatusBar(this, [this](const QString& hint) { m_session->setStatusText(1, hint); });
+    showHintsInStatusBar(this, [this](QWidget* control) { m_session->showHint(control); });
     // The window scales as a whole with the desktop's scale factor (Qt's high-DPI scaling), text,
     // boxes, arrows, menu and status bar alike; a larger window gives the layouts more room. It
     // does not shrink below the size at which every control stays legible.
@@ -306,8 +308,7 @@ void MainWindow::runBatchImport()
     if (m_arguments.isEmpty() || m_arguments.first() != QLatin1String("D"))
         return;
     if (m_arguments.size() < 2) {
-        m_prompts->message(QStringLiteral("Nach \"D\" fehlt der Name der Datei mit den Tipps; das "
-                                          "Programm startet ohne Import."));
+        m_prompts->message(text(Text::BatchFileNameMissing));
         m_batchFailed = true;
         return;
     }
@@ -370,23 +371,6 @@ QString MainWindow::programFolder() const
     if (!folder.isEmpty())
         return folder;
     return m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
-}
-
-void MainWindow::switchLanguage(int index)
-{
-    const Language* language = languageByIndex(index);
-    if (!language)
-        return;
-    ProgramState& s = m_session->state();
-    const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
-    const bool loaded = loadLanguage(this, files, s.messages);
-    s.language = index;
-    for (const Language& l : languages())
-        m_languageItems[l.index]->setChecked(l.index == index);
-    // Qt's own buttons and dialogs follow the texts: German unless a translation came.
-    const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
-    installQtTranslations(QLocale(translated ? language->qtCode : QStringLiteral("de")));
-    m_session->showTextsAgain();
 }
 
 } // namespace vendrilo::gui

@@ -102,6 +102,9 @@ private:
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.
     void switchLanguage(int index);
+    // The texts the window writes itself (dialog titles, names of weekdays and months) in the
+    // language of the texts.
+    void showFixedTexts();
     // The folder of the program's files, ending in "/".
     QString programFolder() const;
 

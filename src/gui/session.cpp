@@ -7,10 +7,12 @@
 #include "core/program/drawactions.h"
 #include "core/program/sheetactions.h"
 #include "core/generator/generationrun.h"
+#include "core/texts/textlist.h"
 #include "core/tipfiles/tipfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QWidget>
 
 namespace vendrilo::gui {
 
@@ -60,8 +62,36 @@ void Session::applyEvaluation(const SheetEvaluation& evaluation)
 
 void Session::setStatusText(int panel, const QString& text)
 {
+    if (panel != 0)
+        m_hintSource = nullptr;
     m_statusTexts[panel == 0 ? 0 : 1] = text;
     Q_EMIT statusTextChanged(panel == 0 ? 0 : 1, text);
+}
+
+void Session::showHint(const QWidget* control)
+{
+    setStatusText(1, control->toolTip());
+    m_hintSource = control;
+}
+
+void Session::retranslateStatusTexts(const TextList& before, const MessageList& messagesBefore)
+{
+    if (m_hintSource)
+        showHint(m_hintSource);
+    for (int panel = m_hintSource ? 0 : 1; panel >= 0; --panel) {
+        const QString shown = m_statusTexts[panel];
+        if (shown.isEmpty())
+            continue;
+        if (const auto again = retranslated(shown, before, currentTexts())) {
+            setStatusText(panel, *again);
+            continue;
+        }
+        for (int n = 0; n < messagesBefore.count(); ++n)
+            if (messagesBefore.line(n) == shown) {
+                setStatusText(panel, m_state.messages.line(n));
+                break;
+            }
+    }
 }
 
 void Session::showNewDraw(const Result<SheetEvaluation>& result)
@@ -193,6 +223,7 @@ void Session::showRestoredState()
 
 void Session::showTextsAgain()
 {
+    m_state.shown.writeDrawLineAgain(); // the weekday in the new language
     showRestoredState();
     Q_EMIT shownDrawChanged();
     if (m_generationRunning)

@@ -11,6 +11,7 @@
 #include "net/httpclient.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 
 #include <array>
@@ -18,9 +19,12 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 namespace vendrilo {
 struct SheetEvaluation;
-}
+class TextList;
+} // namespace vendrilo
 
 namespace vendrilo::gui {
 
@@ -141,6 +145,11 @@ public:
 
     QString statusText(int panel) const { return m_statusTexts[panel == 0 ? 0 : 1]; }
     void setStatusText(int panel, const QString& text);
+    // A control's hint in panel 1; after a language switch the panel shows its new hint.
+    void showHint(const QWidget* control);
+    // After a language switch: the status texts the program wrote in the texts `before` and the
+    // message list `messagesBefore`, written again in the new ones.
+    void retranslateStatusTexts(const TextList& before, const MessageList& messagesBefore);
 
     // The user is told once that the draw file holds damaged records, unless the count changes.
     void warnAboutDamagedDraws();
@@ -197,6 +206,7 @@ private:
     bool m_analysisRunning = false;
     bool m_cancelAnalysis = false;
     QString m_statusTexts[2];
+    QPointer<const QWidget> m_hintSource; // the control whose hint panel 1 shows, if any
 };
 
 } // namespace vendrilo::gui

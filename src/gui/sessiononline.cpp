@@ -2,6 +2,7 @@
 // The window's side of the online update, the portal hand-over and the link labels.
 #include "core/program/drawactions.h"
 #include "core/program/onlineactions.h"
+#include "core/texts/textlist.h"
 #include "gui/session.h"
 
 #include <QApplication>
@@ -13,9 +14,6 @@ namespace vendrilo::gui {
 
 namespace {
 
-const QString kNoServerMessage =
-    QStringLiteral("Es ist kein Update-Server eingestellt. Tragen Sie unter \"Internet-Optionen\" "
-                   "die Adresse des Servers ein.");
 // The link label whose caption holds this name opens the partner's counting link instead.
 const QString kPartnerName = QStringLiteral("doviduve");
 const QUrl kPartnerLink(
@@ -34,7 +32,7 @@ void Session::updateDraws()
     if (m_updateRunning || m_generationRunning)
         return;
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     runUpdate();
@@ -43,7 +41,7 @@ void Session::updateDraws()
 void Session::updateDrawsAtStartUp()
 {
     if (m_state.internet.server.isEmpty())
-        setStatusText(0, kNoServerText);
+        setStatusText(0, text(Text::NoUpdateServerStatus));
     else
         runUpdate();
 }
@@ -94,7 +92,7 @@ void Session::runUpdate()
 void Session::handOverSheet()
 {
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     const auto handOver = vendrilo::handOverSheet(m_state, m_http);
@@ -105,7 +103,7 @@ void Session::handOverSheet()
         return;
     }
     if (openAddress(QUrl(handOver->address)))
-        setStatusText(1, kCheckTheCartText);
+        setStatusText(1, text(Text::CheckTheCart));
 }
 
 void Session::openLink(const QString& caption)

@@ -2,6 +2,7 @@
 #include "gui/sheetpage.h"
 
 #include "core/sheet/sheetcontrols.h"
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -295,7 +296,7 @@ void SheetPage::chooseFileToSave()
 {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setNameFilter(text(Text::TipFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
     dialog.selectFile(m_session.proposedTipFileName());
@@ -310,7 +311,7 @@ void SheetPage::chooseFileToLoad()
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setNameFilter(text(Text::TipFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/weightinglistdialog.h"
 
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 
 #include <QCheckBox>
@@ -27,7 +28,6 @@ constexpr int kRandomTickMs = 25;
 WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
     auto* layout = new QVBoxLayout(this);
     buildGrid();
     buildButtons();
@@ -47,6 +47,13 @@ WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
     m_timer->setInterval(kRandomTickMs);
     connect(m_timer, &QTimer::timeout, this, &WeightingListDialog::randomTick);
     showAll();
+    showFixedTexts();
+}
+
+void WeightingListDialog::showFixedTexts()
+{
+    setWindowTitle(text(Text::WeightingListTitle));
+    m_status->clearMessage();
 }
 
 void WeightingListDialog::buildGrid()
@@ -173,9 +180,8 @@ void WeightingListDialog::showPool(const NumberPool& pool)
 {
     m_pick.stop();
     m_timer->stop();
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+    showFixedTexts();
     paintBoxes(QColor());
-    m_status->clearMessage();
     setList(WeightList::fromPool(pool));
     m_poolShown = true;
     m_editedNote->hide();
@@ -309,7 +315,7 @@ void WeightingListDialog::chooseFileToSave()
     const QString proposed = m_today ? proposedWeightListName(m_today()) : QString();
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), m_folder.isEmpty() ? proposed : m_folder + '/' + proposed,
-        QStringLiteral("Werteliste (*.qkw)"));
+        text(Text::WeightListFilter));
     if (path.isEmpty())
         return;
     const QString withSuffix = path.endsWith(QLatin1String(".qkw"), Qt::CaseInsensitive)
@@ -322,7 +328,7 @@ void WeightingListDialog::chooseFileToSave()
 void WeightingListDialog::chooseFileToLoad()
 {
     const QString path = QFileDialog::getOpenFileName(this, QString(), m_folder,
-                                                      QStringLiteral("Werteliste (*.qkw)"));
+                                                      text(Text::WeightListFilter));
     if (path.isEmpty())
         return;
     if (const Status loaded = loadList(path); !loaded)

@@ -66,6 +66,8 @@ public:
     }
 
     void done(int result) override;
+    // The title in the language of the texts; the status line, which spoke the old one, empty.
+    void showFixedTexts();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

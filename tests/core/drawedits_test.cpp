@@ -102,11 +102,14 @@ TEST(DrawImport, PresentAddedAndRefusedLinesWithReasons)
     EXPECT_TRUE(result.foundAnyDraw);
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(result.present, 2);
-    EXPECT_EQ(result.refused,
-              (QStringList{"6: differs from the stored draw of that day",
-                           "7: 31.06.1986 is no calendar date", "8: 5 numbers instead of six",
-                           "9: \"0\" is not a number from 1 to 49", "10: 5 stands twice",
-                           "11: not a draw line (number, DD.MM.YYYY, six numbers)"}));
+    EXPECT_EQ(result.refused, (std::vector<RefusedLine>{
+                                  {6, ImportProblem::DiffersFromStored, ""},
+                                  {7, ImportProblem::NoCalendarDate, "31.06.1986"},
+                                  {8, ImportProblem::NumberCount, "5"},
+                                  {9, ImportProblem::NotANumber, "0"},
+                                  {10, ImportProblem::NumberTwice, "5"},
+                                  {11, ImportProblem::NotADrawLine, ""},
+                              }));
     EXPECT_EQ(dates(result.records),
               (std::vector<QString>{"28.05.1986", "31.05.1986", "04.06.1986", "07.06.1986",
                                     "14.06.1986", "17.06.1986", "21.06.1986", "21.06.1986"}));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
+#include "core/texts/textlist.h"
 #include "core/program/generationactions.h"
 #include "core/generator/optionconflicts.h"
 #include "pastwinoracle.h"
@@ -524,7 +525,7 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     const auto missing = runGeneration(s);
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error(), drawfile::kMissingFileMessage);
+    EXPECT_EQ(missing.error(), text(Text::ReadDrawsFirst));
     EXPECT_TRUE(QFileInfo(s.drawPath()).isFile());
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral("1,2,3,4,5,6"));
 
@@ -545,7 +546,7 @@ TEST(GenerationRun, AnEmptyDrawFileThatCannotBeCreatedIsReported)
     s.programFolder = dir.filePath(QStringLiteral("no/such/folder/"));
     const auto result = runGeneration(s);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.error().startsWith(drawfile::kMissingFileMessage));
+    EXPECT_TRUE(result.error().startsWith(text(Text::ReadDrawsFirst)));
     EXPECT_TRUE(result.error().contains(QStringLiteral("ZahlenPL.dat:")))
         << result.error().toStdString();
 }

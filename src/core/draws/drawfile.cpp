@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,11 +30,9 @@ QByteArray serialize(const std::vector<DrawRecord>& records)
 
 Error tooLarge(const QString& path, qint64 size)
 {
-    return {QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei "
-                           "(höchstens %3 MB, gut zwei Millionen Ziehungen).")
-                .arg(QDir::toNativeSeparators(path))
-                .arg(size >> 20)
-                .arg(kMaxFileSize >> 20)};
+    return {fillIn(text(Text::DrawFileTooLarge),
+                   {QDir::toNativeSeparators(path), QString::number(size >> 20),
+                    QString::number(kMaxFileSize >> 20)})};
 }
 
 // Reads a file of fixed-size records block by block into `convert`, without a second copy of
@@ -217,11 +216,8 @@ int countDamaged(const std::vector<DrawRecord>& records)
 
 QString damagedFileWarning(const QString& path, int damaged)
 {
-    return QStringLiteral("Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über "
-                          "49 oder ein unmögliches Datum). Sie werden so angezeigt und gezählt, "
-                          "wie sie in der Datei stehen; die Datei selbst bleibt unverändert.")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(damaged);
+    return fillIn(text(Text::DamagedDraws),
+                  {QDir::toNativeSeparators(path), QString::number(damaged)});
 }
 
 } // namespace vendrilo

@@ -16,9 +16,6 @@ namespace drawfile {
 
 inline const QString kFileName = QStringLiteral("ZahlenPL.dat");
 inline const QString kLegacyFileName = QStringLiteral("Zahlen.dat");
-// What the user reads where the draw file is missing.
-inline const QString kMissingFileMessage =
-    QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein");
 
 // A real history holds a few thousand draws (a quarter of a megabyte); a file beyond this bound
 // (about two million draws) is no draw file, and reading it would only exhaust the memory.

@@ -4,6 +4,7 @@
 #include "core/generator/optionconflicts.h"
 #include "core/generator/pastwintests.h"
 #include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 #include <algorithm>
 #include <optional>
@@ -73,9 +74,7 @@ std::optional<QString> lockedRowProblem(const TipSheet& sheet)
 {
     for (int r = 1; r <= TipSheet::kRows; ++r)
         if (sheet.locked(r) && !sheet.numbers(r))
-            return QStringLiteral("Der gesperrte %1. Tipp enthält nicht sechs Zahlen. Tragen Sie "
-                                  "sechs Zahlen ein oder heben Sie die Sperre auf.")
-                .arg(r);
+            return fillIn(text(Text::LockedRowIncomplete), {QString::number(r)});
     return std::nullopt;
 }
 
@@ -240,10 +239,7 @@ std::optional<GenerationOutcome> preparePool(const GenerationInput& in, const Ca
     // Six different numbers are needed for a row; fewer would make the drawing go on forever.
     const int distinct = result.pool.distinctNumbers();
     if (distinct < 6) {
-        result.message = QStringLiteral("Mit den gewählten Einstellungen stehen nur %1 "
-                                        "verschiedene Zahlen zur Auswahl, für einen Tipp werden "
-                                        "sechs gebraucht. Ändern Sie die Parameter.")
-                             .arg(distinct);
+        result.message = fillIn(text(Text::PoolTooSmall), {QString::number(distinct)});
         return GenerationOutcome::PoolTooSmall;
     }
     return std::nullopt;
@@ -322,13 +318,15 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
 
 QString candidateStatusText(int row, const TipRow& c, int crossSum, const MessageList& messages)
 {
-    const char* separator = row == 3 ? "    QS: " : (row == 2 || row == 4) ? "   QS: " : "  QS: ";
+    const int blanks = row == 3 ? 4 : (row == 2 || row == 4) ? 3 : 2;
+    const QString separator =
+        QString(blanks, QLatin1Char(' ')) + text(Text::CrossSumShort) + QStringLiteral(": ");
     // Built by joining: a translated "Tipp" may hold any character, a "%" included.
     auto n = [&](int p) { return QString::number(c[static_cast<std::size_t>(p)]); };
     return QString::number(row) + QLatin1Char('.') + messages.text(Msg::Tip) +
            QStringLiteral(":  ") + n(0) + QLatin1Char(' ') + n(1) + QStringLiteral("  ") + n(2) +
            QStringLiteral("  ") + n(3) + QStringLiteral("  ") + n(4) + QStringLiteral("  ") + n(5) +
-           QString::fromLatin1(separator) + QString::number(crossSum);
+           separator + QString::number(crossSum);
 }
 
 void askLuckyNumber(RandomSource& random, const MessageList& messages, Prompts& prompts)

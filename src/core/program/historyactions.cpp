@@ -4,6 +4,7 @@
 #include "core/draws/drawfile.h"
 #include "core/io/textlines.h"
 #include "core/program/drawactions.h"
+#include "core/texts/textlist.h"
 #include "core/tipfiles/printout.h"
 
 #include <QFileInfo>
@@ -18,8 +19,8 @@ namespace {
 Result<std::vector<DrawRecord>> existingDraws(const ProgramState& state)
 {
     if (!QFileInfo::exists(state.drawPath()))
-        return Error{QStringLiteral("Die Ziehungsdatei %1 fehlt; es wurde nichts geändert. %2")
-                         .arg(state.drawPath(), drawfile::kMissingFileMessage)};
+        return Error{fillIn(text(Text::DrawFileMissing),
+                            {state.drawPath(), text(Text::ReadDrawsFirst)})};
     return readDraws(state);
 }
 
@@ -77,10 +78,9 @@ Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prom
     QStringList numbers;
     for (int i = 1; i <= 6; ++i)
         numbers << QString::number(state.shown.numbers[static_cast<std::size_t>(i)]);
-    if (!prompts.askYesNo(QStringLiteral("Ziehung löschen?"),
-                          QStringLiteral("Soll die Ziehung vom %1 (%2) gelöscht werden? Eine "
-                                         "gelöschte Ziehung lässt sich nicht wiederherstellen.")
-                              .arg(formatDate(day), numbers.join(QLatin1Char(' ')))))
+    if (!prompts.askYesNo(text(Text::DeleteDrawTitle),
+                          fillIn(text(Text::DeleteDrawQuestion),
+                                 {formatDate(day), numbers.join(QLatin1Char(' '))})))
         return std::optional<SheetEvaluation>();
     if (const Status written = drawfile::rewrite(state.drawPath(), withoutDrawsOf(*records, day));
         !written)
@@ -102,10 +102,7 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path)
         return Error{lines.error()};
     DrawImport result = importDraws(*records, *lines);
     if (!result.foundAnyDraw)
-        return Error{QStringLiteral("%1 enthält keine Ziehungen (erwartet: Zeilen wie "
-                                    "\"1,27.01.1957,8,12,31,39,43,45\" oder \"1. 27.01.1957 "
-                                    "8,12,31,39,43,45\"); es wurde nichts geändert.")
-                         .arg(path)};
+        return Error{fillIn(text(Text::ImportFoundNoDraws), {path})};
     if (result.added > 0)
         if (const Status written = drawfile::rewrite(state.drawPath(), result.records); !written)
             return Error{written.error()};

@@ -3,6 +3,7 @@
 
 #include "core/draws/drawfile.h"
 #include "core/program/drawactions.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
@@ -26,7 +27,7 @@ Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)
     const InternetOptions& net = state.internet;
     const auto port = parseProxyPort(net.proxyPort);
     if (!net.proxyHost.trimmed().isEmpty() && !port)
-        return Error{QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl.").arg(net.proxyPort)};
+        return Error{fillIn(text(Text::ProxyPortNoNumber), {net.proxyPort})};
     PortalRequest request;
     request.server = net.server;
     request.proxy = {net.proxyHost.trimmed(), port.value_or(80)};

@@ -11,9 +11,6 @@
 
 namespace vendrilo {
 
-// What the status bar says when no update server has been set.
-inline const QString kNoServerText = QStringLiteral("Kein Update-Server eingestellt");
-
 struct DrawUpdate {
     UpdateResult update;
     // The draw for the day after the last one requested, shown and scored at the end.
@@ -27,8 +24,5 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
 
 // The portal hand-over of the state's sheet; "Meldung.htm" goes into the program folder.
 Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http);
-
-// The status text after a hand-over that opened an address.
-inline const QString kCheckTheCartText = QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!");
 
 } // namespace vendrilo

@@ -2,6 +2,7 @@
 #include "core/program/settingsstore.h"
 
 #include "core/io/iniguard.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -90,8 +91,7 @@ Status syncSettings(QSettings& store)
     store.sync();
     // A format error only tells that the file read at the start was damaged; it is clean now.
     if (store.status() == QSettings::AccessError)
-        return Error{QStringLiteral("%1: die Einstellungen konnten nicht gespeichert werden")
-                         .arg(store.fileName())};
+        return Error{fillIn(text(Text::SettingsNotSaved), {store.fileName()})};
     return {};
 }
 

@@ -4,14 +4,9 @@
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
 #include "core/texts/integers.h"
-
-#include <QLocale>
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
-
-namespace {
-const QString kTitle = QStringLiteral("Quirlends Vendrilo 6/49 PL - www.quirlend.de - Tipp für ");
-} // namespace
 
 double printoutDate(double shownDrawDate, const DrawDayFilter& days)
 {
@@ -24,9 +19,10 @@ Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
                                   const DrawDayFilter& days, const MessageList& messages)
 {
     const QDate date = dateFromDay(printoutDate(shownDrawDate, days));
-    // The weekday in full, as the user's own locale names it.
-    QStringList lines{kTitle + QLocale::system().dayName(date.dayOfWeek(), QLocale::LongFormat) +
-                          QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy")),
+    // The weekday in full, as the language of the texts names it.
+    QStringList lines{fillIn(text(Text::PrintoutTitle),
+                             {textLocale().dayName(date.dayOfWeek(), QLocale::LongFormat),
+                              date.toString(QStringLiteral("dd.MM.yy"))}),
                       QString(46, QLatin1Char('~')), QString()};
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const auto& fields = sheet.row(r).fields;
@@ -36,7 +32,7 @@ Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
         for (const QString& field : fields) {
             const auto n = parseInteger(field);
             if (!n)
-                return Error{notIntegerMessage(field)};
+                return Error{fillIn(text(Text::NoIntegerValue), {field})};
             numbers << QStringLiteral("%1").arg(*n, 2);
         }
         const QString prefix =
