@@ -181,7 +181,10 @@ void Session::showTextsAgain()
 
 QString Session::proposedTipFileName() const
 {
-    return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());
+    // Without a readable draw file the calendar falls back to its two-draws-a-week rule.
+    const auto draws = readDraws(m_state);
+    return vendrilo::proposedTipFileName(draws ? *draws : std::vector<DrawRecord>{},
+                                         m_state.chosenDate.date());
 }
 
 void Session::setOption(Option option, int value)

@@ -53,7 +53,7 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     for (const OptionSpec& o : optionTable())
         a.options.set(o.id,
                       o.kind == OptionSpec::Kind::Check ? 1 - o.defaultValue : o.defaultValue - 1);
-    a.options.set(Option::SaturdayDraws, 1); // both draw-day boxes off would come back on
+    a.options.set(Option::WeekendDraws, 1); // both draw-day boxes off would come back on
     a.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     a.sheet.setRow(12, {44, 45, 46, 47, 48, 49});
     a.ticketNumber = QStringLiteral("0815");
@@ -116,8 +116,8 @@ TEST(Settings, TheRulesOfTheRestore)
     s.internet.linkPage = true;
     WindowSize w;
     EXPECT_FALSE(store.restore(s, w).aborted);
-    EXPECT_TRUE(s.options.checked(Option::SaturdayDraws)) << "both off become both on";
-    EXPECT_TRUE(s.options.checked(Option::WednesdayDraws));
+    EXPECT_TRUE(s.options.checked(Option::WeekendDraws)) << "both off become both on";
+    EXPECT_TRUE(s.options.checked(Option::OtherDayDraws));
     EXPECT_FALSE(s.internet.linkPage) << "a browser path from an older version";
     EXPECT_EQ(s.options.value(Option::RunBudgetThousands), 250);
     EXPECT_EQ(s.options.value(Option::FrequentNumbersPercent), 75) << "clamped like the control";

@@ -89,12 +89,13 @@ void SchemaBuilder::checkBoxes(int from, int to, int saveStep)
     }
 }
 
-// "Chekcbox16" and "Chekcbox17" both off select no draw at all: both go back on.
+// "Chekcbox16" and "Chekcbox17" (weekend and other days) both off select no draw at all: both go
+// back on.
 void bothDrawDaysWhenNone(ProgramState& s)
 {
-    if (!s.options.checked(Option::SaturdayDraws) && !s.options.checked(Option::WednesdayDraws)) {
-        s.options.set(Option::SaturdayDraws, 1);
-        s.options.set(Option::WednesdayDraws, 1);
+    if (!s.options.checked(Option::WeekendDraws) && !s.options.checked(Option::OtherDayDraws)) {
+        s.options.set(Option::WeekendDraws, 1);
+        s.options.set(Option::OtherDayDraws, 1);
     }
 }
 

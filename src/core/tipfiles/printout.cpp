@@ -2,6 +2,7 @@
 #include "core/tipfiles/printout.h"
 
 #include "core/draws/dates.h"
+#include "core/draws/drawcalendar.h"
 #include "core/io/atomicfile.h"
 #include "core/texts/integers.h"
 
@@ -13,17 +14,19 @@ namespace {
 const QString kTitle = QStringLiteral("Quirlends Vendrilo 6/49 PL - www.quirlend.de - Tipp für ");
 } // namespace
 
-double printoutDate(double shownDrawDate, const DrawDayFilter& days)
+double printoutDate(const std::vector<DrawRecord>& draws, double shownDrawDate,
+                    const DrawDayFilter& days)
 {
-    if (!days.saturday || !days.wednesday)
+    if (!days.weekend || !days.otherDays)
         return shownDrawDate + 7;
-    return shownDrawDate + (weekday(shownDrawDate) == 3 ? 3 : 4);
+    return nextDrawDay(draws, shownDrawDate);
 }
 
-Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
-                                  const DrawDayFilter& days, const MessageList& messages)
+Result<QStringList> printoutLines(const TipSheet& sheet, const std::vector<DrawRecord>& draws,
+                                  double shownDrawDate, const DrawDayFilter& days,
+                                  const MessageList& messages)
 {
-    const QDate date = dateFromDay(printoutDate(shownDrawDate, days));
+    const QDate date = dateFromDay(printoutDate(draws, shownDrawDate, days));
     // The weekday in full, as the user's own locale names it.
     QStringList lines{kTitle + QLocale::system().dayName(date.dayOfWeek(), QLocale::LongFormat) +
                           QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy")),
