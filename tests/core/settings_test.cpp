@@ -64,6 +64,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     a.carried.backTestBoxes[0] = true;
     a.options.set(Option::RecomputeOnlyAfterThree, 1);
     a.statisticsStart.setDate(day("03.03.2003"));
+    a.game = Game::Plus;
+    a.withPlus = true;
     ASSERT_TRUE(saveSettings(*openSettings(store.path), a, size));
 
     // Raw: bools as 0/1, the date as eight little-endian bytes, the misspelt names.
@@ -82,6 +84,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     EXPECT_EQ(store.raw("Edit23F8").toString(), "17");
     EXPECT_EQ(store.raw("height").toString(), "500");
     EXPECT_EQ(store.raw("DateTimePicker2").toByteArray(), dateBytes(day("03.03.2003")));
+    EXPECT_EQ(store.raw("Spiel").toString(), "plus");
+    EXPECT_EQ(store.raw("MitPlus").toString(), "1");
 
     ProgramState b;
     WindowSize back;
@@ -99,6 +103,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     EXPECT_EQ(b.carried.printPositions, a.carried.printPositions);
     EXPECT_EQ(b.carried.backTestBoxes, a.carried.backTestBoxes);
     EXPECT_EQ(b.statisticsStart.date(), day("03.03.2003"));
+    EXPECT_EQ(b.game, Game::Plus);
+    EXPECT_TRUE(b.withPlus);
     EXPECT_EQ(back.width, 700);
     EXPECT_EQ(back.height, 500);
 }
@@ -111,8 +117,11 @@ TEST(Settings, TheRulesOfTheRestore)
                  {"Browser", "C:\\Programme\\Browser.exe"},
                  {"UpDown7", 250},
                  {"UpDown12", 99999},
-                 {"DateTimePicker2", "gestern"}});
+                 {"DateTimePicker2", "gestern"},
+                 {"Spiel", "keno"},
+                 {"MitPlus", "ja"}});
     ProgramState s;
+    s.game = Game::Plus;
     s.internet.linkPage = true;
     WindowSize w;
     EXPECT_FALSE(store.restore(s, w).aborted);
@@ -122,6 +131,8 @@ TEST(Settings, TheRulesOfTheRestore)
     EXPECT_EQ(s.options.value(Option::RunBudgetThousands), 250);
     EXPECT_EQ(s.options.value(Option::FrequentNumbersPercent), 75) << "clamped like the control";
     EXPECT_EQ(s.statisticsStart.date(), kPickerMinDate) << "an unreadable date: the earliest";
+    EXPECT_EQ(s.game, Game::Lotto) << "a game of another name";
+    EXPECT_FALSE(s.withPlus);
 
     // The statistics start: yesterday goes back to 19.11.1994, three weeks ago stays.
     const double today = day("08.12.2026");
@@ -156,7 +167,7 @@ TEST(Settings, AnUnreadableValueSkipsItsGroupOrEndsTheRestore)
     EXPECT_EQ(s.language, 2);
     EXPECT_EQ(s.options.value(Option::MaxFromLastDraw), 0) << "after the failure: default";
     EXPECT_EQ(s.sheet.field(1, 1), "");
-    EXPECT_EQ(s.internet.feeOneDraw, "0,60");
+    EXPECT_EQ(s.internet.rowPrice, "0,60");
 
     // Outside a group ("RadioGroup1"): the restore ends there and says so.
     store.write({{"RadioGroup1", "eins"}});
@@ -164,7 +175,7 @@ TEST(Settings, AnUnreadableValueSkipsItsGroupOrEndsTheRestore)
     const RestoreOutcome ended = store.restore(t, w);
     EXPECT_TRUE(ended.aborted);
     EXPECT_TRUE(ended.message.contains("RadioGroup1"));
-    EXPECT_EQ(t.internet.feeOneDraw, "0,50") << "nothing after it was read";
+    EXPECT_EQ(t.internet.rowPrice, "3,00") << "nothing after it was read";
 }
 
 TEST(Settings, AMaximisedWindowKeepsTheStoredSize)
