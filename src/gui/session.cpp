@@ -30,6 +30,8 @@ Session::Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)>
                  QObject* parent)
     : QObject(parent), m_prompts(prompts), m_clock(std::move(clock)), m_openUrl(std::move(openUrl))
 {
+    // Every draw shown may come from a changed file (an update, an import, another game).
+    connect(this, &Session::shownDrawChanged, this, &Session::showAddOnsForDrawFile);
 }
 
 void Session::applyEvaluation(const SheetEvaluation& evaluation)
@@ -164,6 +166,7 @@ bool Session::importTipFile(const QString& path)
 
 void Session::showRestoredState()
 {
+    Q_EMIT gameChanged();
     Q_EMIT optionsChanged();
     Q_EMIT sheetChanged();
     Q_EMIT internetChanged();
