@@ -94,29 +94,6 @@ TEST(DrawCalendar, AWholeYearOfEachCalendar)
     }
 }
 
-TEST(DrawCalendar, DaysOfThePrintOutAndTheFallback)
-{
-    const auto shipped = *shippedHistory();
-    const std::vector<DrawRecord> one{test::draw("19.08.2026", {1, 2, 3, 4, 5, 6})};
-    const struct {
-        const std::vector<DrawRecord>* draws;
-        const char* after;
-        const char* next;
-    } cases[] = {
-        {&shipped, "18.08.2026", "20.08.2026"}, // Tuesday -> Thursday
-        {&shipped, "20.08.2026", "22.08.2026"}, // Thursday -> Saturday, not yet stored
-        {&shipped, "15.08.2026", "18.08.2026"}, // Saturday -> Tuesday
-        {&shipped, "02.06.2007", "06.06.2007"}, // Saturday -> Wednesday, the old calendar
-        {&shipped, "06.06.2007", "09.06.2007"}, // Wednesday -> Saturday
-        {&shipped, "14.03.1965", "21.03.1965"}, // Sunday -> Sunday: one draw day a week
-        {&shipped, "31.12.2026", "04.01.2027"}, // no draw in eight weeks: Thursday + 4
-        {&one, "19.08.2026", "22.08.2026"},     // a single draw: Wednesday + 3
-        {&one, "22.08.2026", "26.08.2026"},     // Saturday + 4
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(formatDate(nextDrawDay(*c.draws, day(c.after))), c.next) << c.after;
-}
-
 // Random days across the whole shipped history and a copy of it out of date order, against the
 // model above.
 TEST(DrawCalendar, AgreesWithTheModelOnRandomDays)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
-#include "core/program/programstate.h"
 #include "core/sheet/companionscore.h"
 #include "testsupport.h"
 
@@ -69,32 +68,6 @@ TEST(LottoPlus, FirstStartWritesBothHistoriesAndKeepsAnExistingLottoFile)
     EXPECT_EQ(test::readBytes(own), before);
     EXPECT_EQ(test::readBytes(older.filePath("ZahlenPLPlus.dat")),
               test::readBytes(fresh.filePath("ZahlenPLPlus.dat")));
-}
-
-TEST(LottoPlus, TheGameNamesItsDrawFileAndANamedFileOnlyReplacesTheGamesOwn)
-{
-    ProgramState s;
-    s.programFolder = QStringLiteral("/p/");
-    const struct {
-        Game game;
-        const char* named;
-        const char* lotto;
-        const char* plus;
-    } cases[] = {
-        {Game::Lotto, "", "/p/ZahlenPL.dat", "/p/ZahlenPLPlus.dat"},
-        {Game::Plus, "", "/p/ZahlenPL.dat", "/p/ZahlenPLPlus.dat"},
-        {Game::Lotto, "mine.dat", "/p/mine.dat", "/p/ZahlenPLPlus.dat"},
-        {Game::Plus, "mine.dat", "/p/ZahlenPL.dat", "/p/mine.dat"},
-    };
-    for (const auto& c : cases) {
-        s.game = c.game;
-        s.drawFileName = QString::fromLatin1(c.named);
-        EXPECT_EQ(s.drawPathOf(Game::Lotto), c.lotto);
-        EXPECT_EQ(s.drawPathOf(Game::Plus), c.plus);
-        EXPECT_EQ(s.drawPath(), c.game == Game::Lotto ? c.lotto : c.plus);
-    }
-    EXPECT_EQ(gameByName("plus"), Game::Plus);
-    EXPECT_EQ(gameByName("Plus"), std::nullopt);
 }
 
 // Random sheets against the other draw of random evenings of both histories (days before Lotto
