@@ -91,7 +91,7 @@ def backtest(tool, start, seed, stats_from, sets, folder):
     common = ["--today", TODAY, "--from", stats_from] + [a for s in sets for a in ("--set", s)]
     options = dict(s.split("=") for s in sets)
     reuse = options.get("CheckBox31") == "1"
-    step = 3 if options.get("CheckBox16", "1") == "1" and options.get("CheckBox17", "1") == "1" else 6
+    both = options.get("CheckBox16", "1") == "1" and options.get("CheckBox17", "1") == "1"
     tips = os.path.join(folder, "sheet.qkt")
     tally = [[0] * 4 for _ in range(7)]
     passes = 0
@@ -107,7 +107,9 @@ def backtest(tool, start, seed, stats_from, sets, folder):
             if status != 0:
                 return None
             sheet = out[:12]
-        shown = DRAWS[search(picker + step)][0]
+        # Both boxes: the first stored draw of a later day than the one just scored; one box:
+        # the first draw six days on.
+        shown = DRAWS[search(picker + 1 if both else picker + 6)][0]
         picker = shown
         with open(tips, "w") as f:
             f.write("\n".join(sheet) + "\n\n")

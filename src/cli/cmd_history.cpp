@@ -116,7 +116,7 @@ int printout(Context& ctx, const CommandArgs&)
     if (!draws)
         throw Failure{draws.error(), 3};
     ctx.state.shown.dateSearch(*draws, ctx.state.chosenDate);
-    const auto lines = printoutLines(ctx.state.sheet, ctx.state.shown.date,
+    const auto lines = printoutLines(ctx.state.sheet, *draws, ctx.state.shown.date,
                                      ctx.state.options.drawDayFilter(), ctx.state.messages);
     if (!lines)
         throw Failure{lines.error(), 3};

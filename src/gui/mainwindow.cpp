@@ -10,6 +10,7 @@
 #include "gui/chartview.h"
 #include "gui/databasepage.h"
 #include "gui/dialogs.h"
+#include "gui/gameswitch.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
 #include "gui/internetpage.h"
@@ -192,6 +193,8 @@ void MainWindow::buildPages()
         m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
     }
     m_tabs->setCurrentIndex(0);
+    menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
+    hideAddOnsWithoutSuperzahl(this, *m_session);
 
     // A run shows its rows as they come: the sheet comes to the front the moment it starts.
     connect(m_session, &Session::generationRunningChanged, this, [this](bool running) {

@@ -51,6 +51,8 @@ void Session::undoSheetChange()
         return;
     before->applyTo(m_state.sheet, m_state.ticketNumber);
     applyEvaluation(evaluateShownDraw(m_state));
+    // Every draw shown may come from a changed file (an update, an import, another game).
+    connect(this, &Session::shownDrawChanged, this, &Session::showAddOnsForDrawFile);
 }
 
 void Session::applyEvaluation(const SheetEvaluation& evaluation)
@@ -215,6 +217,7 @@ bool Session::importTipFile(const QString& path)
 
 void Session::showRestoredState()
 {
+    Q_EMIT gameChanged();
     Q_EMIT optionsChanged();
     Q_EMIT sheetChanged();
     Q_EMIT internetChanged();
@@ -233,7 +236,10 @@ void Session::showTextsAgain()
 
 QString Session::proposedTipFileName() const
 {
-    return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());
+    // Without a readable draw file the calendar falls back to its two-draws-a-week rule.
+    const auto draws = readDraws(m_state);
+    return vendrilo::proposedTipFileName(draws ? *draws : std::vector<DrawRecord>{},
+                                         m_state.chosenDate.date());
 }
 
 void Session::setOption(Option option, int value)

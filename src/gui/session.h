@@ -6,6 +6,8 @@
 #include "core/io/prompts.h"
 #include "core/io/result.h"
 #include "core/program/programstate.h"
+#include "core/sheet/companionscore.h"
+#include "gui/drawfilecache.h"
 
 #include "gui/sheethistory.h"
 #include "net/httpclient.h"
@@ -154,6 +156,16 @@ public:
     // The user is told once that the draw file holds damaged records, unless the count changes.
     void warnAboutDamagedDraws();
 
+    // The game whose draws everything works on; the shown draw, the chart and the rest follow.
+    void setGame(Game game);
+    // The sheet is played with Plus: each row is also scored against the other draw of the
+    // evening (companionScore()).
+    void setWithPlus(bool on);
+    CompanionScore companionScore();
+    // Whether the draw file knows a Superzahl: without one, the controls of add-ons that no
+    // Polish game has stay hidden.
+    bool addOnsShown() const { return m_addOnsShown; }
+
 Q_SIGNALS:
     void shownDrawChanged();
     void sheetChanged();
@@ -169,6 +181,8 @@ Q_SIGNALS:
     void analysisRunningChanged(bool running);
     void analysisProgress(double done); // 0..1
     void sheetTabWanted();              // the "Lottotipp" tab should come to the front
+    void gameChanged();
+    void addOnsShownChanged(bool shown);
 
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
@@ -207,6 +221,10 @@ private:
     bool m_cancelAnalysis = false;
     QString m_statusTexts[2];
     QPointer<const QWidget> m_hintSource; // the control whose hint panel 1 shows, if any
+    void showAddOnsForDrawFile();
+    DrawFileCache m_drawFile;      // the game's own, for its Superzahl
+    DrawFileCache m_companionFile; // the other game's, for the Plus column
+    bool m_addOnsShown = true;
 };
 
 } // namespace vendrilo::gui

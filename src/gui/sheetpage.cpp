@@ -4,6 +4,7 @@
 #include "core/sheet/sheetcontrols.h"
 #include "core/texts/textlist.h"
 #include "gui/controls.h"
+#include "gui/plushitscolumn.h"
 #include "gui/session.h"
 
 #include <QEvent>
@@ -131,9 +132,10 @@ QWidget* SheetPage::buildSheet()
     m_ticket = namedLabel(sheet, "Losnummer");
     m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
     grid->addWidget(m_ticket, 12, 0, 1, 7);
+    new PlusHitsColumn(m_session, sheet, grid, 10);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
-    grid->setColumnStretch(10, 2);
+    grid->setColumnStretch(11, 2);
     return sheet;
 }
 

@@ -24,6 +24,12 @@ if python3 "$here/../../tools/check_analysis.py" "$tmp/vendrilo-cli" 11 7; then 
     done
     printf '6x\t=>\t0\t=>\t0\n\n0 Ziehungen\n'
 } | diff -u - "$tmp/zero" && ok || fail "backtest today"
+# Both draw-day boxes ticked: one pass per stored draw day after the first draw on or after the
+# start, and one more, which scores the last draw a second time.
+days=$("$tmp/vendrilo-cli" draws | awk -F, '{ split($1, d, "."); k = d[3] d[2] d[1] }
+    k >= "20260101" { print k }' | sort -u | wc -l)
+passes=$("$tmp/vendrilo-cli" --today 08.12.2026 --date 01.01.2026 --seed 5 backtest | tail -1)
+[ "$passes" = "$days Ziehungen" ] && [ "$days" -gt 90 ] && ok || fail "passes: $passes, days: $days"
 "$tmp/vendrilo-cli" similarity --threshold zwei >/dev/null 2>&1
 [ $? -eq 2 ] && ok || fail "similarity --threshold zwei: not a usage error"
 finish analysis_model

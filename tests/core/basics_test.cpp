@@ -13,29 +13,29 @@
 
 using namespace vendrilo;
 
-TEST(DrawDayFilter, SelectsByWeekday)
+// Every weekday of a week, and a date that is no calendar day, against each setting of the boxes.
+TEST(DrawDayFilter, WeekendAndTheOtherDays)
 {
-    const double tuesday = *parseDate("04.09.2007");
-    const double wednesday = *parseDate("05.09.2007");
-    const double saturday = *parseDate("08.09.2007");
-    const double sunday = *parseDate("09.09.2007");
-
-    const DrawDayFilter both{true, true};
-    EXPECT_TRUE(both.accepts(tuesday));
-
-    const DrawDayFilter weekend{true, false};
-    EXPECT_TRUE(weekend.accepts(saturday));
-    EXPECT_TRUE(weekend.accepts(sunday));
-    EXPECT_FALSE(weekend.accepts(wednesday));
-    EXPECT_FALSE(weekend.accepts(tuesday));
-
-    const DrawDayFilter midweek{false, true};
-    EXPECT_TRUE(midweek.accepts(wednesday));
-    EXPECT_FALSE(midweek.accepts(saturday));
-
+    const double monday = *parseDate("03.09.2007");
+    const double noDay = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        DrawDayFilter filter;
+        const char* expected; // Monday .. Sunday, then the date that is no calendar day
+    } cases[] = {
+        {{true, true}, "11111111"},
+        {{true, false}, "00000110"},
+        {{false, true}, "11111000"},
+    };
+    for (const auto& c : cases) {
+        QString got;
+        for (int d = 0; d < 7; ++d)
+            got += c.filter.accepts(monday + d) ? '1' : '0';
+        got += c.filter.accepts(noDay) ? '1' : '0';
+        EXPECT_EQ(got, QString::fromLatin1(c.expected)) << c.filter.weekend << c.filter.otherDays;
+    }
     DrawDayFilter none{false, false};
     none.normalize();
-    EXPECT_TRUE(none.accepts(tuesday));
+    EXPECT_TRUE(none.weekend && none.otherDays);
 }
 
 TEST(Dates, DayNumbersFormatsAndPickerMinimum)
@@ -154,9 +154,9 @@ TEST(Options, AssignmentsAreCheckedAndClamped)
     EXPECT_TRUE(o.assign("CheckBox16=2"));
     EXPECT_TRUE(o.assign("CheckBox16"));
     EXPECT_FALSE(o.assign("CheckBox16=0"));
-    EXPECT_FALSE(o.checked(Option::SaturdayDraws));
-    EXPECT_FALSE(o.drawDayFilter().saturday);
-    EXPECT_TRUE(o.drawDayFilter().wednesday);
+    EXPECT_FALSE(o.checked(Option::WeekendDraws));
+    EXPECT_FALSE(o.drawDayFilter().weekend);
+    EXPECT_TRUE(o.drawDayFilter().otherDays);
 }
 
 TEST(Dates, WeekdayArithmeticAgreesWithTheCalendar)

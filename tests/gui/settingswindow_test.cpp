@@ -57,7 +57,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
         // Every option control away from its default (both draw-day boxes off would come back
         // on, so those two stay; the ones without a widget are covered by the core's tests).
         for (const OptionSpec& o : optionTable()) {
-            if (auto* box = win.child<QCheckBox>(o.name); box && o.id != Option::SaturdayDraws)
+            if (auto* box = win.child<QCheckBox>(o.name); box && o.id != Option::WeekendDraws)
                 box->setChecked(!box->isChecked());
             else if (auto* spin = win.child<QSpinBox>(o.name))
                 spin->setValue(spin->value() == spin->minimum() ? spin->value() + 1
@@ -90,7 +90,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
     test::StartedWindow again({}, settings.path);
     for (const OptionSpec& o : optionTable()) {
         if (auto* box = again.child<QCheckBox>(o.name)) {
-            EXPECT_EQ(box->isChecked(), (o.defaultValue == 0) != (o.id == Option::SaturdayDraws))
+            EXPECT_EQ(box->isChecked(), (o.defaultValue == 0) != (o.id == Option::WeekendDraws))
                 << o.name.toStdString();
         } else if (auto* spin = again.child<QSpinBox>(o.name)) {
             EXPECT_NE(spin->value(), o.defaultValue) << o.name.toStdString();

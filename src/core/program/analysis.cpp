@@ -7,6 +7,7 @@
 #include "core/program/generationactions.h"
 #include "core/texts/integers.h"
 
+#include <cmath>
 
 namespace vendrilo {
 
@@ -18,6 +19,15 @@ void searchDraw(ProgramState& s, const std::vector<DrawRecord>& records)
 {
     s.shown.dateSearch(records, s.chosenDate);
     evaluateShownDraw(s);
+}
+
+// Where the next pass starts its draw search. With both draw-day boxes ticked every stored draw
+// day is scored: the day after the one just scored, from which the search finds the first stored
+// draw of a later day (past the last draw, the last one again, which ends the loop). With one
+// box ticked, six days on.
+double nextPassDate(double scored, const DrawDayFilter& days)
+{
+    return days.weekend && days.otherDays ? std::floor(scored) + 1 : scored + 6;
 }
 
 bool onWeekend(double day)
@@ -65,9 +75,9 @@ int tallyPass(const ProgramState& s, BacktestTally& tally)
     return threeOrMore;
 }
 
-// The pass loop: a sheet for the chosen date (unless the last one is kept), the date 3 or 6 days
-// on, the draw search scoring it, the tally. It ends in the pass whose search finds the draw of
-// the pass before, the file's last draw, which is so counted twice.
+// The pass loop: a sheet for the chosen date (unless the last one is kept), the date moved on to
+// the next pass, the draw search scoring it, the tally. It ends in the pass whose search finds
+// the draw of the pass before, the file's last draw, which is so counted twice.
 AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double chosen, double today,
                            Prompts& prompts, const AnalysisHooks& hooks, BacktestResult& result)
 {
@@ -86,8 +96,7 @@ AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double c
                 return AnalysisEnd::Stopped;
             }
         }
-        const DrawDayFilter days = s.options.drawDayFilter();
-        s.chosenDate.setDate(s.chosenDate.date() + (days.saturday && days.wednesday ? 3 : 6));
+        s.chosenDate.setDate(nextPassDate(s.chosenDate.date(), s.options.drawDayFilter()));
         searchDraw(s, records);
         ++result.passes;
         threeOrMore = tallyPass(s, result.tally);

@@ -113,8 +113,12 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path)
 
 Result<QString> writePrintoutFile(const ProgramState& state)
 {
+    // The day the print-out is for follows the stored draws' weekdays; without a readable file
+    // the calendar falls back to its two-draws-a-week rule.
+    const auto draws = readDraws(state);
     const auto lines =
-        printoutLines(state.sheet, state.shown.date, state.options.drawDayFilter(), state.messages);
+        printoutLines(state.sheet, draws ? *draws : std::vector<DrawRecord>{}, state.shown.date,
+                      state.options.drawDayFilter(), state.messages);
     if (!lines)
         return Error{lines.error()};
     const QString path = state.programFolder + QStringLiteral("Tipp.txt");

@@ -10,8 +10,14 @@ namespace vendrilo {
 DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateObserver& observer)
 {
     DrawUpdate result;
-    result.update = runOnlineUpdate(state.drawPath(), state.internet.server, today,
-                                    state.chosenDate, state.shown, http, observer);
+    // The draw server answers with Lotto draws: they go into the Lotto file whatever game is
+    // shown, and the draws the update shows as it stores them are shown only while that is Lotto.
+    const bool showsLotto = state.game == Game::Lotto;
+    DatePicker elsewhereChosen = state.chosenDate;
+    ShownDraw elsewhereShown = state.shown;
+    result.update = runOnlineUpdate(state.drawPathOf(Game::Lotto), state.internet.server, today,
+                                    showsLotto ? state.chosenDate : elsewhereChosen,
+                                    showsLotto ? state.shown : elsewhereShown, http, observer);
     if (result.update.fileError)
         return result;
     const auto shown = showDrawForChosenDate(state);

@@ -2,27 +2,27 @@
 #include "core/tipfiles/printout.h"
 
 #include "core/draws/dates.h"
+#include "core/draws/drawcalendar.h"
 #include "core/io/atomicfile.h"
 #include "core/texts/integers.h"
 #include "core/texts/textlist.h"
 
 namespace vendrilo {
 
-double printoutDate(double shownDrawDate, const DrawDayFilter& days)
+double printoutDate(const std::vector<DrawRecord>& draws, double shownDrawDate,
+                    const DrawDayFilter& days)
 {
-    if (!days.saturday || !days.wednesday)
+    if (!days.weekend || !days.otherDays)
         return shownDrawDate + 7;
-    return shownDrawDate + (weekday(shownDrawDate) == 3 ? 3 : 4);
+    return nextDrawDay(draws, shownDrawDate);
 }
 
-Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
-                                  const DrawDayFilter& days, const MessageList& messages)
+Result<QStringList> printoutLines(const TipSheet& sheet, const std::vector<DrawRecord>& draws,
+                                  double shownDrawDate, const DrawDayFilter& days,
+                                  const MessageList& messages)
 {
-    const QDate date = dateFromDay(printoutDate(shownDrawDate, days));
-    // The weekday in full, as the language of the texts names it.
-    QStringList lines{fillIn(text(Text::PrintoutTitle),
-                             {textLocale().dayName(date.dayOfWeek(), QLocale::LongFormat),
-                              date.toString(QStringLiteral("dd.MM.yy"))}),
+double printoutDate(const std::vector<DrawRecord>& draws, double shownDrawDate,
+                    const DrawDayFilter& days)
                       QString(46, QLatin1Char('~')), QString()};
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const auto& fields = sheet.row(r).fields;
