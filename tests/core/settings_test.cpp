@@ -164,7 +164,7 @@ TEST(Settings, AnUnreadableValueSkipsItsGroupOrEndsTheRestore)
     const RestoreOutcome ended = store.restore(t, w);
     EXPECT_TRUE(ended.aborted);
     EXPECT_TRUE(ended.message.contains("RadioGroup1"));
-    EXPECT_EQ(t.internet.feeOneDraw, "0,50") << "nothing after it was read";
+    EXPECT_EQ(t.internet.feeOneDraw, "3,00") << "nothing after it was read";
 }
 
 TEST(Settings, AMaximisedWindowKeepsTheStoredSize)

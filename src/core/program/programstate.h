@@ -24,7 +24,8 @@ struct InternetOptions {
     QString server;                           // the update server's base address, http(s)
     QString proxyHost;                        // empty: no proxy
     QString proxyPort = QStringLiteral("80"); // as typed; read as a number before every request
-    QString feeOneDraw = QStringLiteral("0,50");
+    // The fees of a ticket: the price of a Lotto row and the Lotto Plus surcharge per row, in zł.
+    QString feeOneDraw = QStringLiteral("3,00");
     QString feeBothDraws = QStringLiteral("1,00");
     bool linkPage = false; // "Linkseite aktivieren"
 };
