@@ -5,6 +5,7 @@
 #include "core/io/atomicfile.h"
 #include "core/program/drawactions.h"
 #include "core/program/generationactions.h"
+#include "core/program/moneyactions.h"
 #include "core/texts/integers.h"
 
 
@@ -92,6 +93,7 @@ AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double c
         searchDraw(s, records);
         ++result.passes;
         threeOrMore = tallyPass(s, result.tally);
+        result.money.addPass(s.sheet, {s.shown.date, s.shown.numbers});
         p = s.chosenDate.date();
         if (hooks.pass && !hooks.pass(analysisProgress(chosen, lastDate, s.shown.date)))
             return AnalysisEnd::Cancelled;
@@ -114,6 +116,7 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
     s.options.set(Option::ShowWeightingList, 0);
     const double chosen = s.chosenDate.date();
     searchDraw(s, history.records());
+    result.money = startBacktestMoney(s);
 
     if (const auto seed = askSeed(s, prompts)) {
         result.seed = static_cast<std::uint32_t>(*seed);
@@ -121,8 +124,10 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
             hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
                                 QString::number(*seed));
         result.end = backtestPasses(s, history, chosen, today, prompts, hooks, result);
-        if (result.end == AnalysisEnd::Finished)
+        if (result.end == AnalysisEnd::Finished) {
             result.report = backtestReport(result, s.messages);
+            result.report << backtestMoneyLines(result.money, s.messages);
+        }
     } else {
         prompts.message(s.messages.text(Msg::LuckyNumberError));
         result.end = AnalysisEnd::NotNumber;
