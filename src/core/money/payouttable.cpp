@@ -11,12 +11,12 @@ namespace vendrilo {
 
 namespace {
 
-// Draw number, date, class, winners, amount with two decimals.
+// Draw number, date, class, winners, amount with two decimals (below a billion zł).
 const QRegularExpression& payoutLinePattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^([0-9]{1,6}),([0-9]{2}\\.[0-9]{2}\\.[0-9]{4}),([3-6]),([0-9]{1,12}),([0-9]"
-                       "{1,10}\\.[0-9]{2})$"));
+        QStringLiteral("^([0-9]{1,6}),([0-9]{2}\\.[0-9]{2}\\.[0-9]{4}),([3-6]),([0-9]{1,12}),"
+                       "([0-9]{1,9}\\.[0-9]{2})$"));
     return pattern;
 }
 

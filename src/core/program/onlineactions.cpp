@@ -3,6 +3,7 @@
 
 #include "core/draws/drawfile.h"
 #include "core/program/drawactions.h"
+#include "core/program/moneyactions.h"
 
 namespace vendrilo {
 
@@ -13,6 +14,7 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
                                     state.chosenDate, state.shown, http, observer);
     if (result.update.fileError)
         return result;
+    result.payouts = updatePayoutFile(state, http, observer);
     const auto shown = showDrawForChosenDate(state);
     if (shown)
         result.evaluation = *shown;
