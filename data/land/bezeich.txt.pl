@@ -94,6 +94,30 @@ Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
 Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 Nr kuponu: 
 Numer Twojego kuponu
+Stawka: 
+Koszt pełnych zakładów: liczba zakładów razy cena zakładu (opcje internetowe)
+Wygrana: 
+Co zakłady wygrały w pokazanym losowaniu; ? gdy wygrana nie jest znana
+Szanse
+Policzone dokładnie dla wszystkich 13 983 816 możliwych losowań
+6 trafień
+
+5 trafień
+
+4 trafienia
+
+3 trafienia
+
+Wygrana na zakład
+
+Wygrana kuponu
+
+Oczekiwana wygrana*
+
+na 1 zł stawki*
+
+* 4–6 trafień wg średniej wygranej z 12 miesięcy
+
 Oblicz za&kłady
 Oblicza ustawioną liczbę zakładów według zadanych parametrów
 Zakłady:

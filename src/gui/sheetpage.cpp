@@ -2,7 +2,9 @@
 #include "gui/sheetpage.h"
 
 #include "core/sheet/sheetcontrols.h"
+#include "gui/chancespanel.h"
 #include "gui/controls.h"
+#include "gui/prizecolumn.h"
 #include "gui/session.h"
 
 #include <QEvent>
@@ -130,6 +132,8 @@ QWidget* SheetPage::buildSheet()
     m_ticket = namedLabel(sheet, "Losnummer");
     m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
     grid->addWidget(m_ticket, 12, 0, 1, 7);
+    new PrizeColumn(m_session, *this, grid, 10, 13);
+    grid->addWidget(new ChancesPanel(m_session, *this, sheet), 14, 0, 1, 11);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
     grid->setColumnStretch(10, 2);
