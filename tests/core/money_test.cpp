@@ -2,9 +2,7 @@
 // Amounts, the payout table and the prize rules: table-driven cases, and every line of the
 // shipped payout file read back on its own and compared with the prize the program pays.
 #include "core/draws/dates.h"
-#include "core/money/expectedprize.h"
 #include "core/money/money.h"
-#include "core/money/odds.h"
 #include "core/money/payouttable.h"
 #include "core/money/prizerules.h"
 #include "testsupport.h"
@@ -161,38 +159,4 @@ TEST(Prizes, FixedAmountsSharedClassesAndDrawsTheTableDoesNotHold)
     EXPECT_EQ(prizeFor(Game::Lotto, 3, day("09.01.2027"), extended), Money{4000});
     EXPECT_EQ(prizeFor(Game::Lotto, 3, day("02.01.2027"), extended), Money{3500});
     EXPECT_EQ(prizeFor(Game::Lotto, 3, day("11.11.1999"), PayoutTable()), Money{2400});
-}
-
-// The expected prize of a row from the class counts and the amounts, summed here in the plain
-// way: each class's chance times its amount.
-TEST(Prizes, ExpectedPrizeOfARowWeighsEveryClassByItsChance)
-{
-    const auto table = PayoutTable::parse(shippedPayouts());
-    ASSERT_TRUE(table.ok());
-    for (const char* when : {"20.08.2026", "29.02.2024", "01.07.2024", "11.11.1999"}) {
-        const RowExpectation lotto = expectedPrizePerRow(Game::Lotto, day(when), *table);
-        long double grosze = 0;
-        for (int hits = 3; hits <= 6; ++hits) {
-            // The shared classes: the mean over the year before of the draws with winners.
-            long double sum = 0;
-            int draws = 0;
-            for (const PayoutLine& line : table->lines())
-                if (line.hits == hits && line.winners > 0 && line.day <= day(when) &&
-                    dateFromDay(line.day) > dateFromDay(day(when)).addYears(-1)) {
-                    sum += line.prize.grosze;
-                    ++draws;
-                }
-            const long double amount = hits == 3
-                                           ? prizeFor(Game::Lotto, 3, day(when), *table)->grosze
-                                           : (draws ? sum / draws : 0);
-            grosze += amount * drawsGivingHits(hits) / kPossibleDraws;
-            EXPECT_EQ(lotto.classes[hits - 3].known(), hits == 3 || draws > 0) << when << hits;
-        }
-        EXPECT_EQ(lotto.forRows(12).grosze, std::llround(12 * grosze)) << when;
-        EXPECT_EQ(lotto.complete(), QLatin1String(when) != QLatin1String("11.11.1999")) << when;
-    }
-    const RowExpectation plus = expectedPrizePerRow(Game::Plus, day("20.08.2026"), *table);
-    const long double plusGrosze =
-        (1000.0L * 246820 + 10000.0L * 13545 + 350000.0L * 258 + 100000000.0L) / kPossibleDraws;
-    EXPECT_EQ(plus.forRows(5).grosze, std::llround(5 * plusGrosze));
 }

@@ -197,28 +197,6 @@ TEST(Odds, SmallSheetsAgreeWithInclusionAndExclusion)
     }
 }
 
-TEST(Odds, TextsAndRowsAsTheToolPrintsThem)
-{
-    const struct {
-        qint64 draws;
-        const char* text;
-    } cases[] = {{1, "13983816.00"},
-                 {258, "54200.84"},
-                 {13545, "1032.40"},
-                 {246820, "56.66"},
-                 {260624, "53.66"},
-                 {kPossibleDraws, "1.00"},
-                 {2 * kPossibleDraws / 3, "1.50"},
-                 {0, "-"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(oddsText(c.draws), QString::fromLatin1(c.text)) << c.draws;
-
-    // A row is a set of numbers: the order does not matter, repeated rows count once.
-    EXPECT_EQ(distinctRows({{1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}, {1, 2, 3, 4, 5, 7}}).size(),
-              2u);
-    EXPECT_EQ(std::popcount(rowMask({49, 1, 25, 2, 3, 4})), 6);
-}
-
 TEST(Odds, TheCountStopsWhenAskedTo)
 {
     int asked = 0;

@@ -86,20 +86,6 @@ TEST(PayoutFile, MergingAddsOnlyNewDrawsAndClassesAtTheEnd)
               "6888,27.05.2023,4,2801,269.60\n" + kNewDraw);
 }
 
-TEST(PayoutFile, AFullDiskLeavesTheOldFile)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(payoutfile::prepare(dir.path()).ok());
-    const auto fresh = PayoutTable::parse(kNewDraw);
-    bool ran = test::withFileSizeLimit(1000, [&] {
-        const auto added = payoutfile::merge(dir.path(), fresh->lines());
-        EXPECT_FALSE(added.ok());
-    });
-    if (!ran)
-        GTEST_SKIP() << "no file size limit here";
-    EXPECT_EQ(test::readBytes(payoutfile::pathIn(dir.path())), shipped());
-}
-
 TEST(PayoutUpdate, AsksFromTheDayAfterTheNewestDrawAndTakesOnlyAWholeTable)
 {
     const struct {
