@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/settingsstore.h"
 
 #include <QCoreApplication>
@@ -304,6 +305,8 @@ void setUp(GlobalOptions& g)
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
             throw Failure{prepared.error()};
+        if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+            throw Failure{payouts.error()};
         ctx.drawPath = s.drawPath();
     }
     warnAboutDamagedDraws(ctx.drawPath);

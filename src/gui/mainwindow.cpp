@@ -2,6 +2,7 @@
 #include "gui/mainwindow.h"
 
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/programfolder.h"
 #include "core/program/programstate.h"
 #include "core/program/settingsstore.h"
@@ -265,6 +266,8 @@ void MainWindow::startUp()
     const auto prepared = drawfile::prepare(s.programFolder);
     if (!prepared)
         m_prompts->message(prepared.error());
+    if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+        m_prompts->message(payouts.error());
     m_session->warnAboutDamagedDraws();
 
     s.random.randomize();

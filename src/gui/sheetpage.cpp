@@ -3,8 +3,10 @@
 
 #include "core/sheet/sheetcontrols.h"
 #include "core/texts/textlist.h"
+#include "gui/chancespanel.h"
 #include "gui/controls.h"
 #include "gui/plushitscolumn.h"
+#include "gui/prizecolumn.h"
 #include "gui/session.h"
 
 #include <QEvent>
@@ -133,6 +135,8 @@ QWidget* SheetPage::buildSheet()
     m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
     grid->addWidget(m_ticket, 12, 0, 1, 7);
     new PlusHitsColumn(m_session, sheet, grid, 10);
+    new PrizeColumn(m_session, *this, grid, 11, 13);
+    grid->addWidget(new ChancesPanel(m_session, *this, sheet), 14, 0, 1, 11);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
     grid->setColumnStretch(11, 2);

@@ -57,7 +57,7 @@ TEST(Backtest, StartedTodayRunsNoPassAndReportsZeros)
     const auto r = runBacktest(t.s, t.prompts, day("08.12.2026"));
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->passes, 0);
-    ASSERT_EQ(r->report.size(), 16);
+    ASSERT_EQ(r->report.size(), 16 + 8); // the tally, then the money lines without a pass
     EXPECT_EQ(r->report[0], "Aktuelle Einstellung brachten für Sa. bzw. Mi.");
     EXPECT_EQ(r->report[1], "0x\t=>\t0\t=>\t0");
     EXPECT_EQ(r->report[2], "0x + Bonus\t=>\t0\t=>\t0");
@@ -65,6 +65,7 @@ TEST(Backtest, StartedTodayRunsNoPassAndReportsZeros)
     EXPECT_EQ(r->report[13], "6x\t=>\t0\t=>\t0");
     EXPECT_EQ(r->report[14], "");
     EXPECT_EQ(r->report[15], "0 Ziehungen");
+    EXPECT_EQ(r->report[23], "Rückfluss (Gewinn / Einsatz): -");
     // The seed box: the lucky-number title with its range, a random proposal below 99999.
     ASSERT_EQ(t.prompts.asked.size(), 1);
     const QStringList asked = t.prompts.asked[0].split(" | ");

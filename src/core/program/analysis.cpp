@@ -5,6 +5,7 @@
 #include "core/io/atomicfile.h"
 #include "core/program/drawactions.h"
 #include "core/program/generationactions.h"
+#include "core/program/moneyactions.h"
 #include "core/texts/integers.h"
 
 #include <cmath>
@@ -100,6 +101,7 @@ AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double c
         searchDraw(s, records);
         ++result.passes;
         threeOrMore = tallyPass(s, result.tally);
+        result.money.addPass(s.sheet, {s.shown.date, s.shown.numbers});
         p = s.chosenDate.date();
         if (hooks.pass && !hooks.pass(analysisProgress(chosen, lastDate, s.shown.date)))
             return AnalysisEnd::Cancelled;
@@ -122,6 +124,7 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
     s.options.set(Option::ShowWeightingList, 0);
     const double chosen = s.chosenDate.date();
     searchDraw(s, history.records());
+    result.money = startBacktestMoney(s);
 
     const RandomSource random = s.random;
     if (const AskedInteger seed = askSeed(s, prompts); seed.number) {
@@ -130,8 +133,10 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
             hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
                                 QString::number(*seed.number));
         result.end = backtestPasses(s, history, chosen, today, prompts, hooks, result);
-        if (result.end == AnalysisEnd::Finished)
+        if (result.end == AnalysisEnd::Finished) {
             result.report = backtestReport(result, s.messages);
+            result.report << backtestMoneyLines(result.money, s.messages);
+        }
     } else {
         result.end = seed.cancelled ? AnalysisEnd::Cancelled : AnalysisEnd::NotNumber;
         if (seed.cancelled)

@@ -3,6 +3,7 @@
 
 #include "core/draws/drawfile.h"
 #include "core/program/drawactions.h"
+#include "core/program/moneyactions.h"
 #include "core/texts/textlist.h"
 
 namespace vendrilo {
@@ -20,6 +21,7 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
                                     showsLotto ? state.shown : elsewhereShown, http, observer);
     if (result.update.fileError)
         return result;
+    result.payouts = updatePayoutFile(state, http, observer);
     const auto shown = showDrawForChosenDate(state);
     if (shown)
         result.evaluation = *shown;

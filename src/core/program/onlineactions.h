@@ -3,6 +3,7 @@
 
 #include "core/draws/onlineupdate.h"
 #include "core/io/httpget.h"
+#include "core/money/payoutupdate.h"
 #include "core/program/programstate.h"
 #include "core/sheet/sheetevaluation.h"
 #include "core/submit/portal.h"
@@ -16,6 +17,7 @@ struct DrawUpdate {
     // The draw for the day after the last one requested, shown and scored at the end.
     std::optional<SheetEvaluation> evaluation;
     std::optional<QString> searchError;
+    PayoutUpdate payouts; // the payouts fetched after the draws
 };
 
 // The online update of the state's draw file from its server, up to `today`, then the date
