@@ -181,7 +181,7 @@ TEST(TextList, WeekdaysFollowTheLanguageOfTheTexts)
         EXPECT_EQ(formatLabelDate(saturday), day + " 12.12.26");
         shown.writeDrawLineAgain(); // the gap and the numbers stay
         EXPECT_EQ(shown.drawLine, day + systemLine.mid(systemLine.indexOf(" 12.12.26")));
-        const auto printout = printoutLines(TipSheet(), saturday, DrawDayFilter(), MessageList());
+        const auto printout = printoutLines(TipSheet(), {}, saturday, DrawDayFilter(), MessageList());
         ASSERT_TRUE(printout.ok());
         EXPECT_TRUE(printout->at(0).endsWith(names.dayName(3) + " 16.12.26"));
     }

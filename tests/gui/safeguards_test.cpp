@@ -360,8 +360,8 @@ TEST(Safeguards, QuestionsDefaultToNoAndPeriodsStayWithinTheHistory)
         EXPECT_EQ(win.child<QDateEdit>(picker)->maximumDate(), QDate(2026, 12, 8)) << picker;
     // Both draw-day boxes off: the chart says that no draw is counted.
     EXPECT_TRUE(win.w->chartView()->emptyPeriodNote().isEmpty());
-    setOption(win, Option::SaturdayDraws, 0);
-    setOption(win, Option::WednesdayDraws, 0);
+    setOption(win, Option::WeekendDraws, 0);
+    setOption(win, Option::OtherDayDraws, 0);
     win.session().redrawLastChart();
     EXPECT_EQ(win.w->chartView()->emptyPeriodNote(), "Keine Ziehungen im gewählten Zeitraum");
 }

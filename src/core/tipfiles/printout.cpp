@@ -21,8 +21,11 @@ Result<QStringList> printoutLines(const TipSheet& sheet, const std::vector<DrawR
                                   double shownDrawDate, const DrawDayFilter& days,
                                   const MessageList& messages)
 {
-double printoutDate(const std::vector<DrawRecord>& draws, double shownDrawDate,
-                    const DrawDayFilter& days)
+    const QDate date = dateFromDay(printoutDate(draws, shownDrawDate, days));
+    // The weekday in full, as the language of the texts names it.
+    QStringList lines{fillIn(text(Text::PrintoutTitle),
+                             {textLocale().dayName(date.dayOfWeek(), QLocale::LongFormat),
+                              date.toString(QStringLiteral("dd.MM.yy"))}),
                       QString(46, QLatin1Char('~')), QString()};
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const auto& fields = sheet.row(r).fields;
