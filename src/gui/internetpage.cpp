@@ -41,7 +41,6 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
     m_form = new QFormLayout;
     m_form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     outer->addLayout(m_form);
-    InternetOptions& net = m_session.internet();
     m_server = addField("ServerLabel", "ServerEdit", QStringLiteral("Update-Server:"),
                         QStringLiteral("Adresse des Servers für die Ziehungen und den Warenkorb, "
                                        "z. B. http://127.0.0.1:8080"));
@@ -57,17 +56,17 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
         addField("FeeOneDrawLabel", "Edit81", QStringLiteral("Preis einer Reihe (zł):"), {});
     m_plusSurcharge = addField("FeeBothDrawsLabel", "Edit82",
                                QStringLiteral("Aufpreis Lotto Plus je Reihe (zł):"), {});
-    connect(m_proxyHost, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.proxyHost = t; });
-    connect(m_proxyPort, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.proxyPort = t; });
-    connect(m_rowPrice, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.rowPrice = t; });
-    connect(m_plusSurcharge, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.plusSurcharge = t; });
+    const std::pair<QLineEdit*, QString InternetOptions::*> typed[] = {
+        {m_proxyHost, &InternetOptions::proxyHost},
+        {m_proxyPort, &InternetOptions::proxyPort},
+        {m_rowPrice, &InternetOptions::rowPrice},
+        {m_plusSurcharge, &InternetOptions::plusSurcharge}};
+    for (const auto& [edit, field] : typed)
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, field = field](const QString& t) { m_session.setInternetText(field, t); });
     m_linkPage = new QCheckBox(QStringLiteral("Linkseite aktivieren"), this);
     m_linkPage->setObjectName(QStringLiteral("CheckBox21"));
-    connect(m_linkPage, &QCheckBox::toggled, this, [&net](bool on) { net.linkPage = on; });
+    connect(m_linkPage, &QCheckBox::toggled, &m_session, &Session::setLinkPage);
     m_form->addRow(m_linkPage);
     addTicketOptions();
     addLinks();
@@ -109,11 +108,7 @@ void InternetPage::addTicketOptions()
 
 void InternetPage::takeTicketOptions()
 {
-    CarriedValues& carried = m_session.state().carried;
-    if (const int i = checkedRadioIndex(m_superzahl); i >= 0)
-        carried.superzahlOption = i;
-    if (const int i = checkedRadioIndex(m_extraGames); i >= 0)
-        carried.super6Spiel77Option = i;
+    m_session.setTicketOptions(checkedRadioIndex(m_superzahl), checkedRadioIndex(m_extraGames));
 }
 
 void InternetPage::addLinks()
@@ -153,6 +148,9 @@ void InternetPage::showOptions()
                                                      {m_rowPrice, net.rowPrice},
                                                      {m_plusSurcharge, net.plusSurcharge}};
     for (const auto& [edit, text] : fields) {
+        // The field being typed in keeps its cursor: only a different value is written.
+        if (edit->text() == text)
+            continue;
         const QSignalBlocker quiet(edit);
         edit->setText(text);
     }

@@ -41,6 +41,8 @@ public:
     Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
             QObject* parent = nullptr);
 
+    // The start-up and the language switch fill the state as a whole; pages change it only
+    // through the setters below, each with its signal.
     ProgramState& state() { return m_state; }
     const ProgramState& state() const { return m_state; }
     Prompts& prompts() { return m_prompts; }
@@ -132,7 +134,11 @@ public:
     // partner's link).
     void openLink(const QString& caption);
     void setServer(const QString& address);
-    InternetOptions& internet() { return m_state.internet; }
+    // The other Internet options, each as the user types it; every change is told by
+    // internetChanged (the sheet's stake and odds follow the prices at once).
+    void setInternetText(QString InternetOptions::*field, const QString& text);
+    void setLinkPage(bool on);
+    void setTicketOptions(int superzahlOption, int extraGamesOption);
 
     // The desktop's viewer for a file the program wrote (or its manual); when there is none, the
     // user is told where the file lies.

@@ -27,6 +27,29 @@ void Session::setServer(const QString& address)
     Q_EMIT internetChanged();
 }
 
+void Session::setInternetText(QString InternetOptions::*field, const QString& text)
+{
+    if (m_state.internet.*field == text)
+        return;
+    m_state.internet.*field = text;
+    Q_EMIT internetChanged();
+}
+
+void Session::setLinkPage(bool on)
+{
+    m_state.internet.linkPage = on;
+    Q_EMIT internetChanged();
+}
+
+void Session::setTicketOptions(int superzahlOption, int extraGamesOption)
+{
+    if (superzahlOption >= 0)
+        m_state.carried.superzahlOption = superzahlOption;
+    if (extraGamesOption >= 0)
+        m_state.carried.super6Spiel77Option = extraGamesOption;
+    Q_EMIT internetChanged();
+}
+
 void Session::updateDraws()
 {
     if (m_updateRunning || m_generationRunning)

@@ -83,11 +83,13 @@ TEST(MoneyWindow, EveryRowShowsItsPrizeAndTheSheetItsStakeAndWinnings)
     EXPECT_EQ(win.text("GewinnLabel"), "Gewonnen: 6.966,30 zł + ?");
 
     // Another draw, another price of a row; three hits pay 35 zł on 20.08.2026 (6 12 19 21 23 26).
-    win.state().internet.rowPrice = QStringLiteral("2,50");
     win.fillRow(1, {6, 12, 19, 13, 14, 36});
     win.fillRow(2, {2, 12, 13, 14, 36, 44});
     win.show("20.08.2026");
     EXPECT_EQ(win.text("Gewinn1"), "35,00 zł");
+    // The price typed on the Internet page: the stake follows at once.
+    win.w->findChild<QLineEdit*>("Edit81")->setText(QStringLiteral("2,50"));
+    EXPECT_EQ(win.state().internet.rowPrice, "2,50");
     EXPECT_EQ(win.text("EinsatzLabel"), "Einsatz: 12,50 zł");
     // Played with Plus: the Lotto Plus draw of the evening (2 12 13 14 36 44) pays 100 zł for four.
     win.w->findChild<gui::PrizeColumn*>()->setPlayedWithPlus(true);
