@@ -50,12 +50,13 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      m_programFolder(setup.programFolder.isEmpty() ? programFolderOfThisProgram()
-                                                    : setup.programFolder),
+      m_programFolder(setup.programFolder),
       m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {
+    if (m_programFolder.isEmpty())
+        m_programFolder = programFolderOfThisProgram(&m_programFolderNotice);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
@@ -242,6 +243,8 @@ void MainWindow::startUp()
     if (!restoreStoredSettings(today))
         return; // a value outside every group could not be read: the rest of start-up is skipped
 
+    if (!m_programFolderNotice.isEmpty())
+        m_prompts->message(m_programFolderNotice);
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
     if (!prepared)

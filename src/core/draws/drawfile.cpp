@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
+#include "core/io/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,16 @@ QByteArray serialize(const std::vector<DrawRecord>& records)
     return bytes;
 }
 
+// The append and the rewrite refuse to make a file that the reader would then refuse.
+Error wouldBeTooLarge(const QString& path, qint64 size)
+{
+    return {QStringLiteral("%1: Die Ziehungsdatei würde %2 MB groß, mehr als das Programm liest "
+                           "(%3 MB); es wurde nichts geschrieben.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(size >> 20)
+                .arg(kMaxFileSize >> 20)};
+}
+
 Error tooLarge(const QString& path, qint64 size)
 {
     return {QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei "
@@ -41,9 +52,9 @@ Error tooLarge(const QString& path, qint64 size)
 template <typename Convert>
 Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return fileError(f, path);
+    QFile f;
+    if (const Status opened = openRegularFile(f, path); !opened)
+        return opened;
     if (f.size() > kMaxFileSize)
         return tooLarge(path, f.size());
     const qint64 blockRecords = 4096;
@@ -92,12 +103,17 @@ Result<std::vector<DrawRecord>> read(const QString& path)
 
 Status append(const QString& path, const std::vector<DrawRecord>& records)
 {
+    if (const Status writable = checkWritable(linkTarget(path)); !writable)
+        return writable;
     QFile f(path);
     if (!f.open(QIODevice::ReadWrite))
         return fileError(f, path);
     // Write after the last whole record, so that a torn tail never shifts the records.
     const qint64 whole = (f.size() / qint64(DrawRecord::kSize)) * qint64(DrawRecord::kSize);
     const QByteArray bytes = serialize(records);
+    // The file never grows beyond what its readers take: the program could not start again.
+    if (whole + bytes.size() > kMaxFileSize)
+        return wouldBeTooLarge(path, whole + bytes.size());
     if (!f.seek(whole) || f.write(bytes) != bytes.size() || !f.resize(whole + bytes.size()) ||
         !f.flush())
         return fileError(f, path);
@@ -106,6 +122,8 @@ Status append(const QString& path, const std::vector<DrawRecord>& records)
 
 Status rewrite(const QString& path, const std::vector<DrawRecord>& records)
 {
+    if (records.size() * DrawRecord::kSize > std::size_t(kMaxFileSize))
+        return wouldBeTooLarge(path, qint64(records.size() * DrawRecord::kSize));
     return writeFileAtomically(path, serialize(records));
 }
 
@@ -141,6 +159,7 @@ Result<Prepared> prepare(const QString& home, HistorySource source)
 {
     // What a write killed half-way left beside the program's files goes first.
     removeStaleTemporaryFiles(home);
+    removeStaleTemporariesOf(pathIn(home, kFileName));
     Result<Prepared> converted = convertLegacy(home);
     if (!converted || converted->what != Preparation::Kept)
         return converted;
