@@ -70,7 +70,7 @@ int enter(Context& ctx, const CommandArgs& args)
     if (!from)
         throw Failure{from.error(), 3};
     const DrawRecord entered = enteredDraw(*from, args.positional);
-    if (const auto shown = enterDraw(ctx.state, entered); !shown)
+    if (const auto shown = enterDraw(ctx.state, entered, ctx.today); !shown)
         throw Failure{shown.error(), 3};
     printShownDraw(ctx.state.shown);
     return 0;
@@ -105,14 +105,14 @@ int printout(Context& ctx, const CommandArgs&)
 
 int importFile(Context& ctx, const CommandArgs& args)
 {
-    const auto result = importDrawsFrom(ctx.state, args.positional.at(0));
+    const auto result = importDrawsFrom(ctx.state, args.positional.at(0), ctx.today);
     if (!result)
         throw Failure{result.error(), 3};
     for (const QString& line : result->refused)
         print(QStringLiteral("refused ") + line);
     print(QStringLiteral("added %1").arg(result->added));
     print(QStringLiteral("present %1").arg(result->present));
-    print(QStringLiteral("refused %1").arg(result->refused.size()));
+    print(QStringLiteral("refused %1").arg(result->refusedCount));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
+#include "core/io/atomicfile.h"
 #include "core/program/settingsstore.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ struct GlobalOptions {
     std::optional<double> from;
     std::optional<double> today;
     std::optional<QString> draws;
+    Game game = Game::Lotto; // --game
     QStringList assignments; // --set, applied after the stored settings
     bool settings = false;   // --settings
     bool any = false;        // at least one option was given
@@ -90,6 +92,16 @@ const std::vector<GlobalOption>& globalOptions()
          .valueName = "FILE",
          .description = "the draw file (default: ZahlenPL.dat in the program folder)",
          .apply = [](G& g, S, S v) { g.draws = v; }},
+        {.name = "--game",
+         .valueName = "lotto|plus",
+         .description = "the game: Lotto (ZahlenPL.dat) or Lotto Plus (ZahlenPLPlus.dat)",
+         .apply =
+             [](G& g, S o, S v) {
+                 const auto game = gameByName(v);
+                 if (!game)
+                     throw Failure{QStringLiteral("%1: lotto or plus, not \"%2\"").arg(o, v)};
+                 g.game = *game;
+             }},
         {.name = "--date",
          .valueName = "DD.MM.YYYY",
          .description = "the chosen draw day, end of the statistics period (default: today)",
@@ -252,17 +264,6 @@ CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
     return parsed;
 }
 
-// A damaged draw file is used as it stands, as the window uses it, but never without a word.
-void warnAboutDamagedDraws(const QString& drawPath)
-{
-    const auto draws = drawfile::read(drawPath);
-    if (!draws)
-        return; // the command that reads it reports why
-    if (const int damaged = countDamaged(*draws); damaged > 0)
-        printError(QStringLiteral("vendrilo-cli: warning: ") +
-                   damagedFileWarning(drawPath, damaged));
-}
-
 // Dates with their defaults, the draw file and the random source, as the window's start-up
 // would have them.
 void setUp(GlobalOptions& g)
@@ -288,7 +289,8 @@ void setUp(GlobalOptions& g)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
         s.options.assign(assignment);
-    s.programFolder = programFolderOfThisProgram();
+    s.game = g.game;
+    s.drawFileName = QString::fromLatin1(gameInfo(g.game).drawFileName);
 
     if (g.draws) {
         ctx.drawPath = *g.draws;
@@ -297,8 +299,14 @@ void setUp(GlobalOptions& g)
             throw Failure{QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath)};
         s.programFolder = fi.absolutePath() + QLatin1Char('/');
         s.drawFileName = fi.fileName();
+        // A write of this file killed half-way left its temporary file beside it.
+        removeStaleTemporariesOf(ctx.drawPath);
     } else {
         // The window's own file; a first start writes it just as the window would.
+        QString folderNotice;
+        s.programFolder = programFolderOfThisProgram(&folderNotice);
+        if (!folderNotice.isEmpty())
+            printError(QStringLiteral("vendrilo-cli: warning: ") + folderNotice);
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
             throw Failure{prepared.error()};

@@ -24,7 +24,7 @@ void Session::enterDraw()
         showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    const auto shown = vendrilo::enterDraw(m_state, *entered);
+    const auto shown = vendrilo::enterDraw(m_state, *entered, today());
     Q_EMIT periodChanged();
     if (reportFailure(shown))
         return;
@@ -47,7 +47,7 @@ void Session::importDrawFile(const QString& path)
 {
     if (busy())
         return;
-    const auto result = importDrawsFrom(m_state, path);
+    const auto result = importDrawsFrom(m_state, path, today());
     Q_EMIT periodChanged();
     Q_EMIT shownDrawChanged();
     Q_EMIT sheetChanged();
@@ -57,13 +57,12 @@ void Session::importDrawFile(const QString& path)
                                   "abgelehnt.")
                        .arg(result->added)
                        .arg(result->present)
-                       .arg(result->refused.size());
+                       .arg(result->refusedCount);
     if (!result->refused.isEmpty()) {
         text += QStringLiteral("\n\nAbgelehnte Zeilen:\n") +
                 result->refused.mid(0, kRefusedShown).join(QLatin1Char('\n'));
-        if (result->refused.size() > kRefusedShown)
-            text +=
-                QStringLiteral("\n… und %1 weitere").arg(result->refused.size() - kRefusedShown);
+        if (result->refusedCount > kRefusedShown)
+            text += QStringLiteral("\n… und %1 weitere").arg(result->refusedCount - kRefusedShown);
     }
     m_prompts.message(text);
 }

@@ -3,11 +3,8 @@
 
 #include "core/draws/dates.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace vendrilo {
 
@@ -80,112 +77,6 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
     std::copy_if(records.begin(), records.end(), std::back_inserter(out),
                  [day](const DrawRecord& r) { return r.date != day; });
     return out;
-}
-
-namespace {
-
-struct ParsedLine {
-    bool isDrawLine = false; // a number, a date and numbers after it
-    QString problem;         // why the draw is refused; empty when it is a draw
-    DrawRecord record;
-};
-
-ParsedLine parseResultLine(const QString& line)
-{
-    // "0001,27.01.1957,08,12,31,39,43,45" or "1. 27.01.1957 8,12,31,39,43,45"
-    static const QRegularExpression shape(
-        QStringLiteral(R"(^\s*\d+\s*[.,]\s*(\d{1,2})\.(\d{1,2})\.(\d{4})\s*[,\s]\s*(\S.*?)\s*$)"));
-    static const QRegularExpression separators(QStringLiteral(R"([,\s]+)"));
-    ParsedLine p;
-    const auto m = shape.match(line);
-    if (!m.hasMatch()) {
-        p.problem = QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
-        return p;
-    }
-    p.isDrawLine = true;
-    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-    const QStringList numbers = m.captured(4).split(separators, Qt::SkipEmptyParts);
-    if (!date.isValid()) {
-        p.problem = QStringLiteral("%1.%2.%3 is no calendar date")
-                        .arg(m.captured(1), m.captured(2), m.captured(3));
-    } else if (numbers.size() != 6) {
-        p.problem = QStringLiteral("%1 numbers instead of six").arg(numbers.size());
-    }
-    if (!p.problem.isEmpty())
-        return p;
-    p.record.date = dayFromDate(date);
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        const int n = numbers[i].toInt(&ok);
-        if (!ok || n < 1 || n > 49) {
-            p.problem = QStringLiteral("\"%1\" is not a number from 1 to 49").arg(numbers[i]);
-            return p;
-        }
-        if (std::find(p.record.numbers.begin(), p.record.numbers.begin() + i, n) !=
-            p.record.numbers.begin() + i) {
-            p.problem = QStringLiteral("%1 stands twice").arg(n);
-            return p;
-        }
-        p.record.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
-    }
-    p.record.numbers = sorted(p.record.numbers);
-    return p;
-}
-
-// The new records in date order among the stored ones: each before the first record of a later
-// day, after those of its own day.
-std::vector<DrawRecord> merged(const std::vector<DrawRecord>& records,
-                               std::vector<DrawRecord> added)
-{
-    std::stable_sort(added.begin(), added.end(),
-                     [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
-    std::vector<DrawRecord> out;
-    out.reserve(records.size() + added.size());
-    auto next = added.begin();
-    for (const DrawRecord& r : records) {
-        while (next != added.end() && next->date < dayOf(r.date))
-            out.push_back(*next++);
-        out.push_back(r);
-    }
-    out.insert(out.end(), next, added.end());
-    return out;
-}
-
-} // namespace
-
-DrawImport importDraws(const std::vector<DrawRecord>& records, const QList<QByteArray>& lines)
-{
-    DrawImport result;
-    std::map<double, std::vector<std::array<std::uint8_t, 6>>> stored, added;
-    for (const DrawRecord& r : records)
-        stored[dayOf(r.date)].push_back(sorted(r.numbers));
-    std::vector<DrawRecord> newRecords;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString text = QString::fromLatin1(lines[i]);
-        if (text.trimmed().isEmpty())
-            continue;
-        const ParsedLine p = parseResultLine(text);
-        result.foundAnyDraw |= p.isDrawLine;
-        QString problem = p.problem;
-        if (problem.isEmpty()) {
-            const auto& same =
-                stored.count(p.record.date) ? stored[p.record.date] : added[p.record.date];
-            const bool known = std::find(same.begin(), same.end(), p.record.numbers) != same.end();
-            if (known) {
-                ++result.present;
-            } else if (stored.count(p.record.date)) {
-                problem = QStringLiteral("differs from the stored draw of that day");
-            } else {
-                added[p.record.date].push_back(p.record.numbers);
-                newRecords.push_back(p.record);
-                ++result.added;
-            }
-        }
-        if (!problem.isEmpty())
-            result.refused << QStringLiteral("%1: %2").arg(i + 1).arg(problem);
-    }
-    result.records = merged(records, std::move(newRecords));
-    return result;
 }
 
 } // namespace vendrilo

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace vendrilo {
@@ -31,18 +32,71 @@ std::vector<DrawRecord> withEnteredDraw(const std::vector<DrawRecord>& records, 
 // The history without every record of that day.
 std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, double day);
 
+// A real draw: six different numbers from 1 to 49.
+bool isPlausibleDraw(const std::array<std::uint8_t, 6>& numbers);
+
+// One evening has at most two draws of a game (the double draws of the 1960s to 1990s); a day
+// with more is no day of real draws.
+inline constexpr int kMaxDrawsPerDay = 2;
+
+// The days on which a draw of the game can lie: from its first draw up to today. A date outside
+// would be an error of the source, and a date in the future would stop every later update.
+struct DrawDays {
+    double first = -1e9;
+    double last = 1e9;
+    bool contains(double day) const { return day >= first && day <= last; }
+};
+
 // Published results merged in.
 struct DrawImport {
     std::vector<DrawRecord> records; // the new history, in date order
+    std::vector<DrawRecord> addedRecords; // the draws added, in date order
     int added = 0;
     int present = 0;           // equal to a stored draw of that day
-    QStringList refused;       // "K: REASON" for every refused line, in line order
+    QStringList refused;       // "K: REASON" for the first refused lines, in line order
+    int refusedCount = 0;      // every refused line, also those beyond the list
     bool foundAnyDraw = false; // false: the text held no draw line at all
 };
-// Reads lines "N,DD.MM.YYYY,a,b,c,d,e,f" (the shipped layout) or "N. DD.MM.YYYY a,b,c,d,e,f"
-// (blanks and tabs may separate). Every line must hold a real date and six different numbers
-// 1..49. A draw equal to a stored draw of its day is present; the draws of a day not yet
-// stored are added (a day may bring two); another draw of a stored day is refused.
-DrawImport importDraws(const std::vector<DrawRecord>& records, const QList<QByteArray>& lines);
+// No results line is anywhere near this long.
+inline constexpr qsizetype kLongestResultLine = 4096;
+// A text of millions of bad lines keeps no more reasons than this; the count goes on.
+inline constexpr int kMaxRefusedReasons = 10000;
+
+// Merges result lines one at a time, so that a long file is never held in memory. Lines are
+// "N,DD.MM.YYYY,a,b,c,d,e,f" (the shipped layout) or "N. DD.MM.YYYY a,b,c,d,e,f" (blanks and
+// tabs may separate); each is read in one pass, in time linear in its length. Every line must
+// hold a date within `days` and six different numbers 1..49. A draw equal to a stored draw of
+// its day is present; the draws of a day not yet stored are added (at most two a day); another
+// draw of a stored day is refused.
+class DrawImporter {
+public:
+    DrawImporter(const std::vector<DrawRecord>& records, DrawDays days);
+    ~DrawImporter();
+    DrawImporter(const DrawImporter&) = delete;
+    DrawImporter& operator=(const DrawImporter&) = delete;
+
+    // Line `lineNumber` (counted from 1) of the text. A line longer than kLongestResultLine is
+    // refused: read it with a line limit above that, so that a cut line never passes for a draw.
+    void addLine(qsizetype lineNumber, QByteArrayView line);
+    // A line the reader could not take as it stands (say, one far too long).
+    void refuse(qsizetype lineNumber, const QString& problem);
+    // The merged history and the counts.
+    DrawImport finish();
+
+private:
+    struct Days;
+    const std::vector<DrawRecord>& m_records;
+    DrawDays m_days;
+    std::unique_ptr<Days> m_seen;
+    std::vector<DrawRecord> m_added;
+    DrawImport m_result;
+};
+
+// All lines of a text at once, as DrawImporter takes them.
+DrawImport importDraws(const std::vector<DrawRecord>& records, const QList<QByteArray>& lines,
+                       DrawDays days = {});
+// The same for a whole text in memory, split into lines as a results file is.
+DrawImport importDrawText(const std::vector<DrawRecord>& records, const QByteArray& text,
+                          DrawDays days);
 
 } // namespace vendrilo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/draws/dates.h"
+#include "core/draws/game.h"
 #include "core/draws/showndraw.h"
 #include "core/generator/randomsource.h"
 #include "core/options/optiontable.h"
@@ -52,6 +53,7 @@ struct CarriedValues {
 // (see operations.h); nothing here is scratch space for one of them.
 struct ProgramState {
     QString programFolder; // with a trailing separator
+    Game game = Game::Lotto; // the game whose history the draw file holds
     QString drawFileName = QStringLiteral("ZahlenPL.dat");
 
     DatePicker chosenDate{0};                               // the chosen draw day, the period's end
