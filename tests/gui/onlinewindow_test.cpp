@@ -111,7 +111,8 @@ TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
     // The newest stored draw is shown and the status bar tells the last answer.
     const DrawRecord newest = drawfile::read(win.dir.filePath("ZahlenPL.dat"))->back();
     EXPECT_EQ(win.state().shown.date, newest.date);
-    EXPECT_TRUE(win.w->statusText(0).startsWith("Received")) << win.w->statusText(0).toStdString();
+    EXPECT_TRUE(win.w->statusText(0).startsWith("Lotto: Received"))
+        << win.w->statusText(0).toStdString();
 
     // A second update goes on from there to today.
     win.child<QAbstractButton>("SpeedButton10")->click();
