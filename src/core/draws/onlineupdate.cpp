@@ -204,6 +204,11 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
         status(0, formatDate(day) + QStringLiteral(" noch nicht da!"));
         return false;
     }
+    // A server that does not know Lotto Plus finds no day in its request, or has no such draws.
+    if (m_request.game == Game::Plus && (answer->status == 400 || answer->status == 404))
+        return stop(day, QStringLiteral("Der Update-Server liefert kein Lotto Plus (%1 %2)")
+                             .arg(answer->status)
+                             .arg(answer->statusText));
     if (answer->status != 200)
         return stop(day,
                     QStringLiteral("Failed : %1 %2").arg(answer->status).arg(answer->statusText));
