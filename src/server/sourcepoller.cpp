@@ -17,7 +17,7 @@ namespace vendrilo::server {
 namespace {
 
 // The client waits in a local event loop, in which the other source's timer may fire: one poll
-// at a time, the other waits a second.
+// at a time, the other waits a moment.
 bool polling = false;
 
 void logLine(const QString& line)
@@ -87,7 +87,7 @@ void SourcePoller::scheduleNext()
 void SourcePoller::poll()
 {
     if (polling) {
-        m_timer.start(1000);
+        m_timer.start(100);
         return;
     }
     polling = true;
