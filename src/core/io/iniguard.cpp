@@ -216,7 +216,8 @@ int removeStaleSettingsTemporaries(const QString& path)
     // A lock left by a killed program names a process that is gone: tryLock takes it over.
     if (!lock.tryLock(0))
         return 0;
-    const QRegularExpression pattern(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
+    // The save's temporary file, and the helper file QLockFile makes while it removes a stale lock.
+    const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock\\.rmlock)$")
                                          .arg(QRegularExpression::escape(info.fileName())));
     const QDir dir = info.absoluteDir();
     int removed = 0;

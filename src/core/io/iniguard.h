@@ -32,7 +32,8 @@ inline constexpr qint64 kMaxSettingsFileSize = qint64(1) << 20;
 Result<QString> makeSettingsFileSafe(const QString& path);
 
 // What a kill while the settings were being saved leaves beside the INI file: QSettings's lock
-// file ("<file>.lock") and the temporary file of its save ("<file>.XXXXXX"). Removed unless
+// file ("<file>.lock", with "<file>.lock.rmlock") and the temporary file of its save
+// ("<file>.XXXXXX", where the system cannot make unnamed ones). Removed unless
 // another running copy of the program holds the lock right now. Returns how many were removed.
 int removeStaleSettingsTemporaries(const QString& path);
 
