@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -250,6 +251,98 @@ TEST_F(Update, AStopBetweenDaysKeepsTheDayBeingFetched)
     EXPECT_EQ(server.requests.size(), 1);
     EXPECT_EQ(r.appended.size(), 1u);
     EXPECT_EQ(records().size(), 3u);
+}
+
+namespace {
+
+// What a scripted day answers, and what the rule of the update makes of it, stated plainly: a
+// day whose answer came whole and holds only real draws, at most two, is stored whole; the
+// first other day ends the update with nothing of it stored.
+enum class DayKind { Empty, OneDraw, TwoDraws, ThreeDraws, BadNumber, NotYet, Refused, TooLarge, NoAnswer };
+
+struct ScriptedDay {
+    DayKind kind;
+    std::vector<std::array<std::uint8_t, 6>> draws; // the real draws the answer holds
+};
+
+ScriptedDay randomDay(QRandomGenerator& random)
+{
+    // Mostly ordinary days, so that runs get long enough to matter.
+    static const DayKind kinds[] = {DayKind::Empty,    DayKind::Empty,      DayKind::OneDraw,
+                                    DayKind::OneDraw,  DayKind::OneDraw,    DayKind::TwoDraws,
+                                    DayKind::OneDraw,  DayKind::ThreeDraws, DayKind::BadNumber,
+                                    DayKind::NotYet,   DayKind::Refused,    DayKind::TooLarge,
+                                    DayKind::NoAnswer, DayKind::Empty,      DayKind::OneDraw};
+    ScriptedDay day{kinds[random.bounded(int(std::size(kinds)))], {}};
+    const int count = day.kind == DayKind::TwoDraws ? 2 : day.kind == DayKind::ThreeDraws ? 3
+                      : day.kind == DayKind::OneDraw || day.kind == DayKind::BadNumber ? 1 : 0;
+    for (int i = 0; i < count; ++i) {
+        std::array<std::uint8_t, 6> n{};
+        for (int k = 0; k < 6; ++k)
+            n[std::size_t(k)] = std::uint8_t(8 * k + 1 + random.bounded(8)); // distinct 1..48
+        day.draws.push_back(n);
+    }
+    return day;
+}
+
+HttpAnswer answerFor(const ScriptedDay& day)
+{
+    QByteArray body;
+    for (const auto& n : day.draws)
+        body += QStringLiteral("x,%1,%2,%3,%4,%5,%6;;;\r\n")
+                    .arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]).arg(n[4]).arg(n[5]).toLatin1();
+    switch (day.kind) {
+    case DayKind::BadNumber: return {200, "OK", body + "x,1,2,3,4,5,305;;;\r\n"};
+    case DayKind::NotYet: return {500, "Internal Server Error", "noch nicht da"};
+    case DayKind::Refused: return {503, "Service Unavailable", {}};
+    case DayKind::TooLarge: return {200, "OK", {}, true};
+    default: return {200, "OK", body};
+    }
+}
+
+} // namespace
+
+TEST_F(Update, ManyRandomServersAgreeWithTheRuleOfWholeDays)
+{
+    QRandomGenerator random(20260820);
+    const double first = day("04.10.2023");
+    for (int round = 0; round < 200; ++round) {
+        SetUp();
+        server = {};
+        const int days = random.bounded(1, 25);
+        std::vector<ScriptedDay> script;
+        for (int d = 0; d < days; ++d) {
+            script.push_back(randomDay(random));
+            const QString key = dateFromDay(first + d).toString(QStringLiteral("yyyyMMdd"));
+            if (script.back().kind == DayKind::NoAnswer && !server.failFrom)
+                server.failFrom = key;
+            server.answers[key] = answerFor(script.back());
+        }
+        // The model: the draws of the whole days before the first day that is not whole.
+        std::vector<std::array<std::uint8_t, 6>> expected;
+        std::optional<double> stop;
+        for (int d = 0; d < days && !stop; ++d) {
+            const DayKind k = script[std::size_t(d)].kind;
+            const bool whole = k == DayKind::Empty || k == DayKind::OneDraw || k == DayKind::TwoDraws;
+            if (!whole) // a day without an answer is the first of many: no server answers
+                stop = first + d;
+            else
+                expected.insert(expected.end(), script[std::size_t(d)].draws.begin(),
+                                script[std::size_t(d)].draws.end());
+        }
+        const QString today = formatDate(first + days - 1);
+        const UpdateResult r = run(qPrintable(today));
+        const std::vector<DrawRecord> all = records();
+        ASSERT_EQ(all.size(), 2 + expected.size()) << "round " << round;
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(all[2 + i].numbers, expected[i]) << "round " << round << " draw " << i;
+        EXPECT_EQ(r.stoppedAt, stop) << "round " << round;
+        EXPECT_EQ(r.appended.size(), expected.size());
+        // Nothing after the stop was asked, and the next update starts at or before it.
+        const double next = all.size() > 2 ? std::floor(all.back().date) + 1 : first;
+        if (stop)
+            EXPECT_LE(next, *stop);
+    }
 }
 
 TEST(Portal, TemplatesAreFilledOnceEach)
