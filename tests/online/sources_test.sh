@@ -29,6 +29,7 @@ PY
 lotto_csv=$data/polish-lotto-6of49.csv plus_csv=$data/polish-lotto-plus.csv
 lotto_all=$(wc -l <"$lotto_csv") plus_all=$(wc -l <"$plus_csv")
 csv2dat "$lotto_csv" "$tmp/lotto-full.dat"
+"$cli" --draws "$tmp/lotto-full.dat" draws >"$tmp/lotto-full.txt"
 csv2dat "$plus_csv" "$tmp/plus-full.dat"
 csv2dat "$lotto_csv" "$tmp/lotto.dat" $((lotto_all - 5))
 csv2dat "$plus_csv" "$tmp/plus.dat" $((plus_all - 5))
@@ -72,6 +73,14 @@ csv2dat "$plus_csv" "$tmp/client-plus.dat" $((plus_all - 2))
 "$cli" --game plus --draws "$tmp/client-plus.dat" --today 20.08.2026 update --server "$url" \
     >"$tmp/out" 2>&1
 cmp -s "$tmp/client-plus.dat" "$tmp/plus-full.dat" && ok || fail "client update: $(cat "$tmp/out")"
+
+# A single user needs no service: "Update-Server" may name a results list itself. The update
+# tells it from a draw service by the answer and merges it as import-draws does.
+csv2dat "$lotto_csv" "$tmp/single.dat" $((lotto_all - 3))
+"$cli" --draws "$tmp/single.dat" --today 20.08.2026 update --server "$pub/lotto.txt" >"$tmp/out" 2>&1
+cmp -s "$tmp/single.dat" "$tmp/lotto-full.dat" && ok || fail "results list as the server: $(cat "$tmp/out")"
+{ tail -n 3 "$tmp/lotto-full.txt"; echo "status: Ergebnisliste: 3 neue Ziehungen, $((lotto_all - 3)) schon vorhanden, 0 Zeilen abgelehnt"; } |
+    cmp -s - "$tmp/out" && ok || fail "results list output: $(tail -4 "$tmp/out")"
 
 # Lists the service must not take: each changes nothing and says why.
 cp "$tmp/pub/lotto.txt" "$tmp/good.txt"
