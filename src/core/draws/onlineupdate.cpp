@@ -14,6 +14,23 @@ namespace vendrilo {
 
 namespace {
 
+// The update's own texts for the status bar (the English ones are the program's as they were).
+namespace text {
+const QString kLoading = QStringLiteral("Loading");
+const QString kReceived = QStringLiteral("Received %1 bytes");
+const QString kAccuracy = QStringLiteral("Not guarantee the accuracy of the numbers!");
+const QString kNotYet = QStringLiteral(" noch nicht da!");
+const QString kFailed = QStringLiteral("Failed : %1 %2");
+const QString kAskedAgain = QStringLiteral("%1; %2 wird beim nächsten Update wieder abgefragt");
+const QString kNoAnswer = QStringLiteral("Keine Antwort vom Update-Server: ");
+const QString kTooLarge = QStringLiteral("Die Antwort ist größer als 1 MB und wird nicht gelesen");
+const QString kNoPlus = QStringLiteral("Der Update-Server liefert kein Lotto Plus (%1 %2)");
+const QString kBadProxyPort = QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl");
+const QString kResultsList = QStringLiteral("Ergebnisliste: %1 neue Ziehungen, %2 schon "
+                                            "vorhanden, %3 Zeilen abgelehnt");
+const QString kRefusedLine = QStringLiteral(" (Zeile %1)");
+} // namespace text
+
 // Takes the text before the next `separator` out of `rest` as a number; fails (leaving `rest`)
 // when there is no separator or the text is no whole number.
 std::optional<int> takeNumber(QString& rest, QChar separator)
@@ -164,7 +181,7 @@ bool Updater::open(DatePicker& chosenDate)
 bool Updater::stop(double day, const QString& reason)
 {
     m_result.stoppedAt = day;
-    status(0, QStringLiteral("%1; %2 wird beim nächsten Update wieder abgefragt")
+    status(0, text::kAskedAgain
                   .arg(reason, formatDate(day)));
     return false;
 }
@@ -174,13 +191,13 @@ std::optional<QString> Updater::proxyProblem()
     const QString host = m_observer.proxyHost().trimmed();
     if (host.isEmpty() || parseProxyPort(m_observer.proxyPort()))
         return std::nullopt;
-    return QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl").arg(m_observer.proxyPort());
+    return text::kBadProxyPort.arg(m_observer.proxyPort());
 }
 
 Result<HttpAnswer> Updater::get(const QString& url)
 {
     const auto port = parseProxyPort(m_observer.proxyPort());
-    status(0, QStringLiteral("Loading"));
+    status(0, text::kLoading);
     ++m_result.requests;
     return m_http.get(url, {m_observer.proxyHost().trimmed(), port.value_or(80)});
 }
@@ -191,27 +208,27 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
         return stop(day, *problem);
     const auto answer = get(updateRequestUrl(m_request.server, day, m_request.game));
     if (!answer)
-        return stop(day, QStringLiteral("Keine Antwort vom Update-Server: ") + answer.error());
-    status(0, QStringLiteral("Received %1 bytes").arg(answer->body.size()));
-    status(1, QStringLiteral("Not guarantee the accuracy of the numbers!"));
+        return stop(day, text::kNoAnswer + answer.error());
+    status(0, text::kReceived.arg(answer->body.size()));
+    status(1, text::kAccuracy);
     if (m_result.requests == 1 && tryResultsList(*answer))
         return false;
     if (answer->tooLarge)
-        return stop(day, QStringLiteral("Die Antwort ist größer als 1 MB und wird nicht gelesen"));
+        return stop(day, text::kTooLarge);
     if (answer->status == 500) {
         // The day is not there yet: the update ends, and the next one asks for it again.
         m_result.stoppedAt = day;
-        status(0, formatDate(day) + QStringLiteral(" noch nicht da!"));
+        status(0, formatDate(day) + text::kNotYet);
         return false;
     }
     // A server that does not know Lotto Plus finds no day in its request, or has no such draws.
     if (m_request.game == Game::Plus && (answer->status == 400 || answer->status == 404))
-        return stop(day, QStringLiteral("Der Update-Server liefert kein Lotto Plus (%1 %2)")
+        return stop(day, text::kNoPlus
                              .arg(answer->status)
                              .arg(answer->statusText));
     if (answer->status != 200)
         return stop(day,
-                    QStringLiteral("Failed : %1 %2").arg(answer->status).arg(answer->statusText));
+                    text::kFailed.arg(answer->status).arg(answer->statusText));
     return storeDay(answer->body, day, shown);
 }
 
@@ -258,14 +275,12 @@ bool Updater::tryResultsList(const HttpAnswer& first)
         else
             m_result.appended = merged.addedRecords;
     }
-    QString text = QStringLiteral("Ergebnisliste: %1 neue Ziehungen, %2 schon vorhanden, %3 Zeilen "
-                                  "abgelehnt")
-                       .arg(merged.added)
+    QString shown = text::kResultsList.arg(merged.added)
                        .arg(merged.present)
                        .arg(merged.refusedCount);
     if (!merged.refused.isEmpty())
-        text += QStringLiteral(" (Zeile %1)").arg(merged.refused.first());
-    status(0, text);
+        shown += text::kRefusedLine.arg(merged.refused.first());
+    status(0, shown);
     m_result.resultsList = std::move(merged);
     return true;
 }
