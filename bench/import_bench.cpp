@@ -60,8 +60,8 @@ BENCHMARK(BM_ImportCraftedFile)->Arg(65)->Unit(benchmark::kMillisecond)->Iterati
 // The pattern the reader replaced, on 1 MB of the same lines.
 void BM_PatternReference(benchmark::State& state)
 {
-    static const QRegularExpression shape(QStringLiteral(
-        R"(^\s*\d+\s*[.,]\s*(\d{1,2})\.(\d{1,2})\.(\d{4})\s*[,\s]\s*(\S.*?)\s*$)"));
+    static const QRegularExpression shape(
+        QStringLiteral(R"(^\s*\d+\s*[.,]\s*(\d{1,2})\.(\d{1,2})\.(\d{4})\s*[,\s]\s*(\S.*?)\s*$)"));
     const QString line = QString::fromLatin1(craftedLine().chopped(1));
     const int lines = int((qint64(state.range(0)) << 20) / 4096);
     for (auto _ : state)

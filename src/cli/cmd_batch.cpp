@@ -117,8 +117,8 @@ int batch(Context&, const CommandArgs&)
         QString line = QString::fromUtf8(bytes);
         if (line.endsWith(QLatin1Char('\r'))) // a line written on Windows
             line.chop(1);
-        const Words split = tooLong ? Words{{}, QStringLiteral("longer than 64 KiB, not run")}
-                                    : splitWords(line);
+        const Words split =
+            tooLong ? Words{{}, QStringLiteral("longer than 64 KiB, not run")} : splitWords(line);
         int exitStatus = 2;
         if (split.error.isEmpty())
             exitStatus = runInvocation(split.words);

@@ -50,8 +50,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      m_programFolder(setup.programFolder),
-      m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
+      m_programFolder(setup.programFolder), m_settingsFile(setup.settingsFile),
+      m_arguments(setup.arguments),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {

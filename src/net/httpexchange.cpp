@@ -95,7 +95,8 @@ bool AnswerParser::takeHead()
     } else if (!length.isEmpty()) {
         const auto bytes = decimal(length);
         if (!bytes) {
-            fail(QStringLiteral("ungültige Länge der Antwort: %1").arg(QString::fromLatin1(length)));
+            fail(
+                QStringLiteral("ungültige Länge der Antwort: %1").arg(QString::fromLatin1(length)));
             return false;
         }
         m_remaining = *bytes;
@@ -110,7 +111,8 @@ bool AnswerParser::takeHead()
 bool AnswerParser::takeChunkSize(QByteArrayView line)
 {
     const qsizetype extension = line.indexOf(';');
-    const QByteArray hex = line.first(extension < 0 ? line.size() : extension).toByteArray().trimmed();
+    const QByteArray hex =
+        line.first(extension < 0 ? line.size() : extension).toByteArray().trimmed();
     bool ok = hex.size() <= 16 && !hex.isEmpty();
     const qulonglong size = ok ? hex.toULongLong(&ok, 16) : 0;
     if (!ok) {
@@ -143,8 +145,8 @@ AnswerParser::State AnswerParser::feed(QByteArrayView bytes)
             const qsizetype crlf = rest.indexOf("\r\n\r\n");
             const qsizetype lf = rest.indexOf("\n\n");
             const qsizetype end = crlf >= 0 && (lf < 0 || crlf < lf) ? crlf + 4
-                                  : lf >= 0                         ? lf + 2
-                                                                    : -1;
+                                  : lf >= 0                          ? lf + 2
+                                                                     : -1;
             if (end < 0 || end > kMaxHeadBytes) {
                 m_pending = rest.toByteArray();
                 if (m_pending.size() > kMaxHeadBytes)
@@ -232,6 +234,22 @@ void connectSocket(QTcpSocket& socket, const QUrl& url, const HttpProxy& proxy)
         socket.connectToHost(url.host(), port);
 }
 
+// The outcome once the exchange is over: a whole answer, or why there is none.
+ExchangeOutcome concluded(AnswerParser& parser, bool timedOut, const std::optional<QString>& error)
+{
+    const bool whole = parser.state() == AnswerParser::State::Done;
+    ExchangeOutcome outcome = std::move(parser.outcome());
+    if (outcome.tooLarge || whole)
+        return outcome;
+    if (timedOut)
+        outcome.timedOut = true;
+    else if (error)
+        outcome.error = error;
+    else if (!outcome.error)
+        outcome.error = QStringLiteral("die Verbindung endete vor dem Ende der Antwort");
+    return outcome;
+}
+
 } // namespace
 
 ExchangeOutcome exchange(const QUrl& url, const HttpProxy& proxy, const QByteArray& requestHead,
@@ -248,11 +266,9 @@ ExchangeOutcome exchange(const QUrl& url, const HttpProxy& proxy, const QByteArr
     QEventLoop loop;
     std::optional<QString> error;
     const auto readAvailable = [&] {
-        while (socket->bytesAvailable() > 0 && parser.state() != AnswerParser::State::Done &&
-               parser.state() != AnswerParser::State::Failed)
+        while (socket->bytesAvailable() > 0 && !parser.finished())
             parser.feed(socket->read(kSocketBufferBytes));
-        if (parser.state() == AnswerParser::State::Done ||
-            parser.state() == AnswerParser::State::Failed)
+        if (parser.finished())
             loop.quit();
     };
     QObject::connect(socket.get(), &QTcpSocket::readyRead, &loop, readAvailable);
@@ -284,21 +300,11 @@ ExchangeOutcome exchange(const QUrl& url, const HttpProxy& proxy, const QByteArr
     if (!timedOut && !error && socket->state() == QAbstractSocket::ConnectedState) {
         socket->write(requestHead);
         readAvailable();
-        if (parser.state() != AnswerParser::State::Done &&
-            parser.state() != AnswerParser::State::Failed)
+        if (!parser.finished())
             loop.exec();
     }
     socket->abort();
-    ExchangeOutcome outcome = std::move(parser.outcome());
-    if (outcome.tooLarge)
-        return outcome;
-    if (timedOut && parser.state() != AnswerParser::State::Done)
-        outcome.timedOut = true;
-    else if (error && parser.state() != AnswerParser::State::Done)
-        outcome.error = error;
-    else if (parser.state() != AnswerParser::State::Done && !outcome.error)
-        outcome.error = QStringLiteral("die Verbindung endete vor dem Ende der Antwort");
-    return outcome;
+    return concluded(parser, timedOut, error);
 }
 
 } // namespace vendrilo::net

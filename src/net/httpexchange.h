@@ -39,13 +39,24 @@ ExchangeOutcome exchange(const QUrl& url, const HttpProxy& proxy, const QByteArr
 // Reads an answer from bytes as they arrive; the exchange feeds it.
 class AnswerParser {
 public:
-    enum class State { Head, Body, ChunkSize, ChunkData, ChunkEnd, Trailer, UntilClose, Done, Failed };
+    enum class State {
+        Head,
+        Body,
+        ChunkSize,
+        ChunkData,
+        ChunkEnd,
+        Trailer,
+        UntilClose,
+        Done,
+        Failed
+    };
 
     // Takes the next bytes; returns the state afterwards.
     State feed(QByteArrayView bytes);
     // The connection closed: the end of a body that runs until then, else a broken answer.
     State closed();
     State state() const { return m_state; }
+    bool finished() const { return m_state == State::Done || m_state == State::Failed; }
     ExchangeOutcome& outcome() { return m_outcome; }
 
 private:

@@ -23,17 +23,16 @@ std::optional<QByteArray> lineOf(const QJsonObject& item, const QJsonObject& res
     if (result.value(QLatin1String("gameType")).toString() != gameTypeOf(game))
         return std::nullopt;
     const QJsonValue ownDate = result.value(QLatin1String("drawDate"));
-    const QString stamp = (ownDate.isString() ? ownDate : item.value(QLatin1String("drawDate")))
-                              .toString()
-                              .left(10);
+    const QString stamp =
+        (ownDate.isString() ? ownDate : item.value(QLatin1String("drawDate"))).toString().left(10);
     const QDate date = QDate::fromString(stamp, QStringLiteral("yyyy-MM-dd"));
     const qint64 number = item.value(QLatin1String("drawSystemId")).toInteger(0);
     QStringList numbers;
     for (const QJsonValue& n : result.value(QLatin1String("resultsJson")).toArray())
         numbers << (n.isDouble() ? QString::number(n.toInteger(-1)) : QStringLiteral("?"));
     // A date the answer does not give as a date stays visibly wrong, and the checks refuse it.
-    const QString day = date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy"))
-                                       : QStringLiteral("00.00.0000");
+    const QString day =
+        date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("00.00.0000");
     return QStringLiteral("%1. %2 %3\n")
         .arg(number)
         .arg(day, numbers.join(QLatin1Char(',')))

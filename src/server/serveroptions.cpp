@@ -175,7 +175,8 @@ Status addSource(ServerOptions& o, const QString& option, const QString& value)
         return valueError(option, QStringLiteral("lotto=URL, plus=URL or GAME=api:KEY"), value);
     for (const SourceOption& known : o.sources)
         if (known.game == source.game)
-            return Error{QStringLiteral("%1: a second source for %2").arg(option, value.left(equals))};
+            return Error{
+                QStringLiteral("%1: a second source for %2").arg(option, value.left(equals))};
     o.sources.push_back(source);
     return {};
 }

@@ -97,9 +97,9 @@ void SourcePoller::poll()
         line = text.error();
     } else {
         const double today = m_options.today.value_or(systemToday());
-        const Outcome outcome = merge(*text, m_drawPath,
-                                      {gameInfo(m_source.game).firstDrawDay, today},
-                                      m_source.apiKey.isEmpty() ? m_drawsBefore : std::nullopt);
+        const Outcome outcome =
+            merge(*text, m_drawPath, {gameInfo(m_source.game).firstDrawDay, today},
+                  m_source.apiKey.isEmpty() ? m_drawsBefore : std::nullopt);
         if (outcome.draws)
             m_drawsBefore = outcome.draws;
         line = outcome.text;

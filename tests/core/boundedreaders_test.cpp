@@ -42,7 +42,8 @@ struct NamedReader {
 
 std::vector<NamedReader> readers(const QTemporaryDir& dir)
 {
-    const QString drawFile = test::writeDrawFile(dir, {test::draw("20.08.2026", {1, 2, 3, 4, 5, 6})});
+    const QString drawFile =
+        test::writeDrawFile(dir, {test::draw("20.08.2026", {1, 2, 3, 4, 5, 6})});
     return {
         {"draw file", [](const QString& p) { return messageOf(drawfile::read(p)); },
          drawfile::kMaxFileSize + 32},
@@ -137,7 +138,9 @@ TEST(BoundedReaders, ASettingsFileThatIsNoneOrTooLargeIsSetAsideAndTheUserTold)
         EXPECT_TRUE(made->contains("Grundeinstellungen")) << what << ": " << made->toStdString();
         EXPECT_FALSE(QFileInfo::exists(path) || QFileInfo(path).isSymLink()) << what;
         ++backups;
-        EXPECT_EQ(QDir(dir.path()).entryList({"Pelvano.conf*.bak"}, QDir::AllEntries | QDir::System).size(),
+        EXPECT_EQ(QDir(dir.path())
+                      .entryList({"Pelvano.conf*.bak"}, QDir::AllEntries | QDir::System)
+                      .size(),
                   backups)
             << what << ": the old file is kept aside, not lost";
     }

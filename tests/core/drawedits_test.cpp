@@ -121,11 +121,12 @@ TEST(DrawImport, PresentAddedAndRefusedLinesWithReasons)
 TEST(DrawImport, DaysOutsideTheGameAndAThirdDrawOfADayAreRefused)
 {
     const DrawDays days{day("27.01.1957"), day("20.08.2026")};
-    const auto result = importDraws({}, lines({"1,26.01.1957,1,2,3,4,5,6", "2,27.01.1957,1,2,3,4,5,6",
-                                              "3,20.08.2026,1,2,3,4,5,7", "4,21.08.2026,1,2,3,4,5,8",
-                                              "5. 31.12.9999 1,2,3,4,5,6", "6,20.08.2026,7,8,9,10,11,12",
-                                              "7,20.08.2026,7,8,9,10,11,13"}),
-                                    days);
+    const auto result = importDraws(
+        {},
+        lines({"1,26.01.1957,1,2,3,4,5,6", "2,27.01.1957,1,2,3,4,5,6", "3,20.08.2026,1,2,3,4,5,7",
+               "4,21.08.2026,1,2,3,4,5,8", "5. 31.12.9999 1,2,3,4,5,6",
+               "6,20.08.2026,7,8,9,10,11,12", "7,20.08.2026,7,8,9,10,11,13"}),
+        days);
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(result.refused,
               (QStringList{"1: 26.01.1957 lies before the game's first draw (27.01.1957)",
@@ -180,9 +181,10 @@ ModelLine modelResultLine(const QString& line)
 TEST(DrawImport, TheLineReaderAgreesWithThePatternOnManyRandomLines)
 {
     // Pieces that make lines near the layout, and the odd sign between them.
-    const char* pieces[] = {"1", "07", "2026", "12", "31", ".", ",", " ", "\t", ", ", "x", "+3",
-                            "-1", "49", "50", "0", "20.08.2026", "29.02.2024", "29.02.2023",
-                            "1. ", "0001,", ",,", "\v", "123"};
+    const char* pieces[] = {"1",          "07",  "2026",  "12", "31",         ".",
+                            ",",          " ",   "\t",    ", ", "x",          "+3",
+                            "-1",         "49",  "50",    "0",  "20.08.2026", "29.02.2024",
+                            "29.02.2023", "1. ", "0001,", ",,", "\v",         "123"};
     QRandomGenerator random(4711);
     int drawLines = 0, added = 0;
     for (int round = 0; round < 20000; ++round) {
@@ -212,7 +214,8 @@ TEST(DrawImport, TheLineReaderAgreesWithThePatternOnManyRandomLines)
         if (!expected.isDrawLine)
             continue;
         if (expected.problem.isEmpty()) {
-            ASSERT_EQ(got.added, 1) << line.toStdString() << " " << got.refused.join("").toStdString();
+            ASSERT_EQ(got.added, 1)
+                << line.toStdString() << " " << got.refused.join("").toStdString();
             EXPECT_EQ(got.records.front().numbers, expected.numbers) << line.toStdString();
             ++added;
         } else {

@@ -175,21 +175,28 @@ TEST_F(Update, TheFirstDayNotGotCompletelyEndsTheUpdateAndComesAgain)
         const char* failingLine; // the message, "" for none
     } cases[] = {
         {{500, "Internal Server Error", "noch nicht da"}, false, "05.10.2023 noch nicht da!", ""},
-        {{503, "Service Unavailable", {}}, false,
+        {{503, "Service Unavailable", {}},
+         false,
          "Failed : 503 Service Unavailable; 05.10.2023 wird beim nächsten Update wieder abgefragt",
          ""},
-        {{302, "Found", {}}, false,
-         "Failed : 302 Found; 05.10.2023 wird beim nächsten Update wieder abgefragt", ""},
-        {{200, "OK", {}, true}, false,
+        {{302, "Found", {}},
+         false,
+         "Failed : 302 Found; 05.10.2023 wird beim nächsten Update wieder abgefragt",
+         ""},
+        {{200, "OK", {}, true},
+         false,
          "Die Antwort ist größer als 1 MB und wird nicht gelesen; 05.10.2023 wird beim nächsten "
          "Update wieder abgefragt",
          ""},
-        {{}, true,
+        {{},
+         true,
          "Keine Antwort vom Update-Server: Connection refused; 05.10.2023 wird beim nächsten "
          "Update wieder abgefragt",
          ""},
         {{200, "OK", "x,7,8,9,10,11,12;\n3,11,19,27,35,43\n"}, false, "", "43"},
-        {{200, "OK", "x,7,8,9,10,11,12;\nx,7,8,9,10,11,13;\nx,1,2,3,4,5,7;\n"}, false, "",
+        {{200, "OK", "x,7,8,9,10,11,12;\nx,7,8,9,10,11,13;\nx,1,2,3,4,5,7;\n"},
+         false,
+         "",
          "1,2,3,4,5,7;"},
         {{200, "OK", "x,7,8,9,10,11,12;\nx,1,2,3,4,5,305;\n"}, false, "", "305;"},
     };
@@ -258,7 +265,17 @@ namespace {
 // What a scripted day answers, and what the rule of the update makes of it, stated plainly: a
 // day whose answer came whole and holds only real draws, at most two, is stored whole; the
 // first other day ends the update with nothing of it stored.
-enum class DayKind { Empty, OneDraw, TwoDraws, ThreeDraws, BadNumber, NotYet, Refused, TooLarge, NoAnswer };
+enum class DayKind {
+    Empty,
+    OneDraw,
+    TwoDraws,
+    ThreeDraws,
+    BadNumber,
+    NotYet,
+    Refused,
+    TooLarge,
+    NoAnswer
+};
 
 struct ScriptedDay {
     DayKind kind;
@@ -274,8 +291,10 @@ ScriptedDay randomDay(QRandomGenerator& random)
                                     DayKind::NotYet,   DayKind::Refused,    DayKind::TooLarge,
                                     DayKind::NoAnswer, DayKind::Empty,      DayKind::OneDraw};
     ScriptedDay day{kinds[random.bounded(int(std::size(kinds)))], {}};
-    const int count = day.kind == DayKind::TwoDraws ? 2 : day.kind == DayKind::ThreeDraws ? 3
-                      : day.kind == DayKind::OneDraw || day.kind == DayKind::BadNumber ? 1 : 0;
+    const int count = day.kind == DayKind::TwoDraws                                    ? 2
+                      : day.kind == DayKind::ThreeDraws                                ? 3
+                      : day.kind == DayKind::OneDraw || day.kind == DayKind::BadNumber ? 1
+                                                                                       : 0;
     for (int i = 0; i < count; ++i) {
         std::array<std::uint8_t, 6> n{};
         for (int k = 0; k < 6; ++k)
@@ -290,13 +309,24 @@ HttpAnswer answerFor(const ScriptedDay& day)
     QByteArray body;
     for (const auto& n : day.draws)
         body += QStringLiteral("x,%1,%2,%3,%4,%5,%6;;;\r\n")
-                    .arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]).arg(n[4]).arg(n[5]).toLatin1();
+                    .arg(n[0])
+                    .arg(n[1])
+                    .arg(n[2])
+                    .arg(n[3])
+                    .arg(n[4])
+                    .arg(n[5])
+                    .toLatin1();
     switch (day.kind) {
-    case DayKind::BadNumber: return {200, "OK", body + "x,1,2,3,4,5,305;;;\r\n"};
-    case DayKind::NotYet: return {500, "Internal Server Error", "noch nicht da"};
-    case DayKind::Refused: return {503, "Service Unavailable", {}};
-    case DayKind::TooLarge: return {200, "OK", {}, true};
-    default: return {200, "OK", body};
+    case DayKind::BadNumber:
+        return {200, "OK", body + "x,1,2,3,4,5,305;;;\r\n"};
+    case DayKind::NotYet:
+        return {500, "Internal Server Error", "noch nicht da"};
+    case DayKind::Refused:
+        return {503, "Service Unavailable", {}};
+    case DayKind::TooLarge:
+        return {200, "OK", {}, true};
+    default:
+        return {200, "OK", body};
     }
 }
 
@@ -323,7 +353,8 @@ TEST_F(Update, ManyRandomServersAgreeWithTheRuleOfWholeDays)
         std::optional<double> stop;
         for (int d = 0; d < days && !stop; ++d) {
             const DayKind k = script[std::size_t(d)].kind;
-            const bool whole = k == DayKind::Empty || k == DayKind::OneDraw || k == DayKind::TwoDraws;
+            const bool whole =
+                k == DayKind::Empty || k == DayKind::OneDraw || k == DayKind::TwoDraws;
             if (!whole) // a day without an answer is the first of many: no server answers
                 stop = first + d;
             else

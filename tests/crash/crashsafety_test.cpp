@@ -63,9 +63,10 @@ TEST(CrashSafety, AKilledWriterLeavesTheOldOrTheNewFileWhole)
             vendrilo::removeStaleSettingsTemporaries(path);
         else
             vendrilo::removeStaleTemporariesOf(path);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot),
-                  QStringList{"file"})
+        EXPECT_EQ(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"file"})
             << operation.toStdString();
     }
     EXPECT_GE(kills, 100);

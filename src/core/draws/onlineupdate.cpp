@@ -90,7 +90,8 @@ struct DayDraws {
 DayDraws readDayAnswer(const QByteArray& body, double day, const DrawRecord& tail)
 {
     DayDraws draws;
-    for (const QByteArray& raw : splitLines(body, LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes})) {
+    for (const QByteArray& raw :
+         splitLines(body, LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes})) {
         const QString text = QString::fromLatin1(raw);
         UpdateLine line = parseUpdateLine(text, day, tail);
         if (line.record && draws.records.size() >= std::size_t(kMaxDrawsPerDay))
@@ -181,8 +182,7 @@ bool Updater::open(DatePicker& chosenDate)
 bool Updater::stop(double day, const QString& reason)
 {
     m_result.stoppedAt = day;
-    status(0, text::kAskedAgain
-                  .arg(reason, formatDate(day)));
+    status(0, text::kAskedAgain.arg(reason, formatDate(day)));
     return false;
 }
 
@@ -223,12 +223,9 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
     }
     // A server that does not know Lotto Plus finds no day in its request, or has no such draws.
     if (m_request.game == Game::Plus && (answer->status == 400 || answer->status == 404))
-        return stop(day, text::kNoPlus
-                             .arg(answer->status)
-                             .arg(answer->statusText));
+        return stop(day, text::kNoPlus.arg(answer->status).arg(answer->statusText));
     if (answer->status != 200)
-        return stop(day,
-                    text::kFailed.arg(answer->status).arg(answer->statusText));
+        return stop(day, text::kFailed.arg(answer->status).arg(answer->statusText));
     return storeDay(answer->body, day, shown);
 }
 
@@ -267,17 +264,16 @@ bool Updater::tryResultsList(const HttpAnswer& first)
     const auto list = get(m_request.server);
     if (!list || list->tooLarge || list->status != 200 || !holdsResultLines(list->body))
         return false;
-    DrawImport merged = importDrawText(
-        m_records, list->body, {gameInfo(m_request.game).firstDrawDay, m_request.today});
+    DrawImport merged = importDrawText(m_records, list->body,
+                                       {gameInfo(m_request.game).firstDrawDay, m_request.today});
     if (merged.added > 0) {
         if (const Status written = drawfile::rewrite(m_request.drawPath, merged.records); !written)
             m_result.fileError = written.error();
         else
             m_result.appended = merged.addedRecords;
     }
-    QString shown = text::kResultsList.arg(merged.added)
-                       .arg(merged.present)
-                       .arg(merged.refusedCount);
+    QString shown =
+        text::kResultsList.arg(merged.added).arg(merged.present).arg(merged.refusedCount);
     if (!merged.refused.isEmpty())
         shown += text::kRefusedLine.arg(merged.refused.first());
     status(0, shown);
@@ -287,8 +283,8 @@ bool Updater::tryResultsList(const HttpAnswer& first)
 
 } // namespace
 
-UpdateResult runOnlineUpdate(const UpdateRequest& request, DatePicker& chosenDate,
-                             ShownDraw& shown, HttpGet& http, UpdateObserver& observer)
+UpdateResult runOnlineUpdate(const UpdateRequest& request, DatePicker& chosenDate, ShownDraw& shown,
+                             HttpGet& http, UpdateObserver& observer)
 {
     UpdateResult result;
     Updater updater(request, http, observer, result);

@@ -83,7 +83,7 @@ struct UpdateRequest {
 // completely; `shown` shows the last draw stored. When the first answer shows that the server's
 // address is a published results list rather than a draw service, the list is merged as the
 // import merges a file, in one atomic rewrite.
-UpdateResult runOnlineUpdate(const UpdateRequest& request, DatePicker& chosenDate,
-                             ShownDraw& shown, HttpGet& http, UpdateObserver& observer);
+UpdateResult runOnlineUpdate(const UpdateRequest& request, DatePicker& chosenDate, ShownDraw& shown,
+                             HttpGet& http, UpdateObserver& observer);
 
 } // namespace vendrilo

@@ -93,8 +93,9 @@ QString bothGamesStatus(const DrawUpdate& update, Game stateGame)
 {
     QString text = OtherGameObserver::titled(stateGame, update.update.lastStatus);
     if (update.otherGame)
-        text += QStringLiteral(" – ") +
-                OtherGameObserver::titled(update.otherGame->game, update.otherGame->result.lastStatus);
+        text +=
+            QStringLiteral(" – ") +
+            OtherGameObserver::titled(update.otherGame->game, update.otherGame->result.lastStatus);
     return text;
 }
 

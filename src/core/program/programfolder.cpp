@@ -109,9 +109,8 @@ QString programFolderOfThisProgram(QString* notice)
     // The same folder for the window and the command line, whatever each is called.
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                          QStringLiteral("/Vendrilo");
-    return chooseProgramFolder(executable, user,
-                               QDir(executable).filePath(QStringLiteral("../share/vendrilo")),
-                               notice);
+    return chooseProgramFolder(
+        executable, user, QDir(executable).filePath(QStringLiteral("../share/vendrilo")), notice);
 }
 
 } // namespace vendrilo

@@ -61,9 +61,8 @@ QString visibleText(const QString& html)
             i = close + 1;
             for (const char* hidden : {"script", "style"}) {
                 if (tag == QLatin1String(hidden) || tag.startsWith(QLatin1String(hidden) + u' ')) {
-                    const qsizetype end =
-                        html.indexOf(QStringLiteral("</") + QLatin1String(hidden), i,
-                                     Qt::CaseInsensitive);
+                    const qsizetype end = html.indexOf(QStringLiteral("</") + QLatin1String(hidden),
+                                                       i, Qt::CaseInsensitive);
                     i = end < 0 ? html.size() : end;
                 }
             }
@@ -71,7 +70,7 @@ QString visibleText(const QString& html)
         }
         if (c == QLatin1Char('&')) {
             static const std::pair<const char*, char16_t> entities[] = {
-                {"&amp;", u'&'}, {"&lt;", u'<'}, {"&gt;", u'>'}, {"&quot;", u'"'},
+                {"&amp;", u'&'},  {"&lt;", u'<'},   {"&gt;", u'>'},   {"&quot;", u'"'},
                 {"&nbsp;", u' '}, {"&auml;", u'ä'}, {"&ouml;", u'ö'}, {"&uuml;", u'ü'},
                 {"&Auml;", u'Ä'}, {"&Ouml;", u'Ö'}, {"&Uuml;", u'Ü'}, {"&szlig;", u'ß'}};
             bool read = false;
