@@ -45,6 +45,7 @@ QByteArray ExchangeOutcome::header(const QByteArray& lowerName) const
 void AnswerParser::fail(const QString& why)
 {
     m_outcome.error = why;
+    m_outcome.body.clear(); // a part of an answer is no answer
     m_state = State::Failed;
 }
 

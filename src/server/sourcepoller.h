@@ -24,7 +24,7 @@ public:
 
     void start();
 
-    // What one poll did with a source's text, for its log line. Exposed for the tests.
+    // What one poll did with a source's text, for its log line.
     struct Outcome {
         bool changed = false;
         QString text;
