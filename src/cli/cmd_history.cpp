@@ -19,7 +19,8 @@ class ConfirmingPrompts : public Prompts {
 public:
     void message(const QString& text) override { printError(text); }
     bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString&, const QString&, const QString& proposal) override
+    std::optional<QString> inputText(const QString&, const QString&,
+                                     const QString& proposal) override
     {
         return proposal;
     }
@@ -94,7 +95,7 @@ int printout(Context& ctx, const CommandArgs&)
     if (!draws)
         throw Failure{draws.error(), 3};
     ctx.state.shown.dateSearch(*draws, ctx.state.chosenDate);
-    const auto lines = printoutLines(ctx.state.sheet, ctx.state.shown.date,
+    const auto lines = printoutLines(ctx.state.sheet, *draws, ctx.state.shown.date,
                                      ctx.state.options.drawDayFilter(), ctx.state.messages);
     if (!lines)
         throw Failure{lines.error(), 3};
@@ -108,8 +109,10 @@ int importFile(Context& ctx, const CommandArgs& args)
     const auto result = importDrawsFrom(ctx.state, args.positional.at(0), ctx.today);
     if (!result)
         throw Failure{result.error(), 3};
-    for (const QString& line : result->refused)
-        print(QStringLiteral("refused ") + line);
+    for (const RefusedLine& refused : result->refused)
+        print(QStringLiteral("refused %1: %2")
+                  .arg(refused.line)
+                  .arg(refusalReasonInEnglish(refused, gameInfo(ctx.state.game).firstDrawDay)));
     print(QStringLiteral("added %1").arg(result->added));
     print(QStringLiteral("present %1").arg(result->present));
     print(QStringLiteral("refused %1").arg(result->refusedCount));

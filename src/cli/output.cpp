@@ -86,6 +86,7 @@ bool flushOutput()
     return false;
 }
 
+// A damaged draw file is used as it stands, as the window uses it, but never without a word.
 void warnAboutDamagedDraws(const QString& drawPath)
 {
     const auto draws = drawfile::read(drawPath);

@@ -3,6 +3,8 @@
 
 #include "net/httpexchange.h"
 
+#include "core/texts/textlist.h"
+
 #include <QNetworkCookie>
 
 namespace vendrilo::net {
@@ -80,7 +82,7 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
     QUrl url(address);
     for (int hop = 0;; ++hop) {
         if (!isWebScheme(url))
-            return Error{QStringLiteral("keine http- oder https-Adresse: %1").arg(address)};
+            return Error{fillIn(text(Text::NetNoWebAddress), {address})};
         const ExchangeOutcome outcome =
             exchange(url, proxy, requestHead(url, !proxy.host.isEmpty()), deadline);
         for (const auto& [name, value] : outcome.headers)
@@ -89,13 +91,12 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
         if (outcome.tooLarge)
             return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), {}, true};
         if (outcome.timedOut)
-            return Error{QStringLiteral("keine vollständige Antwort nach %1 s")
-                             .arg(QString::number(m_timeoutMs / 1000.0))};
+            return Error{fillIn(text(Text::NetIncomplete), {QString::number(m_timeoutMs / 1000.0)})};
         if (outcome.error)
             return Error{*outcome.error};
         if (isCompressed(outcome))
-            return Error{QStringLiteral("die Antwort ist komprimiert (%1) und wird nicht gelesen")
-                             .arg(QString::fromLatin1(outcome.header("content-encoding")))};
+            return Error{fillIn(text(Text::NetCompressed),
+                                {QString::fromLatin1(outcome.header("content-encoding"))})};
         const QByteArray location = outcome.header("location");
         if (!isRedirect(outcome.status) || location.isEmpty())
             return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), outcome.body};
@@ -105,8 +106,8 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
         if (hop >= kMaxRedirects || !isWebScheme(next) ||
             (url.scheme().toLower() == QLatin1String("https") &&
              next.scheme().toLower() != QLatin1String("https")))
-            return Error{QStringLiteral("Weiterleitung nach \"%1\" abgelehnt")
-                             .arg(QString::fromLatin1(location.left(200)))};
+            return Error{fillIn(text(Text::NetRedirectRefused),
+                                {QString::fromLatin1(location.left(200))})};
         url = next;
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/httpexchange.h"
 
+#include "core/texts/textlist.h"
+
 #include <QEventLoop>
 #include <QNetworkProxy>
 #include <QTcpSocket>
@@ -72,7 +74,7 @@ bool AnswerParser::takeHead()
                           ? decimal(parts[1])
                           : std::nullopt;
     if (!code || *code < 100) {
-        fail(QStringLiteral("keine HTTP-Antwort"));
+        fail(text(Text::NetNoHttpAnswer));
         return false;
     }
     m_outcome = {};
@@ -96,8 +98,7 @@ bool AnswerParser::takeHead()
     } else if (!length.isEmpty()) {
         const auto bytes = decimal(length);
         if (!bytes) {
-            fail(
-                QStringLiteral("ungültige Länge der Antwort: %1").arg(QString::fromLatin1(length)));
+            fail(fillIn(text(Text::NetBadLength), {QString::fromLatin1(length)}));
             return false;
         }
         m_remaining = *bytes;
@@ -117,7 +118,7 @@ bool AnswerParser::takeChunkSize(QByteArrayView line)
     bool ok = hex.size() <= 16 && !hex.isEmpty();
     const qulonglong size = ok ? hex.toULongLong(&ok, 16) : 0;
     if (!ok) {
-        fail(QStringLiteral("ungültiger Abschnitt der Antwort"));
+        fail(text(Text::NetBadChunk));
         return false;
     }
     if (size == 0) {
@@ -151,7 +152,7 @@ AnswerParser::State AnswerParser::feed(QByteArrayView bytes)
             if (end < 0 || end > kMaxHeadBytes) {
                 m_pending = rest.toByteArray();
                 if (m_pending.size() > kMaxHeadBytes)
-                    fail(QStringLiteral("der Kopf der Antwort ist länger als 64 KB"));
+                    fail(text(Text::NetHeadTooLong));
                 return m_state;
             }
             m_pending = rest.first(end).toByteArray();
@@ -173,7 +174,7 @@ AnswerParser::State AnswerParser::feed(QByteArrayView bytes)
             if (newline < 0) {
                 m_pending = rest.toByteArray();
                 if (m_pending.size() > kMaxChunkLine)
-                    fail(QStringLiteral("ungültiger Abschnitt der Antwort"));
+                    fail(text(Text::NetBadChunk));
                 return m_state;
             }
             QByteArrayView line = rest.first(newline);
@@ -185,7 +186,7 @@ AnswerParser::State AnswerParser::feed(QByteArrayView bytes)
             else if (m_state == State::ChunkEnd && line.isEmpty())
                 m_state = State::ChunkSize;
             else if (m_state == State::ChunkEnd)
-                fail(QStringLiteral("ungültiger Abschnitt der Antwort"));
+                fail(text(Text::NetBadChunk));
             else if (line.isEmpty())
                 m_state = State::Done; // the end of the trailer
         }
@@ -198,7 +199,7 @@ AnswerParser::State AnswerParser::closed()
     if (m_state == State::UntilClose)
         m_state = State::Done;
     else if (m_state != State::Done && m_state != State::Failed)
-        fail(QStringLiteral("die Verbindung endete vor dem Ende der Antwort"));
+        fail(text(Text::NetClosedEarly));
     return m_state;
 }
 
@@ -247,7 +248,7 @@ ExchangeOutcome concluded(AnswerParser& parser, bool timedOut, const std::option
     else if (error)
         outcome.error = error;
     else if (!outcome.error)
-        outcome.error = QStringLiteral("die Verbindung endete vor dem Ende der Antwort");
+        outcome.error = text(Text::NetClosedEarly);
     return outcome;
 }
 
@@ -259,7 +260,7 @@ ExchangeOutcome exchange(const QUrl& url, const HttpProxy& proxy, const QByteArr
     const std::unique_ptr<QTcpSocket> socket = socketFor(url);
 #if !QT_CONFIG(ssl)
     if (url.scheme() == QLatin1String("https"))
-        return {QStringLiteral("https wird von dieser Programmversion nicht unterstützt")};
+        return {text(Text::NetNoTls)};
 #endif
     // The system keeps the rest: a server faster than the program is held back by the network.
     socket->setReadBufferSize(kSocketBufferBytes);

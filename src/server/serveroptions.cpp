@@ -45,6 +45,12 @@ Status setDraws(ServerOptions& o, const QString&, const QString& value)
     return {};
 }
 
+Status setPayouts(ServerOptions& o, const QString&, const QString& value)
+{
+    o.payoutsPath = value;
+    return {};
+}
+
 Status setPort(ServerOptions& o, const QString& option, const QString& value)
 {
     const auto port = boundedInt(value, 0, 65535);
@@ -213,6 +219,7 @@ constexpr std::array kOptions{
     OptionEntry{"--poll", setPoll},
     OptionEntry{"--api-base", setApiBase},
     OptionEntry{"--today", setToday},
+    OptionEntry{"--payouts", setPayouts},
     OptionEntry{"--port", setPort},
     OptionEntry{"--address", setAddress},
     OptionEntry{"--portal-template", setPortalTemplate},
@@ -297,11 +304,14 @@ QString usageText()
         "  GET /lotto/lotto.asp?Spiel=PELVANO&Wo=Lottoland&Tipps=N   the portal's address "
         "template\n"
         "  GET /lotto/warenkorb2.asp?t1=...&n=N  a page listing the rows handed over\n"
+        "  GET /lotto/quoten.asp?Programm=PELVANO&Seit=yyyymmdd  the payouts of the draws since "
+        "that day (with --payouts)\n"
         "\n"
         "Options:\n"
         "  --draws FILE              the Lotto draw file (ZahlenPL.dat), read again when it "
         "changes\n"
         "  --plus-draws FILE         the Lotto Plus draw file (ZahlenPLPlus.dat)\n"
+        "  --payouts FILE            the payout table (QuotenPL.csv), read for every request\n"
         "  --port N                  the port, 0 for any free one (default 8080)\n"
         "  --address ADDR            the address to listen on (default 127.0.0.1; 0.0.0.0 for "
         "every network)\n"

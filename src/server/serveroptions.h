@@ -42,6 +42,7 @@ struct ServerOptions {
     double pollMinutes = 30;
     QString apiBase = QStringLiteral("https://developers.lotto.pl/api/open/v1");
     std::optional<double> today; // the day taken as today; the system date when not given
+    QString payoutsPath; // the payout table served to the update; empty: none
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = 8080;
     // The portal's address template; empty means the default built from the server's address.

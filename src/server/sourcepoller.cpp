@@ -123,9 +123,11 @@ SourcePoller::Outcome SourcePoller::merge(const QByteArray& text, const QString&
     if (!import.foundAnyDraw) {
         outcome.text = QStringLiteral("refused, nothing changed: no draw in the answer");
     } else if (import.refusedCount > 0) {
-        outcome.text = QStringLiteral("refused, nothing changed: %1 line(s) refused, line %2")
+        // The reason in the words of import-draws.
+        outcome.text = QStringLiteral("refused, nothing changed: %1 line(s) refused, line %2: %3")
                            .arg(import.refusedCount)
-                           .arg(import.refused.value(0));
+                           .arg(import.refused.front().line)
+                           .arg(refusalReasonInEnglish(import.refused.front(), days.first));
     } else if (drawsBefore && draws < *drawsBefore) {
         outcome.text = QStringLiteral("refused, nothing changed: the list holds %1 draws, %2 at "
                                       "the last poll")

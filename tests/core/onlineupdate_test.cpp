@@ -185,8 +185,8 @@ TEST_F(Update, TheFirstDayNotGotCompletelyEndsTheUpdateAndComesAgain)
          ""},
         {{200, "OK", {}, true},
          false,
-         "Die Antwort ist größer als 1 MB und wird nicht gelesen; 05.10.2023 wird beim nächsten "
-         "Update wieder abgefragt",
+         "Die Antwort für 05.10.2023 ist größer als 1 MB und wird nicht gelesen; 05.10.2023 wird "
+         "beim nächsten Update wieder abgefragt",
          ""},
         {{},
          true,

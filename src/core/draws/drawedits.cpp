@@ -2,6 +2,7 @@
 #include "core/draws/drawedits.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 
 #include <algorithm>
 #include <cmath>

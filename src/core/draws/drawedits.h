@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vendrilo {
@@ -47,15 +48,40 @@ struct DrawDays {
     bool contains(double day) const { return day >= first && day <= last; }
 };
 
+// Why a line of published results is refused.
+enum class ImportProblem {
+    NotADrawLine,      // no number, date and numbers after it
+    NoCalendarDate,    // detail: the date as written
+    NumberCount,       // detail: how many numbers the line holds
+    NotANumber,        // detail: the field that is no number from 1 to 49
+    NumberTwice,       // detail: the number
+    DiffersFromStored, // another draw of a day the history holds
+    AfterToday,        // detail: the date
+    BeforeFirstDraw,   // detail: the date
+    ThirdDrawOfADay,   // detail: the date
+    LineTooLong,       // detail: the longest a line may be
+};
+struct RefusedLine {
+    int line = 0; // from 1
+    ImportProblem problem = ImportProblem::NotADrawLine;
+    QString detail;
+    bool operator==(const RefusedLine&) const = default;
+};
+// The reason in the language of the texts.
+QString refusalReason(const RefusedLine& refused);
+// The reason in English whatever the language of the texts, as the command-line tool and the
+// draw service's log give it; `firstDrawDay` is the game's first draw.
+QString refusalReasonInEnglish(const RefusedLine& refused, double firstDrawDay);
+
 // Published results merged in.
 struct DrawImport {
-    std::vector<DrawRecord> records; // the new history, in date order
+    std::vector<DrawRecord> records;      // the new history, in date order
     std::vector<DrawRecord> addedRecords; // the draws added, in date order
     int added = 0;
-    int present = 0;           // equal to a stored draw of that day
-    QStringList refused;       // "K: REASON" for the first refused lines, in line order
-    int refusedCount = 0;      // every refused line, also those beyond the list
-    bool foundAnyDraw = false; // false: the text held no draw line at all
+    int present = 0;                  // equal to a stored draw of that day
+    std::vector<RefusedLine> refused; // the first refused lines, in line order
+    int refusedCount = 0;             // every refused line, also those beyond the list
+    bool foundAnyDraw = false;        // false: the text held no draw line at all
 };
 // No results line is anywhere near this long.
 inline constexpr qsizetype kLongestResultLine = 4096;
@@ -78,8 +104,8 @@ public:
     // Line `lineNumber` (counted from 1) of the text. A line longer than kLongestResultLine is
     // refused: read it with a line limit above that, so that a cut line never passes for a draw.
     void addLine(qsizetype lineNumber, QByteArrayView line);
-    // A line the reader could not take as it stands (say, one far too long).
-    void refuse(qsizetype lineNumber, const QString& problem);
+    // A line refused for `problem`.
+    void refuse(qsizetype lineNumber, ImportProblem problem, const QString& detail = {});
     // The merged history and the counts.
     DrawImport finish();
 

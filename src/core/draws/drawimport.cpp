@@ -4,10 +4,12 @@
 #include "core/draws/dates.h"
 #include "core/draws/drawedits.h"
 #include "core/io/textlines.h"
+#include "core/texts/textlist.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 namespace vendrilo {
 
@@ -107,8 +109,9 @@ QList<QByteArrayView> numberTexts(QByteArrayView rest)
 }
 
 struct ParsedLine {
-    bool isDrawLine = false; // a number, a date and numbers after it
-    QString problem;         // why the draw is refused; empty when it is a draw
+    bool isDrawLine = false;              // a number, a date and numbers after it
+    std::optional<ImportProblem> problem; // why the draw is refused; nothing when it is a draw
+    QString detail;
     DrawRecord record;
 };
 
@@ -128,18 +131,20 @@ ParsedLine parseResultLine(QByteArrayView line)
     const auto year = month && in.take('.') ? in.number(4, 4) : std::nullopt;
     const QByteArrayView dateText = line.sliced(dateStart, in.position() - dateStart);
     if (!year || !numbersFollow(line, in.position())) {
-        p.problem = QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
+        p.problem = ImportProblem::NotADrawLine;
         return p;
     }
     p.isDrawLine = true;
     const QDate date(*year, *month, *day);
     const QList<QByteArrayView> numbers = numberTexts(line.sliced(in.position()));
     if (!date.isValid()) {
-        p.problem = QStringLiteral("%1 is no calendar date").arg(QString::fromLatin1(dateText));
+        p.problem = ImportProblem::NoCalendarDate;
+        p.detail = QString::fromLatin1(dateText);
         return p;
     }
     if (numbers.size() != 6) {
-        p.problem = QStringLiteral("%1 numbers instead of six").arg(numbers.size());
+        p.problem = ImportProblem::NumberCount;
+        p.detail = QString::number(numbers.size());
         return p;
     }
     p.record.date = dayFromDate(date);
@@ -147,13 +152,14 @@ ParsedLine parseResultLine(QByteArrayView line)
         bool ok = false;
         const int n = numbers[i].toByteArray().toInt(&ok);
         if (!ok || n < 1 || n > 49) {
-            p.problem = QStringLiteral("\"%1\" is not a number from 1 to 49")
-                            .arg(QString::fromLatin1(numbers[i]));
+            p.problem = ImportProblem::NotANumber;
+            p.detail = QString::fromLatin1(numbers[i]);
             return p;
         }
         if (std::find(p.record.numbers.begin(), p.record.numbers.begin() + i, n) !=
             p.record.numbers.begin() + i) {
-            p.problem = QStringLiteral("%1 stands twice").arg(n);
+            p.problem = ImportProblem::NumberTwice;
+            p.detail = QString::number(n);
             return p;
         }
         p.record.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
@@ -211,41 +217,41 @@ void DrawImporter::addLine(qsizetype lineNumber, QByteArrayView line)
                     [](char c) { return QChar::fromLatin1(c).isSpace(); }))
         return;
     if (line.size() > kLongestResultLine) {
-        refuse(lineNumber, QStringLiteral("longer than %1 characters").arg(kLongestResultLine));
+        refuse(lineNumber, ImportProblem::LineTooLong, QString::number(kLongestResultLine));
         return;
     }
     const ParsedLine p = parseResultLine(line);
     m_result.foundAnyDraw |= p.isDrawLine;
-    QString problem = p.problem;
+    if (p.problem) {
+        refuse(lineNumber, *p.problem, p.detail);
+        return;
+    }
     const double day = p.record.date;
-    if (problem.isEmpty() && !m_days.contains(day)) {
-        problem = day > m_days.last ? QStringLiteral("%1 lies after today").arg(formatDate(day))
-                                    : QStringLiteral("%1 lies before the game's first draw (%2)")
-                                          .arg(formatDate(day), formatDate(m_days.first));
+    if (!m_days.contains(day)) {
+        refuse(lineNumber,
+               day > m_days.last ? ImportProblem::AfterToday : ImportProblem::BeforeFirstDraw,
+               formatDate(day));
+        return;
     }
-    if (problem.isEmpty()) {
-        const bool storedDay = m_seen->stored.count(day) > 0;
-        auto& same = storedDay ? m_seen->stored[day] : m_seen->added[day];
-        if (std::find(same.begin(), same.end(), p.record.numbers) != same.end()) {
-            ++m_result.present;
-        } else if (storedDay) {
-            problem = QStringLiteral("differs from the stored draw of that day");
-        } else if (same.size() >= std::size_t(kMaxDrawsPerDay)) {
-            problem = QStringLiteral("a day has at most %1 draws").arg(kMaxDrawsPerDay);
-        } else {
-            same.push_back(p.record.numbers);
-            m_added.push_back(p.record);
-            ++m_result.added;
-        }
+    const bool storedDay = m_seen->stored.count(day) > 0;
+    auto& same = storedDay ? m_seen->stored[day] : m_seen->added[day];
+    if (std::find(same.begin(), same.end(), p.record.numbers) != same.end()) {
+        ++m_result.present;
+    } else if (storedDay) {
+        refuse(lineNumber, ImportProblem::DiffersFromStored);
+    } else if (same.size() >= std::size_t(kMaxDrawsPerDay)) {
+        refuse(lineNumber, ImportProblem::ThirdDrawOfADay, formatDate(day));
+    } else {
+        same.push_back(p.record.numbers);
+        m_added.push_back(p.record);
+        ++m_result.added;
     }
-    if (!problem.isEmpty())
-        refuse(lineNumber, problem);
 }
 
-void DrawImporter::refuse(qsizetype lineNumber, const QString& problem)
+void DrawImporter::refuse(qsizetype lineNumber, ImportProblem problem, const QString& detail)
 {
     if (++m_result.refusedCount <= kMaxRefusedReasons)
-        m_result.refused << QStringLiteral("%1: %2").arg(lineNumber).arg(problem);
+        m_result.refused.push_back({static_cast<int>(lineNumber), problem, detail});
 }
 
 DrawImport DrawImporter::finish()
@@ -280,6 +286,54 @@ DrawImport importDrawText(const std::vector<DrawRecord>& records, const QByteArr
     splitter.feed(text.constData(), text.size());
     splitter.finish();
     return importer.finish();
+}
+
+QString refusalReason(const RefusedLine& refused)
+{
+    static constexpr std::pair<ImportProblem, Text> kReasons[] = {
+        {ImportProblem::NotADrawLine, Text::ImportNotADrawLine},
+        {ImportProblem::NoCalendarDate, Text::ImportNoCalendarDate},
+        {ImportProblem::NumberCount, Text::ImportNumberCount},
+        {ImportProblem::NotANumber, Text::ImportNotANumber},
+        {ImportProblem::NumberTwice, Text::ImportNumberTwice},
+        {ImportProblem::DiffersFromStored, Text::ImportDiffersFromStored},
+        {ImportProblem::AfterToday, Text::ImportAfterToday},
+        {ImportProblem::BeforeFirstDraw, Text::ImportBeforeFirstDraw},
+        {ImportProblem::ThirdDrawOfADay, Text::ImportThirdDrawOfADay},
+        {ImportProblem::LineTooLong, Text::ImportLineTooLong},
+    };
+    for (const auto& [problem, reason] : kReasons)
+        if (problem == refused.problem)
+            return fillIn(text(reason), {refused.detail});
+    return {};
+}
+
+QString refusalReasonInEnglish(const RefusedLine& refused, double firstDrawDay)
+{
+    switch (refused.problem) {
+    case ImportProblem::NotADrawLine:
+        return QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
+    case ImportProblem::NoCalendarDate:
+        return QStringLiteral("%1 is no calendar date").arg(refused.detail);
+    case ImportProblem::NumberCount:
+        return QStringLiteral("%1 numbers instead of six").arg(refused.detail);
+    case ImportProblem::NotANumber:
+        return QStringLiteral("\"%1\" is not a number from 1 to 49").arg(refused.detail);
+    case ImportProblem::NumberTwice:
+        return QStringLiteral("%1 stands twice").arg(refused.detail);
+    case ImportProblem::DiffersFromStored:
+        return QStringLiteral("differs from the stored draw of that day");
+    case ImportProblem::AfterToday:
+        return QStringLiteral("%1 lies after today").arg(refused.detail);
+    case ImportProblem::BeforeFirstDraw:
+        return QStringLiteral("%1 lies before the game's first draw (%2)")
+            .arg(refused.detail, formatDate(firstDrawDay));
+    case ImportProblem::ThirdDrawOfADay:
+        return QStringLiteral("a day has at most %1 draws").arg(kMaxDrawsPerDay);
+    case ImportProblem::LineTooLong:
+        return QStringLiteral("longer than %1 characters").arg(refused.detail);
+    }
+    return {};
 }
 
 } // namespace vendrilo

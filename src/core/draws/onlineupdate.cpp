@@ -4,6 +4,7 @@
 #include "core/draws/drawfile.h"
 #include "core/io/textlines.h"
 #include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 
@@ -13,23 +14,6 @@
 namespace vendrilo {
 
 namespace {
-
-// The update's own texts for the status bar (the English ones are the program's as they were).
-namespace text {
-const QString kLoading = QStringLiteral("Loading");
-const QString kReceived = QStringLiteral("Received %1 bytes");
-const QString kAccuracy = QStringLiteral("Not guarantee the accuracy of the numbers!");
-const QString kNotYet = QStringLiteral(" noch nicht da!");
-const QString kFailed = QStringLiteral("Failed : %1 %2");
-const QString kAskedAgain = QStringLiteral("%1; %2 wird beim nächsten Update wieder abgefragt");
-const QString kNoAnswer = QStringLiteral("Keine Antwort vom Update-Server: ");
-const QString kTooLarge = QStringLiteral("Die Antwort ist größer als 1 MB und wird nicht gelesen");
-const QString kNoPlus = QStringLiteral("Der Update-Server liefert kein Lotto Plus (%1 %2)");
-const QString kBadProxyPort = QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl");
-const QString kResultsList = QStringLiteral("Ergebnisliste: %1 neue Ziehungen, %2 schon "
-                                            "vorhanden, %3 Zeilen abgelehnt");
-const QString kRefusedLine = QStringLiteral(" (Zeile %1)");
-} // namespace text
 
 // Takes the text before the next `separator` out of `rest` as a number; fails (leaving `rest`)
 // when there is no separator or the text is no whole number.
@@ -182,7 +166,7 @@ bool Updater::open(DatePicker& chosenDate)
 bool Updater::stop(double day, const QString& reason)
 {
     m_result.stoppedAt = day;
-    status(0, text::kAskedAgain.arg(reason, formatDate(day)));
+    status(0, fillIn(text(Text::UpdateAskedAgain), {reason, formatDate(day)}));
     return false;
 }
 
@@ -191,13 +175,13 @@ std::optional<QString> Updater::proxyProblem()
     const QString host = m_observer.proxyHost().trimmed();
     if (host.isEmpty() || parseProxyPort(m_observer.proxyPort()))
         return std::nullopt;
-    return text::kBadProxyPort.arg(m_observer.proxyPort());
+    return fillIn(text(Text::UpdateProxyPortNoNumber), {m_observer.proxyPort()});
 }
 
 Result<HttpAnswer> Updater::get(const QString& url)
 {
     const auto port = parseProxyPort(m_observer.proxyPort());
-    status(0, text::kLoading);
+    status(0, text(Text::UpdateLoading));
     ++m_result.requests;
     return m_http.get(url, {m_observer.proxyHost().trimmed(), port.value_or(80)});
 }
@@ -208,24 +192,24 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
         return stop(day, *problem);
     const auto answer = get(updateRequestUrl(m_request.server, day, m_request.game));
     if (!answer)
-        return stop(day, text::kNoAnswer + answer.error());
-    status(0, text::kReceived.arg(answer->body.size()));
-    status(1, text::kAccuracy);
+        return stop(day, fillIn(text(Text::UpdateNoAnswer), {answer.error()}));
+    status(0, fillIn(text(Text::UpdateReceivedBytes), {QString::number(answer->body.size())}));
+    status(1, text(Text::UpdateAccuracyNotice));
     if (m_result.requests == 1 && tryResultsList(*answer))
         return false;
     if (answer->tooLarge)
-        return stop(day, text::kTooLarge);
+        return stop(day, fillIn(text(Text::UpdateAnswerTooLarge), {formatDate(day)}));
     if (answer->status == 500) {
         // The day is not there yet: the update ends, and the next one asks for it again.
         m_result.stoppedAt = day;
-        status(0, formatDate(day) + text::kNotYet);
+        status(0, fillIn(text(Text::UpdateNotThereYet), {formatDate(day)}));
         return false;
     }
     // A server that does not know Lotto Plus finds no day in its request, or has no such draws.
     if (m_request.game == Game::Plus && (answer->status == 400 || answer->status == 404))
-        return stop(day, text::kNoPlus.arg(answer->status).arg(answer->statusText));
+        return stop(day, fillIn(text(Text::UpdateNoLottoPlus), {QString::number(answer->status), answer->statusText}));
     if (answer->status != 200)
-        return stop(day, text::kFailed.arg(answer->status).arg(answer->statusText));
+        return stop(day, fillIn(text(Text::UpdateFailedStatus), {QString::number(answer->status), answer->statusText}));
     return storeDay(answer->body, day, shown);
 }
 
@@ -272,10 +256,13 @@ bool Updater::tryResultsList(const HttpAnswer& first)
         else
             m_result.appended = merged.addedRecords;
     }
-    QString shown =
-        text::kResultsList.arg(merged.added).arg(merged.present).arg(merged.refusedCount);
-    if (!merged.refused.isEmpty())
-        shown += text::kRefusedLine.arg(merged.refused.first());
+    QString shown = fillIn(text(Text::UpdateResultsList),
+                           {QString::number(merged.added), QString::number(merged.present),
+                            QString::number(merged.refusedCount)});
+    if (!merged.refused.empty())
+        shown += fillIn(text(Text::UpdateResultsListFirstRefused),
+                        {QString::number(merged.refused.front().line),
+                         refusalReason(merged.refused.front())});
     status(0, shown);
     m_result.resultsList = std::move(merged);
     return true;

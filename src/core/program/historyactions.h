@@ -13,7 +13,8 @@ namespace vendrilo {
 // one atomic step: a failure or a kill at any moment leaves the old file or the new one, whole.
 // A missing draw file is reported and nothing is written.
 
-// The draw the entry dialog starts from: the one of the chosen day, else the newest.
+// The draw the entry dialog starts from: the draw on screen; else the one of the chosen day,
+// else the newest.
 Result<DrawRecord> drawEntryTemplate(const ProgramState& state);
 
 // The days a draw of the state's game can have: from the game's first draw up to today.

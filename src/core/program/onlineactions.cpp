@@ -4,21 +4,31 @@
 #include "core/draws/drawfile.h"
 #include "core/draws/game.h"
 #include "core/program/drawactions.h"
+#include "core/program/moneyactions.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
 namespace {
 
-// The other game's update speaks with its name in the status bar and leaves the window's shown
-// draw alone.
-class OtherGameObserver : public UpdateObserver {
+// Each game's update speaks with its name in the status bar; the game not shown leaves the
+// window's shown draw alone.
+class GameObserver : public UpdateObserver {
 public:
-    OtherGameObserver(UpdateObserver& inner, Game game) : m_inner(inner), m_game(game) {}
+    GameObserver(UpdateObserver& inner, Game game, bool shown)
+        : m_inner(inner), m_game(game), m_shown(shown)
+    {
+    }
     QString proxyHost() override { return m_inner.proxyHost(); }
     QString proxyPort() override { return m_inner.proxyPort(); }
     void status(int panel, const QString& text) override
     {
         m_inner.status(panel, panel == 0 ? titled(m_game, text) : text);
+    }
+    void drawStored(const DrawRecord& record, const ShownDraw& shown) override
+    {
+        if (m_shown)
+            m_inner.drawStored(record, shown);
     }
     bool goOn() override { return m_inner.goOn(); }
 
@@ -30,38 +40,41 @@ public:
 private:
     UpdateObserver& m_inner;
     Game m_game;
+    bool m_shown;
 };
 
-Game otherGameThan(Game game)
+// One game of the window's update, into the game's own file.
+UpdateResult updateGame(ProgramState& state, Game game, double today, HttpGet& http,
+                        UpdateObserver& observer)
 {
-    return game == Game::Lotto ? Game::Plus : Game::Lotto;
+    const bool shown = state.game == game;
+    DatePicker elsewhereChosen = state.chosenDate;
+    ShownDraw elsewhereShown = state.shown;
+    // A results list names no game: the window, which updates both games from one address,
+    // merges one into Lotto only.
+    const UpdateRequest request{state.drawPathOf(game), game, state.internet.server, today,
+                                game == Game::Lotto};
+    GameObserver named(observer, game, shown);
+    return runOnlineUpdate(request, shown ? state.chosenDate : elsewhereChosen,
+                           shown ? state.shown : elsewhereShown, http, named);
 }
 
-GameUpdate updateOtherGame(const ProgramState& state, const UpdateRequest& first, double today,
-                           HttpGet& http, UpdateObserver& observer)
+void updateBothGames(ProgramState& state, double today, HttpGet& http, UpdateObserver& observer,
+                     DrawUpdate& result)
 {
-    GameUpdate other{otherGameThan(state.game), {}};
-    UpdateRequest request = first;
-    request.game = other.game;
-    request.drawPath =
-        drawfile::pathIn(state.programFolder, QLatin1String(gameInfo(other.game).drawFileName));
-    // A results list names no game: it is merged into Lotto only.
-    request.takesResultsList = other.game == Game::Lotto;
-    DatePicker chosen(today, state.chosenDate.minimum());
-    ShownDraw shown;
-    OtherGameObserver named(observer, other.game);
-    other.result = runOnlineUpdate(request, chosen, shown, http, named);
-    return other;
-}
-
-// The first game's address was a results list: it belongs to that game, not to this one.
-GameUpdate skipAfterResultsList(Game game, UpdateObserver& observer)
-{
-    GameUpdate skipped{game, {}};
-    skipped.result.lastStatus = QStringLiteral("nicht aktualisiert, die Adresse unter "
-                                               "\"Update-Server\" ist eine Ergebnisliste");
-    OtherGameObserver(observer, game).status(0, skipped.result.lastStatus);
-    return skipped;
+    UpdateResult lotto = updateGame(state, Game::Lotto, today, http, observer);
+    UpdateResult plus;
+    if (lotto.resultsList) {
+        // The address was a results list: it belongs to Lotto, not to Lotto Plus.
+        plus.lastStatus = text(Text::UpdatePlusNotFromResultsList);
+        GameObserver(observer, Game::Plus, false).status(0, plus.lastStatus);
+    } else if (!lotto.fileError && observer.goOn()) {
+        plus = updateGame(state, Game::Plus, today, http, observer);
+    }
+    const bool showsLotto = state.game == Game::Lotto;
+    result.update = showsLotto ? std::move(lotto) : std::move(plus);
+    result.otherGame = GameUpdate{showsLotto ? Game::Plus : Game::Lotto,
+                                  showsLotto ? std::move(plus) : std::move(lotto)};
 }
 
 } // namespace
@@ -70,17 +83,17 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
                        bool bothGames)
 {
     DrawUpdate result;
-    // A results list names no game. The command line merges it into the game it was told; the
-    // window, which updates both games from one address, into Lotto only.
-    UpdateRequest request{state.drawPath(), state.game, state.internet.server, today,
-                          !bothGames || state.game == Game::Lotto};
-    result.update = runOnlineUpdate(request, state.chosenDate, state.shown, http, observer);
-    if (bothGames && result.update.resultsList)
-        result.otherGame = skipAfterResultsList(otherGameThan(state.game), observer);
-    else if (bothGames && observer.goOn())
-        result.otherGame = updateOtherGame(state, request, today, http, observer);
+    if (bothGames) {
+        updateBothGames(state, today, http, observer, result);
+    } else {
+        // The command line: the game it was told, into its file or the one named in its place.
+        const UpdateRequest request{state.drawPath(), state.game, state.internet.server, today,
+                                    true};
+        result.update = runOnlineUpdate(request, state.chosenDate, state.shown, http, observer);
+    }
     if (result.update.fileError)
         return result;
+    result.payouts = updatePayoutFile(state, http, observer);
     const auto shown = showDrawForChosenDate(state);
     if (shown)
         result.evaluation = *shown;
@@ -91,12 +104,16 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
 
 QString bothGamesStatus(const DrawUpdate& update, Game stateGame)
 {
-    QString text = OtherGameObserver::titled(stateGame, update.update.lastStatus);
-    if (update.otherGame)
-        text +=
-            QStringLiteral(" – ") +
-            OtherGameObserver::titled(update.otherGame->game, update.otherGame->result.lastStatus);
-    return text;
+    if (!update.otherGame)
+        return update.update.lastStatus;
+    const bool lottoFirst = stateGame == Game::Lotto;
+    const UpdateResult& lotto = lottoFirst ? update.update : update.otherGame->result;
+    const UpdateResult& plus = lottoFirst ? update.otherGame->result : update.update;
+    // A game left out (the stop button came first) has nothing to say.
+    if (plus.lastStatus.isEmpty())
+        return GameObserver::titled(Game::Lotto, lotto.lastStatus);
+    return GameObserver::titled(Game::Lotto, lotto.lastStatus) + QStringLiteral(" – ") +
+           GameObserver::titled(Game::Plus, plus.lastStatus);
 }
 
 Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)
@@ -104,7 +121,7 @@ Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)
     const InternetOptions& net = state.internet;
     const auto port = parseProxyPort(net.proxyPort);
     if (!net.proxyHost.trimmed().isEmpty() && !port)
-        return Error{QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl.").arg(net.proxyPort)};
+        return Error{fillIn(text(Text::ProxyPortNoNumber), {net.proxyPort})};
     PortalRequest request;
     request.server = net.server;
     request.proxy = {net.proxyHost.trimmed(), port.value_or(80)};

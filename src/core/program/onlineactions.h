@@ -3,6 +3,7 @@
 
 #include "core/draws/onlineupdate.h"
 #include "core/io/httpget.h"
+#include "core/money/payoutupdate.h"
 #include "core/program/programstate.h"
 #include "core/sheet/sheetevaluation.h"
 #include "core/submit/portal.h"
@@ -10,9 +11,6 @@
 #include <optional>
 
 namespace vendrilo {
-
-// What the status bar says when no update server has been set.
-inline const QString kNoServerText = QStringLiteral("Kein Update-Server eingestellt");
 
 // The update of one game's draw file.
 struct GameUpdate {
@@ -28,12 +26,14 @@ struct DrawUpdate {
     // The draw for the day after the last one requested, shown and scored at the end.
     std::optional<SheetEvaluation> evaluation;
     std::optional<QString> searchError;
+    PayoutUpdate payouts; // the payouts fetched after the draws
 };
 
-// The online update of the state's draw file from its server, up to `today`, then the date
-// search and the evaluation. The observer's proxy and status hooks come from the window. With
-// `bothGames` the other game's file in the program folder is brought up to date afterwards,
-// its status texts named by the game.
+// The online update of the state's draw file (its game's, or the one named in its place) from
+// its server, up to `today`, then the payouts, the date search and the evaluation. The
+// observer's proxy and status hooks come from the window. With `bothGames` (the window) Lotto
+// and then Lotto Plus are brought up to date, each into its own file in the program folder and
+// its status texts named by the game; the draws stored are shown only for the state's game.
 DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateObserver& observer,
                        bool bothGames = false);
 
@@ -42,8 +42,5 @@ QString bothGamesStatus(const DrawUpdate& update, Game stateGame);
 
 // The portal hand-over of the state's sheet; "Meldung.htm" goes into the program folder.
 Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http);
-
-// The status text after a hand-over that opened an address.
-inline const QString kCheckTheCartText = QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!");
 
 } // namespace vendrilo

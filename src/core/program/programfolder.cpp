@@ -2,6 +2,7 @@
 #include "core/program/programfolder.h"
 
 #include "core/draws/game.h"
+#include "core/texts/textlist.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,14 +71,11 @@ QString takeAlongDrawFiles(const QString& from, const QString& to)
     }
     if (found.isEmpty())
         return {};
-    QString text = QStringLiteral("Der Programmordner \"%1\" ist schreibgeschützt. Vendrilo legt "
-                                  "seine Dateien darum in \"%2\" ab.")
-                       .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to));
+    QString notice = fillIn(text(Text::ProgramFolderReadOnly),
+                            {QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)});
     if (!copied.isEmpty())
-        text += QStringLiteral(" Die Ziehungen aus dem Programmordner (%1) wurden dorthin "
-                               "übernommen.")
-                    .arg(copied.join(QStringLiteral(", ")));
-    return text;
+        notice += fillIn(text(Text::ProgramFolderDrawsTaken), {copied.join(QStringLiteral(", "))});
+    return notice;
 }
 
 QString withSeparator(const QString& folder)

@@ -3,6 +3,7 @@
 
 #include "core/io/atomicfile.h"
 #include "core/io/textlines.h"
+#include "core/texts/textlist.h"
 
 #include <cstring>
 #include <utility>
@@ -90,6 +91,19 @@ QString visibleText(const QString& html)
     return text;
 }
 
+// Text for an ISO-8859-1 page: escaped, a sign beyond that charset as a character reference.
+QByteArray latin1Html(const QString& text)
+{
+    QByteArray bytes;
+    for (const char32_t c : text.toHtmlEscaped().toUcs4()) {
+        if (c < 0x100)
+            bytes += static_cast<char>(c);
+        else
+            bytes += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
+    }
+    return bytes;
+}
+
 // The service's message in a page of the program's own: the text escaped, nothing of the
 // service's markup, so that no script of it runs and no address of it is followed (a frame of
 // file:///etc/passwd would show the file). 8-bit, every line ended by CR LF.
@@ -97,12 +111,12 @@ QByteArray messagePageBytes(const QByteArray& body)
 {
     QByteArray page = "<!DOCTYPE html>\r\n<html><head><meta charset=\"ISO-8859-1\">\r\n"
                       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'\">"
-                      "\r\n<title>Mitteilung</title></head>\r\n<body>\r\n"
-                      "<h1>Mitteilung des Portal-Dienstes</h1>\r\n<pre>\r\n";
-    const QString text = visibleText(QString::fromLatin1(body));
+                      "\r\n<title>Mitteilung</title></head>\r\n<body>\r\n<h1>" +
+                      latin1Html(text(Text::PortalMessageHeading)) + "</h1>\r\n<pre>\r\n";
+    const QString message = visibleText(QString::fromLatin1(body));
     for (const QByteArray& line :
-         splitLines(text.toLatin1(), LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes}))
-        page += QString::fromLatin1(line).toHtmlEscaped().toLatin1() + "\r\n";
+         splitLines(message.toLatin1(), LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes}))
+        page += latin1Html(QString::fromLatin1(line)) + "\r\n";
     return page + "</pre>\r\n</body></html>\r\n";
 }
 
@@ -114,9 +128,9 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
     const auto answer =
         http.get(portalTemplateUrl(request.server, request.rowCount), request.proxy);
     if (!answer)
-        return Error{QStringLiteral("Keine Antwort vom Portal-Dienst: ") + answer.error()};
+        return Error{fillIn(text(Text::PortalNoAnswer), {answer.error()})};
     if (answer->tooLarge)
-        return Error{QStringLiteral("Die Antwort des Portal-Dienstes ist größer als 1 MB.")};
+        return Error{text(Text::PortalAnswerTooLarge)};
     QString address = QString::fromLatin1(answer->body).trimmed();
     if (answer->status >= 400) {
         if (answer->body.contains("Mitteilung")) {
@@ -129,14 +143,11 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
         address = fallbackPortalTemplate(request.server);
     }
     if (address.size() > kMaxTemplateLength)
-        return Error{QStringLiteral("Die Adresse des Portal-Dienstes ist länger als %1 Zeichen "
-                                    "und wird nicht geöffnet.")
-                         .arg(kMaxTemplateLength)};
+        return Error{
+            fillIn(text(Text::PortalAddressTooLong), {QString::number(kMaxTemplateLength)})};
     address = fillPortalTemplate(address, sheet);
     if (!isWebAddress(address))
-        return Error{QStringLiteral("Der Portal-Dienst hat keine Web-Adresse geliefert, sie wird "
-                                    "nicht geöffnet: %1")
-                         .arg(address.left(200))};
+        return Error{fillIn(text(Text::PortalNoWebAddress), {address.left(200)})};
     return PortalHandOver{address, {}};
 }
 
