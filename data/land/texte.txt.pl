@@ -1,3 +1,5 @@
+UpdateBothGames=Lotto: %1 – Lotto Plus: %2
+UpdateLottoOnly=Lotto: %1
 UpdateLoading=Pobieranie
 UpdateReceivedBytes=Odebrano bajtów: %1
 UpdateAccuracyNotice=Bez gwarancji poprawności liczb!

@@ -1,3 +1,5 @@
+UpdateBothGames=Lotto: %1 – Lotto Plus: %2
+UpdateLottoOnly=Lotto: %1
 UpdateLoading=Загрузка
 UpdateReceivedBytes=Получено байт: %1
 UpdateAccuracyNotice=Точность номеров не гарантируется!

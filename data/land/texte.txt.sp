@@ -1,3 +1,5 @@
+UpdateBothGames=Lotto: %1 – Lotto Plus: %2
+UpdateLottoOnly=Lotto: %1
 UpdateLoading=Cargando
 UpdateReceivedBytes=%1 bytes recibidos
 UpdateAccuracyNotice=¡No se garantiza la exactitud de los números!

@@ -111,9 +111,8 @@ QString bothGamesStatus(const DrawUpdate& update, Game stateGame)
     const UpdateResult& plus = lottoFirst ? update.otherGame->result : update.update;
     // A game left out (the stop button came first) has nothing to say.
     if (plus.lastStatus.isEmpty())
-        return GameObserver::titled(Game::Lotto, lotto.lastStatus);
-    return GameObserver::titled(Game::Lotto, lotto.lastStatus) + QStringLiteral(" – ") +
-           GameObserver::titled(Game::Plus, plus.lastStatus);
+        return fillIn(text(Text::UpdateLottoOnly), {lotto.lastStatus});
+    return fillIn(text(Text::UpdateBothGames), {lotto.lastStatus, plus.lastStatus});
 }
 
 Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)

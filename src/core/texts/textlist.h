@@ -18,6 +18,8 @@ namespace vendrilo {
 // fills in. Adding a text is a line here and its line in each language file.
 #define VENDRILO_TEXTS(X)                                                                            \
     /* The online update, in the status bar */                                                       \
+    X(UpdateBothGames, "Lotto: %1 – Lotto Plus: %2")                                                 \
+    X(UpdateLottoOnly, "Lotto: %1")                                                                  \
     X(UpdateLoading, "Loading")                                                                      \
     X(UpdateReceivedBytes, "Received %1 bytes")                                                      \
     X(UpdateAccuracyNotice, "Not guarantee the accuracy of the numbers!")                            \
