@@ -174,9 +174,9 @@ TEST(LanguageSwitch, StatusTextsFollowEachSwitchWithTheirValues)
     const QString reason = lottoPart.mid(prefix.size()).chopped(suffix.size());
     EXPECT_FALSE(reason.isEmpty());
     const auto bothIn = [&](const TextList& texts) {
-        const QString game = fillIn(texts.text(Text::UpdateAskedAgain),
-                                    {fillIn(texts.text(Text::UpdateNoAnswer), {reason}),
-                                     "21.08.2026"});
+        const QString game =
+            fillIn(texts.text(Text::UpdateAskedAgain),
+                   {fillIn(texts.text(Text::UpdateNoAnswer), {reason}), "21.08.2026"});
         return fillIn(texts.text(Text::UpdateBothGames), {game, game});
     };
     EXPECT_EQ(noAnswer, bothIn(polish));

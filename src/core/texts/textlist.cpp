@@ -177,9 +177,8 @@ std::optional<QString> retranslated(const QString& shown, const TextList& from, 
         // shorter than the whole, so this ends.
         for (int k = 0; k < order.size(); ++k) {
             const QString value = match.captured(k + 1);
-            values[order[k] - 1] = value.size() < shown.size()
-                                       ? retranslated(value, from, to).value_or(value)
-                                       : value;
+            values[order[k] - 1] =
+                value.size() < shown.size() ? retranslated(value, from, to).value_or(value) : value;
         }
         return fillIn(to.text(id), values);
     }
