@@ -21,7 +21,7 @@ import sys
 LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "submit", "evaluation",
           "generator", "money", "program"]
 # Functions that are data: their length is the length of their table.
-TABLES = {"optionTable", "MessageList::defaults", "allPageLabels"}
+TABLES = {"optionTable", "MessageList::defaults", "allPageLabels", "globalOptions"}
 MAX_FILE_LINES = 400
 SPDX_LINE = "// SPDX-License-Identifier: GPL-3.0-or-later"
 MAX_FUNCTION_LINES = 60

@@ -74,6 +74,30 @@ Words splitWords(const QString& line)
 
 bool running = false;
 
+// No argument list is anywhere near this long; a longer line (a file fed by mistake, a line
+// without end) is read past without being held.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+// The next line of stdin into `line`, at most kMaxLineBytes of it; `tooLong` tells that more
+// was skipped. False at the end of the input.
+bool readBoundedLine(std::string& line, bool& tooLong)
+{
+    line.clear();
+    tooLong = false;
+    int c = 0;
+    bool any = false;
+    while ((c = std::cin.get()) != std::char_traits<char>::eof()) {
+        any = true;
+        if (c == '\n')
+            return true;
+        if (line.size() < kMaxLineBytes)
+            line.push_back(static_cast<char>(c));
+        else
+            tooLong = true;
+    }
+    return any;
+}
+
 int batch(Context&, const CommandArgs&)
 {
     // The lines come from stdin, which a nested batch would read from under the outer one.
@@ -87,12 +111,14 @@ int batch(Context&, const CommandArgs&)
     std::string bytes;
     int lineNumber = 0;
     int status = 0;
-    while (std::getline(std::cin, bytes)) {
+    bool tooLong = false;
+    while (readBoundedLine(bytes, tooLong)) {
         ++lineNumber;
         QString line = QString::fromUtf8(bytes);
         if (line.endsWith(QLatin1Char('\r'))) // a line written on Windows
             line.chop(1);
-        const Words split = splitWords(line);
+        const Words split =
+            tooLong ? Words{{}, QStringLiteral("longer than 64 KiB, not run")} : splitWords(line);
         int exitStatus = 2;
         if (split.error.isEmpty())
             exitStatus = runInvocation(split.words);

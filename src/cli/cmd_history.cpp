@@ -26,27 +26,6 @@ public:
     }
 };
 
-// The reasons for a refused result line as the tool prints them, in English whatever language
-// the window uses.
-QString reasonInEnglish(const RefusedLine& refused)
-{
-    switch (refused.problem) {
-    case ImportProblem::NotADrawLine:
-        return QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
-    case ImportProblem::NoCalendarDate:
-        return QStringLiteral("%1 is no calendar date").arg(refused.detail);
-    case ImportProblem::NumberCount:
-        return QStringLiteral("%1 numbers instead of six").arg(refused.detail);
-    case ImportProblem::NotANumber:
-        return QStringLiteral("\"%1\" is not a number from 1 to 49").arg(refused.detail);
-    case ImportProblem::NumberTwice:
-        return QStringLiteral("%1 stands twice").arg(refused.detail);
-    case ImportProblem::DiffersFromStored:
-        return QStringLiteral("differs from the stored draw of that day");
-    }
-    return {};
-}
-
 int numberIn(const QString& text, int minimum, int maximum, const char* what)
 {
     bool ok = false;
@@ -92,7 +71,7 @@ int enter(Context& ctx, const CommandArgs& args)
     if (!from)
         throw Failure{from.error(), 3};
     const DrawRecord entered = enteredDraw(*from, args.positional);
-    if (const auto shown = enterDraw(ctx.state, entered); !shown)
+    if (const auto shown = enterDraw(ctx.state, entered, ctx.today); !shown)
         throw Failure{shown.error(), 3};
     printShownDraw(ctx.state.shown);
     return 0;
@@ -127,14 +106,16 @@ int printout(Context& ctx, const CommandArgs&)
 
 int importFile(Context& ctx, const CommandArgs& args)
 {
-    const auto result = importDrawsFrom(ctx.state, args.positional.at(0));
+    const auto result = importDrawsFrom(ctx.state, args.positional.at(0), ctx.today);
     if (!result)
         throw Failure{result.error(), 3};
     for (const RefusedLine& refused : result->refused)
-        print(QStringLiteral("refused %1: %2").arg(refused.line).arg(reasonInEnglish(refused)));
+        print(QStringLiteral("refused %1: %2")
+                  .arg(refused.line)
+                  .arg(refusalReasonInEnglish(refused, gameInfo(ctx.state.game).firstDrawDay)));
     print(QStringLiteral("added %1").arg(result->added));
     print(QStringLiteral("present %1").arg(result->present));
-    print(QStringLiteral("refused %1").arg(result->refused.size()));
+    print(QStringLiteral("refused %1").arg(result->refusedCount));
     return 0;
 }
 

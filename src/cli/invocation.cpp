@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
+#include "core/io/atomicfile.h"
 #include "core/money/payoutfile.h"
 #include "core/program/settingsstore.h"
 
@@ -291,7 +292,6 @@ void setUp(GlobalOptions& g)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
         s.options.assign(assignment);
-    s.programFolder = programFolderOfThisProgram();
 
     if (g.draws) {
         ctx.drawPath = *g.draws;
@@ -300,8 +300,14 @@ void setUp(GlobalOptions& g)
             throw Failure{QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath)};
         s.programFolder = fi.absolutePath() + QLatin1Char('/');
         s.drawFileName = fi.fileName();
+        // A write of this file killed half-way left its temporary file beside it.
+        removeStaleTemporariesOf(ctx.drawPath);
     } else {
         // The window's own file; a first start writes it just as the window would.
+        QString folderNotice;
+        s.programFolder = programFolderOfThisProgram(&folderNotice);
+        if (!folderNotice.isEmpty())
+            printError(QStringLiteral("vendrilo-cli: warning: ") + folderNotice);
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
             throw Failure{prepared.error()};

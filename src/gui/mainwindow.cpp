@@ -57,13 +57,14 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      m_programFolder(setup.programFolder.isEmpty() ? programFolderOfThisProgram()
-                                                    : setup.programFolder),
-      m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
+      m_programFolder(setup.programFolder), m_settingsFile(setup.settingsFile),
+      m_arguments(setup.arguments),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {
     useTexts(germanTexts()); // a new window starts German, whatever another one chose before
+    if (m_programFolder.isEmpty())
+        m_programFolder = programFolderOfThisProgram(&m_programFolderNotice);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
@@ -264,6 +265,8 @@ void MainWindow::startUp()
 
     restoreStoredSettings(today);
 
+    if (!m_programFolderNotice.isEmpty())
+        m_prompts->message(m_programFolderNotice);
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
     if (!prepared)

@@ -112,6 +112,7 @@ private:
     Clock m_clock;
     std::function<bool(const QUrl&)> m_openUrl;
     QString m_programFolder;
+    QString m_programFolderNotice; // the folder had to change: a word for the user at start-up
     QString m_settingsFile;
     QStringList m_arguments;
     bool m_batchFailed = false;

@@ -27,7 +27,7 @@ void Session::enterDraw()
         showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    showNewDraw(vendrilo::enterDraw(m_state, *entered));
+    showNewDraw(vendrilo::enterDraw(m_state, *entered, today()));
     warnAboutDamagedDraws();
 }
 
@@ -45,19 +45,20 @@ void Session::importDrawFile(const QString& path)
 {
     if (busy())
         return;
-    const auto result = importDrawsFrom(m_state, path);
+    const auto result = importDrawsFrom(m_state, path, today());
     Q_EMIT periodChanged();
     Q_EMIT shownDrawChanged();
     Q_EMIT sheetChanged();
     if (reportFailure(result))
         return;
-    const int refused = static_cast<int>(result->refused.size());
+    const int refused = result->refusedCount;
     QString summary = fillIn(text(Text::ImportSummary),
                              {QString::number(result->added), QString::number(result->present),
                               QString::number(refused)});
     if (refused > 0) {
         summary += QStringLiteral("\n\n") + text(Text::ImportRefusedLines);
-        for (int i = 0; i < std::min(refused, kRefusedShown); ++i) {
+        const int listed = std::min(static_cast<int>(result->refused.size()), kRefusedShown);
+        for (int i = 0; i < listed; ++i) {
             const RefusedLine& line = result->refused[static_cast<std::size_t>(i)];
             summary += QStringLiteral("\n%1: ").arg(line.line) + refusalReason(line);
         }

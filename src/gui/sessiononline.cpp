@@ -98,14 +98,21 @@ void Session::runUpdate()
     m_updateRunning = true;
     m_stopUpdate = false;
     Q_EMIT updateRunningChanged(true);
-    const DrawUpdate result = vendrilo::updateDraws(m_state, today(), m_http, observer);
+    // Both games, one after the other; the status bar ends with what each of them came to.
+    const DrawUpdate result = vendrilo::updateDraws(m_state, today(), m_http, observer, true);
     m_updateRunning = false;
     Q_EMIT updateRunningChanged(false);
     Q_EMIT shownDrawChanged();
     Q_EMIT periodChanged();
+    setStatusText(0, bothGamesStatus(result, m_state.game));
     if (result.update.failingLine)
         m_prompts.message(*result.update.failingLine);
-    for (const auto& error : {result.update.fileError, result.searchError})
+    if (result.otherGame && result.otherGame->result.failingLine)
+        m_prompts.message(QLatin1String(gameInfo(result.otherGame->game).title) +
+                          QStringLiteral(": ") + *result.otherGame->result.failingLine);
+    const std::optional<QString> otherFileError =
+        result.otherGame ? result.otherGame->result.fileError : std::nullopt;
+    for (const auto& error : {result.update.fileError, otherFileError, result.searchError})
         if (error)
             m_prompts.message(*error);
     if (result.evaluation)

@@ -1,90 +1,115 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/httpclient.h"
 
-#include <QEventLoop>
-#include <QNetworkCookieJar>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
+#include "net/httpexchange.h"
+
+#include "core/texts/textlist.h"
+
+#include <QNetworkCookie>
 
 namespace vendrilo::net {
 
 namespace {
 
-// Reads the body as it comes and gives up on one larger than the program will ever hold.
-class BodyReader {
-public:
-    explicit BodyReader(QNetworkReply* reply) : m_reply(reply) {}
+// Redirects a client follows before it gives up, as browsers do.
+constexpr int kMaxRedirects = 10;
 
-    void read()
-    {
-        if (m_tooLarge)
-            return;
-        const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        if (announced > kMaxAnswerBytes ||
-            m_body.size() + m_reply->bytesAvailable() > kMaxAnswerBytes) {
-            m_tooLarge = true;
-            m_body.clear();
-            m_reply->abort();
-            return;
-        }
-        m_body += m_reply->readAll();
-    }
-    bool tooLarge() const { return m_tooLarge; }
-    const QByteArray& body() const { return m_body; }
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
 
-private:
-    QNetworkReply* m_reply;
-    QByteArray m_body;
-    bool m_tooLarge = false;
-};
+bool isWebScheme(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
+// A compressed answer is not read: the program asks for identity, and a body it cannot measure
+// before it unpacks it could be any size.
+bool isCompressed(const ExchangeOutcome& outcome)
+{
+    const QByteArray encoding = outcome.header("content-encoding").toLower();
+    return !encoding.isEmpty() && encoding != "identity";
+}
 
 } // namespace
 
-HttpClient::HttpClient(int timeoutMs) : m_timeoutMs(timeoutMs)
+HttpClient::HttpClient(int timeoutMs) : m_timeoutMs(timeoutMs) {}
+
+int HttpClient::timeoutFromEnvironment(int fallbackMs)
 {
-    m_manager.setCookieJar(new QNetworkCookieJar(&m_manager));
-    m_manager.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("VENDRILO_HTTP_TIMEOUT_MS", &ok);
+    return ok && ms >= 100 && ms <= fallbackMs ? ms : fallbackMs;
 }
 
-Result<HttpAnswer> HttpClient::get(const QString& url, const HttpProxy& proxy)
+QByteArray HttpClient::requestHead(const QUrl& url, bool throughProxy) const
 {
-    m_manager.setProxy(proxy.host.isEmpty()
-                           ? QNetworkProxy(QNetworkProxy::NoProxy)
-                           : QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host, proxy.port));
-    QNetworkRequest request{QUrl(url)};
-    request.setRawHeader("Accept", "text/html, */*");
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Vendrilo"));
-    request.setTransferTimeout(m_timeoutMs);
+    const bool secure = url.scheme().toLower() == QLatin1String("https");
+    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
+    if (target.isEmpty())
+        target = "/";
+    if (url.hasQuery())
+        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    // Plain http through a proxy names the whole address; https goes through a tunnel.
+    if (throughProxy && !secure)
+        target = url.adjusted(QUrl::RemoveFragment | QUrl::RemoveUserInfo).toEncoded();
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    if (url.port() >= 0)
+        host += ':' + QByteArray::number(url.port());
+    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host +
+                      "\r\nAccept: text/html, */*\r\nAccept-Encoding: identity\r\n"
+                      "User-Agent: Vendrilo\r\nConnection: close\r\n";
+    QByteArrayList cookies;
+    for (const QNetworkCookie& cookie : m_cookies.cookiesForUrl(url))
+        cookies << cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
+    if (!cookies.isEmpty())
+        head += "Cookie: " + cookies.join("; ") + "\r\n";
+    for (const auto& [name, value] : m_extraHeaders)
+        head += name + ": " + value + "\r\n";
+    return head + "\r\n";
+}
 
-    QNetworkReply* reply = m_manager.get(request);
-    BodyReader reader(reply);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] { reader.read(); });
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { reader.read(); });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
-    reader.read();
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    HttpAnswer answer;
-    answer.tooLarge = reader.tooLarge();
-    if (!status.isValid() && !answer.tooLarge) {
-        // No server answered: the connection, the name, the proxy or the time-out failed.
-        const QString reason =
-            reply->error() == QNetworkReply::OperationCanceledError
-                ? QStringLiteral("keine Antwort nach %1 s").arg(m_timeoutMs / 1000)
-                : reply->errorString();
-        reply->deleteLater();
-        return Error{reason};
+Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& proxy)
+{
+    // The whole exchange, redirects included, from the connection to the last byte has this
+    // long: a server that sends a byte now and then keeps a mere silence time-out waiting.
+    const QDeadlineTimer deadline(m_timeoutMs);
+    QUrl url(address);
+    for (int hop = 0;; ++hop) {
+        if (!isWebScheme(url))
+            return Error{fillIn(text(Text::NetNoWebAddress), {address})};
+        const ExchangeOutcome outcome =
+            exchange(url, proxy, requestHead(url, !proxy.host.isEmpty()), deadline);
+        for (const auto& [name, value] : outcome.headers)
+            if (name == "set-cookie")
+                m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
+        if (outcome.tooLarge)
+            return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), {}, true};
+        if (outcome.timedOut)
+            return Error{fillIn(text(Text::NetIncomplete), {QString::number(m_timeoutMs / 1000.0)})};
+        if (outcome.error)
+            return Error{*outcome.error};
+        if (isCompressed(outcome))
+            return Error{fillIn(text(Text::NetCompressed),
+                                {QString::fromLatin1(outcome.header("content-encoding"))})};
+        const QByteArray location = outcome.header("location");
+        if (!isRedirect(outcome.status) || location.isEmpty())
+            return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), outcome.body};
+        const QUrl next = url.resolved(QUrl::fromEncoded(location));
+        // Only to a web address, and never from an encrypted one to a plain one: a server must
+        // not send the program to a local file or a script.
+        if (hop >= kMaxRedirects || !isWebScheme(next) ||
+            (url.scheme().toLower() == QLatin1String("https") &&
+             next.scheme().toLower() != QLatin1String("https")))
+            return Error{fillIn(text(Text::NetRedirectRefused),
+                                {QString::fromLatin1(location.left(200))})};
+        url = next;
     }
-    answer.status = status.toInt();
-    answer.statusText = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    answer.body = reader.body();
-    reply->deleteLater();
-    return answer;
 }
 
 } // namespace vendrilo::net

@@ -5,6 +5,7 @@
 #include "payoutanswer.h"
 
 #include "core/draws/dates.h"
+#include "core/io/httpget.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -20,12 +21,12 @@ const QString kProgram = QStringLiteral("PELVANO");
 const QString kPortal = QStringLiteral("Lottoland");
 
 // "yyyymmdd" of a real calendar day, as the update asks for it.
-std::optional<double> requestedDay(const std::optional<QString>& text)
+std::optional<double> requestedDay(const QString& text)
 {
     static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
-    if (!text || !eightDigits.match(*text).hasMatch())
+    if (!eightDigits.match(text).hasMatch())
         return std::nullopt;
-    const QDate date = QDate::fromString(*text, QStringLiteral("yyyyMMdd"));
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
     if (!date.isValid())
         return std::nullopt;
     return dayFromDate(date);
@@ -53,19 +54,10 @@ std::optional<int> tipCount(const std::optional<QString>& text)
     return count;
 }
 
-// A Host header is the client's to choose; only a plain name or address with a port goes into
-// the template, anything else falls back to the server's own address.
-bool isPlainAuthority(const QByteArray& host)
-{
-    static const QRegularExpression plain(
-        QStringLiteral("^([A-Za-z0-9.-]+|\\[[0-9A-Fa-f:.]+\\])(:[0-9]{1,5})?$"));
-    return !host.isEmpty() && plain.match(QString::fromLatin1(host)).hasMatch();
-}
-
 } // namespace
 
-Answers::Answers(const ServerOptions& options, DrawSource& draws)
-    : m_options(options), m_draws(draws)
+Answers::Answers(const ServerOptions& options, DrawSource& draws, DrawSource* plusDraws)
+    : m_options(options), m_draws(draws), m_plusDraws(plusDraws)
 {
 }
 
@@ -92,15 +84,22 @@ Response Answers::dayAnswer(const Request& request)
 {
     if (request.value(u"Programm") != kProgram)
         return textResponse(400, QStringLiteral("Programm fehlt oder ist nicht PELVANO"));
-    const auto day = requestedDay(request.value(u"Datum"));
+    // "P" before the day asks for Lotto Plus: an older server finds no day in it.
+    QString datum = request.value(u"Datum").value_or(QString());
+    const bool plus = datum.startsWith(QLatin1Char('P'));
+    if (plus)
+        datum.remove(0, 1);
+    const auto day = requestedDay(datum);
     if (!day)
         return textResponse(400, QStringLiteral("Datum fehlt oder ist kein Tag der Form yyyymmdd"));
+    if (plus && !m_plusDraws)
+        return textResponse(404, QStringLiteral("Lotto Plus wird hier nicht angeboten"));
     if (const auto fixed = m_options.days.find(static_cast<qint64>(*day));
-        fixed != m_options.days.end()) {
+        !plus && fixed != m_options.days.end()) {
         const int status = fixed->second.status.value_or(200);
         return Response{status, kPlainText, fixed->second.body.value_or(reasonPhrase(status)), {}};
     }
-    const std::vector<DrawRecord>& records = m_draws.current();
+    const std::vector<DrawRecord>& records = plus ? m_plusDraws->current() : m_draws.current();
     const auto newest = newestDay(records);
     // The client tells this answer from an empty day by its status: the day may still come.
     if (!newest || *day > *newest)
@@ -119,11 +118,12 @@ Response Answers::portalAnswer(const Request& request, const QByteArray& ownAuth
         return Response{status, kHtml, *m_options.portalBody, {}};
     if (status != 200)
         return Response{status, kHtml, reasonPhrase(status), {}};
-    const QString text =
-        m_options.portalTemplate.isEmpty()
-            ? defaultPortalTemplate(isPlainAuthority(request.host) ? request.host : ownAuthority,
-                                    *tipCount(request.value(u"Tipps")))
-            : m_options.portalTemplate;
+    const QString base = m_options.publicUrl.isEmpty()
+                             ? QStringLiteral("http://") + QString::fromLatin1(ownAuthority)
+                             : m_options.publicUrl;
+    const QString text = m_options.portalTemplate.isEmpty()
+                             ? defaultPortalTemplate(base, *tipCount(request.value(u"Tipps")))
+                             : m_options.portalTemplate;
     return Response{200, kHtml, text.toLatin1(), {}};
 }
 
@@ -142,10 +142,9 @@ QByteArray dayLines(const std::vector<DrawRecord>& records, double day)
     return lines;
 }
 
-QString defaultPortalTemplate(const QByteArray& authority, int tips)
+QString defaultPortalTemplate(const QString& base, int tips)
 {
-    QString text =
-        QStringLiteral("http://%1/lotto/warenkorb2.asp?").arg(QString::fromLatin1(authority));
+    QString text = joinUrl(base, QStringLiteral("/lotto/warenkorb2.asp?"));
     for (int row = 1; row <= 12; ++row)
         text += QStringLiteral("t%1=[KASTEN%1]&").arg(row);
     // The rows asked for travel along, so that a cart page (and a test) can show them.

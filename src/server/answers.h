@@ -11,10 +11,12 @@ namespace vendrilo::server {
 // cart page, or a refusal. Nothing here touches a socket.
 class Answers {
 public:
-    Answers(const ServerOptions& options, DrawSource& draws);
+    // `plusDraws` may be null: the server then has no Lotto Plus to give.
+    Answers(const ServerOptions& options, DrawSource& draws, DrawSource* plusDraws = nullptr);
 
-    // ownAuthority is "host:port" of the listening socket the request came in on; the default
-    // portal template points there when the request names no usable host of its own.
+    // ownAuthority is "host:port" of the listening socket the request came in on; without a
+    // --public-url the default portal template points there. The request's own Host header is
+    // never copied into an answer: a client chooses it freely.
     Response answer(const Request& request, const QByteArray& ownAuthority);
 
 private:
@@ -23,14 +25,16 @@ private:
 
     const ServerOptions& m_options;
     DrawSource& m_draws;
+    DrawSource* m_plusDraws;
 };
 
 // The answer lines of one day: "DD.MM.YYYY,n1,n2,n3,n4,n5,n6;;;" and CR LF for every draw on
 // that day, in file order.
 QByteArray dayLines(const std::vector<DrawRecord>& records, double day);
 
-// The default portal template: this server's cart page with every placeholder the program fills.
-QString defaultPortalTemplate(const QByteArray& authority, int tips);
+// The default portal template: the cart page at `base` ("http://host:port" or the public address)
+// with every placeholder the program fills.
+QString defaultPortalTemplate(const QString& base, int tips);
 
 // The page a user's browser lands on after the hand-over: the rows it received.
 Response cartPage(const Request& request);

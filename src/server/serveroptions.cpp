@@ -4,6 +4,7 @@
 #include "serveroptions.h"
 
 #include "core/draws/dates.h"
+#include "core/io/httpget.h"
 
 #include <algorithm>
 #include <array>
@@ -143,6 +144,68 @@ Status setDayBody(ServerOptions& o, const QString& option, const QString& value)
     return {};
 }
 
+Status setPlusDraws(ServerOptions& o, const QString&, const QString& value)
+{
+    o.plusDrawsPath = value;
+    return {};
+}
+
+Status setPublicUrl(ServerOptions& o, const QString& option, const QString& value)
+{
+    if (!isWebAddress(value))
+        return valueError(option, QStringLiteral("an http:// or https:// address"), value);
+    o.publicUrl = value;
+    return {};
+}
+
+Status setApiBase(ServerOptions& o, const QString& option, const QString& value)
+{
+    if (!isWebAddress(value))
+        return valueError(option, QStringLiteral("an http:// or https:// address"), value);
+    o.apiBase = value;
+    return {};
+}
+
+// "lotto=URL", "plus=URL", "lotto=api:KEY"; one source a game.
+Status addSource(ServerOptions& o, const QString& option, const QString& value)
+{
+    const qsizetype equals = value.indexOf(QLatin1Char('='));
+    const auto game = gameByName(value.left(std::max<qsizetype>(equals, 0)));
+    const QString where = value.mid(equals + 1);
+    SourceOption source{game.value_or(Game::Lotto), {}, {}};
+    if (where.startsWith(QLatin1String("api:")))
+        source.apiKey = where.mid(4);
+    else
+        source.url = where;
+    if (!game || (source.apiKey.isEmpty() && !isWebAddress(source.url)))
+        return valueError(option, QStringLiteral("lotto=URL, plus=URL or GAME=api:KEY"), value);
+    for (const SourceOption& known : o.sources)
+        if (known.game == source.game)
+            return Error{
+                QStringLiteral("%1: a second source for %2").arg(option, value.left(equals))};
+    o.sources.push_back(source);
+    return {};
+}
+
+Status setPoll(ServerOptions& o, const QString& option, const QString& value)
+{
+    bool ok = false;
+    const double minutes = value.toDouble(&ok);
+    // A fraction of a minute is for tests; a day is the longest wait that still makes sense.
+    if (!ok || minutes < 0.001 || minutes > 1440)
+        return valueError(option, QStringLiteral("minutes from 0.001 to 1440"), value);
+    o.pollMinutes = minutes;
+    return {};
+}
+
+Status setToday(ServerOptions& o, const QString& option, const QString& value)
+{
+    o.today = parseDate(value);
+    if (!o.today)
+        return valueError(option, QStringLiteral("a date DD.MM.YYYY"), value);
+    return {};
+}
+
 struct OptionEntry {
     const char* name;
     Setter set;
@@ -150,6 +213,12 @@ struct OptionEntry {
 
 constexpr std::array kOptions{
     OptionEntry{"--draws", setDraws},
+    OptionEntry{"--plus-draws", setPlusDraws},
+    OptionEntry{"--public-url", setPublicUrl},
+    OptionEntry{"--source", addSource},
+    OptionEntry{"--poll", setPoll},
+    OptionEntry{"--api-base", setApiBase},
+    OptionEntry{"--today", setToday},
     OptionEntry{"--payouts", setPayouts},
     OptionEntry{"--port", setPort},
     OptionEntry{"--address", setAddress},
@@ -199,6 +268,9 @@ Result<ServerOptions> parseArguments(const QStringList& arguments)
     }
     if (options.drawsPath.isEmpty())
         return Error{QStringLiteral("--draws FILE is missing (see --help)")};
+    for (const SourceOption& source : options.sources)
+        if (source.game == Game::Plus && options.plusDrawsPath.isEmpty())
+            return Error{QStringLiteral("--source plus=... needs --plus-draws FILE")};
     return options;
 }
 
@@ -224,24 +296,40 @@ QString usageText()
     return QStringLiteral(
         "Usage: vendrilo-server --draws FILE [OPTIONS]\n"
         "\n"
-        "Serves a Vendrilo draw file over HTTP to the program's online update and portal "
+        "Serves Vendrilo draw files over HTTP to the program's online update and portal "
         "hand-over:\n"
-        "  GET /lotto/PELVANO.asp?Programm=PELVANO&Datum=yyyymmdd  the draws of that day\n"
-        "  GET /lotto/lotto.asp?Spiel=PELVANO&Wo=Lottoland&Tipps=N  the portal's address "
+        "  GET /lotto/PELVANO.asp?Programm=PELVANO&Datum=yyyymmdd   the Lotto draws of that day\n"
+        "  GET /lotto/PELVANO.asp?Programm=PELVANO&Datum=Pyyyymmdd  the Lotto Plus draws of that "
+        "day\n"
+        "  GET /lotto/lotto.asp?Spiel=PELVANO&Wo=Lottoland&Tipps=N   the portal's address "
         "template\n"
         "  GET /lotto/warenkorb2.asp?t1=...&n=N  a page listing the rows handed over\n"
         "  GET /lotto/quoten.asp?Programm=PELVANO&Seit=yyyymmdd  the payouts of the draws since "
         "that day (with --payouts)\n"
         "\n"
         "Options:\n"
-        "  --draws FILE              the draw file (ZahlenPL.dat), read again when it changes\n"
+        "  --draws FILE              the Lotto draw file (ZahlenPL.dat), read again when it "
+        "changes\n"
+        "  --plus-draws FILE         the Lotto Plus draw file (ZahlenPLPlus.dat)\n"
         "  --payouts FILE            the payout table (QuotenPL.csv), read for every request\n"
         "  --port N                  the port, 0 for any free one (default 8080)\n"
         "  --address ADDR            the address to listen on (default 127.0.0.1; 0.0.0.0 for "
         "every network)\n"
+        "  --public-url URL          the address clients reach the service at (default: the "
+        "one it listens on)\n"
         "  --portal-template TEXT    the portal's address template (default: this server's cart "
         "page)\n"
         "  --help, -h                this text\n"
+        "\n"
+        "Keeping the draws current:\n"
+        "  --source GAME=URL         poll a published results list (lines \"N. DD.MM.YYYY "
+        "a,b,c,d,e,f\")\n"
+        "                            for GAME (lotto or plus) and merge new draws into its file\n"
+        "  --source GAME=api:KEY     the same from the lottery operator's results API\n"
+        "  --api-base URL            the API's base address (default "
+        "https://developers.lotto.pl/api/open/v1)\n"
+        "  --poll MINUTES            how often to poll, with a random spread of a tenth "
+        "(default 30)\n"
         "\n"
         "For tests of a client:\n"
         "  --delay MS                wait before every answer\n"
@@ -252,9 +340,10 @@ QString usageText()
         "  --portal-body TEXT        answer the template request with the body TEXT\n"
         "  --head-timeout MS         drop a client whose request head is not complete by then "
         "(default 10000)\n"
+        "  --today DD.MM.YYYY        the day taken as today (no draw after it is taken)\n"
         "\n"
-        "On start the server prints \"listening on http://ADDRESS:PORT\". Errors print one line "
-        "on stderr and exit with status 2.\n");
+        "On start the server prints \"listening on http://ADDRESS:PORT\", then one line per "
+        "poll of a source. Errors print one line on stderr and exit with status 2.\n");
 }
 
 } // namespace vendrilo::server

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/draws/game.h"
 #include "core/io/result.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace vendrilo::server {
 
@@ -21,9 +23,25 @@ struct DayOverride {
     std::optional<QByteArray> body;
 };
 
+// A published source the service takes its draws from: a results list of lines
+// "N. DD.MM.YYYY a,b,c,d,e,f" at an address, or the lottery operator's results API with a key.
+struct SourceOption {
+    Game game = Game::Lotto;
+    QString url;    // the list's address; empty for the API
+    QString apiKey; // the API's key ("api:KEY"); empty for a list
+};
+
 // What the command line asks of the server.
 struct ServerOptions {
     QString drawsPath;
+    QString plusDrawsPath; // Lotto Plus, served beside the Lotto draws; empty: none
+    // The address the service is reached at from outside ("https://lotto.club.example"); the
+    // portal's default template points there. Empty: the address it listens on.
+    QString publicUrl;
+    std::vector<SourceOption> sources;
+    double pollMinutes = 30;
+    QString apiBase = QStringLiteral("https://developers.lotto.pl/api/open/v1");
+    std::optional<double> today; // the day taken as today; the system date when not given
     QString payoutsPath; // the payout table served to the update; empty: none
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = 8080;

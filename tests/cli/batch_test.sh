@@ -82,6 +82,13 @@ status=$?
     || fail "global options before batch: status $status"
 "$cli" batch </dev/null >"$tmp/out" 2>"$tmp/err" && [ ! -s "$tmp/out" ] && [ ! -s "$tmp/err" ] && ok \
     || fail "empty input"
+# Lines beyond 64 KiB are not run (nor held): each says so, the batch goes on. 64 KiB itself runs.
+{ printf -- '--version %*s\n' $((65536 - 10)) ''; printf -- '--version %*s\n' $((65536 - 9)) '';
+  head -c 50000000 /dev/zero | tr '\0' x; echo; echo "--version"; } |
+    "$cli" batch >"$tmp/out" 2>"$tmp/err"
+[ "$(grep '^--- exit' "$tmp/out" | tr '\n' ' ')" = "--- exit 0 --- exit 2 --- exit 2 --- exit 0 " ] &&
+    grep -q "batch line 2: longer than 64 KiB" "$tmp/err" && grep -q "batch line 3: longer" "$tmp/err" &&
+    ok || fail "long lines: $(grep '^--- exit' "$tmp/out" | tr '\n' ' ') $(cat "$tmp/err")"
 # Input that cannot be read is the batch's own error.
 "$cli" batch <"$tmp" >"$tmp/out" 2>"$tmp/err"
 status=$?

@@ -5,7 +5,11 @@
 #include "testsupport.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace vendrilo;
 using test::day;
@@ -117,6 +121,117 @@ TEST(DrawImport, PresentAddedAndRefusedLinesWithReasons)
     EXPECT_EQ(result.records[6].bonus, 0);
     // Nothing that looks like a draw: a picture, a tip file, an empty file.
     EXPECT_FALSE(importDraws(kHistory, lines({"\x89PNG", "1,2,3,4,5,6", ""})).foundAnyDraw);
+}
+
+TEST(DrawImport, DaysOutsideTheGameAndAThirdDrawOfADayAreRefused)
+{
+    const DrawDays days{day("27.01.1957"), day("20.08.2026")};
+    const auto result = importDraws(
+        {},
+        lines({"1,26.01.1957,1,2,3,4,5,6", "2,27.01.1957,1,2,3,4,5,6", "3,20.08.2026,1,2,3,4,5,7",
+               "4,21.08.2026,1,2,3,4,5,8", "5. 31.12.9999 1,2,3,4,5,6",
+               "6,20.08.2026,7,8,9,10,11,12", "7,20.08.2026,7,8,9,10,11,13"}),
+        days);
+    EXPECT_EQ(result.added, 3);
+    EXPECT_EQ(result.refused, (std::vector<RefusedLine>{
+                                  {1, ImportProblem::BeforeFirstDraw, "26.01.1957"},
+                                  {4, ImportProblem::AfterToday, "21.08.2026"},
+                                  {5, ImportProblem::AfterToday, "31.12.9999"},
+                                  {7, ImportProblem::ThirdDrawOfADay, "20.08.2026"},
+                              }));
+    EXPECT_EQ(result.addedRecords.size(), 3u);
+}
+
+namespace {
+
+// The reading of a results line as a pattern states it, with the standard's regular expressions:
+// slow on crafted lines, but plainly right on short ones. The program's own reader must agree.
+struct ModelLine {
+    bool isDrawLine = false;
+    std::optional<RefusedLine> problem; // as the only line of a text
+    std::array<std::uint8_t, 6> numbers{};
+};
+
+ModelLine modelResultLine(const QString& line)
+{
+    static const QRegularExpression shape(
+        QStringLiteral(R"(^\s*\d+\s*[.,]\s*(\d{1,2})\.(\d{1,2})\.(\d{4})\s*[,\s]\s*(\S.*?)\s*$)"));
+    static const QRegularExpression separators(QStringLiteral(R"([,\s]+)"));
+    ModelLine p;
+    const auto m = shape.match(line);
+    if (!m.hasMatch())
+        return p;
+    p.isDrawLine = true;
+    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QStringList numbers = m.captured(4).split(separators, Qt::SkipEmptyParts);
+    if (!date.isValid())
+        p.problem = RefusedLine{1, ImportProblem::NoCalendarDate,
+                                m.captured(1) + '.' + m.captured(2) + '.' + m.captured(3)};
+    else if (numbers.size() != 6)
+        p.problem = RefusedLine{1, ImportProblem::NumberCount, QString::number(numbers.size())};
+    for (int i = 0; !p.problem && i < 6; ++i) {
+        bool ok = false;
+        const int n = numbers[i].toInt(&ok);
+        if (!ok || n < 1 || n > 49)
+            p.problem = RefusedLine{1, ImportProblem::NotANumber, numbers[i]};
+        else if (std::count(p.numbers.begin(), p.numbers.begin() + i, n) > 0)
+            p.problem = RefusedLine{1, ImportProblem::NumberTwice, QString::number(n)};
+        else
+            p.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
+    }
+    std::sort(p.numbers.begin(), p.numbers.end());
+    return p;
+}
+
+} // namespace
+
+TEST(DrawImport, TheLineReaderAgreesWithThePatternOnManyRandomLines)
+{
+    // Pieces that make lines near the layout, and the odd sign between them.
+    const char* pieces[] = {"1",          "07",  "2026",  "12", "31",         ".",
+                            ",",          " ",   "\t",    ", ", "x",          "+3",
+                            "-1",         "49",  "50",    "0",  "20.08.2026", "29.02.2024",
+                            "29.02.2023", "1. ", "0001,", ",,", "\v",         "123"};
+    QRandomGenerator random(4711);
+    int drawLines = 0, added = 0;
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray line;
+        const int count = random.bounded(1, 16);
+        // A third of the lines start as a results line does, a third are near-draws (five to
+        // seven numbers, some out of range or twice), so that every branch is reached.
+        const int kind = random.bounded(3);
+        if (kind == 1)
+            line = "7. 20.08.2026 ";
+        if (kind == 2) {
+            const char* separators[] = {",", " ", ", ", "\t", ",,", " ,"};
+            line = random.bounded(2) ? "12. 1.2.2020 " : "0012,29.02.2020,";
+            const int numbers = random.bounded(5, 8);
+            for (int i = 0; i < numbers; ++i)
+                line += QByteArray::number(random.bounded(0, 52)) +
+                        (i + 1 < numbers ? separators[random.bounded(6)] : "");
+        }
+        for (int i = 0; kind != 2 && i < count; ++i)
+            line += pieces[random.bounded(int(std::size(pieces)))];
+        const ModelLine expected = modelResultLine(QString::fromLatin1(line));
+        if (QString::fromLatin1(line).trimmed().isEmpty())
+            continue;
+        const DrawImport got = importDraws({}, {line});
+        ASSERT_EQ(got.foundAnyDraw, expected.isDrawLine) << line.toStdString();
+        drawLines += expected.isDrawLine;
+        if (!expected.isDrawLine)
+            continue;
+        if (!expected.problem) {
+            ASSERT_EQ(got.added, 1) << line.toStdString() << " refused: " << got.refusedCount;
+            EXPECT_EQ(got.records.front().numbers, expected.numbers) << line.toStdString();
+            ++added;
+        } else {
+            ASSERT_EQ(got.refused, std::vector<RefusedLine>{*expected.problem})
+                << line.toStdString();
+        }
+    }
+    // The cases reached every branch.
+    EXPECT_GT(drawLines, 2000);
+    EXPECT_GT(added, 50);
 }
 
 TEST(Printout, TheLinesOfTippTxt)

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -66,10 +67,10 @@ struct Update : testing::Test {
         tail.super6 = {6, 5, 4, 3, 2, 1};
         path = test::writeDrawFile(dir, {draw("30.09.2023", {9, 10, 11, 12, 13, 14}), tail});
     }
-    UpdateResult run(const char* today)
+    UpdateResult run(const char* today, Game game = Game::Lotto)
     {
-        return runOnlineUpdate(path, QStringLiteral("http://127.0.0.1:1/"), day(today), chosen,
-                               shown, server, observer);
+        const UpdateRequest request{path, game, QStringLiteral("http://127.0.0.1:1/"), day(today)};
+        return runOnlineUpdate(request, chosen, shown, server, observer);
     }
     std::vector<DrawRecord> records() { return *drawfile::read(path); }
 };
@@ -88,18 +89,35 @@ TEST(UpdateLine, FieldsAsTheUpdateReadsThem)
     EXPECT_EQ(ok.record->bonus, 0);
     EXPECT_EQ(ok.record->superzahl, 0);
     EXPECT_EQ(ok.record->spiel77[0], 9) << "the tail bytes come from the last stored record";
-    // Low bytes, no range check; the rest after N6's ";" is ignored.
-    const UpdateLine wide = parseUpdateLine("d,300,0,-1,4,5,6;1234567;123456;x", d, tail);
-    ASSERT_TRUE(wide.record);
-    EXPECT_EQ(wide.record->numbers, (std::array<std::uint8_t, 6>{44, 0, 255, 4, 5, 6}));
-    // Without the leading field the first number is skipped and the line fails at N5.
-    const UpdateLine shifted = parseUpdateLine("3,11,19,27,35,43", d, tail);
-    EXPECT_FALSE(shifted.record);
-    EXPECT_EQ(shifted.unread, "43");
-    // A message without a comma is shown whole; N6 needs its ";".
-    EXPECT_EQ(parseUpdateLine("Wartung bis 12 Uhr", d, tail).unread, "Wartung bis 12 Uhr");
-    EXPECT_EQ(parseUpdateLine("x,1,2,3,4,5,6", d, tail).unread, "6");
-    EXPECT_EQ(parseUpdateLine("x,1,2,,4,5,6;", d, tail).unread, ",4,5,6;");
+    // What is left unread when a line brings no real draw: the message the user sees.
+    const struct {
+        const char* line;
+        const char* unread;
+    } failing[] = {
+        {"3,11,19,27,35,43", "43"}, // without the leading field N5 has no comma after it
+        {"Wartung bis 12 Uhr", "Wartung bis 12 Uhr"},
+        {"x,1,2,3,4,5,6", "6"},
+        {"x,1,2,,4,5,6;", ",4,5,6;"},
+        {"d,305,1,2,3,4,5;;;", "305,1,2,3,4,5;;;"}, // its low byte would pass for 49
+        {"d,1,2,3,4,5,-1;;;", "-1;;;"},
+        {"d,0,2,3,4,5,6;", "0,2,3,4,5,6;"},
+        {"d,7,8,9,10,11,50;", "50;"},
+        {"d,7,8,9,8,11,12;", "8,11,12;"}, // a number twice
+    };
+    for (const auto& f : failing) {
+        const UpdateLine line = parseUpdateLine(QString::fromLatin1(f.line), d, tail);
+        EXPECT_FALSE(line.record) << f.line;
+        EXPECT_EQ(line.unread, QString::fromLatin1(f.unread)) << f.line;
+    }
+}
+
+TEST(UpdateLine, LottoPlusIsAskedSoThatAnOlderServerFindsNoDay)
+{
+    const double d = day("20.08.2026");
+    EXPECT_EQ(updateRequestUrl("http://h:8/", d),
+              "http://h:8/lotto/PELVANO.asp?Programm=PELVANO&Datum=20260820");
+    EXPECT_EQ(updateRequestUrl("http://h:8", d, Game::Plus),
+              "http://h:8/lotto/PELVANO.asp?Programm=PELVANO&Datum=P20260820");
 }
 
 TEST_F(Update, AsksForEachDayAfterTheNewestDrawUpToToday)
@@ -112,6 +130,7 @@ TEST_F(Update, AsksForEachDayAfterTheNewestDrawUpToToday)
     EXPECT_TRUE(server.requests.back().endsWith("Datum=20231007"));
     EXPECT_EQ(chosen.date(), day("08.10.2023"));
     ASSERT_EQ(r.appended.size(), 1u);
+    EXPECT_FALSE(r.stoppedAt);
     const std::vector<DrawRecord> all = records();
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[2].date, day("05.10.2023"));
@@ -144,43 +163,90 @@ TEST_F(Update, AnEmptyFileStartsAfterTheChosenDay)
     EXPECT_EQ(records()[1].spiel77, (std::array<std::uint8_t, 7>{})) << "zero tail";
 }
 
-TEST_F(Update, StatusesAndFailuresOfADay)
+// Every way a day can fail ends the update at that day: nothing of it is stored, the status
+// names it and the reason, and the next update asks for it again.
+TEST_F(Update, TheFirstDayNotGotCompletelyEndsTheUpdateAndComesAgain)
 {
-    server.answers[QStringLiteral("20231004")] = {500, "Internal Server Error", "noch nicht da"};
-    server.answers[QStringLiteral("20231005")] = {503, "Service Unavailable", {}};
-    server.answers[QStringLiteral("20231006")] = {200, "OK", {}, true};
-    server.answers[QStringLiteral("20231007")] = {200, "OK",
-                                                  "x,1,2,3,4,5,6;;;\n3,11,19,27,35,43\n"};
-    const UpdateResult r = run("10.10.2023");
-    EXPECT_TRUE(observer.texts.contains("0 04.10.2023 noch nicht da!"));
-    EXPECT_TRUE(observer.texts.contains("0 Failed : 503 Service Unavailable"));
-    EXPECT_TRUE(observer.texts.filter("06.10.2023 ist größer als 1 MB").size() == 1)
-        << observer.texts.join('\n').toStdString();
-    // The failing line ends the update: the draw before it stays, the days after are not asked.
-    ASSERT_TRUE(r.failingLine);
-    EXPECT_EQ(*r.failingLine, "43");
-    EXPECT_EQ(r.appended.size(), 1u);
-    EXPECT_EQ(server.requests.size(), 4);
-    EXPECT_EQ(chosen.date(), day("07.10.2023"));
+    const QString later = QStringLiteral("x,1,2,3,4,5,6;;;");
+    const struct {
+        HttpAnswer answer;
+        bool transportFails;
+        const char* status;      // the final status, "" when the status is "Received ..."
+        const char* failingLine; // the message, "" for none
+    } cases[] = {
+        {{500, "Internal Server Error", "noch nicht da"}, false, "05.10.2023 noch nicht da!", ""},
+        {{503, "Service Unavailable", {}},
+         false,
+         "Failed : 503 Service Unavailable; 05.10.2023 wird beim nächsten Update wieder abgefragt",
+         ""},
+        {{302, "Found", {}},
+         false,
+         "Failed : 302 Found; 05.10.2023 wird beim nächsten Update wieder abgefragt",
+         ""},
+        {{200, "OK", {}, true},
+         false,
+         "Die Antwort für 05.10.2023 ist größer als 1 MB und wird nicht gelesen; 05.10.2023 wird "
+         "beim nächsten Update wieder abgefragt",
+         ""},
+        {{},
+         true,
+         "Keine Antwort vom Update-Server: Connection refused; 05.10.2023 wird beim nächsten "
+         "Update wieder abgefragt",
+         ""},
+        {{200, "OK", "x,7,8,9,10,11,12;\n3,11,19,27,35,43\n"}, false, "", "43"},
+        {{200, "OK", "x,7,8,9,10,11,12;\nx,7,8,9,10,11,13;\nx,1,2,3,4,5,7;\n"},
+         false,
+         "",
+         "1,2,3,4,5,7;"},
+        {{200, "OK", "x,7,8,9,10,11,12;\nx,1,2,3,4,5,305;\n"}, false, "", "305;"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        server = {};
+        observer = {};
+        server.answers[QStringLiteral("20231004")] = {200, "OK", "x,40,41,42,43,44,45;;;"};
+        if (c.transportFails)
+            server.failFrom = QStringLiteral("20231005");
+        else
+            server.answers[QStringLiteral("20231005")] = c.answer;
+        server.answers[QStringLiteral("20231006")] = {200, "OK", later.toLatin1()};
+        const UpdateResult r = run("10.10.2023");
+        const QString context = QString::fromUtf8(c.status) + QString::fromUtf8(c.failingLine);
+        ASSERT_TRUE(r.stoppedAt) << context.toStdString();
+        EXPECT_EQ(*r.stoppedAt, day("05.10.2023"));
+        EXPECT_EQ(server.requests.size(), 2) << "no day after it is asked";
+        ASSERT_EQ(records().size(), 3u) << "the day before stays, nothing of the day is stored";
+        EXPECT_EQ(records().back().date, day("04.10.2023"));
+        if (*c.status)
+            EXPECT_EQ(r.lastStatus, QString::fromUtf8(c.status));
+        else
+            EXPECT_TRUE(r.lastStatus.startsWith("Received")) << r.lastStatus.toStdString();
+        EXPECT_EQ(r.failingLine.value_or(QString()), QString::fromUtf8(c.failingLine));
+        // The next update, against a server that answers now, goes on from that day.
+        server.failFrom.reset();
+        server.answers[QStringLiteral("20231005")] = {200, "OK", "x,20,21,22,23,24,25;"};
+        server.requests.clear();
+        const UpdateResult next = run("06.10.2023");
+        EXPECT_TRUE(server.requests.first().endsWith("20231005"));
+        EXPECT_EQ(next.appended.size(), 2u);
+        EXPECT_EQ(records().size(), 5u);
+    }
 }
 
-TEST_F(Update, ATransportFailureOrABadProxyPortEndsItLikeANormalEnd)
+TEST_F(Update, ABadProxyPortAsksNothing)
 {
-    server.failFrom = QStringLiteral("20231005");
     observer.host = QStringLiteral("proxy.example");
     observer.port = QStringLiteral("3128");
-    const UpdateResult r = run("10.10.2023");
-    EXPECT_EQ(server.requests.size(), 2);
+    server.failFrom = QStringLiteral("20231005");
+    run("10.10.2023");
     EXPECT_EQ(server.proxies.front().host, "proxy.example");
     EXPECT_EQ(server.proxies.front().port, 3128);
-    EXPECT_EQ(r.lastStatus, "Keine Antwort vom Update-Server: Connection refused");
-    EXPECT_FALSE(r.failingLine);
 
     observer.port = QStringLiteral("eighty");
     server.requests.clear();
     const UpdateResult bad = run("10.10.2023");
     EXPECT_TRUE(server.requests.isEmpty());
-    EXPECT_EQ(bad.lastStatus, "Der Proxy-Port \"eighty\" ist keine Zahl");
+    EXPECT_TRUE(bad.lastStatus.startsWith("Der Proxy-Port \"eighty\" ist keine Zahl"));
 }
 
 TEST_F(Update, AStopBetweenDaysKeepsTheDayBeingFetched)
@@ -192,6 +258,122 @@ TEST_F(Update, AStopBetweenDaysKeepsTheDayBeingFetched)
     EXPECT_EQ(server.requests.size(), 1);
     EXPECT_EQ(r.appended.size(), 1u);
     EXPECT_EQ(records().size(), 3u);
+}
+
+namespace {
+
+// What a scripted day answers, and what the rule of the update makes of it, stated plainly: a
+// day whose answer came whole and holds only real draws, at most two, is stored whole; the
+// first other day ends the update with nothing of it stored.
+enum class DayKind {
+    Empty,
+    OneDraw,
+    TwoDraws,
+    ThreeDraws,
+    BadNumber,
+    NotYet,
+    Refused,
+    TooLarge,
+    NoAnswer
+};
+
+struct ScriptedDay {
+    DayKind kind;
+    std::vector<std::array<std::uint8_t, 6>> draws; // the real draws the answer holds
+};
+
+ScriptedDay randomDay(QRandomGenerator& random)
+{
+    // Mostly ordinary days, so that runs get long enough to matter.
+    static const DayKind kinds[] = {DayKind::Empty,    DayKind::Empty,      DayKind::OneDraw,
+                                    DayKind::OneDraw,  DayKind::OneDraw,    DayKind::TwoDraws,
+                                    DayKind::OneDraw,  DayKind::ThreeDraws, DayKind::BadNumber,
+                                    DayKind::NotYet,   DayKind::Refused,    DayKind::TooLarge,
+                                    DayKind::NoAnswer, DayKind::Empty,      DayKind::OneDraw};
+    ScriptedDay day{kinds[random.bounded(int(std::size(kinds)))], {}};
+    const int count = day.kind == DayKind::TwoDraws                                    ? 2
+                      : day.kind == DayKind::ThreeDraws                                ? 3
+                      : day.kind == DayKind::OneDraw || day.kind == DayKind::BadNumber ? 1
+                                                                                       : 0;
+    for (int i = 0; i < count; ++i) {
+        std::array<std::uint8_t, 6> n{};
+        for (int k = 0; k < 6; ++k)
+            n[std::size_t(k)] = std::uint8_t(8 * k + 1 + random.bounded(8)); // distinct 1..48
+        day.draws.push_back(n);
+    }
+    return day;
+}
+
+HttpAnswer answerFor(const ScriptedDay& day)
+{
+    QByteArray body;
+    for (const auto& n : day.draws)
+        body += QStringLiteral("x,%1,%2,%3,%4,%5,%6;;;\r\n")
+                    .arg(n[0])
+                    .arg(n[1])
+                    .arg(n[2])
+                    .arg(n[3])
+                    .arg(n[4])
+                    .arg(n[5])
+                    .toLatin1();
+    switch (day.kind) {
+    case DayKind::BadNumber:
+        return {200, "OK", body + "x,1,2,3,4,5,305;;;\r\n"};
+    case DayKind::NotYet:
+        return {500, "Internal Server Error", "noch nicht da"};
+    case DayKind::Refused:
+        return {503, "Service Unavailable", {}};
+    case DayKind::TooLarge:
+        return {200, "OK", {}, true};
+    default:
+        return {200, "OK", body};
+    }
+}
+
+} // namespace
+
+TEST_F(Update, ManyRandomServersAgreeWithTheRuleOfWholeDays)
+{
+    QRandomGenerator random(20260820);
+    const double first = day("04.10.2023");
+    for (int round = 0; round < 200; ++round) {
+        SetUp();
+        server = {};
+        const int days = random.bounded(1, 25);
+        std::vector<ScriptedDay> script;
+        for (int d = 0; d < days; ++d) {
+            script.push_back(randomDay(random));
+            const QString key = dateFromDay(first + d).toString(QStringLiteral("yyyyMMdd"));
+            if (script.back().kind == DayKind::NoAnswer && !server.failFrom)
+                server.failFrom = key;
+            server.answers[key] = answerFor(script.back());
+        }
+        // The model: the draws of the whole days before the first day that is not whole.
+        std::vector<std::array<std::uint8_t, 6>> expected;
+        std::optional<double> stop;
+        for (int d = 0; d < days && !stop; ++d) {
+            const DayKind k = script[std::size_t(d)].kind;
+            const bool whole =
+                k == DayKind::Empty || k == DayKind::OneDraw || k == DayKind::TwoDraws;
+            if (!whole) // a day without an answer is the first of many: no server answers
+                stop = first + d;
+            else
+                expected.insert(expected.end(), script[std::size_t(d)].draws.begin(),
+                                script[std::size_t(d)].draws.end());
+        }
+        const QString today = formatDate(first + days - 1);
+        const UpdateResult r = run(qPrintable(today));
+        const std::vector<DrawRecord> all = records();
+        ASSERT_EQ(all.size(), 2 + expected.size()) << "round " << round;
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(all[2 + i].numbers, expected[i]) << "round " << round << " draw " << i;
+        EXPECT_EQ(r.stoppedAt, stop) << "round " << round;
+        EXPECT_EQ(r.appended.size(), expected.size());
+        // Nothing after the stop was asked, and the next update starts at or before it.
+        const double next = all.size() > 2 ? std::floor(all.back().date) + 1 : first;
+        if (stop)
+            EXPECT_LE(next, *stop);
+    }
 }
 
 TEST(Portal, TemplatesAreFilledOnceEach)
@@ -232,7 +414,10 @@ TEST(Portal, ErrorRepliesLongAndForeignTemplates)
     const auto page = handOverSheet(s, http);
     ASSERT_TRUE(page.ok());
     EXPECT_TRUE(page->address.isEmpty());
-    EXPECT_EQ(test::readBytes(page->messagePage), "<p>Mitteilung:\r\nheute geschlossen</p>\r\n");
+    const QByteArray written = test::readBytes(page->messagePage);
+    EXPECT_TRUE(written.contains("<pre>\r\nMitteilung:\r\nheute geschlossen\r\n</pre>"))
+        << written.toStdString();
+    EXPECT_FALSE(written.contains("<p>")) << "the service's markup stays out";
     EXPECT_TRUE(http.url.endsWith("Tipps=12"));
 
     http.answer = {500, "Error", "kaputt"};

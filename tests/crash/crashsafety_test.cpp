@@ -2,7 +2,12 @@
 // Every file the program writes for the user survives a kill at any moment: a writer process is
 // killed at random moments while it replaces the file again and again with one of two contents,
 // and afterwards the file must be one of the two, whole.
+#include "core/io/atomicfile.h"
+#include "core/io/iniguard.h"
 #include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QFile>
 #include <QProcess>
@@ -10,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 namespace {
 
@@ -50,6 +57,49 @@ TEST(CrashSafety, AKilledWriterLeavesTheOldOrTheNewFileWhole)
             EXPECT_TRUE(now == first || now == second)
                 << operation.toStdString() << ": " << now.size() << " bytes, neither content";
         }
+        // The next start removes what the kills left beside the file: for the settings their
+        // lock and save temporary, for the others the atomic writer's temporary.
+        if (operation == QLatin1String("settings"))
+            vendrilo::removeStaleSettingsTemporaries(path);
+        else
+            vendrilo::removeStaleTemporariesOf(path);
+        EXPECT_EQ(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"file"})
+            << operation.toStdString();
     }
     EXPECT_GE(kills, 100);
+}
+
+// A draw file kept elsewhere and linked into the program folder: the link stays a link, the
+// file behind it is old or new, and the temporaries beside it go at the next start.
+TEST(CrashSafety, AKilledWriterLeavesALinkedFileWholeAndALink)
+{
+    QRandomGenerator random(20261209);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("elsewhere"));
+    const QString target = dir.filePath("elsewhere/ZahlenPL.dat");
+    const QString link = dir.filePath("ZahlenPL.dat");
+    const QByteArray second = writeOnce("drawfile", target, "B");
+    const QByteArray first = writeOnce("drawfile", target, "A");
+    ASSERT_TRUE(QFile::link(target, link));
+    int left = 0;
+    for (int round = 0; round < kKillsPerOperation; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(VENDRILO_CRASH_WRITER), {"drawfile", link, "loop"});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Late enough for the writer to be writing: it starts, reads the history, then writes.
+        QThread::usleep(random.bounded(20000, 150000));
+        writer.kill();
+        writer.waitForFinished();
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        const QByteArray now = vendrilo::test::readBytes(link);
+        EXPECT_TRUE(now == first || now == second) << now.size() << " bytes, neither content";
+        left += QDir(dir.filePath("elsewhere")).entryList(QDir::Files).size() - 1;
+        vendrilo::removeStaleTemporariesOf(link);
+        EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files),
+                  QStringList{"ZahlenPL.dat"});
+    }
+    std::cout << "temporaries left by the kills: " << left << "\n";
 }

@@ -163,17 +163,31 @@ TEST(LanguageSwitch, StatusTextsFollowEachSwitchWithTheirValues)
     server->setText(QStringLiteral("http://127.0.0.1:%1").arg(closedPort()));
     Q_EMIT server->editingFinished();
     win.child<QAbstractButton>("SpeedButton10")->click();
+    // Both games stop at the day after the newest draw, each for the system's reason.
     const QString noAnswer = win.w->statusText(0);
-    const QString prefix = polish.text(Text::UpdateNoAnswer).section("%1", 0, 0);
-    ASSERT_TRUE(noAnswer.startsWith(prefix)) << noAnswer.toStdString();
-    const QString reason = noAnswer.mid(prefix.size());
+    const QString lottoPart = noAnswer.section(QStringLiteral(" – Lotto Plus: "), 0, 0);
+    const QString prefix = "Lotto: " + polish.text(Text::UpdateNoAnswer).section("%1", 0, 0);
+    const QString suffix =
+        fillIn(polish.text(Text::UpdateAskedAgain).section("%1", 1), {{}, "21.08.2026"});
+    ASSERT_TRUE(lottoPart.startsWith(prefix) && lottoPart.endsWith(suffix))
+        << noAnswer.toStdString();
+    const QString reason = lottoPart.mid(prefix.size()).chopped(suffix.size());
     EXPECT_FALSE(reason.isEmpty());
+    const auto bothIn = [&](const TextList& texts) {
+        const QString game =
+            fillIn(texts.text(Text::UpdateAskedAgain),
+                   {fillIn(texts.text(Text::UpdateNoAnswer), {reason}), "21.08.2026"});
+        return fillIn(texts.text(Text::UpdateBothGames), {game, game});
+    };
+    EXPECT_EQ(noAnswer, bothIn(polish));
 
     switchTo(win, "Englisch1");
-    EXPECT_EQ(win.w->statusText(0), fillIn(english.text(Text::UpdateNoAnswer), {reason}));
+    EXPECT_EQ(win.w->statusText(0), bothIn(english));
     EXPECT_EQ(win.w->statusText(1), english.text(Text::OnlyWebAddresses));
     switchTo(win, "Deutsch1");
-    EXPECT_EQ(win.w->statusText(0), "Keine Antwort vom Update-Server: " + reason);
+    const QString german = "Keine Antwort vom Update-Server: " + reason +
+                           "; 21.08.2026 wird beim nächsten Update wieder abgefragt";
+    EXPECT_EQ(win.w->statusText(0), "Lotto: " + german + " – Lotto Plus: " + german);
     EXPECT_EQ(win.w->statusText(1), "Nur http:// oder https:// Adressen");
 }
 

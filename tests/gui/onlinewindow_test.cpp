@@ -111,7 +111,8 @@ TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
     // The newest stored draw is shown and the status bar tells the last answer.
     const DrawRecord newest = drawfile::read(win.dir.filePath("ZahlenPL.dat"))->back();
     EXPECT_EQ(win.state().shown.date, newest.date);
-    EXPECT_TRUE(win.w->statusText(0).startsWith("Received")) << win.w->statusText(0).toStdString();
+    EXPECT_TRUE(win.w->statusText(0).startsWith("Lotto: Received"))
+        << win.w->statusText(0).toStdString();
 
     // A second update goes on from there to today.
     win.child<QAbstractButton>("SpeedButton10")->click();
@@ -133,4 +134,34 @@ TEST(OnlineWindow, TheCartOpensTheFilledAddress)
     ASSERT_EQ(win.openedUrls.size(), 1) << win.prompts->messages.join('\n').toStdString();
     EXPECT_EQ(win.openedUrls.first().toString(), "https://portal.example/?a=,,,,,&n=2");
     EXPECT_EQ(win.w->statusText(1), "Überprüfen Sie den Tipp im Warenkorb!!!");
+}
+
+// The window brings both games: Lotto into the shown history, Lotto Plus into its own file,
+// and the status bar ends with what each came to.
+TEST(OnlineWindow, AnUpdateBringsLottoAndLottoPlus)
+{
+    QTemporaryDir serverDir;
+    std::vector<DrawRecord> plusWeek;
+    for (const DrawRecord& d : week()) {
+        DrawRecord plus = d;
+        plus.numbers = {40, 41, 42, 43, 44, std::uint8_t(d.numbers[5] % 40 + 1)};
+        plusWeek.push_back(plus);
+    }
+    DrawServer server({"--draws", test::writeDrawFile(serverDir, week()), "--plus-draws",
+                       test::writeDrawFile(serverDir, plusWeek, "plus.dat")});
+    ASSERT_FALSE(server.url.isEmpty());
+    test::StartedWindow win([&](const QTemporaryDir& dir) {
+        test::writeDrawFile(dir, {draw("01.12.2026", {13, 14, 15, 16, 17, 18})});
+        test::writeDrawFile(dir, {plusWeek.front()}, "ZahlenPLPlus.dat");
+    });
+    auto* edit = win.child<QLineEdit>("ServerEdit");
+    edit->setText(server.url);
+    Q_EMIT edit->editingFinished();
+    win.child<QAbstractButton>("BitBtn1")->click();
+    EXPECT_EQ(drawfile::read(win.dir.filePath("ZahlenPL.dat"))->size(), 8u);
+    EXPECT_EQ(*drawfile::read(win.dir.filePath("ZahlenPLPlus.dat")), plusWeek);
+    const QString status = win.w->statusText(0);
+    EXPECT_TRUE(status.startsWith("Lotto: ") && status.contains(" – Lotto Plus: "))
+        << status.toStdString();
+    EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
 }

@@ -46,8 +46,24 @@ start_server message --draws "$tmp/draws.dat" --portal-status 404 \
 cart
 printf '%s\n' "page: $tmp/Meldung.htm" "status: " | cmp -s - "$tmp/out" && ok ||
     { fail "message page"; cat "$tmp/out"; }
-printf '<html>Mitteilung: Wartung\r\nbis 12 Uhr</html>\r\n' | cmp -s - "$tmp/Meldung.htm" && ok ||
-    fail "Meldung.htm: $(od -c "$tmp/Meldung.htm" | head -3)"
+# The page is the program's own: the message as text, every line ended by CR LF.
+grep -qF $'<pre>\r\nMitteilung: Wartung\r\nbis 12 Uhr\r\n</pre>\r\n' <(tr -d '\0' <"$tmp/Meldung.htm") &&
+    [ "$(grep -c $'[^\r]$' "$tmp/Meldung.htm")" -eq 0 ] && ok ||
+    fail "Meldung.htm: $(cat "$tmp/Meldung.htm")"
+kill "$server_pid"
+# A hostile service: nothing of its markup reaches the page, no script runs, no frame shows a
+# local file; its words are still there, escaped.
+start_server hostile --draws "$tmp/draws.dat" --portal-status 503 \
+    --portal-body '<html><body onload="steal()">Mitteilung: <b>5 > 3</b><script>alert(1)</script>\n<iframe src=file:///etc/passwd></iframe><a href="javascript:x()">hier</a><img src=x onerror=y()></body></html>'
+cart
+tags=$(grep -o '<[^>]*>' "$tmp/Meldung.htm" | sort -u | tr '\n' ' ')
+[ "$tags" = "$(printf '%s\n' '<!DOCTYPE html>' '<html>' '<head>' '<meta charset="ISO-8859-1">' \
+    "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'\">" '<title>' \
+    '</title>' '</head>' '<body>' '<h1>' '</h1>' '<pre>' '</pre>' '</body>' '</html>' |
+    sort -u | tr '\n' ' ')" ] && ok || fail "the page holds foreign tags: $tags"
+grep -qF 'Mitteilung: 5 &gt; 3' "$tmp/Meldung.htm" && ok || fail "the message is lost: $(cat "$tmp/Meldung.htm")"
+grep -qiE 'script|iframe|file:|javascript|onload|onerror' "$tmp/Meldung.htm" &&
+    fail "hostile parts in the page: $(cat "$tmp/Meldung.htm")" || ok
 kill "$server_pid"
 # An error without one: the fallback template.
 start_server fallback --draws "$tmp/draws.dat" --portal-status 500

@@ -13,6 +13,10 @@ the framing of every answer, so that no test can pass on an answer a real client
   httpclient.py trickle PORT SECONDS   sends a request head one byte every 50 ms; prints as silent
   httpclient.py many PORT TARGET COUNT COUNT clients at once; prints the statuses, sorted and
                                        counted ("200 x20"), and the seconds they took
+  httpclient.py flood PORT SOURCE COUNT SECONDS  COUNT connections from the address SOURCE that
+                                       send nothing, held SECONDS; prints at once "connected N,
+                                       answered 503 at once M" (M: those answered 503 within a
+                                       second)
   httpclient.py serve                  reads commands from stdin, one a line, the command and its
                                        arguments separated by tabs, and answers each with its
                                        exit status on a line: a test script starts one Python for
@@ -166,7 +170,29 @@ def trickle(args):
     return silent(args, head)
 
 
-COMMANDS = {"get": get, "raw": raw, "partial": partial, "silent": silent, "trickle": trickle, "many": many}
+def flood(args):
+    port, source, count, seconds = args[0], args[1], int(args[2]), float(args[3])
+    socks = []
+    for _ in range(count):
+        sock = socket.socket()
+        sock.bind((source, 0))
+        sock.connect(("127.0.0.1", int(port)))
+        socks.append(sock)
+    refused = 0
+    deadline = time.monotonic() + 1
+    for sock in socks:
+        sock.settimeout(max(0.01, deadline - time.monotonic()))
+        try:
+            if sock.recv(64).startswith(b"HTTP/1.1 503"):
+                refused += 1
+        except OSError:
+            pass
+    print("connected %d, answered 503 at once %d" % (len(socks), refused), flush=True)
+    time.sleep(seconds)
+    return 0
+
+
+COMMANDS = {"flood": flood, "get": get, "raw": raw, "partial": partial, "silent": silent, "trickle": trickle, "many": many}
 
 
 def serve():

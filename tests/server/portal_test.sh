@@ -27,13 +27,20 @@ for tips in 1 6 12 05; do
     expect "$(portal $tips)" 200 "$(template "127.0.0.1:$port" $((10#$tips)))"
 done
 has_header "Content-Type: text/html; charset=ISO-8859-1"
-# Reached by another name (a club's server): the template names it; a Host header that is no
-# plain name falls back to the listening address.
-get "$(portal 3)" --header "Host: lotto.club.example:8080"
-answered "Host lotto.club.example" 200 "$(template lotto.club.example:8080)"
-get "$(portal 3)" --header 'Host: "><script>'
-answered "Host with markup" 200 "$(template "127.0.0.1:$port")"
-expect "http://[::1]:$port$(portal 3)" 200 "$(template "[::1]:$port")"
+# The client's Host header, or the authority of an absolute request, is the client's to choose:
+# never copied into the template.
+for host in "lotto.club.example:8080" '"><script>' "evil.example"; do
+    get "$(portal 3)" --header "Host: $host"
+    answered "Host $host" 200 "$(template "127.0.0.1:$port")"
+done
+expect "http://evil.example:$port$(portal 3)" 200 "$(template "127.0.0.1:$port")"
+stop
+# Reached by another name (a club's server behind a proxy): --public-url names it.
+start_server public --draws "$tmp/draws.dat" --public-url https://lotto.club.example/
+get "$(portal 3)" --header "Host: evil.example"
+answered "--public-url" 200 "$(template lotto.club.example | sed 's|^http:|https:|')"
+stop
+start_server default --draws "$tmp/draws.dat"
 
 # --- Refused template requests.
 for tips in 0 13 -1 1.5 +3 abc "" 100; do

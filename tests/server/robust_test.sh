@@ -53,22 +53,38 @@ printf 'GET /lotto/PEL' >"$tmp/partial"
 request partial "$port" "$tmp/partial" "$tmp/a"
 still_answers "a client that hung up half-way"
 
-# --- Clients that send nothing hold up nobody; by default they may wait a while. Meanwhile many
-# clients at once are answered; beyond 256 the rest are turned away with 503, not left hanging.
+# --- Clients that send nothing hold up nobody; by default they may wait a while. Meanwhile
+# sixteen clients of one address at once are answered; the rest of that address are turned away
+# with 503 at once, not left hanging.
 python3 "$client" silent "$port" 0.7 >"$tmp/silent" &
 silent=$!
 sleep 0.2
 still_answers "a silent client connected"
 awk -v s="$(cat "$tmp/a.seconds")" 'BEGIN { exit !(s < 0.5) }' && ok ||
     fail "a silent client held up the answer for $(cat "$tmp/a.seconds") s"
-python3 "$client" many "$port" "$target" 100 >"$tmp/many"
-[ "$(head -n1 "$tmp/many")" = "200 x100" ] && ok || fail "100 clients: $(cat "$tmp/many")"
+# With the silent client, sixteen of this address.
+python3 "$client" many "$port" "$target" 15 >"$tmp/many"
+[ "$(head -n1 "$tmp/many")" = "200 x15" ] && ok || fail "15 clients: $(cat "$tmp/many")"
 wait $silent
 [ "$(cat "$tmp/silent")" = open ] && ok || fail "a silent client was dropped at once"
 stop
 start_server crowded --draws "$tmp/draws.dat" --delay 500
 python3 "$client" many "$port" "$target" 300 >"$tmp/many"
-[ "$(head -n1 "$tmp/many")" = "200 x256 503 x44" ] && ok || fail "300 clients: $(cat "$tmp/many")"
+[ "$(head -n1 "$tmp/many")" = "200 x16 503 x284" ] && ok || fail "300 clients: $(cat "$tmp/many")"
+stop
+start_server flooded --draws "$tmp/draws.dat"
+# 300 idle connections of another address (a flood) hold up no one: a request of this address is
+# answered at once, and the flood's connections beyond sixteen are answered 503 at once.
+python3 "$client" flood "$port" 127.0.0.2 300 3 >"$tmp/flood" &
+flood=$!
+for _ in $(seq 100); do [ -s "$tmp/flood" ] && break; sleep 0.05; done
+get "$target"
+answered "a request during a flood" 200
+awk -v s="$(cat "$tmp/a.seconds")" 'BEGIN { exit !(s < 1) }' && ok ||
+    fail "a request during a flood took $(cat "$tmp/a.seconds") s"
+wait $flood
+[ "$(head -n1 "$tmp/flood")" = "connected 300, answered 503 at once 284" ] && ok ||
+    fail "flood: $(cat "$tmp/flood")"
 stop
 
 # --- With a short head time-out, a silent client and one that trickles its head are dropped.

@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
+#include "core/io/regularfile.h"
 #include "core/texts/textlist.h"
 
 #include <QDir>
@@ -28,6 +29,14 @@ QByteArray serialize(const std::vector<DrawRecord>& records)
     return bytes;
 }
 
+// The append and the rewrite refuse to make a file that the reader would then refuse.
+Error wouldBeTooLarge(const QString& path, qint64 size)
+{
+    return {fillIn(text(Text::DrawFileWouldBeTooLarge),
+                   {QDir::toNativeSeparators(path), QString::number(size >> 20),
+                    QString::number(kMaxFileSize >> 20)})};
+}
+
 Error tooLarge(const QString& path, qint64 size)
 {
     return {fillIn(text(Text::DrawFileTooLarge),
@@ -40,9 +49,9 @@ Error tooLarge(const QString& path, qint64 size)
 template <typename Convert>
 Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return fileError(f, path);
+    QFile f;
+    if (const Status opened = openRegularFile(f, path); !opened)
+        return opened;
     if (f.size() > kMaxFileSize)
         return tooLarge(path, f.size());
     const qint64 blockRecords = 4096;
@@ -91,12 +100,17 @@ Result<std::vector<DrawRecord>> read(const QString& path)
 
 Status append(const QString& path, const std::vector<DrawRecord>& records)
 {
+    if (const Status writable = checkWritable(linkTarget(path)); !writable)
+        return writable;
     QFile f(path);
     if (!f.open(QIODevice::ReadWrite))
         return fileError(f, path);
     // Write after the last whole record, so that a torn tail never shifts the records.
     const qint64 whole = (f.size() / qint64(DrawRecord::kSize)) * qint64(DrawRecord::kSize);
     const QByteArray bytes = serialize(records);
+    // The file never grows beyond what its readers take: the program could not start again.
+    if (whole + bytes.size() > kMaxFileSize)
+        return wouldBeTooLarge(path, whole + bytes.size());
     if (!f.seek(whole) || f.write(bytes) != bytes.size() || !f.resize(whole + bytes.size()) ||
         !f.flush())
         return fileError(f, path);
@@ -105,6 +119,8 @@ Status append(const QString& path, const std::vector<DrawRecord>& records)
 
 Status rewrite(const QString& path, const std::vector<DrawRecord>& records)
 {
+    if (records.size() * DrawRecord::kSize > std::size_t(kMaxFileSize))
+        return wouldBeTooLarge(path, qint64(records.size() * DrawRecord::kSize));
     return writeFileAtomically(path, serialize(records));
 }
 
@@ -156,8 +172,11 @@ Result<Prepared> seedFromHistory(const QString& home, Game game, HistorySource s
 
 Result<Prepared> prepare(const QString& home, HistorySource source)
 {
-    // What a write killed half-way left beside the program's files goes first.
+    // What a write killed half-way left beside the program's files goes first, also beside a
+    // draw file that a link leads to elsewhere.
     removeStaleTemporaryFiles(home);
+    for (const Game game : {Game::Lotto, Game::Plus})
+        removeStaleTemporariesOf(pathIn(home, QString::fromLatin1(gameInfo(game).drawFileName)));
     Result<Prepared> lotto = convertLegacy(home);
     if (lotto && lotto->what == Preparation::Kept)
         lotto = seedFromHistory(home, Game::Lotto, source);

@@ -70,7 +70,10 @@ bool writeAll(int fd, const QByteArray& bytes)
 // takes the target's place by a rename; then the folder's entry is made durable too.
 Status writeOnUnix(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const QString resolved = linkTarget(path);
+    if (const Status writable = checkWritable(resolved); !writable)
+        return writable;
+    const QByteArray target = QFile::encodeName(resolved);
     QByteArray temporary = target + QFile::encodeName(kTemporaryInfix) + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
@@ -88,7 +91,7 @@ Status writeOnUnix(const QString& path, const QByteArray& bytes)
         return fail(errno);
     if (::rename(temporary.constData(), target.constData()) != 0)
         return fail(errno);
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray folder = QFile::encodeName(QFileInfo(resolved).absolutePath());
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return systemError(path, errno);
@@ -102,12 +105,43 @@ Status writeOnUnix(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
+QString linkTarget(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    // A bound on the chain, as the system has one: a loop of links ends here.
+    for (int depth = 0; depth < 40 && QFileInfo(current).isSymLink(); ++depth)
+        current = QFileInfo(current).symLinkTarget();
+    return current;
+}
+
+Status checkWritable(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat existing {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &existing) != 0)
+        return {}; // a new file: the folder decides
+    // The mode bits count even for the administrator, whom the system would let write anyway.
+    if ((existing.st_mode & 0222) != 0 && ::access(name.constData(), W_OK) == 0)
+        return {};
+#else
+    const QFileInfo info(path);
+    if (!info.exists() || info.isWritable())
+        return {};
+#endif
+    return Error{QStringLiteral("%1 ist schreibgeschützt und wird nicht geändert. Heben Sie den "
+                                "Schreibschutz auf, wenn das Programm die Datei ändern soll.")
+                     .arg(QDir::toNativeSeparators(path))};
+}
+
 Status writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     errno = 0;
 #ifdef Q_OS_UNIX
     return writeOnUnix(path, bytes);
 #else
+    if (const Status writable = checkWritable(path); !writable)
+        return writable;
     QSaveFile f(path);
     // Unbuffered, so that a short write shows in write()'s result here instead of being lost
     // in a late flush that commit() would not report.
@@ -141,6 +175,16 @@ int removeStaleTemporaryFiles(const QString& folder)
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
         if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
             ++removed;
+    return removed;
+}
+
+int removeStaleTemporariesOf(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString targetFolder = QFileInfo(linkTarget(path)).absolutePath();
+    int removed = removeStaleTemporaryFiles(folder);
+    if (targetFolder != folder)
+        removed += removeStaleTemporaryFiles(targetFolder);
     return removed;
 }
 

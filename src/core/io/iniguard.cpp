@@ -2,10 +2,13 @@
 #include "core/io/iniguard.h"
 
 #include "core/io/atomicfile.h"
+#include "core/io/regularfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace vendrilo {
@@ -146,15 +149,39 @@ QByteArray withoutSerialisedValues(const QByteArray& text, QStringList* droppedK
     return kept;
 }
 
+namespace {
+
+// A settings file QSettings must not read at all (a device, a pipe, a file of many megabytes
+// that it would hold in memory several times over) is renamed to a free backup name, so that
+// nothing is lost and the program starts with its defaults.
+Result<QString> setAside(const QString& path, const QString& why)
+{
+    const QString backup = freeBackupName(path);
+    if (!QFile::rename(path, backup))
+        return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" beiseitegelegt werden")
+                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName())};
+    return QStringLiteral("Die Einstellungsdatei \"%1\" %2; sie liegt nun als \"%3\" daneben, "
+                          "und das Programm beginnt mit seinen Grundeinstellungen.")
+        .arg(QDir::toNativeSeparators(path), why, QFileInfo(backup).fileName());
+}
+
+} // namespace
+
 Result<QString> makeSettingsFileSafe(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return QString();
-    if (!file.open(QIODevice::ReadOnly))
-        return fileError(file, path);
-    const QByteArray text = file.readAll();
-    file.close();
+    if (!info.isFile())
+        return setAside(path, QStringLiteral("ist keine gewöhnliche Datei"));
+    if (info.size() > kMaxSettingsFileSize)
+        return setAside(path, QStringLiteral("ist %1 MB groß (eine Einstellungsdatei hat nur "
+                                             "einige KB, höchstens 1 MB)")
+                                  .arg(info.size() >> 20));
+    const auto read = readRegularFile(path, kMaxSettingsFileSize);
+    if (!read)
+        return Error{read.error()};
+    const QByteArray& text = *read;
     if (!iniTextMayHoldSerialisedValue(text))
         return QString();
 
@@ -180,6 +207,25 @@ Result<QString> makeSettingsFileSafe(const QString& path)
                           "geschrieben hat (%2); diese Zeilen wurden entfernt. Die Datei, wie sie "
                           "war, liegt als \"%3\" daneben.")
         .arg(shownPath, dropped.join(QStringLiteral(", ")), shownBackup);
+}
+
+int removeStaleSettingsTemporaries(const QString& path)
+{
+    const QFileInfo info(path);
+    QLockFile lock(path + QStringLiteral(".lock"));
+    // A lock left by a killed program names a process that is gone: tryLock takes it over.
+    if (!lock.tryLock(0))
+        return 0;
+    // The save's temporary file, and the helper file QLockFile makes while it removes a stale lock.
+    const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock\\.rmlock)$")
+                                         .arg(QRegularExpression::escape(info.fileName())));
+    const QDir dir = info.absoluteDir();
+    int removed = 0;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+            ++removed;
+    lock.unlock();
+    return removed;
 }
 
 } // namespace vendrilo

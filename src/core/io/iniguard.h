@@ -21,10 +21,20 @@ bool iniTextMayHoldSerialisedValue(QByteArrayView text);
 // The INI text without the lines that may hold such a value; `droppedKeys` gets their keys.
 QByteArray withoutSerialisedValues(const QByteArray& text, QStringList* droppedKeys);
 
+// A settings file holds a few kilobytes; one beyond this is no settings file of this program.
+inline constexpr qint64 kMaxSettingsFileSize = qint64(1) << 20;
+
 // Makes the INI file at `path` safe to hand to QSettings: a file that may hold such a value is
 // kept as "<path>.bak" (or the first free "<path>.N.bak") and rewritten without those lines, or
 // set aside whole when they cannot be told apart. Returns a notice for the user, empty when
-// nothing was changed; an error when the file could not be made safe.
+// nothing was changed; an error when the file could not be made safe. A file that is no
+// regular file or larger than kMaxSettingsFileSize is set aside whole in the same way.
 Result<QString> makeSettingsFileSafe(const QString& path);
+
+// What a kill while the settings were being saved leaves beside the INI file: QSettings's lock
+// file ("<file>.lock", with "<file>.lock.rmlock") and the temporary file of its save
+// ("<file>.XXXXXX", where the system cannot make unnamed ones). Removed unless
+// another running copy of the program holds the lock right now. Returns how many were removed.
+int removeStaleSettingsTemporaries(const QString& path);
 
 } // namespace vendrilo

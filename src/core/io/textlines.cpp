@@ -2,6 +2,7 @@
 #include "core/io/textlines.h"
 
 #include "core/io/atomicfile.h"
+#include "core/io/regularfile.h"
 
 #include <QFile>
 
@@ -9,7 +10,11 @@ namespace vendrilo {
 
 void LineSplitter::endLine()
 {
-    m_lines.append(m_current);
+    ++m_count;
+    if (m_sink)
+        m_stopped = !m_sink(m_current);
+    else
+        m_lines.append(m_current);
     m_current.clear();
     m_lineOpen = false;
 }
@@ -49,12 +54,15 @@ QList<QByteArray> splitLines(const QByteArray& bytes, const LineLimits& limits)
     return splitter.lines();
 }
 
-Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limits)
+namespace {
+
+Status splitFile(const QString& path, const LineLimits& limits, LineSplitter& splitter)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fileError(file, path);
-    LineSplitter splitter(limits);
+    QFile file;
+    if (const Status opened = openRegularFile(file, path); !opened)
+        return opened;
+    if (limits.maxFileBytes > 0 && file.size() > limits.maxFileBytes)
+        return fileTooLarge(path, file.size(), limits.maxFileBytes);
     QByteArray block(1 << 16, Qt::Uninitialized);
     qint64 scanned = 0;
     while (scanned < limits.maxBytesScanned) {
@@ -67,7 +75,23 @@ Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limit
         scanned += got;
     }
     splitter.finish();
+    return {};
+}
+
+} // namespace
+
+Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limits)
+{
+    LineSplitter splitter(limits);
+    if (const Status split = splitFile(path, limits, splitter); !split)
+        return Error{split.error()};
     return splitter.lines();
+}
+
+Status forEachLine(const QString& path, const LineLimits& limits, const LineSink& sink)
+{
+    LineSplitter splitter(limits, sink);
+    return splitFile(path, limits, splitter);
 }
 
 } // namespace vendrilo

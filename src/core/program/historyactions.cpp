@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program/historyactions.h"
 
+#include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
+#include "core/draws/game.h"
 #include "core/io/textlines.h"
 #include "core/program/drawactions.h"
 #include "core/texts/textlist.h"
@@ -57,8 +59,21 @@ Result<DrawRecord> drawEntryTemplate(const ProgramState& state)
     return empty;
 }
 
-Result<SheetEvaluation> enterDraw(ProgramState& state, const DrawRecord& entered)
+DrawDays drawDaysOf(const ProgramState& state, double today)
 {
+    return {gameInfo(state.game).firstDrawDay, today};
+}
+
+Result<SheetEvaluation> enterDraw(ProgramState& state, const DrawRecord& entered, double today)
+{
+    const DrawDays days = drawDaysOf(state, today);
+    const double day = std::floor(entered.date);
+    if (day > days.last)
+        return Error{fillIn(text(Text::EntryAfterToday), {formatDate(day)})};
+    if (day < days.first)
+        return Error{fillIn(text(Text::EntryBeforeFirstDraw),
+                            {formatDate(day), QLatin1String(gameInfo(state.game).title),
+                             formatDate(days.first)})};
     const auto records = existingDraws(state);
     if (!records)
         return Error{records.error()};
@@ -91,16 +106,26 @@ Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prom
     return std::optional<SheetEvaluation>(*shown);
 }
 
-Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path)
+Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path, double today)
 {
     const auto records = existingDraws(state);
     if (!records)
         return Error{records.error()};
-    // Results files are short; the bounds keep a wrong file from taking time or memory.
-    const auto lines = readLines(path, LineLimits{200000});
-    if (!lines)
-        return Error{lines.error()};
-    DrawImport result = importDraws(*records, *lines);
+    // Read line by line: a long or wrong file never sits in memory whole. A line beyond the
+    // longest a results line can sensibly have is refused rather than cut and read.
+    DrawImporter importer(*records, drawDaysOf(state, today));
+    LineLimits limits;
+    limits.maxLineLength = kLongestResultLine + 1;
+    limits.maxBytesScanned = kMaxImportFileSize;
+    limits.maxFileBytes = kMaxImportFileSize;
+    qsizetype lineNumber = 0;
+    const Status read = forEachLine(path, limits, [&](const QByteArray& line) {
+        importer.addLine(++lineNumber, line);
+        return true;
+    });
+    if (!read)
+        return Error{read.error()};
+    DrawImport result = importer.finish();
     if (!result.foundAnyDraw)
         return Error{fillIn(text(Text::ImportFoundNoDraws), {path})};
     if (result.added > 0)

@@ -17,17 +17,26 @@ namespace vendrilo {
 // else the newest.
 Result<DrawRecord> drawEntryTemplate(const ProgramState& state);
 
+// The days a draw of the state's game can have: from the game's first draw up to today.
+DrawDays drawDaysOf(const ProgramState& state, double today);
+
 // Stores a draw typed in (its numbers sorted), then shows the draw for the day after the newest
 // draw stored before and scores the sheet against it: a new newest draw is then shown itself.
-Result<SheetEvaluation> enterDraw(ProgramState& state, const DrawRecord& entered);
+// A date after today or before the game's first draw is refused with a message.
+Result<SheetEvaluation> enterDraw(ProgramState& state, const DrawRecord& entered, double today);
 
 // Deletes every record of the shown draw's day after asking (a deleted draw cannot be brought
 // back), then shows the draw for the chosen date. Nothing when the answer is no.
 Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prompts& prompts);
 
 // Merges published results from a file into the draw file and shows the newest draw. A file
-// that holds no draw line at all is reported as an error and changes nothing.
-Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path);
+// that holds no draw line at all is reported as an error and changes nothing; so is a file that
+// is no regular file or larger than kMaxImportFileSize. Draws dated after today or before the
+// game's first draw are refused.
+Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path, double today);
+
+// Results files hold a few hundred kilobytes; this leaves room for lists with long comments.
+inline constexpr qint64 kMaxImportFileSize = qint64(100) << 20;
 
 // "Tipp.txt" in the program folder; its path when written.
 Result<QString> writePrintoutFile(const ProgramState& state);

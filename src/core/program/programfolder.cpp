@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program/programfolder.h"
 
+#include "core/draws/game.h"
+#include "core/texts/textlist.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -14,10 +17,24 @@ namespace {
 
 // A folder the program may keep its files in: one it can write a file into, and not a system
 // folder (root can write /usr/bin, but the program's files do not belong there).
-bool usableAsProgramFolder(const QString& folder)
+bool isSystemFolder(const QString& folder)
 {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
-    if (absolute.startsWith(QLatin1String("/usr/")) || absolute == QLatin1String("/usr"))
+    return absolute.startsWith(QLatin1String("/usr/")) || absolute == QLatin1String("/usr");
+}
+
+// The user took the write permission away: that counts even for the administrator, whom the
+// system would let write anyway.
+bool writePermitted(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return (info.permissions() &
+            (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) != 0;
+}
+
+bool usableAsProgramFolder(const QString& folder)
+{
+    if (isSystemFolder(folder) || !writePermitted(folder))
         return false;
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
     return probe.open();
@@ -37,6 +54,30 @@ void copyMissing(const QString& from, const QString& to)
     }
 }
 
+// The draw files of a program folder that can no longer be written, copied into the user's
+// folder where that has none yet. The word for the user when the old folder held any.
+QString takeAlongDrawFiles(const QString& from, const QString& to)
+{
+    QStringList found, copied;
+    for (const Game game : {Game::Lotto, Game::Plus}) {
+        const QString name = QString::fromLatin1(gameInfo(game).drawFileName);
+        const QString source = QDir(from).filePath(name);
+        if (!QFileInfo(source).isFile())
+            continue;
+        found << name;
+        const QString target = QDir(to).filePath(name);
+        if (!QFileInfo::exists(target) && QFile::copy(source, target))
+            copied << name;
+    }
+    if (found.isEmpty())
+        return {};
+    QString notice = fillIn(text(Text::ProgramFolderReadOnly),
+                            {QDir::toNativeSeparators(from), QDir::toNativeSeparators(to)});
+    if (!copied.isEmpty())
+        notice += fillIn(text(Text::ProgramFolderDrawsTaken), {copied.join(QStringLiteral(", "))});
+    return notice;
+}
+
 QString withSeparator(const QString& folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
@@ -45,24 +86,29 @@ QString withSeparator(const QString& folder)
 } // namespace
 
 QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder,
-                            const QString& installedDataFolder)
+                            const QString& installedDataFolder, QString* notice)
 {
     if (usableAsProgramFolder(executableFolder))
         return withSeparator(executableFolder);
     QDir().mkpath(userDataFolder);
     if (QFileInfo(installedDataFolder).isDir())
         copyMissing(installedDataFolder, userDataFolder);
+    if (!isSystemFolder(executableFolder) && QFileInfo(executableFolder).isDir()) {
+        const QString moved = takeAlongDrawFiles(executableFolder, userDataFolder);
+        if (notice && !moved.isEmpty())
+            *notice = moved;
+    }
     return withSeparator(userDataFolder);
 }
 
-QString programFolderOfThisProgram()
+QString programFolderOfThisProgram(QString* notice)
 {
     const QString executable = QCoreApplication::applicationDirPath();
     // The same folder for the window and the command line, whatever each is called.
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                          QStringLiteral("/Vendrilo");
-    return chooseProgramFolder(executable, user,
-                               QDir(executable).filePath(QStringLiteral("../share/vendrilo")));
+    return chooseProgramFolder(
+        executable, user, QDir(executable).filePath(QStringLiteral("../share/vendrilo")), notice);
 }
 
 } // namespace vendrilo

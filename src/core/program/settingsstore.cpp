@@ -121,6 +121,7 @@ std::unique_ptr<QSettings> openSettings(const QString& iniPath, QString* notice)
     QStringList notices;
     bool safe = true;
     for (const QString& file : settingsFiles(iniPath)) {
+        removeStaleSettingsTemporaries(file);
         const Result<QString> made = makeSettingsFileSafe(file);
         if (!made)
             safe = false;

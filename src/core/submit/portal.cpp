@@ -5,6 +5,9 @@
 #include "core/io/textlines.h"
 #include "core/texts/textlist.h"
 
+#include <cstring>
+#include <utility>
+
 namespace vendrilo {
 
 QString portalTemplateUrl(const QString& server, int rowCount)
@@ -43,13 +46,78 @@ QString fillPortalTemplate(QString address, const TipSheet& sheet)
 
 namespace {
 
-// The message page as the program writes text: 8-bit, every line ended by CR LF.
+// What a reader sees of an HTML text: the tags left out, the contents of scripts and styles
+// too, a few entities read. One pass, in time linear in the length.
+QString visibleText(const QString& html)
+{
+    QString text;
+    qsizetype i = 0;
+    while (i < html.size()) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<')) {
+            const qsizetype close = html.indexOf(QLatin1Char('>'), i);
+            if (close < 0)
+                break;
+            const QString tag = html.mid(i + 1, close - i - 1).trimmed().toLower();
+            i = close + 1;
+            for (const char* hidden : {"script", "style"}) {
+                if (tag == QLatin1String(hidden) || tag.startsWith(QLatin1String(hidden) + u' ')) {
+                    const qsizetype end = html.indexOf(QStringLiteral("</") + QLatin1String(hidden),
+                                                       i, Qt::CaseInsensitive);
+                    i = end < 0 ? html.size() : end;
+                }
+            }
+            continue;
+        }
+        if (c == QLatin1Char('&')) {
+            static const std::pair<const char*, char16_t> entities[] = {
+                {"&amp;", u'&'},  {"&lt;", u'<'},   {"&gt;", u'>'},   {"&quot;", u'"'},
+                {"&nbsp;", u' '}, {"&auml;", u'ä'}, {"&ouml;", u'ö'}, {"&uuml;", u'ü'},
+                {"&Auml;", u'Ä'}, {"&Ouml;", u'Ö'}, {"&Uuml;", u'Ü'}, {"&szlig;", u'ß'}};
+            bool read = false;
+            for (const auto& [name, sign] : entities)
+                if (html.mid(i, qsizetype(std::strlen(name))) == QLatin1String(name)) {
+                    text += QChar(sign);
+                    i += qsizetype(std::strlen(name));
+                    read = true;
+                    break;
+                }
+            if (read)
+                continue;
+        }
+        text += c;
+        ++i;
+    }
+    return text;
+}
+
+// Text for an ISO-8859-1 page: escaped, a sign beyond that charset as a character reference.
+QByteArray latin1Html(const QString& text)
+{
+    QByteArray bytes;
+    for (const char32_t c : text.toHtmlEscaped().toUcs4()) {
+        if (c < 0x100)
+            bytes += static_cast<char>(c);
+        else
+            bytes += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
+    }
+    return bytes;
+}
+
+// The service's message in a page of the program's own: the text escaped, nothing of the
+// service's markup, so that no script of it runs and no address of it is followed (a frame of
+// file:///etc/passwd would show the file). 8-bit, every line ended by CR LF.
 QByteArray messagePageBytes(const QByteArray& body)
 {
-    QByteArray page;
-    for (const QByteArray& line : splitLines(body, LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes}))
-        page += line + "\r\n";
-    return page;
+    QByteArray page = "<!DOCTYPE html>\r\n<html><head><meta charset=\"ISO-8859-1\">\r\n"
+                      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'\">"
+                      "\r\n<title>Mitteilung</title></head>\r\n<body>\r\n<h1>" +
+                      latin1Html(text(Text::PortalMessageHeading)) + "</h1>\r\n<pre>\r\n";
+    const QString message = visibleText(QString::fromLatin1(body));
+    for (const QByteArray& line :
+         splitLines(message.toLatin1(), LineLimits{0, kMaxAnswerBytes, kMaxAnswerBytes}))
+        page += latin1Html(QString::fromLatin1(line)) + "\r\n";
+    return page + "</pre>\r\n</body></html>\r\n";
 }
 
 } // namespace

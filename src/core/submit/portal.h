@@ -39,9 +39,10 @@ struct PortalHandOver {
 };
 
 // Asks the service for the template and fills it. An error reply whose body holds "Mitteilung"
-// is written to the message page (line ends CR LF); another error reply takes the fallback
-// template. A transport failure, a template over 2048 characters or a filled template that is no
-// http(s) address is refused with a message: nothing is opened.
+// is shown on the message page: its text, without any of its markup, escaped in a page of the
+// program's own (line ends CR LF); another error reply takes the fallback template. A transport
+// failure, a template over 2048 characters or a filled template that is no http(s) address is
+// refused with a message: nothing is opened.
 Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipSheet& sheet,
                                         HttpGet& http);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts/languagefiles.h"
 
+#include "core/io/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -73,13 +75,12 @@ QString decodeLanguageText(const QByteArray& bytes)
 
 Result<QStringList> readLanguageFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
     // Language files hold a few hundred lines; anything near this size is no language file.
-    const QByteArray bytes = file.read(qint64(4) << 20);
+    const auto bytes = readRegularFile(path, qint64(4) << 20);
+    if (!bytes)
+        return Error{bytes.error()};
     QStringList lines;
-    const QString text = decodeLanguageText(bytes);
+    const QString text = decodeLanguageText(*bytes);
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i) != QLatin1Char('\r') && text.at(i) != QLatin1Char('\n'))

@@ -173,8 +173,13 @@ std::optional<QString> retranslated(const QString& shown, const TextList& from, 
         if (!match.hasMatch())
             continue;
         QStringList values(9);
-        for (int k = 0; k < order.size(); ++k)
-            values[order[k] - 1] = match.captured(k + 1);
+        // A value may itself be a text (the reason inside "… will be asked for again"); each is
+        // shorter than the whole, so this ends.
+        for (int k = 0; k < order.size(); ++k) {
+            const QString value = match.captured(k + 1);
+            values[order[k] - 1] =
+                value.size() < shown.size() ? retranslated(value, from, to).value_or(value) : value;
+        }
         return fillIn(to.text(id), values);
     }
     return std::nullopt;

@@ -18,6 +18,8 @@ namespace vendrilo {
 // fills in. Adding a text is a line here and its line in each language file.
 #define VENDRILO_TEXTS(X)                                                                            \
     /* The online update, in the status bar */                                                       \
+    X(UpdateBothGames, "Lotto: %1 – Lotto Plus: %2")                                                 \
+    X(UpdateLottoOnly, "Lotto: %1")                                                                  \
     X(UpdateLoading, "Loading")                                                                      \
     X(UpdateReceivedBytes, "Received %1 bytes")                                                      \
     X(UpdateAccuracyNotice, "Not guarantee the accuracy of the numbers!")                            \
@@ -26,6 +28,23 @@ namespace vendrilo {
     X(UpdateNoAnswer, "Keine Antwort vom Update-Server: %1")                                         \
     X(UpdateAnswerTooLarge, "Die Antwort für %1 ist größer als 1 MB und wird nicht gelesen")         \
     X(UpdateProxyPortNoNumber, "Der Proxy-Port \"%1\" ist keine Zahl")                               \
+    X(UpdateAskedAgain, "%1; %2 wird beim nächsten Update wieder abgefragt")                         \
+    X(UpdateNoLottoPlus, "Der Update-Server liefert kein Lotto Plus (%1 %2)")                        \
+    X(UpdateResultsList, "Ergebnisliste: %1 neue Ziehungen, %2 schon vorhanden, %3 "                 \
+                         "Zeilen abgelehnt")                                                         \
+    X(UpdateResultsListFirstRefused, " (Zeile %1: %2)")                                              \
+    X(UpdatePlusNotFromResultsList, "nicht aktualisiert, die Adresse unter \"Update-Server\" ist "   \
+                                    "eine Ergebnisliste")                                            \
+    X(NetIncomplete, "keine vollständige Antwort nach %1 s")                                         \
+    X(NetCompressed, "die Antwort ist komprimiert (%1) und wird nicht gelesen")                      \
+    X(NetNoWebAddress, "keine http- oder https-Adresse: %1")                                         \
+    X(NetRedirectRefused, "Weiterleitung nach \"%1\" abgelehnt")                                     \
+    X(NetClosedEarly, "die Verbindung endete vor dem Ende der Antwort")                              \
+    X(NetHeadTooLong, "der Kopf der Antwort ist länger als 64 KB")                                   \
+    X(NetNoHttpAnswer, "keine HTTP-Antwort")                                                         \
+    X(NetBadLength, "ungültige Länge der Antwort: %1")                                               \
+    X(NetBadChunk, "ungültiger Abschnitt der Antwort")                                               \
+    X(NetNoTls, "https wird von dieser Programmversion nicht unterstützt")                           \
     X(NoUpdateServerStatus, "Kein Update-Server eingestellt")                                        \
     X(NoUpdateServerMessage, "Es ist kein Update-Server eingestellt. Tragen Sie unter "              \
                              "\"Internet-Optionen\" die Adresse des Servers ein.")                   \
@@ -38,11 +57,18 @@ namespace vendrilo {
                             "nicht geöffnet.")                                                       \
     X(PortalNoWebAddress, "Der Portal-Dienst hat keine Web-Adresse geliefert, sie wird nicht "       \
                           "geöffnet: %1")                                                            \
+    X(PortalMessageHeading, "Mitteilung des Portal-Dienstes")                                        \
     X(CheckTheCart, "Überprüfen Sie den Tipp im Warenkorb!!!")                                       \
     /* The draw file */                                                                              \
     X(ReadDrawsFirst, "Lesen Sie zuerst die Daten der Ziehungen ein")                                \
     X(DrawFileTooLarge, "%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei (höchstens "   \
                         "%3 MB, gut zwei Millionen Ziehungen).")                                     \
+    X(DrawFileWouldBeTooLarge, "%1: Die Ziehungsdatei würde %2 MB groß, mehr als das "               \
+                               "Programm liest (%3 MB); es wurde nichts geschrieben.")               \
+    X(ProgramFolderReadOnly, "Der Programmordner \"%1\" ist schreibgeschützt. Vendrilo legt "        \
+                             "seine Dateien darum in \"%2\" ab.")                                    \
+    X(ProgramFolderDrawsTaken, " Die Ziehungen aus dem Programmordner (%1) wurden dorthin "          \
+                               "übernommen.")                                                        \
     X(DamagedDraws, "Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über 49 oder " \
                     "ein unmögliches Datum). Sie werden so angezeigt und gezählt, wie sie in der " \
                     "Datei stehen; die Datei selbst bleibt unverändert.")                            \
@@ -67,6 +93,14 @@ namespace vendrilo {
     X(ImportNotANumber, "\"%1\" ist keine Zahl von 1 bis 49")                                        \
     X(ImportNumberTwice, "die %1 steht zweimal")                                                     \
     X(ImportDiffersFromStored, "weicht von der gespeicherten Ziehung dieses Tages ab")               \
+    X(ImportAfterToday, "%1 liegt nach dem heutigen Tag")                                            \
+    X(ImportBeforeFirstDraw, "%1 liegt vor der ersten Ziehung des Spiels")                           \
+    X(ImportThirdDrawOfADay, "am %1 gibt es schon zwei Ziehungen")                                   \
+    X(ImportLineTooLong, "länger als %1 Zeichen")                                                    \
+    X(EntryAfterToday, "Der %1 liegt nach dem heutigen Tag; eine Ziehung dieses "                    \
+                       "Tages kann es noch nicht geben. Es wurde nichts gespeichert.")               \
+    X(EntryBeforeFirstDraw, "Der %1 liegt vor der ersten Ziehung von %2 am %3. Es wurde "            \
+                            "nichts gespeichert.")                                                   \
     /* The tip sheet and its files */                                                                \
     X(TipFileFilter, "Tippdatei (*.qkt)")                                                            \
     X(NoIntegerValue, "'%1' ist kein gültiger Integerwert")                                          \
