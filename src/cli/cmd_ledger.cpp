@@ -9,6 +9,8 @@
 #include "ledger/sqliteledger.h"
 #include "sheetsetup.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <tuple>
 
@@ -18,9 +20,13 @@ namespace {
 
 using namespace ledger;
 
-std::unique_ptr<SqliteLedger> openStore(const Context& ctx)
+// The ledger of --ledger or of the program folder. Only `add` makes a new file; without one the
+// other commands see an empty ledger (nullptr).
+std::unique_ptr<SqliteLedger> openStore(const Context& ctx, bool create = false)
 {
     const QString path = ctx.ledgerPath.value_or(ledgerPathIn(ctx.state));
+    if (!create && !QFileInfo::exists(path))
+        return nullptr;
     auto opened = openLedger(path, ctx.state.language);
     if (!opened)
         throw Failure{opened.error(), 3};
@@ -61,7 +67,7 @@ int add(Context& ctx, const CommandArgs& args)
         throw Failure{shown.error(), 3};
     const GameHistories histories = valueOr3(readGameHistories(s));
     const Ticket ticket = valueOr3(ticketFromSheet(s, histories.lotto, plus, runs));
-    const auto store = openStore(ctx);
+    const auto store = openStore(ctx, true);
     print(QStringLiteral("ticket %1").arg(valueOr3(store->addTicket(ticket))));
     return 0;
 }
@@ -74,6 +80,8 @@ QString amountText(std::optional<Money> amount)
 int check(Context& ctx, const CommandArgs&)
 {
     const auto store = openStore(ctx);
+    if (!store)
+        return 0;
     (void)valueOr3(checkTickets(ctx.state, *store));
     const std::vector<DrawCheck> checks = valueOr3(store->checks());
     // By ticket and draw: each row, Lotto before Plus.
@@ -81,9 +89,9 @@ int check(Context& ctx, const CommandArgs&)
     for (const DrawCheck& c : checks)
         for (const DrawCheck::Row& row : c.rows)
             if (row.wins())
-                lines.emplace_back(c.key.ticket, c.day, row.position, c.key.game,
-                                   QStringLiteral("%1\t%2").arg(row.hits).arg(
-                                       amountText(row.amount())));
+                lines.emplace_back(
+                    c.key.ticket, c.day, row.position, c.key.game,
+                    QStringLiteral("%1\t%2").arg(row.hits).arg(amountText(row.amount())));
     std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
         return std::tie(std::get<0>(a), std::get<1>(a), std::get<2>(a), std::get<3>(a)) <
                std::tie(std::get<0>(b), std::get<1>(b), std::get<2>(b), std::get<3>(b));
@@ -100,6 +108,8 @@ int check(Context& ctx, const CommandArgs&)
 std::vector<TicketLine> storedLines(Context& ctx)
 {
     const auto store = openStore(ctx);
+    if (!store)
+        return {};
     const std::vector<Ticket> tickets = valueOr3(store->tickets());
     return ticketLines(tickets, valueOr3(store->checks()));
 }
@@ -139,11 +149,11 @@ int summary(Context& ctx, const CommandArgs&)
 int ledgerCommand(Context& ctx, const CommandArgs& args)
 {
     const QString what = args.positional.at(0);
-    const bool addOptions = args.option(QStringLiteral("--plus")) ||
-                            args.option(QStringLiteral("--runs"));
+    const bool addOptions =
+        args.option(QStringLiteral("--plus")) || args.option(QStringLiteral("--runs"));
     if (addOptions && what != QLatin1String("add"))
-        throw Failure{QStringLiteral("ledger %1: --plus and --runs belong to \"ledger add\"")
-                          .arg(what)};
+        throw Failure{
+            QStringLiteral("ledger %1: --plus and --runs belong to \"ledger add\"").arg(what)};
     if (what == QLatin1String("add"))
         return add(ctx, args);
     if (what == QLatin1String("check"))

@@ -32,6 +32,13 @@ bool GuiPrompts::askYesNo(const QString& caption, const QString& text)
            QMessageBox::Yes;
 }
 
+bool GuiPrompts::askYesNoDefaultNo(const QString& caption, const QString& text)
+{
+    const ArrowWhileAsking arrow;
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::unique_ptr<QInputDialog> GuiPrompts::makeInputDialog(QWidget* parent, const QString& caption,
                                                           const QString& prompt,
                                                           const QString& defaultText)

@@ -23,6 +23,7 @@ public:
 
     void message(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNoDefaultNo(const QString& caption, const QString& text) override;
     QString inputText(const QString& caption, const QString& prompt,
                       const QString& defaultText) override;
 

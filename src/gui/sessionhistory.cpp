@@ -28,6 +28,7 @@ void Session::enterDraw()
     Q_EMIT periodChanged();
     if (reportFailure(shown))
         return;
+    Q_EMIT drawsChanged();
     applyEvaluation(*shown);
     warnAboutDamagedDraws();
 }
@@ -40,6 +41,7 @@ void Session::deleteShownDraw()
     if (reportFailure(done) || !done->has_value())
         return;
     Q_EMIT periodChanged();
+    Q_EMIT drawsChanged();
     applyEvaluation(**done);
 }
 
@@ -53,6 +55,7 @@ void Session::importDrawFile(const QString& path)
     Q_EMIT sheetChanged();
     if (reportFailure(result))
         return;
+    Q_EMIT drawsChanged();
     QString text = QStringLiteral("%1 Ziehungen übernommen, %2 schon vorhanden, %3 Zeilen "
                                   "abgelehnt.")
                        .arg(result->added)

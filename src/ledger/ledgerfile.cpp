@@ -143,21 +143,21 @@ Status createLedger(const QString& path)
 
 enum class Verdict { Usable, Damaged, Newer };
 
-// Settings of the connection, the quick check, and the layout brought up to date.
+// Settings of the connection, the quick check, and the layout brought up to date. SQLite reads
+// the file's schema before its first statement, so any of them may find the damage.
 Result<Verdict> prepare(const QSqlDatabase& db)
 {
+    QSqlQuery query(db);
     for (const char* sql : {"PRAGMA busy_timeout = 10000", "PRAGMA foreign_keys = ON",
-                            "PRAGMA synchronous = FULL"})
-        if (const Status done = execSql(db, QString::fromLatin1(sql)); !done)
-            return Error{done.error()};
-    QSqlQuery check(db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
-        return kDamagedCodes.contains(check.lastError().nativeErrorCode())
-                   ? Result<Verdict>(Verdict::Damaged)
-                   : Result<Verdict>(Error{check.lastError().text()});
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
+                            "PRAGMA synchronous = FULL", "PRAGMA quick_check"}) {
+        if (!query.exec(QString::fromLatin1(sql)))
+            return kDamagedCodes.contains(query.lastError().nativeErrorCode())
+                       ? Result<Verdict>(Verdict::Damaged)
+                       : Result<Verdict>(Error{query.lastError().text()});
+    }
+    if (!query.next() || query.value(0).toString() != QLatin1String("ok"))
         return Verdict::Damaged;
-    check.finish();
+    query.finish();
     const auto version = pragmaNumber(db, QStringLiteral("user_version"));
     if (!version)
         return Error{version.error()};
@@ -200,8 +200,7 @@ Result<OpenedLedger> openLedger(const QString& path, int language)
         if (!aside)
             return fail(aside.error());
         opened.notice = ledgerText(LedgerText::KeptAside, language)
-                            .arg(QDir::toNativeSeparators(path),
-                                 QDir::toNativeSeparators(*aside));
+                            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(*aside));
         return {};
     };
     FileKind kind = kindOfFile(path);
@@ -224,8 +223,8 @@ Result<OpenedLedger> openLedger(const QString& path, int language)
         if (!verdict)
             return fail(verdict.error());
         if (*verdict == Verdict::Newer)
-            return Error{ledgerText(LedgerText::NewerLedger, language)
-                             .arg(QDir::toNativeSeparators(path))};
+            return Error{
+                ledgerText(LedgerText::NewerLedger, language).arg(QDir::toNativeSeparators(path))};
         if (const Status moved = setAside(); !moved) // damaged
             return Error{moved.error()};
         kind = FileKind::Missing;

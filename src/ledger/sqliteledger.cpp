@@ -108,7 +108,8 @@ Result<qint64> SqliteLedger::addTicket(const Ticket& t)
             db,
             QStringLiteral("INSERT INTO tickets (first_draw, draws, plus, stake, ticket_number, "
                            "note) VALUES (?, ?, ?, ?, ?, ?)"),
-            {isoDay(t.firstDraw), t.draws, t.plus ? 1 : 0, t.stake, text(t.ticketNumber), text(t.note)});
+            {isoDay(t.firstDraw), t.draws, t.plus ? 1 : 0, t.stake, text(t.ticketNumber),
+             text(t.note)});
         if (!inserted)
             return Error{inserted.error()};
         id = inserted->lastInsertId().toLongLong();
@@ -144,9 +145,14 @@ Result<std::vector<Ticket>> SqliteLedger::tickets()
         const auto first = dayOfIso(q->value(1).toString());
         if (!first)
             return failure(QStringLiteral("ticket %1: no date").arg(q->value(0).toLongLong()));
-        list.push_back({q->value(0).toLongLong(), *first, q->value(2).toInt(),
-                        q->value(3).toInt() != 0, q->value(4).toLongLong(),
-                        q->value(5).toString(), q->value(6).toString(), {}});
+        list.push_back({q->value(0).toLongLong(),
+                        *first,
+                        q->value(2).toInt(),
+                        q->value(3).toInt() != 0,
+                        q->value(4).toLongLong(),
+                        q->value(5).toString(),
+                        q->value(6).toString(),
+                        {}});
         index[list.back().id] = list.size() - 1;
     }
     auto rows = runSql(db, QStringLiteral("SELECT ticket, position, n1, n2, n3, n4, n5, n6 FROM "
@@ -241,12 +247,12 @@ Status SqliteLedger::saveChecks(const CheckChanges& changes)
         for (const DrawCheck& check : changes.written) {
             if (const Status done = remove(check.key); !done)
                 return done;
-            if (const Status done = execSql(db,
-                                            QStringLiteral("INSERT INTO checks (ticket, draw, "
-                                                           "game, day, basis) VALUES (?, ?, ?, "
-                                                           "?, ?)"),
-                                            keyValues(check.key) << isoDay(check.day)
-                                                                 << check.basis);
+            if (const Status done =
+                    execSql(db,
+                            QStringLiteral("INSERT INTO checks (ticket, draw, "
+                                           "game, day, basis) VALUES (?, ?, ?, "
+                                           "?, ?)"),
+                            keyValues(check.key) << isoDay(check.day) << check.basis);
                 !done)
                 return done;
             for (const DrawCheck::Row& row : check.rows)
@@ -254,8 +260,7 @@ Status SqliteLedger::saveChecks(const CheckChanges& changes)
                         db,
                         QStringLiteral("INSERT INTO check_rows (ticket, draw, game, position, "
                                        "hits, prize, entered) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                        keyValues(check.key) << row.position << row.hits
-                                             << optionalMoney(row.prize)
+                        keyValues(check.key) << row.position << row.hits << optionalMoney(row.prize)
                                              << optionalMoney(row.entered));
                     !done)
                     return done;
@@ -264,8 +269,7 @@ Status SqliteLedger::saveChecks(const CheckChanges& changes)
     });
 }
 
-Status SqliteLedger::setEnteredPrize(const CheckKey& key, int position,
-                                     std::optional<Money> amount)
+Status SqliteLedger::setEnteredPrize(const CheckKey& key, int position, std::optional<Money> amount)
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     return inTransaction([&] {

@@ -62,7 +62,8 @@ std::vector<TicketLine> ticketLines(const std::vector<Ticket>& tickets,
         lines.push_back(std::move(line));
     }
     std::stable_sort(lines.begin(), lines.end(), [](const TicketLine& a, const TicketLine& b) {
-        return std::tie(a.ticket.firstDraw, a.ticket.id) < std::tie(b.ticket.firstDraw, b.ticket.id);
+        return std::tie(a.ticket.firstDraw, a.ticket.id) <
+               std::tie(b.ticket.firstDraw, b.ticket.id);
     });
     Money balance = 0;
     for (TicketLine& line : lines) {

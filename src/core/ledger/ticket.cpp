@@ -53,7 +53,7 @@ std::optional<Money> parseAmount(const QString& text)
 {
     QString t = text.trimmed();
     static const QRegularExpression currency(QStringLiteral("\\s*(zł|zl|PLN)$"),
-                                              QRegularExpression::CaseInsensitiveOption);
+                                             QRegularExpression::CaseInsensitiveOption);
     t.remove(currency);
     t.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}]")));
     static const QRegularExpression shape(QStringLiteral("^[0-9][0-9.,]*$"));
@@ -63,9 +63,12 @@ std::optional<Money> parseAmount(const QString& text)
     // separator only groups thousands.
     QString whole = t;
     QString cents;
-    const qsizetype last = std::max(t.lastIndexOf(QLatin1Char(',')), t.lastIndexOf(QLatin1Char('.')));
+    const qsizetype last =
+        std::max(t.lastIndexOf(QLatin1Char(',')), t.lastIndexOf(QLatin1Char('.')));
     if (last >= 0 && t.size() - last - 1 <= 2) {
         whole = t.left(last);
+        if (whole.contains(t.at(last)))
+            return std::nullopt; // "12.34.56": the same mark cannot group and divide
         cents = t.mid(last + 1).leftJustified(2, QLatin1Char('0'));
         if (t.size() - last - 1 == 0)
             return std::nullopt;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace vendrilo {
@@ -24,6 +25,23 @@ Prices ticketPrices(const ProgramState&)
 {
     return Prices{};
 }
+
+namespace {
+
+// The first draw of a ticket played after the draw of `shown`: the next draw the history holds
+// when it holds a later one (a ticket recorded late, or a draw moved by a holiday), else the
+// calendar's next draw day.
+double firstDrawAfter(const std::vector<DrawRecord>& lotto, double shown)
+{
+    std::optional<double> next;
+    for (const DrawRecord& r : lotto)
+        if (isCalendarDay(r.date) && std::round(r.date) > std::round(shown) &&
+            (!next || r.date < *next))
+            next = std::round(r.date);
+    return next ? *next : nextDrawDay(lotto, shown);
+}
+
+} // namespace
 
 Result<Ticket> ticketFromSheet(const ProgramState& state, const std::vector<DrawRecord>& lotto,
                                bool plus, int draws)
@@ -41,11 +59,11 @@ Result<Ticket> ticketFromSheet(const ProgramState& state, const std::vector<Draw
     if (ticket.rows.empty())
         return Error{ledgerText(LedgerText::NoCompleteRow, state.language)};
     const double shown = state.shown.date != 0 ? state.shown.date : state.chosenDate.date();
-    ticket.firstDraw = nextDrawDay(lotto, shown);
+    ticket.firstDraw = firstDrawAfter(lotto, shown);
     ticket.draws = std::clamp(draws, 1, kMaxDraws);
     ticket.plus = plus;
-    ticket.stake = stakeOf(static_cast<int>(ticket.rows.size()), ticket.draws, plus,
-                           ticketPrices(state));
+    ticket.stake =
+        stakeOf(static_cast<int>(ticket.rows.size()), ticket.draws, plus, ticketPrices(state));
     ticket.ticketNumber = state.ticketNumber;
     return ticket;
 }
@@ -69,8 +87,8 @@ Result<GameHistories> readGameHistories(const ProgramState& state)
     if (!lotto)
         return Error{lotto.error()};
     histories.lotto = std::move(*lotto);
-    const QString plusPath =
-        drawfile::pathIn(state.programFolder, QString::fromLatin1(gameInfo(Game::Plus).drawFileName));
+    const QString plusPath = drawfile::pathIn(
+        state.programFolder, QString::fromLatin1(gameInfo(Game::Plus).drawFileName));
     if (QFileInfo::exists(plusPath)) {
         auto plus = drawfile::read(plusPath);
         if (!plus)

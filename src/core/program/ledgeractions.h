@@ -18,12 +18,12 @@ QString ledgerPathIn(const ProgramState& state);
 ledger::Prices ticketPrices(const ProgramState& state);
 
 // The ticket "Spielen" records: the sheet's complete rows (six numbers each, ascending), for
-// `draws` consecutive draws from the next Lotto draw day after the shown draw (after the chosen
-// date while none is shown), with the stake and the sheet's ticket number. A sheet without a
+// `draws` consecutive draws from the next Lotto draw after the shown draw (after the chosen date
+// while none is shown): the next stored one, else the calendar's next draw day; with the stake
+// and the sheet's ticket number. A sheet without a
 // complete row, or a row holding a number twice, is refused with a message.
 Result<ledger::Ticket> ticketFromSheet(const ProgramState& state,
-                                       const std::vector<DrawRecord>& lotto, bool plus,
-                                       int draws);
+                                       const std::vector<DrawRecord>& lotto, bool plus, int draws);
 
 // Puts a ticket back on the sheet: its rows in their places, every other row emptied, its
 // ticket number; the chosen date moves to its first draw day.

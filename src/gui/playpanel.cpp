@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/playpanel.h"
+
+#include "core/ledger/ticket.h"
+#include "gui/controls.h"
+#include "gui/ledgerkeeper.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace vendrilo::gui {
+
+PlayPanel::PlayPanel(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m_keeper(keeper)
+{
+    setObjectName(QStringLiteral("LedgerPlayPanel"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* play = pushButton(this, "LedgerPlay", QStringLiteral("Spielen"),
+                            QStringLiteral("Die vollständigen Reihen des Tippscheins als "
+                                           "gespielten Schein ins Konto eintragen"));
+    m_draws = new QSpinBox(this);
+    m_draws->setObjectName(QStringLiteral("LedgerDraws"));
+    m_draws->setRange(1, ledger::kMaxDraws);
+    m_draws->setToolTip(QStringLiteral("An wie vielen Ziehungen hintereinander der Schein "
+                                       "teilnimmt"));
+    row->addWidget(play);
+    row->addWidget(namedLabel(this, "LedgerDrawsLabel", QStringLiteral("Ziehungen:")));
+    row->addWidget(m_draws);
+    row->addStretch(1);
+    connect(play, &QPushButton::clicked, this, [this] { m_keeper.playSheet(false, draws()); });
+    connect(&m_keeper, &LedgerKeeper::ticketOpened, this,
+            [this](int draws, bool) { m_draws->setValue(draws); });
+}
+
+int PlayPanel::draws() const
+{
+    return m_draws->value();
+}
+
+} // namespace vendrilo::gui
