@@ -232,38 +232,33 @@ Status SqliteLedger::removeTicket(qint64 ticket)
 Status SqliteLedger::saveChecks(const CheckChanges& changes)
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const auto remove = [&](const CheckKey& key) -> Status {
-        const QString where = QStringLiteral(" WHERE ticket = ? AND draw = ? AND game = ?");
-        if (const Status done =
-                execSql(db, QStringLiteral("DELETE FROM check_rows") + where, keyValues(key));
-            !done)
-            return done;
-        return execSql(db, QStringLiteral("DELETE FROM checks") + where, keyValues(key));
-    };
     return inTransaction([&]() -> Status {
+        const QString where = QStringLiteral(" WHERE ticket = ? AND draw = ? AND game = ?");
+        Statement removeRows(db, QStringLiteral("DELETE FROM check_rows") + where);
+        Statement removeCheck(db, QStringLiteral("DELETE FROM checks") + where);
+        Statement addCheck(db, QStringLiteral("INSERT INTO checks (ticket, draw, game, day, "
+                                              "basis) VALUES (?, ?, ?, ?, ?)"));
+        Statement addRow(db, QStringLiteral("INSERT INTO check_rows (ticket, draw, game, "
+                                            "position, hits, prize, entered) VALUES (?, ?, ?, "
+                                            "?, ?, ?, ?)"));
+        const auto remove = [&](const CheckKey& key) -> Status {
+            if (Status done = removeRows.run(keyValues(key)); !done)
+                return done;
+            return removeCheck.run(keyValues(key));
+        };
         for (const CheckKey& key : changes.dropped)
             if (const Status done = remove(key); !done)
                 return done;
         for (const DrawCheck& check : changes.written) {
-            if (const Status done = remove(check.key); !done)
+            Status done = remove(check.key);
+            if (done)
+                done = addCheck.run(keyValues(check.key) << isoDay(check.day) << check.basis);
+            for (auto row = check.rows.begin(); done && row != check.rows.end(); ++row)
+                done = addRow.run(keyValues(check.key)
+                                  << row->position << row->hits << optionalMoney(row->prize)
+                                  << optionalMoney(row->entered));
+            if (!done)
                 return done;
-            if (const Status done =
-                    execSql(db,
-                            QStringLiteral("INSERT INTO checks (ticket, draw, "
-                                           "game, day, basis) VALUES (?, ?, ?, "
-                                           "?, ?)"),
-                            keyValues(check.key) << isoDay(check.day) << check.basis);
-                !done)
-                return done;
-            for (const DrawCheck::Row& row : check.rows)
-                if (const Status done = execSql(
-                        db,
-                        QStringLiteral("INSERT INTO check_rows (ticket, draw, game, position, "
-                                       "hits, prize, entered) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                        keyValues(check.key) << row.position << row.hits << optionalMoney(row.prize)
-                                             << optionalMoney(row.entered));
-                    !done)
-                    return done;
         }
         return {};
     });

@@ -80,6 +80,22 @@ Status execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& v
     return {};
 }
 
+Statement::Statement(const QSqlDatabase& db, const QString& sql) : m_query(db)
+{
+    m_prepared = m_query.prepare(sql);
+}
+
+Status Statement::run(const QVariantList& values)
+{
+    if (!m_prepared)
+        return Error{m_query.lastError().text()};
+    for (qsizetype i = 0; i < values.size(); ++i)
+        m_query.bindValue(static_cast<int>(i), values.at(i));
+    if (!m_query.exec())
+        return Error{m_query.lastError().text()};
+    return {};
+}
+
 Result<qint64> pragmaNumber(const QSqlDatabase& db, const QString& pragma)
 {
     auto query = runSql(db, QStringLiteral("PRAGMA ") + pragma);

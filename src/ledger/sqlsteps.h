@@ -16,6 +16,18 @@ Result<QSqlQuery> runSql(const QSqlDatabase& db, const QString& sql,
 // The same for statements whose result nobody reads.
 Status execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
+// A statement prepared once and run with one set of values after another, for the many rows of
+// one transaction.
+class Statement {
+public:
+    Statement(const QSqlDatabase& db, const QString& sql);
+    Status run(const QVariantList& values);
+
+private:
+    QSqlQuery m_query;
+    bool m_prepared = false;
+};
+
 // The first column of the first row, as a number (a PRAGMA's answer).
 Result<qint64> pragmaNumber(const QSqlDatabase& db, const QString& pragma);
 
