@@ -58,6 +58,7 @@ LedgerPage::LedgerPage(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent),
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     // The head is a part of the table, as Qt names its own parts; it takes no texts from the
     // language files (the program writes the column heads itself).
@@ -255,7 +256,9 @@ void LedgerPage::showChart()
                        chartTime(m_lines.back().ticket.firstDraw + 1));
     auto* money = new QValueAxis(chart);
     money->setRange(low - 1, high + 1);
-    money->setLabelFormat(QStringLiteral("%.0f zł"));
+    money->applyNiceNumbers();
+    money->setLabelFormat(QStringLiteral("%.0f"));
+    money->setTitleText(QStringLiteral("zł"));
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(money, Qt::AlignLeft);
     series->attachAxis(time);
