@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vendrilo::gui {
 
@@ -76,7 +77,7 @@ LedgerPage::LedgerPage(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent),
     m_chartView->setObjectName(QStringLiteral("LedgerChart"));
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setMinimumHeight(160);
-    layout->addWidget(m_chartView, 2);
+    layout->addWidget(m_chartView, 3);
 
     connect(&m_keeper, &LedgerKeeper::ledgerChanged, this, [this] {
         if (isVisible())
@@ -255,8 +256,16 @@ void LedgerPage::showChart()
         time->setRange(chartTime(m_lines.front().ticket.firstDraw - 1),
                        chartTime(m_lines.back().ticket.firstDraw + 1));
     auto* money = new QValueAxis(chart);
-    money->setRange(low - 1, high + 1);
-    money->applyNiceNumbers();
+    // Round steps of 1, 2 or 5 times a power of ten, about four of them.
+    const double rough = std::max(1.0, (high - low) / 4);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double step = rough <= power       ? power
+                        : rough <= 2 * power ? 2 * power
+                        : rough <= 5 * power ? 5 * power
+                                             : 10 * power;
+    const double bottom = std::floor(low / step) * step, top = std::ceil(high / step) * step;
+    money->setRange(bottom, top);
+    money->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
     money->setLabelFormat(QStringLiteral("%.0f"));
     money->setTitleText(QStringLiteral("zł"));
     chart->addAxis(time, Qt::AlignBottom);
