@@ -98,18 +98,23 @@ def opens(ledger):
     return opened.returncode == 0 and not opened.stderr
 
 def torture(lines, ledger, check_runs, longest, rounds=50):
+    """Kills a batch of the lines at a random moment after its first command has ended, so that
+    the kill lands in the middle of the work however slowly the process starts."""
     kills = failures = 0
     for _ in range(rounds):
-        proc = subprocess.Popen([cli, "batch"], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+        proc = subprocess.Popen([cli, "batch"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                 stderr=subprocess.DEVNULL)
         proc.stdin.write("".join(lines()).encode())
-        proc.stdin.flush()
-        time.sleep(rng.uniform(0.01, longest))
+        proc.stdin.close()
+        for line in iter(proc.stdout.readline, b""):
+            if line.startswith(b"--- exit"):
+                break
+        time.sleep(rng.uniform(0, longest))
         if proc.poll() is None:
             proc.send_signal(signal.SIGKILL)
             kills += 1
         proc.wait()
-        proc.stdin.close()
+        proc.stdout.close()
         problems = whole(ledger, check_runs)
         if problems:
             failures += 1
@@ -117,17 +122,17 @@ def torture(lines, ledger, check_runs, longest, rounds=50):
     return kills, failures
 
 ledger = os.path.join(tmp, "add.sqlite")
-kills, failures = torture(lambda: [add_line(ledger) for _ in range(100)], ledger, False, 0.12)
+kills, failures = torture(lambda: [add_line(ledger) for _ in range(100)], ledger, False, 0.1)
 tickets = sqlite3.connect(ledger).execute("SELECT count(*) FROM tickets").fetchone()[0]
 print("add: %d kills, %d tickets, %d failures" % (kills, tickets, failures))
 bad = failures > 0 or kills < 40 or not opens(ledger)
 
 ledger = os.path.join(tmp, "check.sqlite")
-subprocess.run([cli, "batch"], input="".join(add_line(ledger) for _ in range(60)).encode(),
+subprocess.run([cli, "batch"], input="".join(add_line(ledger) for _ in range(40)).encode(),
                check=True, capture_output=True)
 checks = ["--ledger %s --draws %s ledger check\n" % (ledger, os.path.join(tmp, name, "ZahlenPL.dat"))
           for name in ("a", "b")] * 50
-kills, failures = torture(lambda: checks, ledger, True, 0.3)
+kills, failures = torture(lambda: checks, ledger, True, 0.25)
 count = sqlite3.connect(ledger).execute("SELECT count(*) FROM checks").fetchone()[0]
 print("check: %d kills, %d checks stored, %d failures" % (kills, count, failures))
 sys.exit(1 if bad or failures > 0 or kills < 40 or count == 0 or not opens(ledger) else 0)
