@@ -73,6 +73,8 @@ SqliteLedger* LedgerKeeper::store(bool create)
 
 void LedgerKeeper::playSheet(bool plus, int draws)
 {
+    if (m_session.busy())
+        return; // a run or an update owns the sheet and the shown draw
     SqliteLedger* ledger = store(true);
     if (!ledger)
         return;
@@ -178,6 +180,8 @@ std::optional<Ticket> LedgerKeeper::ticketById(qint64 ticket)
 
 void LedgerKeeper::openTicket(qint64 ticket)
 {
+    if (m_session.busy())
+        return;
     const auto t = ticketById(ticket);
     if (!t)
         return;

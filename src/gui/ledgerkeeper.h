@@ -49,6 +49,7 @@ public:
     void exportCsv(const QString& path);
 
     QString text(ledger::LedgerText text) const;
+    Session& session() { return m_session; }
     void showMessage(const QString& text);
     // Where the export proposes to write: "Vendrilo-Konto.csv" in the program folder.
     QString exportProposal() const;

@@ -4,6 +4,7 @@
 #include "core/ledger/ticket.h"
 #include "gui/controls.h"
 #include "gui/ledgerkeeper.h"
+#include "gui/session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +31,9 @@ PlayPanel::PlayPanel(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m
     row->addWidget(m_draws);
     row->addStretch(1);
     connect(play, &QPushButton::clicked, this, [this] { m_keeper.playSheet(false, draws()); });
+    // A run fills the sheet row by row: what it shows is no ticket yet.
+    connect(&m_keeper.session(), &Session::generationRunningChanged, play,
+            [play](bool running) { play->setEnabled(!running); });
     connect(&m_keeper, &LedgerKeeper::ticketOpened, this,
             [this](int draws, bool) { m_draws->setValue(draws); });
 }
