@@ -94,28 +94,30 @@ QWidget* LedgerPage::buildActions()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
+    using Action = void (*)(LedgerKeeper&, qint64);
     const struct {
         const char* name;
         const char* caption;
         const char* hint;
-        void (LedgerKeeper::*action)(qint64);
+        Action action;
     } actions[] = {
         {"LedgerOpen", "Öffnen", "Den Schein wieder auf den Tippschein legen",
-         &LedgerKeeper::openTicket},
-        {"LedgerNote", "Notiz", "Eine Notiz zum Schein schreiben", &LedgerKeeper::annotateTicket},
+         [](LedgerKeeper& k, qint64 t) { k.openTicket(t); }},
+        {"LedgerNote", "Notiz", "Eine Notiz zum Schein schreiben",
+         [](LedgerKeeper& k, qint64 t) { k.annotateTicket(t); }},
         {"LedgerPrize", "Gewinn eintragen",
          "Den Betrag eines noch offenen Gewinns so eintragen, wie er auf dem Schein steht",
-         &LedgerKeeper::enterOpenPrizes},
+         [](LedgerKeeper& k, qint64 t) { k.enterOpenPrizes(t); }},
         {"LedgerDelete", "Löschen", "Den Schein mit seinen Prüfungen aus dem Konto löschen",
-         &LedgerKeeper::deleteTicket},
+         [](LedgerKeeper& k, qint64 t) { k.deleteTicket(t); }},
     };
     for (const auto& a : actions) {
         auto* button =
             pushButton(bar, a.name, QString::fromUtf8(a.caption), QString::fromUtf8(a.hint));
-        const auto action = a.action;
+        const Action action = a.action;
         connect(button, &QPushButton::clicked, this, [this, action] {
             if (const auto ticket = chosenTicket())
-                (m_keeper.*action)(*ticket);
+                action(m_keeper, *ticket);
         });
         row->addWidget(button);
     }
