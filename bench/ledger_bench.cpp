@@ -28,14 +28,14 @@ struct Fixture {
             throw std::runtime_error("cannot write the shipped history");
         histories.lotto = *drawfile::read(dir.filePath(QStringLiteral("ZahlenPL.dat")));
         histories.plus = histories.lotto; // a second game of the same size
-        auto opened = openLedger(dir.filePath(QStringLiteral("Vendrilo.sqlite")), 0);
+        auto opened = openLedger(dir.filePath(QStringLiteral("Vendrilo.sqlite")));
         if (!opened)
             throw std::runtime_error(opened.error().toStdString());
         store = std::move(opened->ledger);
         QRandomGenerator random(7);
         const double last = histories.lotto.back().date;
         for (int i = 0; i < tickets; ++i) {
-            Ticket t{0, last - random.bounded(365), random.bounded(1, 11), true, 0, {}, {}, {}};
+            Ticket t{0, last - random.bounded(365), random.bounded(1, 11), true, Money{}, {}, {}, {}};
             for (int position = 1; position <= 6; ++position)
                 t.rows.push_back({position, {1 + position, 10, 20, 30, 40, 41 + position}});
             (void)store->addTicket(t);
@@ -43,7 +43,7 @@ struct Fixture {
     }
     Result<CheckReport> check()
     {
-        return checkLedger(*store, histories, [](Game, double, int) { return Money(2400); });
+        return checkLedger(*store, histories, [](Game, double, int) { return std::optional<Money>(Money{2400}); });
     }
 };
 

@@ -81,7 +81,7 @@ def next_draw(days, shown):
 
 
 class Ticket:
-    def __init__(self, rng, index, date, lotto_days, lotto):
+    def __init__(self, rng, index, date, lotto_days, lotto, plus):
         self.index, self.date = index, date
         self.runs = rng.randint(1, 10)
         self.plus = rng.random() < 0.5
@@ -92,7 +92,9 @@ class Ticket:
         for position in rng.sample(range(1, 13), rng.randint(1, 12)):
             numbers = set()
             if ahead and rng.random() < 0.2:   # aimed at one of its draws: more and higher wins
-                numbers = set(rng.sample(lotto[rng.choice(ahead)], rng.randint(3, 5)))
+                day = rng.choice(ahead)
+                draws = plus if self.plus and day in plus and rng.random() < 0.5 else lotto
+                numbers = set(rng.sample(list(draws[day]), rng.randint(3, 5)))
             while len(numbers) < 6:
                 numbers.add(rng.randint(1, 49))
             self.rows[position] = sorted(numbers)
@@ -228,7 +230,7 @@ def main():
     tickets = []
     adds = []
     for i, date in enumerate(sorted(dates), 1):
-        t = Ticket(rng, i, date, days, lotto)
+        t = Ticket(rng, i, date, days, lotto, plus)
         tickets.append(t)
         model_tip = os.path.join(folder, "t%03d.qkt" % i)
         t.tip_file(model_tip)

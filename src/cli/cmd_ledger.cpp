@@ -27,7 +27,7 @@ std::unique_ptr<SqliteLedger> openStore(const Context& ctx, bool create = false)
     const QString path = ctx.ledgerPath.value_or(ledgerPathIn(ctx.state));
     if (!create && !QFileInfo::exists(path))
         return nullptr;
-    auto opened = openLedger(path, ctx.state.language);
+    auto opened = openLedger(path);
     if (!opened)
         throw Failure{opened.error(), 3};
     if (!opened->notice.isEmpty())

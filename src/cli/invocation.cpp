@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/settingsstore.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ struct GlobalOptions {
     std::optional<double> from;
     std::optional<double> today;
     std::optional<QString> draws;
+    Game game = Game::Lotto;
     QStringList assignments; // --set, applied after the stored settings
     bool settings = false;   // --settings
     bool any = false;        // at least one option was given
@@ -80,6 +82,21 @@ quint32 parseSeed(const QString& value)
     return static_cast<quint32>(n);
 }
 
+Game parseGame(const QString& option, const QString& value)
+{
+    if (const auto game = gameByName(value))
+        return *game;
+    throw Failure{QStringLiteral("%1: lotto or plus, not \"%2\"").arg(option, value)};
+}
+
+// A --set assignment, checked now and applied over the stored settings later.
+void keepAssignment(GlobalOptions& g, const QString& assignment)
+{
+    if (auto error = Options{}.assign(assignment))
+        throw Failure{*error};
+    g.assignments << assignment;
+}
+
 // The one list of global options: the parser and the help text both read it.
 const std::vector<GlobalOption>& globalOptions()
 {
@@ -88,8 +105,12 @@ const std::vector<GlobalOption>& globalOptions()
     static const std::vector<GlobalOption> table = {
         {.name = "--draws",
          .valueName = "FILE",
-         .description = "the draw file (default: ZahlenPL.dat in the program folder)",
+         .description = "the draw file (default: the game's own in the program folder)",
          .apply = [](G& g, S, S v) { g.draws = v; }},
+        {.name = "--game",
+         .valueName = "lotto|plus",
+         .description = "the game whose draws every command reads and changes (default: lotto)",
+         .apply = [](G& g, S o, S v) { g.game = parseGame(o, v); }},
         {.name = "--date",
          .valueName = "DD.MM.YYYY",
          .description = "the chosen draw day, end of the statistics period (default: today)",
@@ -102,13 +123,7 @@ const std::vector<GlobalOption>& globalOptions()
         {.name = "--set",
          .valueName = "NAME=VALUE",
          .description = "an option control: CheckBoxN=0|1 or UpDownN=integer; repeatable",
-         .apply =
-             [](G& g, S, S v) {
-                 Options probe; // checked now, applied over the stored settings later
-                 if (auto error = probe.assign(v))
-                     throw Failure{*error};
-                 g.assignments << v;
-             }},
+         .apply = [](G& g, S, S v) { keepAssignment(g, v); }},
         {.name = "--settings",
          .description = "start from the stored settings, as the window's start-up restores them",
          .apply = [](G& g, S, S) { g.settings = true; }},
@@ -256,17 +271,6 @@ CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
     return parsed;
 }
 
-// A damaged draw file is used as it stands, as the window uses it, but never without a word.
-void warnAboutDamagedDraws(const QString& drawPath)
-{
-    const auto draws = drawfile::read(drawPath);
-    if (!draws)
-        return; // the command that reads it reports why
-    if (const int damaged = countDamaged(*draws); damaged > 0)
-        printError(QStringLiteral("vendrilo-cli: warning: ") +
-                   damagedFileWarning(drawPath, damaged));
-}
-
 // Dates with their defaults, the draw file and the random source, as the window's start-up
 // would have them.
 void setUp(GlobalOptions& g)
@@ -288,6 +292,7 @@ void setUp(GlobalOptions& g)
             throw Failure{restored.message};
     }
     settleRestoredSettings(s, ctx.today);
+    s.game = g.game; // never the stored game: without --game a command reads Lotto
     if (g.from)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
@@ -306,6 +311,8 @@ void setUp(GlobalOptions& g)
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
             throw Failure{prepared.error()};
+        if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+            throw Failure{payouts.error()};
         ctx.drawPath = s.drawPath();
     }
     warnAboutDamagedDraws(ctx.drawPath);

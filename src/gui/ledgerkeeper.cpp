@@ -4,6 +4,7 @@
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
 #include "core/program/ledgeractions.h"
+#include "core/texts/textlist.h"
 #include "gui/session.h"
 #include "ledger/sqliteledger.h"
 
@@ -19,11 +20,6 @@ LedgerKeeper::LedgerKeeper(Session& session, QObject* parent) : QObject(parent),
 }
 
 LedgerKeeper::~LedgerKeeper() = default;
-
-QString LedgerKeeper::text(LedgerText text) const
-{
-    return ledgerText(text, m_session.state().language);
-}
 
 void LedgerKeeper::showMessage(const QString& text)
 {
@@ -54,7 +50,7 @@ SqliteLedger* LedgerKeeper::store(bool create)
     m_store.reset();
     if (!create && !QFileInfo::exists(path))
         return nullptr;
-    auto opened = openLedger(path, state.language);
+    auto opened = openLedger(path);
     if (!opened) {
         // Every action would fail the same way: the user hears it once per file.
         if (!m_failureShown || m_openedFor != path)
@@ -88,11 +84,10 @@ void LedgerKeeper::playSheet(bool plus, int draws)
     const auto id = ledger->addTicket(*ticket);
     if (reportFailure(id))
         return;
-    m_session.setStatusText(0, text(LedgerText::TicketPlayed)
-                                   .arg(*id)
-                                   .arg(ticket->rows.size())
-                                   .arg(ticket->draws)
-                                   .arg(formatDate(ticket->firstDraw), formatZloty(ticket->stake)));
+    m_session.setStatusText(0, fillIn(text(Text::LedgerTicketPlayed),
+                                      {QString::number(*id), QString::number(ticket->rows.size()),
+                                       QString::number(ticket->draws),
+                                       formatDate(ticket->firstDraw), formatZloty(ticket->stake)}));
     Q_EMIT ledgerChanged();
     checkTickets();
 }
@@ -116,21 +111,21 @@ void LedgerKeeper::announceWins(const std::vector<Win>& wins, int checked, int r
 {
     QStringList notes;
     if (!wins.empty()) {
-        Money known = 0;
+        Money known;
         bool open = false;
         for (const Win& win : wins) {
-            known += win.prize.value_or(0);
+            known += win.prize.value_or(Money{});
             open = open || !win.prize;
         }
         QString amount = formatZloty(known);
         if (open)
-            amount += QStringLiteral(" + ") + text(LedgerText::Open);
-        notes << text(LedgerText::WinsFound).arg(wins.size()).arg(amount);
+            amount += QStringLiteral(" + ") + text(Text::LedgerOpen);
+        notes << fillIn(text(Text::LedgerWinsFound), {QString::number(wins.size()), amount});
     } else if (checked > 0) {
-        notes << text(LedgerText::Checked).arg(checked);
+        notes << fillIn(text(Text::LedgerChecked), {QString::number(checked)});
     }
     if (rechecked > 0)
-        notes << text(LedgerText::Rechecked).arg(rechecked);
+        notes << fillIn(text(Text::LedgerRechecked), {QString::number(rechecked)});
     if (!notes.isEmpty())
         m_session.setStatusText(0, notes.join(QStringLiteral(" · ")));
     if (!wins.empty())
@@ -196,9 +191,10 @@ void LedgerKeeper::annotateTicket(qint64 ticket)
     const auto t = ticketById(ticket);
     if (!t)
         return;
-    const QString note = m_session.prompts().inputText(
-        text(LedgerText::NoteCaption), text(LedgerText::NotePrompt).arg(ticket), t->note);
-    if (note == t->note || reportFailure(m_store->setNote(ticket, note)))
+    const auto note = m_session.prompts().inputText(
+        text(Text::LedgerNoteTitle),
+        fillIn(text(Text::LedgerNotePrompt), {QString::number(ticket)}), t->note);
+    if (!note || *note == t->note || reportFailure(m_store->setNote(ticket, *note)))
         return;
     Q_EMIT ledgerChanged();
 }
@@ -206,9 +202,10 @@ void LedgerKeeper::annotateTicket(qint64 ticket)
 void LedgerKeeper::deleteTicket(qint64 ticket)
 {
     SqliteLedger* ledger = store();
-    if (!ledger ||
-        !m_session.prompts().askYesNoDefaultNo(text(LedgerText::DeleteCaption),
-                                               text(LedgerText::DeleteQuestion).arg(ticket)))
+    // The question's default button is "Nein": a hasty Enter keeps the ticket.
+    if (!ledger || !m_session.prompts().askYesNo(
+                       text(Text::LedgerDeleteTitle),
+                       fillIn(text(Text::LedgerDeleteQuestion), {QString::number(ticket)})))
         return;
     if (reportFailure(ledger->removeTicket(ticket)))
         return;
@@ -224,19 +221,19 @@ void LedgerKeeper::enterOpenPrizes(qint64 ticket)
                 continue;
             asked = true;
             const QString proposal = row.entered ? formatZloty(*row.entered) : QString();
-            const QString answer = m_session.prompts().inputText(
-                text(LedgerText::PrizeCaption),
-                text(LedgerText::PrizePrompt)
-                    .arg(row.position)
-                    .arg(formatDate(check.day), QString::fromLatin1(gameInfo(check.key.game).title))
-                    .arg(row.hits),
+            const auto answer = m_session.prompts().inputText(
+                text(Text::LedgerPrizeTitle),
+                fillIn(text(Text::LedgerPrizePrompt),
+                       {QString::number(row.position), formatDate(check.day),
+                        QString::fromLatin1(gameInfo(check.key.game).title),
+                        QString::number(row.hits)}),
                 proposal);
-            if (answer == proposal)
+            if (!answer || *answer == proposal)
                 continue;
-            const auto amount =
-                answer.trimmed().isEmpty() ? std::optional<Money>() : parseAmount(answer);
-            if (!answer.trimmed().isEmpty() && !amount) {
-                m_session.prompts().message(text(LedgerText::NotAnAmount).arg(answer));
+            const bool cleared = answer->trimmed().isEmpty();
+            const auto amount = cleared ? std::optional<Money>() : parseTypedAmount(*answer);
+            if (!cleared && !amount) {
+                m_session.prompts().message(fillIn(text(Text::LedgerNotAnAmount), {*answer}));
                 continue;
             }
             if (reportFailure(m_store->setEnteredPrize(check.key, row.position, amount)))
@@ -244,7 +241,8 @@ void LedgerKeeper::enterOpenPrizes(qint64 ticket)
         }
     }
     if (!asked)
-        m_session.prompts().message(text(LedgerText::NoOpenPrize).arg(ticket));
+        m_session.prompts().message(
+            fillIn(text(Text::LedgerNoOpenPrize), {QString::number(ticket)}));
     Q_EMIT ledgerChanged();
 }
 
@@ -254,8 +252,9 @@ void LedgerKeeper::exportCsv(const QString& path)
     const QByteArray bytes = csvLines(all).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
     if (reportFailure(writeFileAtomically(path, bytes)))
         return;
-    m_session.setStatusText(
-        0, text(LedgerText::Exported).arg(all.size()).arg(QDir::toNativeSeparators(path)));
+    m_session.setStatusText(0,
+                            fillIn(text(Text::LedgerExported),
+                                   {QString::number(all.size()), QDir::toNativeSeparators(path)}));
 }
 
 } // namespace vendrilo::gui

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/ledger/ledgersummary.h"
-#include "core/ledger/ledgertexts.h"
 #include "core/ledger/ticketcheck.h"
 
 #include <QObject>
@@ -48,7 +47,6 @@ public:
     void enterOpenPrizes(qint64 ticket);
     void exportCsv(const QString& path);
 
-    QString text(ledger::LedgerText text) const;
     Session& session() { return m_session; }
     void showMessage(const QString& text);
     // Where the export proposes to write: "Vendrilo-Konto.csv" in the program folder.

@@ -4,6 +4,7 @@
 #include "core/draws/dates.h"
 #include "gui/chartbuttons.h"
 #include "gui/controls.h"
+#include "core/texts/textlist.h"
 #include "gui/ledgerkeeper.h"
 #include "gui/playpanel.h"
 #include "gui/session.h"
@@ -135,8 +136,10 @@ QWidget* LedgerPage::buildPeriod()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    m_from = datePicker(bar, "LedgerFrom");
-    m_to = datePicker(bar, "LedgerTo");
+    // Tickets run ahead of today: their first draw may lie up to a coupon's length ahead.
+    const double latest = m_keeper.session().today() + 7 * kMaxDraws;
+    m_from = datePicker(bar, "LedgerFrom", latest);
+    m_to = datePicker(bar, "LedgerTo", latest);
     auto* whole = pushButton(bar, "LedgerWholePeriod", QStringLiteral("Alle"),
                              QStringLiteral("Der Zeitraum vom ersten bis zum letzten Schein"));
     row->addWidget(namedLabel(bar, "LedgerPeriodLabel", QStringLiteral("Summen der Scheine vom")));
@@ -179,9 +182,9 @@ void LedgerPage::showLedger()
 
 void LedgerPage::showTexts()
 {
-    m_table->setHorizontalHeaderLabels(m_keeper.text(LedgerText::Columns).split(QLatin1Char('|')));
+    m_table->setHorizontalHeaderLabels(text(Text::LedgerColumns).split(QLatin1Char('|')));
     if (QChart* chart = m_chartView->chart())
-        chart->setTitle(m_keeper.text(LedgerText::ChartTitle));
+        chart->setTitle(text(Text::LedgerChartTitle));
     // The sums wait until the tab is shown: a label the language files meet holds no text of
     // its own before.
     if (isVisible())
@@ -190,7 +193,7 @@ void LedgerPage::showTexts()
 
 void LedgerPage::showTable()
 {
-    const QString open = m_keeper.text(LedgerText::Open);
+    const QString open = text(Text::LedgerOpen);
     m_table->setRowCount(static_cast<int>(m_lines.size()));
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const TicketLine& line = m_lines[static_cast<std::size_t>(r)];
@@ -207,7 +210,7 @@ void LedgerPage::showTable()
                          cell(formatZloty(line.won) +
                               (line.prizeOpen ? QStringLiteral(" + ") + open : QString())));
         auto* balance = cell(formatZloty(line.balance));
-        balance->setForeground(line.balance < 0 ? QColor(0xC0, 0, 0) : QColor(0, 0x80, 0));
+        balance->setForeground(line.balance.grosze < 0 ? QColor(0xC0, 0, 0) : QColor(0, 0x80, 0));
         m_table->setItem(r, Balance, balance);
         m_table->setItem(r, Note, cell(t.note, Qt::AlignLeft));
     }
@@ -220,32 +223,32 @@ void LedgerPage::showTotals()
     const auto percent = totals.returnPercent();
     QString won = formatZloty(totals.won);
     if (totals.prizeOpen)
-        won += QStringLiteral(" + ") + m_keeper.text(LedgerText::Open);
-    m_totals->setText(m_keeper.text(LedgerText::Totals)
-                          .arg(totals.tickets)
-                          .arg(formatZloty(totals.stake), won, formatZloty(totals.balance()),
-                               percent ? QLocale().toString(*percent, 'f', 1) + QStringLiteral(" %")
-                                       : QStringLiteral("–")));
+        won += QStringLiteral(" + ") + text(Text::LedgerOpen);
+    m_totals->setText(fillIn(text(Text::LedgerTotals),
+                             {QString::number(totals.tickets), formatZloty(totals.stake), won,
+                              formatZloty(totals.balance()),
+                              percent ? QLocale().toString(*percent, 'f', 1) + QStringLiteral(" %")
+                                      : QStringLiteral("–")}));
     QStringList classes[kGameCount];
     for (std::size_t g = 0; g < totals.wins.size(); ++g)
         for (int hits = 6; hits >= 3; --hits)
             classes[g] << QStringLiteral("%1: %2").arg(hits).arg(
                 totals.wins[g][static_cast<std::size_t>(hits)]);
     m_classes->setText(
-        m_keeper.text(LedgerText::WinClasses)
-            .arg(classes[0].join(QStringLiteral(", ")), classes[1].join(QStringLiteral(", "))));
+        fillIn(text(Text::LedgerWinClasses),
+               {classes[0].join(QStringLiteral(", ")), classes[1].join(QStringLiteral(", "))}));
 }
 
 void LedgerPage::showChart()
 {
     auto* chart = new QChart;
-    chart->setTitle(m_keeper.text(LedgerText::ChartTitle));
+    chart->setTitle(text(Text::LedgerChartTitle));
     chart->legend()->hide();
     auto* series = new QLineSeries(chart);
     series->setPointsVisible(true);
     double low = 0, high = 0;
     for (const TicketLine& line : m_lines) {
-        const double zloty = static_cast<double>(line.balance) / 100.0;
+        const double zloty = static_cast<double>(line.balance.grosze) / 100.0;
         series->append(static_cast<qreal>(chartTime(line.ticket.firstDraw).toMSecsSinceEpoch()),
                        zloty);
         low = std::min(low, zloty);
@@ -283,7 +286,7 @@ std::optional<qint64> LedgerPage::chosenTicket()
 {
     const int row = m_table->currentRow();
     if (row < 0 || !m_table->item(row, Id)) {
-        m_keeper.showMessage(m_keeper.text(LedgerText::ChooseTicket));
+        m_keeper.showMessage(text(Text::LedgerChooseTicket));
         return std::nullopt;
     }
     return m_table->item(row, Id)->data(Qt::UserRole).toLongLong();
@@ -292,7 +295,7 @@ std::optional<qint64> LedgerPage::chosenTicket()
 void LedgerPage::chooseExportFile()
 {
     const QString path = QFileDialog::getSaveFileName(this, QString(), m_keeper.exportProposal(),
-                                                      m_keeper.text(LedgerText::CsvFilter));
+                                                      text(Text::LedgerCsvFilter));
     if (!path.isEmpty())
         m_keeper.exportCsv(path);
 }

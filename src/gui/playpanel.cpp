@@ -30,7 +30,9 @@ PlayPanel::PlayPanel(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m
     row->addWidget(namedLabel(this, "LedgerDrawsLabel", QStringLiteral("Ziehungen:")));
     row->addWidget(m_draws);
     row->addStretch(1);
-    connect(play, &QPushButton::clicked, this, [this] { m_keeper.playSheet(false, draws()); });
+    // With or without Plus as the sheet's "mit Plus" box says.
+    connect(play, &QPushButton::clicked, this,
+            [this] { m_keeper.playSheet(m_keeper.session().state().withPlus, draws()); });
     // A run fills the sheet row by row: what it shows is no ticket yet.
     connect(&m_keeper.session(), &Session::generationRunningChanged, play,
             [play](bool running) { play->setEnabled(!running); });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the ledger file: a new one made whole before it takes the file's name, an older one
 // brought up to date, and anything else kept aside untouched.
-#include "core/ledger/ledgertexts.h"
+#include "core/texts/textlist.h"
 #include "sqliteledger.h"
 #include "sqlsteps.h"
 
@@ -188,19 +188,18 @@ Result<Verdict> openAndPrepare(const QString& name, const QString& path)
 
 } // namespace
 
-Result<OpenedLedger> openLedger(const QString& path, int language)
+Result<OpenedLedger> openLedger(const QString& path)
 {
     const auto fail = [&](const QString& reason) {
-        return Error{ledgerText(LedgerText::LedgerFailed, language)
-                         .arg(QDir::toNativeSeparators(path), reason)};
+        return Error{fillIn(text(Text::LedgerFailed), {QDir::toNativeSeparators(path), reason})};
     };
     OpenedLedger opened;
     const auto setAside = [&]() -> Status {
         const auto aside = keepAside(path);
         if (!aside)
             return fail(aside.error());
-        opened.notice = ledgerText(LedgerText::KeptAside, language)
-                            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(*aside));
+        opened.notice = fillIn(text(Text::LedgerKeptAside),
+                               {QDir::toNativeSeparators(path), QDir::toNativeSeparators(*aside)});
         return {};
     };
     FileKind kind = kindOfFile(path);
@@ -216,15 +215,14 @@ Result<OpenedLedger> openLedger(const QString& path, int language)
         const QString name = newConnectionName();
         const auto verdict = openAndPrepare(name, path);
         if (verdict && *verdict == Verdict::Usable) {
-            opened.ledger = std::make_unique<SqliteLedger>(name, path, language);
+            opened.ledger = std::make_unique<SqliteLedger>(name, path);
             return opened;
         }
         disconnect(name);
         if (!verdict)
             return fail(verdict.error());
         if (*verdict == Verdict::Newer)
-            return Error{
-                ledgerText(LedgerText::NewerLedger, language).arg(QDir::toNativeSeparators(path))};
+            return Error{fillIn(text(Text::LedgerNewer), {QDir::toNativeSeparators(path)})};
         if (const Status moved = setAside(); !moved) // damaged
             return Error{moved.error()};
         kind = FileKind::Missing;

@@ -2,7 +2,7 @@
 #include "sqliteledger.h"
 
 #include "core/draws/dates.h"
-#include "core/ledger/ledgertexts.h"
+#include "core/texts/textlist.h"
 #include "sqlsteps.h"
 
 #include <QDir>
@@ -34,19 +34,19 @@ QString gameName(Game game)
 }
 
 // Text for a NOT NULL column: a null QString would be bound as NULL.
-QVariant text(const QString& value)
+QVariant notNull(const QString& value)
 {
     return value.isNull() ? QVariant(QString::fromLatin1("")) : QVariant(value);
 }
 
 QVariant optionalMoney(std::optional<Money> amount)
 {
-    return amount ? QVariant(*amount) : QVariant();
+    return amount ? QVariant(amount->grosze) : QVariant();
 }
 
 std::optional<Money> moneyOf(const QVariant& value)
 {
-    return value.isNull() ? std::nullopt : std::optional<Money>(value.toLongLong());
+    return value.isNull() ? std::nullopt : std::optional<Money>(Money{value.toLongLong()});
 }
 
 QVariantList keyValues(const CheckKey& key)
@@ -64,8 +64,8 @@ CheckKey keyOf(const QSqlQuery& q, bool& ok)
 
 } // namespace
 
-SqliteLedger::SqliteLedger(QString connection, QString path, int language)
-    : m_connection(std::move(connection)), m_path(std::move(path)), m_language(language)
+SqliteLedger::SqliteLedger(QString connection, QString path)
+    : m_connection(std::move(connection)), m_path(std::move(path))
 {
 }
 
@@ -80,8 +80,7 @@ SqliteLedger::~SqliteLedger()
 
 Error SqliteLedger::failure(const QString& reason) const
 {
-    return Error{ledgerText(LedgerText::LedgerFailed, m_language)
-                     .arg(QDir::toNativeSeparators(m_path), reason)};
+    return Error{fillIn(text(Text::LedgerFailed), {QDir::toNativeSeparators(m_path), reason})};
 }
 
 Status SqliteLedger::inTransaction(const std::function<Status()>& work)
@@ -108,8 +107,8 @@ Result<qint64> SqliteLedger::addTicket(const Ticket& t)
             db,
             QStringLiteral("INSERT INTO tickets (first_draw, draws, plus, stake, ticket_number, "
                            "note) VALUES (?, ?, ?, ?, ?, ?)"),
-            {isoDay(t.firstDraw), t.draws, t.plus ? 1 : 0, t.stake, text(t.ticketNumber),
-             text(t.note)});
+            {isoDay(t.firstDraw), t.draws, t.plus ? 1 : 0, t.stake.grosze, notNull(t.ticketNumber),
+             notNull(t.note)});
         if (!inserted)
             return Error{inserted.error()};
         id = inserted->lastInsertId().toLongLong();
@@ -209,7 +208,7 @@ Status SqliteLedger::setNote(qint64 ticket, const QString& note)
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     return inTransaction([&] {
         return execSql(db, QStringLiteral("UPDATE tickets SET note = ? WHERE id = ?"),
-                       {text(note), ticket});
+                       {notNull(note), ticket});
     });
 }
 

@@ -15,8 +15,8 @@ namespace vendrilo::ledger {
 class SqliteLedger : public LedgerStore {
 public:
     // `connection` is an open connection of Qt SQL's QSQLITE driver; the ledger closes and
-    // removes it when it goes. `language` chooses the language of its messages.
-    SqliteLedger(QString connection, QString path, int language);
+    // removes it when it goes.
+    SqliteLedger(QString connection, QString path);
     ~SqliteLedger() override;
     SqliteLedger(const SqliteLedger&) = delete;
     SqliteLedger& operator=(const SqliteLedger&) = delete;
@@ -38,7 +38,6 @@ private:
 
     QString m_connection;
     QString m_path;
-    int m_language;
 };
 
 // What opening a ledger file brings: the ledger, and a notice for the user when the file found
@@ -53,6 +52,6 @@ struct OpenedLedger {
 // write-ahead log beside it) and a new ledger starts, with a notice. A ledger in an older layout
 // is brought to the current one in one transaction, keeping every ticket; one written by a newer
 // version is refused and left alone.
-Result<OpenedLedger> openLedger(const QString& path, int language);
+Result<OpenedLedger> openLedger(const QString& path);
 
 } // namespace vendrilo::ledger

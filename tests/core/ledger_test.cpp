@@ -84,7 +84,7 @@ struct World {
     {
         return [this](Game game, double day, int hits) -> std::optional<Money> {
             if (hits == 3)
-                return game == Game::Plus ? 1000 : 2400;
+                return Money{game == Game::Plus ? 1000 : 2400};
             const auto it = known.find({int(game), int(day), hits});
             return it == known.end() ? std::nullopt : std::optional<Money>(it->second);
         };
@@ -113,7 +113,7 @@ World randomWorld(QRandomGenerator& random)
         for (int hits = 4; hits <= 6; ++hits)
             for (int game = 0; game < 2; ++game)
                 if (random.bounded(2))
-                    w.known[{game, day, hits}] = random.bounded(100, 100000);
+                    w.known[{game, day, hits}] = Money{random.bounded(100, 100000)};
     }
     for (int t = 0; t < 15; ++t) {
         Ticket ticket;
@@ -151,9 +151,10 @@ std::map<CheckKey, DrawCheck> expectedChecks(const World& w)
                     int hits = 0;
                     for (const int n : row.numbers)
                         hits += int(drawn.count(n));
-                    c.rows.push_back({row.position, hits,
-                                      hits < 3 ? std::optional<Money>(0) : prizes(game, day, hits),
-                                      std::nullopt});
+                    c.rows.push_back(
+                        {row.position, hits,
+                         hits < 3 ? std::optional<Money>(Money{}) : prizes(game, day, hits),
+                         std::nullopt});
                 }
                 expected[c.key] = c;
             }
@@ -209,8 +210,8 @@ TEST(LedgerChecks, AgreeWithAPlainModelThroughCorrectionsDeletionsAndNewDraws)
         for (auto& [key, c] : store.checked)
             for (const DrawCheck::Row& row : c.rows)
                 if (row.hits >= 3 && !row.prize) {
-                    typed[{key, row.position}] = 777;
-                    (void)store.setEnteredPrize(key, row.position, 777);
+                    typed[{key, row.position}] = Money{777};
+                    (void)store.setEnteredPrize(key, row.position, Money{777});
                 }
 
         // A correction, a deleted draw, new draws, a prize that became known.
@@ -225,8 +226,8 @@ TEST(LedgerChecks, AgreeWithAPlainModelThroughCorrectionsDeletionsAndNewDraws)
         for (int i = 1; i <= 5; ++i)
             w.lotto[days.back() + 2 * i] = randomRow(random);
         for (auto& [key, prize] : w.known)
-            prize += 1;
-        w.known[{0, corrected, 4}] = 12345;
+            prize.grosze += 1;
+        w.known[{0, corrected, 4}] = Money{12345};
 
         const auto before = store.checked;
         const auto third = checkLedger(store, w.histories(), w.prizes());
@@ -262,20 +263,20 @@ TEST(LedgerSums, TotalsAndRunningBalanceAreTheSumsOfTheirLines)
     for (int round = 0; round < 50; ++round) {
         World w = randomWorld(random);
         for (Ticket& t : w.tickets)
-            t.stake = stakeOf(int(t.rows.size()), t.draws, t.plus, Prices{});
+            t.stake = Money{qint64(t.rows.size()) * (t.plus ? 400 : 300) * t.draws};
         MemoryLedger store;
         store.list = w.tickets;
         ASSERT_TRUE(checkLedger(store, w.histories(), w.prizes()).ok());
         const auto lines = ticketLines(store.list, *store.checks());
         ASSERT_EQ(lines.size(), w.tickets.size());
         const double from = 45000 + random.bounded(0, 60), to = from + random.bounded(0, 60);
-        Money stake = 0, won = 0, running = 0;
+        Money stake, won, running;
         int tickets = 0, open = 0, lottoThrees = 0;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const TicketLine& line = lines[i];
             if (i > 0) // by first draw day
                 EXPECT_LE(lines[i - 1].ticket.firstDraw, line.ticket.firstDraw);
-            running += line.won - line.ticket.stake;
+            running.grosze += line.won.grosze - line.ticket.stake.grosze;
             EXPECT_EQ(line.balance, running);
             if (line.ticket.firstDraw < from || line.ticket.firstDraw > to)
                 continue;
@@ -297,24 +298,25 @@ TEST(LedgerSums, TotalsAndRunningBalanceAreTheSumsOfTheirLines)
 
 TEST(LedgerSums, ATicketWonWhatItsWinningRowsPaidAndCountsItsDrawsNotYetChecked)
 {
-    Ticket t{7, 100, 3, true, 2400, {}, {}, {{1, {1, 2, 3, 4, 5, 6}}, {5, {7, 8, 9, 10, 11, 12}}}};
+    Ticket t{7,           100, 3,  true,
+             Money{2400}, {},  {}, {{1, {1, 2, 3, 4, 5, 6}}, {5, {7, 8, 9, 10, 11, 12}}}};
     const auto check = [](int draw, Game game, std::vector<DrawCheck::Row> rows) {
         return DrawCheck{{7, draw, game}, 100.0 + draw, QStringLiteral("x"), rows};
     };
     const std::vector<DrawCheck> checks{
-        check(1, Game::Lotto, {{1, 3, 2400, {}}, {5, 4, {}, {}}}),
-        check(1, Game::Plus, {{1, 5, 350000, {}}, {5, 1, 0, {}}}),
-        check(2, Game::Lotto, {{1, 4, {}, 9000}, {5, 0, 0, {}}}), // typed in
+        check(1, Game::Lotto, {{1, 3, Money{2400}, {}}, {5, 4, {}, {}}}),
+        check(1, Game::Plus, {{1, 5, Money{350000}, {}}, {5, 1, Money{}, {}}}),
+        check(2, Game::Lotto, {{1, 4, {}, Money{9000}}, {5, 0, Money{}, {}}}), // typed in
     };
     const auto lines = ticketLines({t}, checks);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].won, 2400 + 350000 + 9000);
+    EXPECT_EQ(lines[0].won.grosze, 2400 + 350000 + 9000);
     EXPECT_TRUE(lines[0].prizeOpen);  // row 5's four hits in draw 1
     EXPECT_EQ(lines[0].openDraws, 2); // draw 2 lacks Plus, draw 3 lacks both
     EXPECT_EQ(lines[0].wins[0][3], 1);
     EXPECT_EQ(lines[0].wins[0][4], 2);
     EXPECT_EQ(lines[0].wins[1][5], 1);
-    EXPECT_EQ(lines[0].balance, 2400 + 350000 + 9000 - 2400);
+    EXPECT_EQ(lines[0].balance.grosze, 2400 + 350000 + 9000 - 2400);
 }
 
 TEST(LedgerTickets, TheSheetsCompleteRowsForTheNextDrawDayWithTheirStake)
@@ -326,9 +328,9 @@ TEST(LedgerTickets, TheSheetsCompleteRowsForTheNextDrawDayWithTheirStake)
         std::vector<std::pair<int, QString>> rows; // sheet row, its six fields
         bool plus;
         int draws;
-        QString error;           // empty: a ticket
-        std::vector<int> played; // its rows' positions
-        Money stake;
+        QString error;                    // empty: a ticket
+        std::vector<int> played;          // its rows' positions
+        qint64 stake;                     // grosze
         const char* shown = "08.08.2026"; // the first draw: the next stored one, else the
         const char* first = "11.08.2026"; // calendar's next draw day (Tuesday, Thursday, Saturday)
     } cases[] = {
@@ -365,7 +367,7 @@ TEST(LedgerTickets, TheSheetsCompleteRowsForTheNextDrawDayWithTheirStake)
         }
         EXPECT_EQ(played, c.played);
         EXPECT_EQ(formatDate(ticket->firstDraw), c.first);
-        EXPECT_EQ(ticket->stake, c.stake);
+        EXPECT_EQ(ticket->stake.grosze, c.stake);
         EXPECT_EQ(ticket->ticketNumber, QStringLiteral("0815"));
     }
 }
@@ -374,7 +376,7 @@ TEST(LedgerAmounts, TypedAmountsAreReadAsUsersWriteThem)
 {
     const struct {
         const char* text;
-        std::optional<Money> amount;
+        std::optional<qint64> amount; // grosze
     } cases[] = {
         {"3,00 zł", 300},
         {"3.00", 300},
@@ -397,12 +399,16 @@ TEST(LedgerAmounts, TypedAmountsAreReadAsUsersWriteThem)
         {"zł", std::nullopt},
         {"12.34.56", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseAmount(QString::fromUtf8(c.text)), c.amount) << c.text;
+    for (const auto& c : cases) {
+        const auto amount = parseTypedAmount(QString::fromUtf8(c.text));
+        EXPECT_EQ(amount ? std::optional<qint64>(amount->grosze) : std::nullopt, c.amount)
+            << c.text;
+    }
     QRandomGenerator random(5);
     for (int i = 0; i < 2000; ++i) {
-        const Money amount = random.bounded(0, 2000000000);
-        EXPECT_EQ(parseAmount(formatZloty(amount)), amount) << formatZloty(amount).toStdString();
-        EXPECT_EQ(parseAmount(formatAmount(amount)), amount);
+        const Money amount{random.bounded(0, 2000000000)};
+        EXPECT_EQ(parseTypedAmount(formatZloty(amount)), amount)
+            << formatZloty(amount).toStdString();
+        EXPECT_EQ(parseTypedAmount(formatAmount(amount)), amount);
     }
 }

@@ -129,10 +129,10 @@ TEST(LedgerWindow, APlayedTicketIsCheckedWhenItsDrawsArriveAndAgainWhenOneIsCorr
 TEST(LedgerWindow, TicketsWhoseDrawsCameWhileTheWindowWasClosedAreCheckedAtStartUp)
 {
     test::StartedWindow win([](const QTemporaryDir& dir) {
-        auto opened = ledger::openLedger(dir.filePath("Vendrilo.sqlite"), 0);
+        auto opened = ledger::openLedger(dir.filePath("Vendrilo.sqlite"));
         ASSERT_TRUE(opened.ok());
         (void)opened->ledger->addTicket(
-            {0, test::day("18.08.2026"), 2, false, 600, {}, {}, {{2, {9, 17, 20, 22, 27, 48}}}});
+            {0, test::day("18.08.2026"), 2, false, Money{600}, {}, {}, {{2, {9, 17, 20, 22, 27, 48}}}});
     });
     EXPECT_TRUE(win.session().statusText(0).startsWith("Gewinn! 1 Gewinnreihen"))
         << win.session().statusText(0).toStdString();
@@ -158,6 +158,6 @@ TEST(LedgerWindow, TheDeleteQuestionHasNoAsItsDefaultButton)
         if (QWidget* w = QApplication::activeModalWidget())
             w->close();
     });
-    EXPECT_FALSE(prompts.askYesNoDefaultNo("Schein löschen", "Soll Schein 1 gelöscht werden?"));
+    EXPECT_FALSE(prompts.askYesNo("Schein löschen", "Soll Schein 1 gelöscht werden?"));
     EXPECT_EQ(defaultIsNo, 1);
 }

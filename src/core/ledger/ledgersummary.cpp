@@ -65,9 +65,9 @@ std::vector<TicketLine> ticketLines(const std::vector<Ticket>& tickets,
         return std::tie(a.ticket.firstDraw, a.ticket.id) <
                std::tie(b.ticket.firstDraw, b.ticket.id);
     });
-    Money balance = 0;
+    Money balance;
     for (TicketLine& line : lines) {
-        balance += line.won - line.ticket.stake;
+        balance.grosze += line.won.grosze - line.ticket.stake.grosze;
         line.balance = balance;
     }
     return lines;
@@ -75,9 +75,9 @@ std::vector<TicketLine> ticketLines(const std::vector<Ticket>& tickets,
 
 std::optional<double> Totals::returnPercent() const
 {
-    if (stake <= 0)
+    if (stake.grosze <= 0)
         return std::nullopt;
-    return 100.0 * static_cast<double>(won) / static_cast<double>(stake);
+    return 100.0 * static_cast<double>(won.grosze) / static_cast<double>(stake.grosze);
 }
 
 Totals totalsOf(const std::vector<TicketLine>& lines, double from, double to)

@@ -17,11 +17,11 @@ using WinCounts = std::array<std::array<int, 7>, kGameCount>;
 // A ticket with what its checks brought so far.
 struct TicketLine {
     Ticket ticket;
-    Money won = 0;          // the known amounts of its winning rows
+    Money won;              // the known amounts of its winning rows
     bool prizeOpen = false; // a winning row whose amount is not known yet
     int openDraws = 0;      // draws not yet checked in every game the ticket plays
     WinCounts wins{};
-    Money balance = 0; // won − stake of this ticket and every one before it in the list
+    Money balance; // won − stake of this ticket and every one before it in the list
 };
 
 // One line per ticket, ordered by first draw day, then by id, with the running balance.
@@ -31,13 +31,13 @@ std::vector<TicketLine> ticketLines(const std::vector<Ticket>& tickets,
 // The sums over the tickets whose first draw lies in a period.
 struct Totals {
     int tickets = 0;
-    Money stake = 0;
-    Money won = 0;
+    Money stake;
+    Money won;
     bool prizeOpen = false;
     int openDraws = 0;
     WinCounts wins{};
 
-    Money balance() const { return won - stake; }
+    Money balance() const { return Money{won.grosze - stake.grosze}; }
     // What came back of the stake, in per cent; nothing without any stake.
     std::optional<double> returnPercent() const;
 };

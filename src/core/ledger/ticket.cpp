@@ -12,29 +12,6 @@ std::vector<Game> Ticket::games() const
     return {Game::Lotto};
 }
 
-Money stakeOf(int rows, int draws, bool plus, const Prices& prices)
-{
-    return Money(rows) * (prices.row + (plus ? prices.plusSurcharge : 0)) * draws;
-}
-
-QString formatAmount(Money amount)
-{
-    const QString sign = amount < 0 ? QStringLiteral("-") : QString();
-    const Money a = amount < 0 ? -amount : amount;
-    return sign + QStringLiteral("%1.%2").arg(a / 100).arg(a % 100, 2, 10, QLatin1Char('0'));
-}
-
-QString formatZloty(Money amount)
-{
-    const Money a = amount < 0 ? -amount : amount;
-    QString whole = QString::number(a / 100);
-    for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
-        whole.insert(i, QLatin1Char('.'));
-    return QStringLiteral("%1%2,%3 zł")
-        .arg(amount < 0 ? QStringLiteral("-") : QString(), whole)
-        .arg(a % 100, 2, 10, QLatin1Char('0'));
-}
-
 namespace {
 
 // "1.234" and "1,234,567": separators between groups of three digits.
@@ -49,7 +26,7 @@ bool groupsOfThree(const QString& digits, QChar separator)
 
 } // namespace
 
-std::optional<Money> parseAmount(const QString& text)
+std::optional<Money> parseTypedAmount(const QString& text)
 {
     QString t = text.trimmed();
     static const QRegularExpression currency(QStringLiteral("\\s*(zł|zl|PLN)$"),
@@ -82,10 +59,10 @@ std::optional<Money> parseAmount(const QString& text)
     if (whole.contains(QLatin1Char('.')) || whole.contains(QLatin1Char(',')) || whole.size() > 12)
         return std::nullopt;
     bool ok = false;
-    const Money zloty = whole.toLongLong(&ok);
+    const qint64 zloty = whole.toLongLong(&ok);
     if (!ok)
         return std::nullopt;
-    return zloty * 100 + (cents.isEmpty() ? 0 : cents.toInt());
+    return Money{zloty * 100 + (cents.isEmpty() ? 0 : cents.toInt())};
 }
 
 } // namespace vendrilo::ledger

@@ -45,7 +45,7 @@ DrawCheck checkAgainst(const Ticket& ticket, const CheckKey& key, const DrawReco
 {
     DrawCheck check{key, std::round(draw.date), basisOf(draw), {}};
     for (const TicketRow& row : ticket.rows) {
-        DrawCheck::Row result{row.position, countHits(row.numbers, draw), Money(0), std::nullopt};
+        DrawCheck::Row result{row.position, countHits(row.numbers, draw), Money{}, std::nullopt};
         if (result.wins())
             result.prize = prizes(key.game, check.day, result.hits);
         check.rows.push_back(result);

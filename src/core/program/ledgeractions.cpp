@@ -3,8 +3,11 @@
 
 #include "core/draws/drawcalendar.h"
 #include "core/draws/drawfile.h"
-#include "core/ledger/ledgertexts.h"
+#include "core/money/prizerules.h"
+#include "core/money/sheetmoney.h"
 #include "core/program/drawactions.h"
+#include "core/program/moneyactions.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 
@@ -19,11 +22,6 @@ using namespace ledger;
 QString ledgerPathIn(const ProgramState& state)
 {
     return drawfile::pathIn(state.programFolder, QStringLiteral("Vendrilo.sqlite"));
-}
-
-Prices ticketPrices(const ProgramState&)
-{
-    return Prices{};
 }
 
 namespace {
@@ -47,23 +45,23 @@ Result<Ticket> ticketFromSheet(const ProgramState& state, const std::vector<Draw
                                bool plus, int draws)
 {
     Ticket ticket;
-    for (int r = 1; r <= TipSheet::kRows; ++r) {
-        auto numbers = state.sheet.numbers(r);
-        if (!numbers)
-            continue;
-        std::sort(numbers->begin(), numbers->end());
-        if (std::adjacent_find(numbers->begin(), numbers->end()) != numbers->end())
-            return Error{ledgerText(LedgerText::NumberTwice, state.language).arg(r)};
-        ticket.rows.push_back({r, *numbers});
+    for (PlayableRow& row : playableRows(state.sheet)) {
+        std::sort(row.numbers.begin(), row.numbers.end());
+        if (std::adjacent_find(row.numbers.begin(), row.numbers.end()) != row.numbers.end())
+            return Error{fillIn(text(Text::LedgerNumberTwice), {QString::number(row.row)})};
+        ticket.rows.push_back({row.row, row.numbers});
     }
     if (ticket.rows.empty())
-        return Error{ledgerText(LedgerText::NoCompleteRow, state.language)};
+        return Error{text(Text::LedgerNoCompleteRow)};
+    const auto perDraw =
+        stakeOf(static_cast<int>(ticket.rows.size()), plus, ticketPrices(state.internet));
+    if (!perDraw)
+        return Error{text(Text::LedgerNoPrice)};
     const double shown = state.shown.date != 0 ? state.shown.date : state.chosenDate.date();
     ticket.firstDraw = firstDrawAfter(lotto, shown);
     ticket.draws = std::clamp(draws, 1, kMaxDraws);
     ticket.plus = plus;
-    ticket.stake =
-        stakeOf(static_cast<int>(ticket.rows.size()), ticket.draws, plus, ticketPrices(state));
+    ticket.stake = *perDraw * ticket.draws;
     ticket.ticketNumber = state.ticketNumber;
     return ticket;
 }
@@ -77,41 +75,35 @@ void putTicketOnSheet(ProgramState& state, const Ticket& ticket)
         if (row.position >= 1 && row.position <= TipSheet::kRows)
             state.sheet.setRow(row.position, row.numbers);
     state.ticketNumber = ticket.ticketNumber;
+    state.withPlus = ticket.plus;
     state.chosenDate.setDate(ticket.firstDraw);
 }
 
 Result<GameHistories> readGameHistories(const ProgramState& state)
 {
     GameHistories histories;
-    auto lotto = readDraws(state);
-    if (!lotto)
-        return Error{lotto.error()};
-    histories.lotto = std::move(*lotto);
-    const QString plusPath = drawfile::pathIn(
-        state.programFolder, QString::fromLatin1(gameInfo(Game::Plus).drawFileName));
-    if (QFileInfo::exists(plusPath)) {
-        auto plus = drawfile::read(plusPath);
-        if (!plus)
-            return Error{plus.error()};
-        histories.plus = std::move(*plus);
+    for (const Game game : {Game::Lotto, Game::Plus}) {
+        const QString path = state.drawPathOf(game);
+        // Without the Lotto file there is nothing to check; a missing Lotto Plus file only
+        // leaves the Plus draws open.
+        if (game == Game::Plus && !QFileInfo::exists(path))
+            continue;
+        auto records = drawfile::read(path);
+        if (!records)
+            return Error{records.error()};
+        (game == Game::Lotto ? histories.lotto : histories.plus) = std::move(*records);
     }
     return histories;
 }
 
-PrizeLookup prizeRules(const ProgramState&)
+Result<PrizeLookup> ledgerPrizes(const ProgramState& state)
 {
-    // Lotto Plus pays fixed amounts; Lotto pays a fixed amount for three hits and shares the
-    // rest among the winners.
-    return [](Game game, double day, int hits) -> std::optional<Money> {
-        static const Money plusPrizes[7] = {0, 0, 0, 1000, 10000, 350000, 100000000};
-        if (hits < 3 || hits > 6)
-            return Money(0);
-        if (game == Game::Plus)
-            return plusPrizes[hits];
-        if (hits == 3)
-            return day >= 46254.0 /* 20.08.2026 */ ? Money(3500) : Money(2400);
-        return std::nullopt;
-    };
+    auto payouts = readPayouts(state);
+    if (!payouts)
+        return Error{payouts.error()};
+    return PrizeLookup([table = std::move(*payouts)](Game game, double day, int hits) {
+        return prizeFor(game, hits, day, table);
+    });
 }
 
 Result<CheckReport> checkTickets(const ProgramState& state, LedgerStore& store)
@@ -119,7 +111,10 @@ Result<CheckReport> checkTickets(const ProgramState& state, LedgerStore& store)
     const auto histories = readGameHistories(state);
     if (!histories)
         return Error{histories.error()};
-    return checkLedger(store, *histories, prizeRules(state));
+    const auto prizes = ledgerPrizes(state);
+    if (!prizes)
+        return Error{prizes.error()};
+    return checkLedger(store, *histories, *prizes);
 }
 
 } // namespace vendrilo
