@@ -162,16 +162,16 @@ Koszyk
 Przekaż zakłady do koszyka w serwisie internetowym
 Drukuj
 Wypisz zakłady jako tekst do wydruku lub skopiowania
-w w w . q u i r l e n d . d e
-Otwórz stronę internetową Vendrilo
-V e n d r i l o
-Otwórz stronę internetową Vendrilo
 Zagraj
 Zapisz pełne zakłady kuponu na koncie jako zagrany kupon
 
 W ilu kolejnych losowaniach bierze udział kupon
 Losowania:
 
+w w w . q u i r l e n d . d e
+Otwórz stronę internetową Vendrilo
+V e n d r i l o
+Otwórz stronę internetową Vendrilo
 Obliczanie
 
 Statystyka
@@ -320,10 +320,10 @@ Jeśli przy Twoich ustawieniach nie udało się obliczyć wszystkich zakładów,
 
 Wykresy
 
-Losowania sobotnie
+Losowania weekendowe
 Uwzględniaj w statystyce losowania z soboty i niedzieli
-Losowania środowe
-Uwzględniaj w statystyce losowania ze środy
+Losowania w tygodniu
+Uwzględniaj w statystyce losowania od poniedziałku do piątku
 Liczby
 Rozkład wylosowanych liczb
 Suma
@@ -386,9 +386,9 @@ Proxy:
 
 Port:
 
-Za jedno losowanie:
+Cena zakładu (zł):
 
-Za losowanie w sob. i śr.:
+Dopłata do Lotto Plus za zakład (zł):
 
 Włącz stronę z linkami
 

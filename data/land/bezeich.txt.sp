@@ -162,16 +162,16 @@ Carrito
 Enviar las apuestas al carrito de un portal de juego en línea
 Imprimir
 Sacar las apuestas como texto para imprimirlas o copiarlas
-w w w . q u i r l e n d . d e
-Abrir la página web de Vendrilo
-V e n d r i l o
-Abrir la página web de Vendrilo
 Jugar
 Anotar las filas completas del boleto en la cuenta como boleto jugado
 
 En cuántos sorteos consecutivos participa el boleto
 Sorteos:
 
+w w w . q u i r l e n d . d e
+Abrir la página web de Vendrilo
+V e n d r i l o
+Abrir la página web de Vendrilo
 Cálculo
 
 Estadística
@@ -320,10 +320,10 @@ Si con su configuración no se pudieron calcular todas las apuestas, pruebe a au
 
 Gráficos
 
-Sorteos del sábado
+Sorteos del fin de semana
 Contar los sorteos del sábado y del domingo en las estadísticas
-Sorteos del miércoles
-Contar los sorteos del miércoles en las estadísticas
+Sorteos entre semana
+Contar los sorteos de lunes a viernes en las estadísticas
 Números
 Distribución de los números sorteados
 Σ
@@ -386,9 +386,9 @@ Proxy:
 
 Puerto:
 
-Por un sorteo:
+Precio de una apuesta (zł):
 
-Por sáb. y miér.:
+Recargo Lotto Plus por apuesta (zł):
 
 Activar página de enlaces
 

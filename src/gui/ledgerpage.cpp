@@ -306,8 +306,13 @@ LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPa
     auto* page = new LedgerPage(*keeper, tabs);
     page->setObjectName(QStringLiteral("TabSheetKonto"));
     tabs->addTab(page, QStringLiteral("Konto"));
-    if (auto* column = qobject_cast<QBoxLayout*>(sheetPage->layout()))
-        column->insertWidget(column->count() - 1, new PlayPanel(*keeper, sheetPage));
+    // "Spielen" closes the sheet's column of actions, where the page has room to spare in
+    // every language at 800x600.
+    auto* actions = sheetPage->findChild<QWidget*>(QStringLiteral("Panel3"));
+    if (auto* column = actions ? qobject_cast<QBoxLayout*>(actions->layout()) : nullptr) {
+        column->insertSpacing(column->count() - 1, 12);
+        column->insertWidget(column->count() - 1, new PlayPanel(*keeper, actions));
+    }
     QObject::connect(&session, &Session::drawsChanged, keeper, &LedgerKeeper::checkTickets);
     // A language switch writes the program's texts anew, the shown draw's line among them.
     QObject::connect(&session, &Session::shownDrawChanged, page, &LedgerPage::showTexts);

@@ -10,13 +10,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace vendrilo::gui {
 
 PlayPanel::PlayPanel(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m_keeper(keeper)
 {
     setObjectName(QStringLiteral("LedgerPlayPanel"));
-    auto* row = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     auto* play = pushButton(this, "LedgerPlay", QStringLiteral("Spielen"),
                             QStringLiteral("Die vollständigen Reihen des Tippscheins als "
@@ -26,10 +29,11 @@ PlayPanel::PlayPanel(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m
     m_draws->setRange(1, ledger::kMaxDraws);
     m_draws->setToolTip(QStringLiteral("An wie vielen Ziehungen hintereinander der Schein "
                                        "teilnimmt"));
-    row->addWidget(play);
-    row->addWidget(namedLabel(this, "LedgerDrawsLabel", QStringLiteral("Ziehungen:")));
+    play->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    column->addWidget(play);
+    row->addWidget(namedLabel(this, "LedgerDrawsLabel", QStringLiteral("Ziehungen:")), 1);
     row->addWidget(m_draws);
-    row->addStretch(1);
+    column->addLayout(row);
     // With or without Plus as the sheet's "mit Plus" box says.
     connect(play, &QPushButton::clicked, this,
             [this] { m_keeper.playSheet(m_keeper.session().state().withPlus, draws()); });

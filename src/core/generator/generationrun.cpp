@@ -303,7 +303,7 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
     result.passes = maker.passes();
     result.budgetExhausted = result.passes >= runBudget(options);
     if (maker.stopped())
-        status(QStringLiteral("Die Berechnung wurde gestoppt; nicht berechnete Tipps bleiben leer."));
+        status(text(Text::GenerationStopped));
     else
         status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions
                                                        : Msg::TipsComputed));
