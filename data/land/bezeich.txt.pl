@@ -162,6 +162,12 @@ Koszyk
 Przekaż zakłady do koszyka w serwisie internetowym
 Drukuj
 Wypisz zakłady jako tekst do wydruku lub skopiowania
+Zagraj
+Zapisz pełne zakłady kuponu na koncie jako zagrany kupon
+
+W ilu kolejnych losowaniach bierze udział kupon
+Losowania:
+
 w w w . q u i r l e n d . d e
 Otwórz stronę internetową Vendrilo
 V e n d r i l o
@@ -405,6 +411,24 @@ www.lotto.pl/lotto/wyniki-i-wygrane
 www.multipasko.pl
 
 www.lotto.de
+
+Konto
+
+Otwórz
+Przenieś kupon z powrotem na formularz
+Notatka
+Napisz notatkę do kuponu
+Wpisz wygraną
+Wpisz kwotę wciąż otwartej wygranej tak, jak podano ją na kuponie
+Usuń
+Usuń kupon wraz ze sprawdzeniami z konta
+Eksport
+Zapisz wszystkie kupony jako plik CSV dla arkusza kalkulacyjnego
+Wszystko
+Okres od pierwszego do ostatniego kuponu
+Sumy kuponów od
+
+do
 
 Położenie wydruku na kuponie
 

@@ -162,6 +162,12 @@ Carrito
 Enviar las apuestas al carrito de un portal de juego en línea
 Imprimir
 Sacar las apuestas como texto para imprimirlas o copiarlas
+Jugar
+Anotar las filas completas del boleto en la cuenta como boleto jugado
+
+En cuántos sorteos consecutivos participa el boleto
+Sorteos:
+
 w w w . q u i r l e n d . d e
 Abrir la página web de Vendrilo
 V e n d r i l o
@@ -405,6 +411,24 @@ www.lotto.pl/lotto/wyniki-i-wygrane
 www.multipasko.pl
 
 www.lotto.de
+
+Cuenta
+
+Abrir
+Volver a poner el boleto en la hoja
+Nota
+Escribir una nota sobre el boleto
+Introducir premio
+Introducir el importe de un premio pendiente tal como figura en el boleto
+Borrar
+Borrar el boleto y sus comprobaciones de la cuenta
+Exportar
+Guardar todos los boletos en un archivo CSV para una hoja de cálculo
+Todo
+El período del primer al último boleto
+Totales de los boletos del
+
+al
 
 Posición de impresión del boleto
 

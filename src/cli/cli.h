@@ -22,6 +22,7 @@ struct Context {
     std::vector<int> lockedRows;     // --lock, rows 1..12
     std::optional<quint32> seed;     // --seed
     double today = 0;                // --today, or the system date
+    std::optional<QString> ledgerPath; // --ledger
 };
 
 // A failure that ends the invocation with a message on stderr and the given status.

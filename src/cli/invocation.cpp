@@ -90,6 +90,14 @@ Game parseGame(const QString& option, const QString& value)
     throw Failure{QStringLiteral("%1: lotto or plus, not \"%2\"").arg(option, value)};
 }
 
+// A --set assignment, checked now and applied over the stored settings later.
+void keepAssignment(GlobalOptions& g, const QString& assignment)
+{
+    if (auto error = Options{}.assign(assignment))
+        throw Failure{*error};
+    g.assignments << assignment;
+}
+
 // The one list of global options: the parser and the help text both read it.
 const std::vector<GlobalOption>& globalOptions()
 {
@@ -116,13 +124,7 @@ const std::vector<GlobalOption>& globalOptions()
         {.name = "--set",
          .valueName = "NAME=VALUE",
          .description = "an option control: CheckBoxN=0|1 or UpDownN=integer; repeatable",
-         .apply =
-             [](G& g, S, S v) {
-                 Options probe; // checked now, applied over the stored settings later
-                 if (auto error = probe.assign(v))
-                     throw Failure{*error};
-                 g.assignments << v;
-             }},
+         .apply = [](G& g, S, S v) { keepAssignment(g, v); }},
         {.name = "--settings",
          .description = "start from the stored settings, as the window's start-up restores them",
          .apply = [](G& g, S, S) { g.settings = true; }},
@@ -138,6 +140,10 @@ const std::vector<GlobalOption>& globalOptions()
          .valueName = "N",
          .description = "the random seed (default: from the clock)",
          .apply = [](G& g, S, S v) { g.ctx.seed = parseSeed(v); }},
+        {.name = "--ledger",
+         .valueName = "FILE",
+         .description = "the ticket ledger (default: Vendrilo.sqlite in the program folder)",
+         .apply = [](G& g, S, S v) { g.ctx.ledgerPath = v; }},
         {.name = "--today",
          .valueName = "DD.MM.YYYY",
          .description = "the date taken as today (default: the system date)",

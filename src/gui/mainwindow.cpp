@@ -16,6 +16,7 @@
 #include "core/texts/languagefiles.h"
 #include "gui/internetpage.h"
 #include "gui/languages.h"
+#include "gui/ledgerpage.h"
 #include "gui/statusbarhints.h"
 #include "gui/optionspage.h"
 #include "gui/qttranslations.h"
@@ -196,6 +197,7 @@ void MainWindow::buildPages()
         p.page->setObjectName(QString::fromLatin1(p.name));
         m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
     }
+    installLedger(*m_session, m_tabs, m_sheetPage);
     m_tabs->setCurrentIndex(0);
     menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
     hideAddOnsWithoutSuperzahl(this, *m_session);
@@ -280,6 +282,7 @@ void MainWindow::startUp()
 
     m_session->updateDrawsAtStartUp();
     m_session->showDrawForChosenDate();
+    Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
     m_session->drawChart(charts::ChartKind::Numbers);
     runBatchImport();
 }

@@ -184,6 +184,9 @@ Q_SIGNALS:
     void updateRunningChanged(bool running);
     void internetChanged();
     void hitSoundWanted();
+    // The draw file changed (update, entry, deletion, import) or was read at start-up: the
+    // ledger checks its tickets.
+    void drawsChanged();
     void analysisRunningChanged(bool running);
     void analysisProgress(double done); // 0..1
     void sheetTabWanted();              // the "Lottotipp" tab should come to the front

@@ -27,7 +27,10 @@ void Session::enterDraw()
         showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    showNewDraw(vendrilo::enterDraw(m_state, *entered, today()));
+    const auto shown = vendrilo::enterDraw(m_state, *entered, today());
+    showNewDraw(shown);
+    if (shown)
+        Q_EMIT drawsChanged();
     warnAboutDamagedDraws();
 }
 
@@ -39,6 +42,7 @@ void Session::deleteShownDraw()
     if (reportFailure(done) || !done->has_value())
         return;
     showNewDraw(**done);
+    Q_EMIT drawsChanged();
 }
 
 void Session::importDrawFile(const QString& path)
@@ -51,6 +55,7 @@ void Session::importDrawFile(const QString& path)
     Q_EMIT sheetChanged();
     if (reportFailure(result))
         return;
+    Q_EMIT drawsChanged();
     const int refused = result->refusedCount;
     QString summary = fillIn(text(Text::ImportSummary),
                              {QString::number(result->added), QString::number(result->present),

@@ -117,6 +117,7 @@ void Session::runUpdate()
             m_prompts.message(*error);
     if (result.evaluation)
         applyEvaluation(*result.evaluation);
+    Q_EMIT drawsChanged();
 }
 
 void Session::handOverSheet()

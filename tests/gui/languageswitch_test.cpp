@@ -143,7 +143,7 @@ TEST(LanguageSwitch, EnglishLeavesNoGermanTextOfTheProgramOnScreen)
     EXPECT_TRUE(win.child<QLabel>("Label29")->text().startsWith(
         english.dayName(dateFromDay(shown).dayOfWeek(), QLocale::ShortFormat) + ' '));
     const auto pickers = win.w->findChildren<QDateEdit*>();
-    EXPECT_EQ(pickers.size(), 3); // two on the pages, one in the entry dialog
+    EXPECT_EQ(pickers.size(), 5); // two on the pages, the Konto period, the entry dialog
     for (QDateEdit* picker : pickers)
         EXPECT_EQ(picker->calendarWidget()->locale().language(), QLocale::English)
             << picker->objectName().toStdString();

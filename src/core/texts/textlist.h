@@ -147,7 +147,38 @@ namespace vendrilo {
       "Zwischenablage:")                                                                             \
     X(WeightingListEdited, "Liste geändert: OK rechnet mit der unveränderten Auswahl, „Rechnen“ "    \
       "mit der geänderten Liste.")                                                                   \
-    X(EmptyPeriod, "Keine Ziehungen im gewählten Zeitraum")
+    X(EmptyPeriod, "Keine Ziehungen im gewählten Zeitraum")                                         \
+    /* The ticket ledger */                                                                          \
+    X(LedgerNoCompleteRow, "Der Tippschein enthält keine vollständige Reihe (sechs verschiedene "    \
+                           "Zahlen).")                                                               \
+    X(LedgerNumberTwice, "In Reihe %1 steht eine Zahl doppelt; so kann sie nicht gespielt werden.")  \
+    X(LedgerTicketPlayed, "Schein %1 gespielt: %2 Reihen, %3 Ziehungen ab %4, Einsatz %5")           \
+    X(LedgerWinsFound, "Gewinn! %1 Gewinnreihen neu geprüft, zusammen %2")                           \
+    X(LedgerOpen, "offen")                                                                           \
+    X(LedgerRechecked, "%1 Ziehungen nach einer Änderung neu geprüft")                               \
+    X(LedgerChecked, "%1 Ziehungen geprüft, kein Gewinn")                                            \
+    X(LedgerDeleteTitle, "Schein löschen")                                                           \
+    X(LedgerDeleteQuestion, "Soll Schein %1 mit allen Prüfungen gelöscht werden?")                   \
+    X(LedgerNoteTitle, "Notiz")                                                                      \
+    X(LedgerNotePrompt, "Notiz zu Schein %1:")                                                       \
+    X(LedgerPrizeTitle, "Gewinn eintragen")                                                          \
+    X(LedgerPrizePrompt, "Reihe %1, Ziehung vom %2 (%3), %4 Richtige – Gewinn laut Schein in zł:")   \
+    X(LedgerNoOpenPrize, "Schein %1 hat keinen offenen Gewinn.")                                     \
+    X(LedgerNotAnAmount, "\"%1\" ist kein Betrag.")                                                  \
+    X(LedgerExported, "%1 Scheine nach %2 exportiert.")                                              \
+    X(LedgerChooseTicket, "Wählen Sie zuerst einen Schein in der Tabelle.")                          \
+    X(LedgerColumns, "Nr.|Datum|Ziehungen|Reihen|Plus|Einsatz|Gewinn|Saldo|Notiz")                   \
+    X(LedgerTotals, "%1 Scheine · Einsatz %2 · Gewinn %3 · Saldo %4 · Rückfluss %5")                 \
+    X(LedgerWinClasses, "Gewinnreihen (Richtige: Anzahl) – Lotto %1 · Plus %2")                      \
+    X(LedgerChartTitle, "Kontostand nach jedem Schein")                                              \
+    X(LedgerCsvFilter, "CSV-Datei (*.csv)")                                                          \
+    X(LedgerKeptAside, "Die Datei %1 ist kein Konto von Vendrilo oder ist beschädigt. Sie wurde "    \
+                       "unverändert als %2 beiseitegelegt; ein neues, leeres Konto wird angelegt.")  \
+    X(LedgerNewer, "Das Konto %1 stammt von einer neueren Version von Vendrilo; es wird nicht "      \
+                   "geändert.")                                                                      \
+    X(LedgerFailed, "Das Konto %1 kann nicht benutzt werden: %2")                                    \
+    X(LedgerNoPrice, "Der Preis einer Reihe unter \"Internet-Optionen\" ist kein Betrag; der "       \
+                     "Schein wird nicht eingetragen.")
 
 enum class Text : int {
 #define VENDRILO_TEXT_ID(id, german) id,

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/ledgerpage.h"
+
+#include "core/draws/dates.h"
+#include "gui/chartbuttons.h"
+#include "gui/controls.h"
+#include "core/texts/textlist.h"
+#include "gui/ledgerkeeper.h"
+#include "gui/playpanel.h"
+#include "gui/session.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendrilo::gui {
+
+using namespace ledger;
+
+namespace {
+
+enum Column { Id, Date, Draws, Rows, Plus, Stake, Won, Balance, Note, ColumnCount };
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+QDateTime chartTime(double day)
+{
+    return QDateTime(dateFromDay(day), QTime(12, 0));
+}
+
+} // namespace
+
+LedgerPage::LedgerPage(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent), m_keeper(keeper)
+{
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setObjectName(QStringLiteral("LedgerTable"));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The head is a part of the table, as Qt names its own parts; it takes no texts from the
+    // language files (the program writes the column heads itself).
+    m_table->horizontalHeader()->setObjectName(QStringLiteral("qt_LedgerTableHead"));
+    layout->addWidget(m_table, 3);
+    layout->addWidget(buildActions());
+    layout->addWidget(buildPeriod());
+    m_totals = new QLabel(this);
+    m_totals->setObjectName(QStringLiteral("LedgerTotals"));
+    m_classes = new QLabel(this);
+    m_classes->setObjectName(QStringLiteral("LedgerClasses"));
+    layout->addWidget(m_totals);
+    layout->addWidget(m_classes);
+    m_chartView = new QChartView(this);
+    m_chartView->setObjectName(QStringLiteral("LedgerChart"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumHeight(160);
+    layout->addWidget(m_chartView, 3);
+
+    connect(&m_keeper, &LedgerKeeper::ledgerChanged, this, [this] {
+        if (isVisible())
+            showLedger();
+    });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        m_keeper.openTicket(m_table->item(row, Id)->data(Qt::UserRole).toLongLong());
+    });
+    showTexts();
+}
+
+QWidget* LedgerPage::buildActions()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    using Action = void (*)(LedgerKeeper&, qint64);
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        Action action;
+    } actions[] = {
+        {"LedgerOpen", "Öffnen", "Den Schein wieder auf den Tippschein legen",
+         [](LedgerKeeper& k, qint64 t) { k.openTicket(t); }},
+        {"LedgerNote", "Notiz", "Eine Notiz zum Schein schreiben",
+         [](LedgerKeeper& k, qint64 t) { k.annotateTicket(t); }},
+        {"LedgerPrize", "Gewinn eintragen",
+         "Den Betrag eines noch offenen Gewinns so eintragen, wie er auf dem Schein steht",
+         [](LedgerKeeper& k, qint64 t) { k.enterOpenPrizes(t); }},
+        {"LedgerDelete", "Löschen", "Den Schein mit seinen Prüfungen aus dem Konto löschen",
+         [](LedgerKeeper& k, qint64 t) { k.deleteTicket(t); }},
+    };
+    for (const auto& a : actions) {
+        auto* button =
+            pushButton(bar, a.name, QString::fromUtf8(a.caption), QString::fromUtf8(a.hint));
+        const Action action = a.action;
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            if (const auto ticket = chosenTicket())
+                action(m_keeper, *ticket);
+        });
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    auto* csv = pushButton(bar, "LedgerExport", QStringLiteral("Export"),
+                           QStringLiteral("Alle Scheine als CSV-Datei für eine Tabellenkalkulation "
+                                          "speichern"));
+    connect(csv, &QPushButton::clicked, this, &LedgerPage::chooseExportFile);
+    row->addWidget(csv);
+    return bar;
+}
+
+QWidget* LedgerPage::buildPeriod()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    // Tickets run ahead of today: their first draw may lie up to a coupon's length ahead.
+    const double latest = m_keeper.session().today() + 7 * kMaxDraws;
+    m_from = datePicker(bar, "LedgerFrom", latest);
+    m_to = datePicker(bar, "LedgerTo", latest);
+    auto* whole = pushButton(bar, "LedgerWholePeriod", QStringLiteral("Alle"),
+                             QStringLiteral("Der Zeitraum vom ersten bis zum letzten Schein"));
+    row->addWidget(namedLabel(bar, "LedgerPeriodLabel", QStringLiteral("Summen der Scheine vom")));
+    row->addWidget(m_from);
+    row->addWidget(namedLabel(bar, "LedgerPeriodUntil", QStringLiteral("bis")));
+    row->addWidget(m_to);
+    row->addWidget(whole);
+    row->addStretch(1);
+    for (QDateEdit* picker : {m_from, m_to})
+        connect(picker, &QDateEdit::dateChanged, this, [this] {
+            m_periodChosen = true;
+            showTotals();
+        });
+    connect(whole, &QPushButton::clicked, this, [this] {
+        m_periodChosen = false;
+        showLedger();
+    });
+    return bar;
+}
+
+void LedgerPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showLedger();
+}
+
+void LedgerPage::showLedger()
+{
+    m_lines = m_keeper.lines();
+    if (!m_periodChosen && !m_lines.empty()) {
+        const QSignalBlocker quietFrom(m_from);
+        const QSignalBlocker quietTo(m_to);
+        setPickerDay(m_from, m_lines.front().ticket.firstDraw);
+        setPickerDay(m_to, m_lines.back().ticket.firstDraw);
+    }
+    showTable();
+    showChart();
+    showTexts();
+}
+
+void LedgerPage::showTexts()
+{
+    m_table->setHorizontalHeaderLabels(text(Text::LedgerColumns).split(QLatin1Char('|')));
+    if (QChart* chart = m_chartView->chart())
+        chart->setTitle(text(Text::LedgerChartTitle));
+    // The sums wait until the tab is shown: a label the language files meet holds no text of
+    // its own before.
+    if (isVisible())
+        showTotals();
+}
+
+void LedgerPage::showTable()
+{
+    const QString open = text(Text::LedgerOpen);
+    m_table->setRowCount(static_cast<int>(m_lines.size()));
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        const TicketLine& line = m_lines[static_cast<std::size_t>(r)];
+        const Ticket& t = line.ticket;
+        auto* id = cell(QString::number(t.id));
+        id->setData(Qt::UserRole, t.id);
+        m_table->setItem(r, Id, id);
+        m_table->setItem(r, Date, cell(formatDate(t.firstDraw), Qt::AlignLeft));
+        m_table->setItem(r, Draws, cell(QString::number(t.draws)));
+        m_table->setItem(r, Rows, cell(QString::number(t.rows.size())));
+        m_table->setItem(r, Plus, cell(t.plus ? QStringLiteral("✓") : QString(), Qt::AlignCenter));
+        m_table->setItem(r, Stake, cell(formatZloty(t.stake)));
+        m_table->setItem(r, Won,
+                         cell(formatZloty(line.won) +
+                              (line.prizeOpen ? QStringLiteral(" + ") + open : QString())));
+        auto* balance = cell(formatZloty(line.balance));
+        balance->setForeground(line.balance.grosze < 0 ? QColor(0xC0, 0, 0) : QColor(0, 0x80, 0));
+        m_table->setItem(r, Balance, balance);
+        m_table->setItem(r, Note, cell(t.note, Qt::AlignLeft));
+    }
+    m_table->resizeColumnsToContents();
+}
+
+void LedgerPage::showTotals()
+{
+    const Totals totals = totalsOf(m_lines, dayFromDate(m_from->date()), dayFromDate(m_to->date()));
+    const auto percent = totals.returnPercent();
+    QString won = formatZloty(totals.won);
+    if (totals.prizeOpen)
+        won += QStringLiteral(" + ") + text(Text::LedgerOpen);
+    m_totals->setText(fillIn(text(Text::LedgerTotals),
+                             {QString::number(totals.tickets), formatZloty(totals.stake), won,
+                              formatZloty(totals.balance()),
+                              percent ? QLocale().toString(*percent, 'f', 1) + QStringLiteral(" %")
+                                      : QStringLiteral("–")}));
+    QStringList classes[kGameCount];
+    for (std::size_t g = 0; g < totals.wins.size(); ++g)
+        for (int hits = 6; hits >= 3; --hits)
+            classes[g] << QStringLiteral("%1: %2").arg(hits).arg(
+                totals.wins[g][static_cast<std::size_t>(hits)]);
+    m_classes->setText(
+        fillIn(text(Text::LedgerWinClasses),
+               {classes[0].join(QStringLiteral(", ")), classes[1].join(QStringLiteral(", "))}));
+}
+
+void LedgerPage::showChart()
+{
+    auto* chart = new QChart;
+    chart->setTitle(text(Text::LedgerChartTitle));
+    chart->legend()->hide();
+    auto* series = new QLineSeries(chart);
+    series->setPointsVisible(true);
+    double low = 0, high = 0;
+    for (const TicketLine& line : m_lines) {
+        const double zloty = static_cast<double>(line.balance.grosze) / 100.0;
+        series->append(static_cast<qreal>(chartTime(line.ticket.firstDraw).toMSecsSinceEpoch()),
+                       zloty);
+        low = std::min(low, zloty);
+        high = std::max(high, zloty);
+    }
+    chart->addSeries(series);
+    auto* time = new QDateTimeAxis(chart);
+    time->setFormat(QStringLiteral("dd.MM.yy"));
+    if (!m_lines.empty())
+        time->setRange(chartTime(m_lines.front().ticket.firstDraw - 1),
+                       chartTime(m_lines.back().ticket.firstDraw + 1));
+    auto* money = new QValueAxis(chart);
+    // Round steps of 1, 2 or 5 times a power of ten, about four of them.
+    const double rough = std::max(1.0, (high - low) / 4);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double step = rough <= power       ? power
+                        : rough <= 2 * power ? 2 * power
+                        : rough <= 5 * power ? 5 * power
+                                             : 10 * power;
+    const double bottom = std::floor(low / step) * step, top = std::ceil(high / step) * step;
+    money->setRange(bottom, top);
+    money->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
+    money->setLabelFormat(QStringLiteral("%.0f"));
+    money->setTitleText(QStringLiteral("zł"));
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(money, Qt::AlignLeft);
+    series->attachAxis(time);
+    series->attachAxis(money);
+    QChart* old = m_chartView->chart();
+    m_chartView->setChart(chart);
+    delete old;
+}
+
+std::optional<qint64> LedgerPage::chosenTicket()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || !m_table->item(row, Id)) {
+        m_keeper.showMessage(text(Text::LedgerChooseTicket));
+        return std::nullopt;
+    }
+    return m_table->item(row, Id)->data(Qt::UserRole).toLongLong();
+}
+
+void LedgerPage::chooseExportFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QString(), m_keeper.exportProposal(),
+                                                      text(Text::LedgerCsvFilter));
+    if (!path.isEmpty())
+        m_keeper.exportCsv(path);
+}
+
+LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPage)
+{
+    auto* keeper = new LedgerKeeper(session, tabs);
+    auto* page = new LedgerPage(*keeper, tabs);
+    page->setObjectName(QStringLiteral("TabSheetKonto"));
+    tabs->addTab(page, QStringLiteral("Konto"));
+    // "Spielen" closes the sheet's column of actions, where the page has room to spare in
+    // every language at 800x600.
+    auto* actions = sheetPage->findChild<QWidget*>(QStringLiteral("Panel3"));
+    if (auto* column = actions ? qobject_cast<QBoxLayout*>(actions->layout()) : nullptr) {
+        column->insertSpacing(column->count() - 1, 12);
+        column->insertWidget(column->count() - 1, new PlayPanel(*keeper, actions));
+    }
+    QObject::connect(&session, &Session::drawsChanged, keeper, &LedgerKeeper::checkTickets);
+    // A language switch writes the program's texts anew, the shown draw's line among them.
+    QObject::connect(&session, &Session::shownDrawChanged, page, &LedgerPage::showTexts);
+    return keeper;
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/ledger/ledgersummary.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QDateEdit;
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+
+namespace vendrilo::gui {
+
+class LedgerKeeper;
+
+// The "Konto" tab: the tickets played with stake, winnings and the balance so far; the actions
+// on the chosen ticket; the totals of a period; the running balance as a chart; the export.
+class LedgerPage : public QWidget {
+    Q_OBJECT
+public:
+    LedgerPage(LedgerKeeper& keeper, QWidget* parent);
+
+    QTableWidget* table() const { return m_table; }
+    QChartView* chartView() const { return m_chartView; }
+    // The ledger read again and shown.
+    void showLedger();
+    // The texts the program writes itself, again in the language now chosen.
+    void showTexts();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildActions();
+    QWidget* buildPeriod();
+    void showTable();
+    void showTotals();
+    void showChart();
+    void chooseExportFile();
+    // The ticket of the table's current row; nothing (after telling the user) without one.
+    std::optional<qint64> chosenTicket();
+
+    LedgerKeeper& m_keeper;
+    std::vector<ledger::TicketLine> m_lines;
+    QTableWidget* m_table = nullptr;
+    QDateEdit* m_from = nullptr;
+    QDateEdit* m_to = nullptr;
+    bool m_periodChosen = false; // the user set the period: a refresh keeps it
+    QLabel* m_totals = nullptr;
+    QLabel* m_classes = nullptr;
+    QChartView* m_chartView = nullptr;
+};
+
+class Session;
+
+// Joins the ledger to the window: the "Konto" tab at the end of `tabs`, "Spielen" under the
+// sheet on `sheetPage` (just above its banner), and a check of the tickets whenever the session
+// says the draws changed. The keeper belongs to `tabs`.
+LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPage);
+
+} // namespace vendrilo::gui
