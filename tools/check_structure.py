@@ -17,8 +17,8 @@ import os
 import re
 import sys
 
-LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "submit", "evaluation",
-          "generator", "program"]
+LAYERS = ["io", "texts", "draws", "options", "sheet", "wheels", "charts", "tipfiles", "submit",
+          "evaluation", "generator", "program"]
 # Functions that are data: their length is the length of their table.
 TABLES = {"optionTable", "MessageList::defaults", "allPageLabels"}
 MAX_FILE_LINES = 400
