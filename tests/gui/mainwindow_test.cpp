@@ -58,8 +58,8 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
     EXPECT_EQ(w->windowTitle(), "Quirlends Vendrilo  6/49 PL");
 
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
-    const QStringList expected{"Lottotipp", "Berechnung", "Diagramm", "Datenbank",
-                               "Internet-Optionen"};
+    const QStringList expected{"Lottotipp", "Berechnung",        "Diagramm",
+                               "Datenbank", "Internet-Optionen", "Systeme"};
     QStringList captions, names;
     for (int i = 0; i < tabs->count(); ++i) {
         captions << tabs->tabText(i);
@@ -67,7 +67,8 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
     }
     EXPECT_EQ(captions, expected);
     EXPECT_EQ(names,
-              (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3"}));
+              (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3",
+                           "TabSheetWheels"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     QStringList menu;
