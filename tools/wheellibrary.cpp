@@ -15,6 +15,8 @@
 #include "core/wheels/libraryfile.h"
 #include "core/wheels/wheelcheck.h"
 #include "core/wheels/wheellibrary.h"
+#include "core/wheels/wheelmaker.h"
+#include "wheelreport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +32,8 @@ namespace {
 
 struct Settings {
     QString folder;
+    QString report; // --report FILE: the comparison table written into FILE
+    std::map<QString, LibraryEntries> library; // every guarantee's file in FOLDER, by code
     KnownCoverings known;
     QList<Guarantee> guarantees;
     int from = kLibraryMinNumbers;
@@ -99,16 +103,47 @@ bool beyondLibrary(const Settings& settings, const Guarantee& g, int n)
     return bound > kLibraryMaxRows;
 }
 
-bool improve(const Settings& settings, const Guarantee& g, int n, LibraryEntries& entries)
+// The smallest covering at hand: the library's, an algebraic design nearby, or library wheels
+// on parts of the numbers.
+std::vector<Mask> startFor(const Settings& settings, const Guarantee& g, int n)
 {
+    std::vector<std::vector<Mask>> candidates;
+    const LibraryEntries& entries = settings.library.at(g.code());
+    if (const auto present = entries.find(n); present != entries.end())
+        candidates.push_back(present->second);
+    candidates.push_back(constructedStart(g, n));
+    const LibraryLookup lookup = [&](int size, const Guarantee& part) {
+        std::optional<std::vector<Mask>> rows;
+        const auto file = settings.library.find(part.code());
+        if (file != settings.library.end())
+            if (const auto it = file->second.find(size); it != file->second.end())
+                rows = it->second;
+        return rows;
+    };
+    if (auto parts = smallestWheelOnParts(n, g, lookup))
+        candidates.push_back(std::move(*parts));
+    std::vector<Mask> best;
+    for (auto& rows : candidates)
+        if (!rows.empty() && !findUncovered(n, rows, g.hits, g.of) &&
+            (best.empty() || rows.size() < best.size()))
+            best = std::move(rows);
+    return best;
+}
+
+bool improve(Settings& settings, const Guarantee& g, int n)
+{
+    LibraryEntries& entries = settings.library[g.code()];
     if (beyondLibrary(settings, g, n))
         return false;
     const auto present = entries.find(n);
     const int goal = goalFor(settings, g, n);
-    std::vector<Mask> start = present != entries.end() ? present->second : constructedStart(g, n);
-    if (present != entries.end() && static_cast<int>(present->second.size()) <= goal) {
+    std::vector<Mask> start = startFor(settings, g, n);
+    if (!start.empty() && static_cast<int>(start.size()) <= goal) {
         std::printf("%s n=%d: %zu rows, the goal\n", qPrintable(g.code()), n, start.size());
-        return false;
+        const bool better = present == entries.end() || start.size() < present->second.size();
+        if (better)
+            entries[n] = start;
+        return better;
     }
     const double begin = cpuSeconds();
     const std::vector<Mask> found = search(settings, g, n, start, goal);
@@ -148,6 +183,8 @@ bool parseArguments(const QStringList& args, Settings& settings)
             settings.to = value.toInt();
         } else if (a == QLatin1String("--seconds")) {
             settings.seconds = value.toDouble();
+        } else if (a == QLatin1String("--report")) {
+            settings.report = value;
         } else if (a == QLatin1String("--seed")) {
             settings.seed = value.toULongLong();
         } else if (settings.folder.isEmpty() && !a.startsWith(u'-')) {
@@ -161,6 +198,25 @@ bool parseArguments(const QStringList& args, Settings& settings)
     return !settings.folder.isEmpty();
 }
 
+// Every guarantee's file in the folder, so that wheels on parts can be built from any of them.
+bool loadLibrary(Settings& settings)
+{
+    for (const Guarantee& g : libraryGuarantees()) {
+        const QString path = settings.folder + u'/' + libraryFileName(g);
+        QFile file(path);
+        LibraryEntries& entries = settings.library[g.code()];
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        auto parsed = parseLibraryFile(QString::fromUtf8(file.readAll()));
+        if (!parsed) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(parsed.error()));
+            return false;
+        }
+        entries = std::move(*parsed);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -170,27 +226,25 @@ int main(int argc, char** argv)
     settings.guarantees = libraryGuarantees();
     if (!parseArguments(app.arguments(), settings)) {
         std::fprintf(stderr, "usage: vendrilo-wheellibrary FOLDER [--known FILE] "
-                             "[--guarantees LIST] [--from N] [--to N] [--seconds S] [--seed N]\n");
+                             "[--guarantees LIST] [--from N] [--to N] [--seconds S] [--seed N] "
+                             "[--report FILE]\n");
         return 2;
+    }
+    if (!loadLibrary(settings))
+        return 1;
+    if (!settings.report.isEmpty()) {
+        const Status written = writeWheelReport(settings.report, settings.library, settings.known);
+        if (!written)
+            std::fprintf(stderr, "%s\n", qPrintable(written.error()));
+        return written ? 0 : 1;
     }
     for (const Guarantee& g : settings.guarantees) {
         const QString path = settings.folder + u'/' + libraryFileName(g);
-        LibraryEntries entries;
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            auto parsed = parseLibraryFile(QString::fromUtf8(file.readAll()));
-            if (!parsed) {
-                std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(parsed.error()));
-                return 1;
-            }
-            entries = *parsed;
-        }
         for (int n = settings.from; n <= settings.to; ++n) {
-            if (!improve(settings, g, n, entries))
+            if (!improve(settings, g, n))
                 continue;
-            if (const Status written =
-                    writeFileAtomically(path, formatLibraryFile(g, entries).toUtf8());
-                !written) {
+            const QByteArray text = formatLibraryFile(g, settings.library[g.code()]).toUtf8();
+            if (const Status written = writeFileAtomically(path, text); !written) {
                 std::fprintf(stderr, "%s\n", qPrintable(written.error()));
                 return 1;
             }

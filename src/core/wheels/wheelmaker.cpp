@@ -8,15 +8,14 @@ namespace vendrilo::wheels {
 
 namespace {
 
-// The library's wheels on `parts` parts of nearly equal size, side by side: nothing when a part
-// falls outside the library or the library lacks its wheel.
-std::optional<std::vector<Mask>> wheelOnParts(int n, int parts, const Guarantee& perPart)
+std::optional<std::vector<Mask>> wheelOnParts(int n, int parts, const Guarantee& perPart,
+                                              const LibraryLookup& library)
 {
     std::vector<Mask> rows;
     int offset = 0;
     for (int part = 0; part < parts; ++part) {
         const int size = n / parts + (part < n % parts ? 1 : 0);
-        const auto partRows = libraryRows(size, perPart);
+        const auto partRows = library(size, perPart);
         if (!partRows)
             return std::nullopt;
         for (const Mask row : *partRows)
@@ -24,22 +23,6 @@ std::optional<std::vector<Mask>> wheelOnParts(int n, int parts, const Guarantee&
         offset += size;
     }
     return rows;
-}
-
-// The smallest wheel made of parts: with p parts, a draw's `of` numbers put at least
-// ceil(of / p) into one part.
-std::optional<std::vector<Mask>> smallestWheelOnParts(int n, const Guarantee& g)
-{
-    std::optional<std::vector<Mask>> best;
-    for (int parts = 2; parts * kLibraryMinNumbers <= n; ++parts) {
-        const int perPart = (g.of + parts - 1) / parts;
-        if (perPart < g.hits)
-            break;
-        auto rows = wheelOnParts(n, parts, Guarantee::ifOf(g.hits, perPart));
-        if (rows && (!best || rows->size() < best->size()))
-            best = std::move(rows);
-    }
-    return best;
 }
 
 WheelOutcome checked(const std::vector<int>& numbers, const std::vector<Mask>& rows,
@@ -53,6 +36,21 @@ WheelOutcome checked(const std::vector<int>& numbers, const std::vector<Mask>& r
 
 } // namespace
 
+std::optional<std::vector<Mask>> smallestWheelOnParts(int n, const Guarantee& g,
+                                                      const LibraryLookup& library)
+{
+    std::optional<std::vector<Mask>> best;
+    for (int parts = 2; parts * kLibraryMinNumbers <= n; ++parts) {
+        const int perPart = (g.of + parts - 1) / parts;
+        if (perPart < g.hits)
+            break;
+        auto rows = wheelOnParts(n, parts, Guarantee::ifOf(g.hits, perPart), library);
+        if (rows && (!best || rows->size() < best->size()))
+            best = std::move(rows);
+    }
+    return best;
+}
+
 std::optional<InstantRows> instantRows(int n, const Guarantee& g)
 {
     if (g.full || (g.hits == kRowSize && g.of == kRowSize)) {
@@ -63,7 +61,7 @@ std::optional<InstantRows> instantRows(int n, const Guarantee& g)
     if (auto rows = libraryRows(n, g))
         return InstantRows{std::move(*rows), WheelOrigin::Library};
     if (n > kLibraryMaxNumbers)
-        if (auto rows = smallestWheelOnParts(n, g))
+        if (auto rows = smallestWheelOnParts(n, g, libraryRows))
             return InstantRows{std::move(*rows), WheelOrigin::Parts};
     return std::nullopt;
 }

@@ -39,6 +39,16 @@ inline std::uint64_t fullWheelRowCount(int n)
 // wheel on every part keeps the promise). Nothing when none is there.
 std::optional<InstantRows> instantRows(int n, const Guarantee& guarantee);
 
+// Looks up library rows for (n, guarantee); the shipped library is libraryRows.
+using LibraryLookup = std::function<std::optional<std::vector<Mask>>(int, const Guarantee&)>;
+
+// The smallest wheel made of library wheels on parts of the n numbers, side by side: with p
+// parts of nearly equal size, the `of` numbers of a draw put at least ceil(of / p) into one
+// part, so a "k if ceil(of/p)" wheel on every part keeps the promise "k if of". Nothing when no
+// number of parts works with the wheels `library` holds.
+std::optional<std::vector<Mask>> smallestWheelOnParts(int n, const Guarantee& guarantee,
+                                                      const LibraryLookup& library);
+
 // Whether a live search can look for this wheel within the program's memory.
 bool searchable(int n, const Guarantee& guarantee);
 
