@@ -18,6 +18,8 @@ class ChartPage : public QWidget {
 public:
     ChartPage(Session& session, QWidget* parent);
     ChartView* chartView() const { return m_chart; }
+    // The picker's hint, which no caption file reaches, in the language of the texts.
+    void showFixedTexts();
 
 private:
     void showPeriod();

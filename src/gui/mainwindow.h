@@ -4,6 +4,7 @@
 #include "core/draws/dates.h"
 #include "core/draws/drawrecord.h"
 #include "core/io/prompts.h"
+#include "core/program/settingsstore.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -16,6 +17,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QSoundEffect;
 class QTabWidget;
 
@@ -40,7 +42,7 @@ struct MainWindowSetup {
     std::unique_ptr<Prompts> prompts;
     QString programFolder;
     Clock clock;
-    std::function<void(const QUrl&)> openUrl;
+    std::function<bool(const QUrl&)> openUrl;
     // The settings store: an INI file at this path; empty: the user's own store.
     QString settingsFile;
     // The command line after the program's name ("D" FILE imports tips and closes).
@@ -82,16 +84,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
+    void buildSheetMenu(QMenuBar* bar);
+    void connectSheetMenu();
     void buildStatusBar();
     void buildPages();
-    bool restoreStoredSettings(double today);
+    void restoreStoredSettings(double today);
     void runBatchImport();
-    void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
     bool editPoolInList(NumberPool& pool);
@@ -100,27 +102,31 @@ private:
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.
     void switchLanguage(int index);
+    // The texts the window writes itself (dialog titles, names of weekdays and months) in the
+    // language of the texts.
+    void showFixedTexts();
     // The folder of the program's files, ending in "/".
     QString programFolder() const;
 
     std::unique_ptr<Prompts> m_prompts;
     Clock m_clock;
-    std::function<void(const QUrl&)> m_openUrl;
+    std::function<bool(const QUrl&)> m_openUrl;
     QString m_programFolder;
     QString m_settingsFile;
     QStringList m_arguments;
     bool m_batchFailed = false;
+    bool m_settingsSaved = false; // the batch import has stored what it should: closing saves nothing
+    UnreadSettings m_unreadSettings;
+    bool m_closeWhenIdle = false; // closed during long work: closes when the work has stopped
     Session* m_session = nullptr;
     bool m_startedUp = false;
-    int m_scaledForHeight = 0; // height the content was last scaled for
-    double m_fontScale = 1.0;  // content font size relative to the design size
-    qreal m_baseFontPointSize = 0;
 
     QTabWidget* m_tabs = nullptr;
     SheetPage* m_sheetPage = nullptr;
     ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};
+    QList<QAction*> m_sheetActions; // the sheet menu's items, in menu order
     QSoundEffect* m_sound = nullptr;
     PrintPositionsDialog* m_printPositions = nullptr;
     WeightingListDialog* m_weightingList = nullptr;

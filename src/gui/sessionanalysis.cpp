@@ -71,7 +71,7 @@ void Session::runBacktest()
     if (const Status written = writeBacktestReport(result->report, path); !written)
         m_prompts.message(written.error());
     else
-        m_openUrl(QUrl::fromLocalFile(path));
+        openWrittenFile(path);
 }
 
 void Session::runSimilarity()
@@ -87,7 +87,7 @@ void Session::runSimilarity()
     if (const Status written = writeRtfFile(path, result->report); !written)
         m_prompts.message(written.error());
     else
-        m_openUrl(QUrl::fromLocalFile(path));
+        openWrittenFile(path);
 }
 
 } // namespace vendrilo::gui

@@ -259,13 +259,13 @@ void WheelsPage::showPlan()
     else if (n >= kMinChosen)
         if (const auto instant = instantRows(n, guarantee()))
             rows = instant->rows.size();
-    const auto price = rowPrice(m_session.state().internet);
+    const auto cost = rows ? wheelCost(*rows, m_session.state().internet) : std::nullopt;
     m_rowsLabel->setText(
         captionOf(m_rowsLabel) +
         (rows ? QLocale(QLocale::German).toString(qulonglong(*rows)) : QStringLiteral("?")));
     m_costLabel->setText(
         captionOf(m_costLabel) +
-        (rows && price ? zlotyText(static_cast<double>(*rows) * *price) : QStringLiteral("?")));
+        (cost ? zlotyText(*cost) : QStringLiteral("?")));
     enableControls();
 }
 

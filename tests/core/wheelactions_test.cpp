@@ -29,19 +29,25 @@ std::array<int, 6> sheetRow(const TipSheet& sheet, int r)
 
 } // namespace
 
-TEST(WheelActions, RowPriceFromTheFeeField)
+TEST(WheelActions, CostFromTheFeeField)
 {
     const struct {
         const char* text;
-        std::optional<double> price;
-    } cases[] = {{"3,00", 3.0},      {" 3.5 ", 3.5},         {"0", 0.0},
-                 {"", std::nullopt}, {"drei", std::nullopt}, {"-1,00", std::nullopt}};
+        std::size_t rows;
+        std::optional<qint64> grosze;
+    } cases[] = {{"3,00", 38760, 11'628'000}, {" 3.5 ", 14, 4'900}, {"0", 28, 0},
+                 {"0,60", 1, 60},              {"", 5, std::nullopt}, {"drei", 5, std::nullopt},
+                 {"-1,00", 5, std::nullopt}};
     for (const auto& c : cases) {
         InternetOptions internet;
-        internet.feeOneDraw = QString::fromLatin1(c.text);
-        EXPECT_EQ(rowPrice(internet), c.price) << c.text;
+        internet.rowPrice = QString::fromLatin1(c.text);
+        const auto cost = wheelCost(c.rows, internet);
+        EXPECT_EQ(cost.has_value(), c.grosze.has_value()) << c.text;
+        if (cost && c.grosze)
+            EXPECT_EQ(cost->grosze, *c.grosze) << c.text;
     }
-    EXPECT_EQ(zlotyText(38760 * 3.0), QStringLiteral("116.280,00"));
+    EXPECT_EQ(zlotyText(Money{11'628'000}), QStringLiteral("116.280,00"));
+    EXPECT_EQ(zlotyText(Money{4'905}), QStringLiteral("49,05"));
 }
 
 // Presses of "Auf den Schein" with locked rows: each press fills the unlocked rows with the

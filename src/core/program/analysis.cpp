@@ -5,8 +5,10 @@
 #include "core/io/atomicfile.h"
 #include "core/program/drawactions.h"
 #include "core/program/generationactions.h"
+#include "core/program/moneyactions.h"
 #include "core/texts/integers.h"
 
+#include <cmath>
 
 namespace vendrilo {
 
@@ -20,20 +22,28 @@ void searchDraw(ProgramState& s, const std::vector<DrawRecord>& records)
     evaluateShownDraw(s);
 }
 
+// Where the next pass starts its draw search. With both draw-day boxes ticked every stored draw
+// day is scored: the day after the one just scored, from which the search finds the first stored
+// draw of a later day (past the last draw, the last one again, which ends the loop). With one
+// box ticked, six days on.
+double nextPassDate(double scored, const DrawDayFilter& days)
+{
+    return days.weekend && days.otherDays ? std::floor(scored) + 1 : scored + 6;
+}
+
 bool onWeekend(double day)
 {
     const int w = weekday(day);
     return w == 6 || w == 7;
 }
 
-// "Ihre Glückszahl (1-99999999)?" with a random proposal; nothing when the answer is no integer.
-std::optional<int> askSeed(ProgramState& s, Prompts& prompts)
+// "Ihre Glückszahl (1-99999999)?" with a random proposal; an answer that is no integer is told.
+AskedInteger askSeed(ProgramState& s, Prompts& prompts)
 {
     const MessageList& m = s.messages;
     const QString proposal = QString::number(s.random.next(99999));
-    return parseInteger(
-        prompts.inputText(m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
-                          m.text(Msg::LuckyNumberPrompt), proposal));
+    return askInteger(prompts, m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+                      m.text(Msg::LuckyNumberPrompt), proposal, m.text(Msg::LuckyNumberError));
 }
 
 QStringList backtestReport(const BacktestResult& r, const MessageList& m)
@@ -66,9 +76,9 @@ int tallyPass(const ProgramState& s, BacktestTally& tally)
     return threeOrMore;
 }
 
-// The pass loop: a sheet for the chosen date (unless the last one is kept), the date 3 or 6 days
-// on, the draw search scoring it, the tally. It ends in the pass whose search finds the draw of
-// the pass before, the file's last draw, which is so counted twice.
+// The pass loop: a sheet for the chosen date (unless the last one is kept), the date moved on to
+// the next pass, the draw search scoring it, the tally. It ends in the pass whose search finds
+// the draw of the pass before, the file's last draw, which is so counted twice.
 AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double chosen, double today,
                            Prompts& prompts, const AnalysisHooks& hooks, BacktestResult& result)
 {
@@ -87,11 +97,11 @@ AnalysisEnd backtestPasses(ProgramState& s, const DrawHistory& history, double c
                 return AnalysisEnd::Stopped;
             }
         }
-        const DrawDayFilter days = s.options.drawDayFilter();
-        s.chosenDate.setDate(s.chosenDate.date() + (days.saturday && days.wednesday ? 3 : 6));
+        s.chosenDate.setDate(nextPassDate(s.chosenDate.date(), s.options.drawDayFilter()));
         searchDraw(s, records);
         ++result.passes;
         threeOrMore = tallyPass(s, result.tally);
+        result.money.addPass(s.sheet, {s.shown.date, s.shown.numbers});
         p = s.chosenDate.date();
         if (hooks.pass && !hooks.pass(analysisProgress(chosen, lastDate, s.shown.date)))
             return AnalysisEnd::Cancelled;
@@ -114,18 +124,23 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
     s.options.set(Option::ShowWeightingList, 0);
     const double chosen = s.chosenDate.date();
     searchDraw(s, history.records());
+    result.money = startBacktestMoney(s);
 
-    if (const auto seed = askSeed(s, prompts)) {
-        result.seed = static_cast<std::uint32_t>(*seed);
+    const RandomSource random = s.random;
+    if (const AskedInteger seed = askSeed(s, prompts); seed.number) {
+        result.seed = static_cast<std::uint32_t>(*seed.number);
         if (hooks.status)
             hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
-                                QString::number(*seed));
+                                QString::number(*seed.number));
         result.end = backtestPasses(s, history, chosen, today, prompts, hooks, result);
-        if (result.end == AnalysisEnd::Finished)
+        if (result.end == AnalysisEnd::Finished) {
             result.report = backtestReport(result, s.messages);
+            result.report << backtestMoneyLines(result.money, s.messages);
+        }
     } else {
-        prompts.message(s.messages.text(Msg::LuckyNumberError));
-        result.end = AnalysisEnd::NotNumber;
+        result.end = seed.cancelled ? AnalysisEnd::Cancelled : AnalysisEnd::NotNumber;
+        if (seed.cancelled)
+            s.random = random; // as before the question: not even the proposal's draw is taken
     }
     s.options.set(Option::ShowWeightingList, showList);
     return result;

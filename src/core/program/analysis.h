@@ -3,6 +3,7 @@
 
 #include "core/io/prompts.h"
 #include "core/io/result.h"
+#include "core/money/backtestmoney.h"
 #include "core/program/programstate.h"
 
 #include <QStringList>
@@ -51,6 +52,7 @@ struct BacktestResult {
     BacktestTally tally{};
     std::uint32_t seed = 0;
     QStringList report; // the lines of "Test.txt" when finished
+    BacktestMoney money; // what the passes' sheets cost and won
 };
 
 // The parameter back-test: from the chosen date, draw by draw, a sheet computed with the current

@@ -2,6 +2,7 @@
 #include "core/program/wheelactions.h"
 
 #include "core/io/atomicfile.h"
+#include "core/program/moneyactions.h"
 #include "core/tipfiles/tipfile.h"
 
 #include <QFileInfo>
@@ -18,21 +19,20 @@ namespace {
 const QString kNotChecked = QStringLiteral("the wheel failed its check");
 } // namespace
 
-std::optional<double> rowPrice(const InternetOptions& internet)
+std::optional<Money> wheelCost(std::size_t rows, const InternetOptions& internet)
 {
-    // The field holding the price of one row; one place to read it.
-    QString text = internet.feeOneDraw.trimmed();
-    text.replace(u',', u'.');
-    bool ok = false;
-    const double price = text.toDouble(&ok);
-    if (!ok || price < 0)
+    const auto price = ticketPrices(internet).row;
+    if (!price)
         return std::nullopt;
-    return price;
+    return *price * static_cast<qint64>(rows);
 }
 
-QString zlotyText(double amount)
+QString zlotyText(Money amount)
 {
-    return QLocale(QLocale::German).toString(amount, 'f', 2);
+    // German like the rest of the window; a cost is never negative.
+    const QLocale german(QLocale::German);
+    return german.toString(amount.grosze / 100) + german.decimalPoint() +
+           QStringLiteral("%1").arg(amount.grosze % 100, 2, 10, QLatin1Char('0'));
 }
 
 std::vector<int> sheetNumbers(const TipSheet& sheet)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/io/result.h"
+#include "core/money/money.h"
 #include "core/program/programstate.h"
 #include "core/wheels/wheel.h"
 
@@ -16,11 +17,11 @@ namespace vendrilo {
 // What the "Systeme" tab does with a wheel beyond making it: its price, the sheet, tip files and
 // the print-out. Every one of them checks the wheel first and refuses one that fails.
 
-// The price of one row in zł as the "Internet-Optionen" tab holds it ("3,00" or "3.00");
-// nothing when the field holds no amount.
-std::optional<double> rowPrice(const InternetOptions& internet);
-// An amount in zł as the window writes it: "116.280,00".
-QString zlotyText(double amount);
+// What `rows` rows cost at the row price of the "Internet-Optionen" tab; nothing when the fee
+// field holds no amount.
+std::optional<Money> wheelCost(std::size_t rows, const InternetOptions& internet);
+// An amount as the window writes it, without the unit the caption already names: "116.280,00".
+QString zlotyText(Money amount);
 
 // Every number the sheet's fields hold, ascending, once each: the numbers a wheel can take
 // from the sheet.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
@@ -30,6 +31,24 @@ std::optional<int> parseInteger(const QString& text)
     if (value > INT32_MAX || value < INT32_MIN)
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+QString notIntegerMessage(const QString& text)
+{
+    return fillIn(vendrilo::text(Text::NoIntegerValue), {text});
+}
+
+AskedInteger askInteger(Prompts& prompts, const QString& caption, const QString& prompt,
+                        const QString& proposal, const QString& notNumberMessage)
+{
+    const std::optional<QString> answer = prompts.inputText(caption, prompt, proposal);
+    if (!answer)
+        return {std::nullopt, true};
+    const auto number = parseInteger(*answer);
+    if (!number)
+        prompts.message(notNumberMessage.isEmpty() ? notIntegerMessage(*answer)
+                                                   : notNumberMessage);
+    return {number, false};
 }
 
 } // namespace vendrilo
