@@ -156,7 +156,7 @@ QWidget* WheelsPage::buildSearch()
     grid->addWidget(namedLabel(box, "WheelSecondsLabel", QStringLiteral("Suchzeit (s):")), 0, 0);
     m_seconds = spinBox(box, "WheelSeconds", 1, 3600, 30);
     grid->addWidget(m_seconds, 0, 1);
-    m_search = pushButton(box, "WheelSearch", QStringLiteral("&Suchen"),
+    m_search = pushButton(box, "WheelSearch", QStringLiteral("Such&en"),
                           QStringLiteral("Im Hintergrund ein System mit weniger Reihen suchen"));
     m_cancel = pushButton(box, "WheelCancel", QStringLiteral("Abbrechen"),
                           QStringLiteral("Die Suche beenden und das beste System behalten"));

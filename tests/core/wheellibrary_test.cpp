@@ -78,7 +78,7 @@ std::optional<Flip> breakingFlip(const Shipped& w, std::mt19937& random)
         }
         return chosen;
     };
-    for (int attempt = 0; attempt < 4000; ++attempt) {
+    for (int attempt = 0; attempt < 40000; ++attempt) {
         const std::size_t r = random() % w.rows.size();
         const Mask row = w.rows[r];
         const Mask outside = firstPositions(w.n) & ~row;
@@ -122,21 +122,25 @@ TEST(WheelLibrary, EveryShippedWheelPassesTheCheckAndTheOracleWhereItIsQuick)
 }
 
 // One number of one row changed, where the change must break the promise: the check finds
-// the draw that lost its row.
+// the draw that lost its row. A wheel of a few rows that overlap a lot may have no such change
+// (one row of six on seven numbers meets every draw in five); every larger wheel must have one.
 TEST(WheelLibrary, OneChangedNumberMakesTheCheckFail)
 {
+    constexpr std::size_t kFewRows = 4;
     std::mt19937 random(99);
     const auto wheels = shippedWheels();
     std::size_t broken = 0;
     for (const Shipped& w : wheels) {
+        SCOPED_TRACE(testing::Message() << w.guarantee.code().toStdString() << " n=" << w.n);
         const auto flip = breakingFlip(w, random);
-        if (!flip)
-            continue; // a small wheel whose rows all overlap: no single number breaks it
+        if (!flip) {
+            EXPECT_LE(w.rows.size(), kFewRows) << "no changed number breaks this wheel";
+            continue;
+        }
         std::vector<Mask> changed = w.rows;
         changed[flip->row] = flip->changed;
         const CoverageCheck check(w.n, changed, w.guarantee.hits, w.guarantee.of);
-        EXPECT_TRUE(check.firstUncovered().has_value())
-            << w.guarantee.code().toStdString() << " n=" << w.n;
+        EXPECT_TRUE(check.firstUncovered().has_value());
         // The plain count agrees that the draw lost its last row.
         std::vector<int> draw;
         for (Mask rest = flip->draw; rest; rest &= rest - 1)
@@ -145,7 +149,7 @@ TEST(WheelLibrary, OneChangedNumberMakesTheCheckFail)
         EXPECT_GE(check.uncoveredCount(), 1u);
         ++broken;
     }
-    EXPECT_GE(broken * 100, wheels.size() * 95);
+    EXPECT_GE(broken * 100, wheels.size() * 80);
 }
 
 // The sizes the library must reach: within 5 % of the best known covering for "3 if 3" up to

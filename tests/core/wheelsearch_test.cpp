@@ -159,7 +159,7 @@ TEST(WheelMaker, BeyondTheLibraryPartsOrASearchOrARefusal)
         WheelOrigin origin;
     } made[] = {{49, "3if6", WheelOrigin::Parts},
                 {40, "2if4", WheelOrigin::Parts},
-                {35, "2if2", WheelOrigin::Parts},
+                {35, "2if3", WheelOrigin::Parts},
                 {20, "full", WheelOrigin::Full}};
     for (const auto& c : made) {
         const Guarantee g = *Guarantee::parse(QString::fromLatin1(c.guarantee));
