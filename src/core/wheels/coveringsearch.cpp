@@ -31,12 +31,16 @@ private:
     std::vector<Mask> m_best;
     std::uint64_t m_moves = 0;
     QElapsedTimer m_sinceReport;
+    bool m_asked = false;
 };
 
 bool Search::report()
 {
-    if (!m_options.progress || m_sinceReport.elapsed() < 50)
+    // The first call always asks, so that a caller that stops at once stops before any
+    // covering; after that at most one report every 50 ms.
+    if (!m_options.progress || (m_asked && m_sinceReport.elapsed() < 50))
         return true;
+    m_asked = true;
     m_sinceReport.restart();
     SearchProgress progress;
     progress.bestRows = static_cast<int>(m_best.size());

@@ -139,8 +139,6 @@ void CoveringState::load(const std::vector<Mask>& rows)
 bool CoveringState::completeGreedily(const std::function<bool()>& keepGoing)
 {
     while (!m_uncovered.empty()) {
-        if (!keepGoing())
-            return false;
         Mask best = 0;
         int bestGain = -1;
         for (int candidate = 0; candidate < kGreedyCandidates; ++candidate) {
@@ -159,6 +157,9 @@ bool CoveringState::completeGreedily(const std::function<bool()>& keepGoing)
             }
         }
         addRow(best);
+        // Asked after a row, so that every report shows at least one.
+        if (!m_uncovered.empty() && !keepGoing())
+            return false;
     }
     return true;
 }
