@@ -23,6 +23,8 @@
 #include "gui/sheetpage.h"
 #include "gui/wheelspage.h"
 
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -301,7 +303,7 @@ void MainWindow::restoreStoredSettings(double today)
     if (!restored.aborted && languageByIndex(s.language))
         switchLanguage(s.language);
     else
-        installQtTranslations(QLocale(QLocale::German));
+        reportMissingQtTranslations(QLocale(QLocale::German));
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
@@ -352,8 +354,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_startedUp && !m_settingsSaved) {
         const Status saved =
             saveSettings(*openSettings(m_settingsFile), m_session->state(), size, m_unreadSettings);
-        if (!saved)
+        if (!saved) {
+            // Also where no one may see the message box: a session ending, a script.
+            std::fprintf(stderr, "vendrilo: %s\n", qPrintable(saved.error()));
             m_prompts->message(saved.error());
+        }
     }
     event->accept();
 }

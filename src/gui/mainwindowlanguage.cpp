@@ -33,7 +33,7 @@ void MainWindow::switchLanguage(int index)
     const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
     const QLocale names(translated ? language->qtCode : QStringLiteral("de"));
     useTexts(loadTexts(files, names));
-    installQtTranslations(names);
+    reportMissingQtTranslations(names);
     showFixedTexts();
     m_session->retranslateStatusTexts(textsBefore, messagesBefore);
     m_session->showTextsAgain();
