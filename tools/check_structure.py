@@ -18,8 +18,8 @@ import os
 import re
 import sys
 
-LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "submit", "evaluation",
-          "generator", "money", "ledger", "program"]
+LAYERS = ["io", "texts", "draws", "options", "sheet", "wheels", "charts", "tipfiles", "submit",
+          "evaluation", "generator", "money", "ledger", "program"]
 # Functions that are data: their length is the length of their table.
 TABLES = {"optionTable", "MessageList::defaults", "allPageLabels", "globalOptions"}
 MAX_FILE_LINES = 400

@@ -4,12 +4,15 @@
 // N (0 German .. 8 Polish, from HOME/land) and loads a tip file, and writes one PNG per tab into
 // OUTDIR (tab0.png ..), one per page of the "Berechnung" tab (options0.png ..), the weighting
 // list of a run (weightinglist.png), the single-tip form in its random mode (singletip.png) and
-// running.png: the sheet in the middle of a generation run.
+// running.png: the sheet in the middle of a generation run, and wheels.png: the "Systeme" tab
+// with a "3 if 6" wheel on 18 numbers.
 #include "core/draws/dates.h"
 #include "core/texts/languagefiles.h"
 #include "gui/mainwindow.h"
 #include "gui/weightinglistdialog.h"
 #include "gui/session.h"
+#include "gui/numbergrid.h"
+#include "gui/wheelspage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,6 +79,15 @@ int main(int argc, char** argv)
         tabs->setCurrentIndex(i);
         app.processEvents();
         window.grab().save(out.filePath(QStringLiteral("tab%1.png").arg(i)));
+    }
+    if (auto* wheels = window.findChild<vendrilo::gui::WheelsPage*>()) {
+        tabs->setCurrentWidget(wheels);
+        wheels->numberGrid()->setChosen(
+            {2, 5, 7, 9, 11, 14, 17, 19, 22, 25, 28, 31, 33, 36, 40, 43, 46, 48});
+        wheels->setGuarantee(vendrilo::wheels::Guarantee::ifOf(3, 6));
+        wheels->computeWheel();
+        app.processEvents();
+        window.grab().save(out.filePath(QStringLiteral("wheels.png")));
     }
     dialogShot = QStringLiteral("singletip");
     window.editRowInForm(2);

@@ -412,6 +412,52 @@ www.multipasko.pl
 
 www.lotto.de
 
+Systemy
+
+Twoje liczby:
+
+Z zakładów
+Wybrać liczby z zakładów
+Wyczyść
+Odznaczyć wszystkie liczby
+Pełny
+Każda szóstka z Twoich liczb
+skrócony
+Mało zakładów ze sprawdzoną gwarancją
+Gwarancja:
+
+trafienia, gdy
+
+liczb wygrywających jest wśród Twoich
+
+Wymieszaj
+Losowo rozłożyć zakłady biblioteki na Twoje liczby
+Zakłady: 
+
+Koszt (zł): 
+
+Oblicz
+Wziąć system z biblioteki albo zbudować pełny
+Czas szukania (s):
+
+Szukaj
+Szukać w tle systemu z mniejszą liczbą zakładów
+Anuluj
+Zakończyć szukanie i zachować najlepszy system
+Najlepszy system (zakłady): 
+
+Dla tego wyboru program nie zna systemu.
+
+System nie przeszedł sprawdzenia i nie jest pokazywany.
+
+✔ Gwarancja sprawdzona
+
+Na kupon
+Wpisać kolejne dwanaście zakładów na kupon
+Zapisz
+Wszystkie zakłady jako pliki po dwanaście zakładów
+Drukuj
+Wszystkie zakłady jako plik tekstowy
 Konto
 
 Otwórz

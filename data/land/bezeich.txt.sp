@@ -412,6 +412,52 @@ www.multipasko.pl
 
 www.lotto.de
 
+Sistemas
+
+Sus números:
+
+De las apuestas
+Elegir los números de las apuestas
+Vaciar
+Quitar todos los números
+Completo
+Todas las combinaciones de seis de sus números
+reducido
+Pocas apuestas con garantía comprobada
+Garantía:
+
+aciertos si
+
+números ganadores están entre los suyos
+
+Mezclar
+Repartir al azar las apuestas de la biblioteca sobre sus números
+Apuestas: 
+
+Coste (zł): 
+
+Calcular
+Tomar el sistema de la biblioteca o formar el completo
+Tiempo (s):
+
+Buscar
+Buscar en segundo plano un sistema con menos apuestas
+Cancelar
+Terminar la búsqueda y conservar el mejor sistema
+Mejor sistema (apuestas): 
+
+El programa no conoce ningún sistema para esta elección.
+
+El sistema no pasó su comprobación y no se muestra.
+
+✔ Garantía comprobada
+
+Al boleto
+Poner las doce apuestas siguientes en el boleto
+Guardar
+Todas las apuestas en archivos de doce apuestas
+Imprimir
+Todas las apuestas en un archivo de texto
 Cuenta
 
 Abrir

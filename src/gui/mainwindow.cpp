@@ -22,6 +22,7 @@
 #include "gui/qttranslations.h"
 #include "gui/session.h"
 #include "gui/sheetpage.h"
+#include "gui/wheelspage.h"
 
 #include <cstdio>
 
@@ -192,6 +193,7 @@ void MainWindow::buildPages()
         {m_chartPage, "TabSheet5", "Diagramm"},
         {new DatabasePage(*m_session, m_tabs), "TabSheet4", "Datenbank"},
         {new InternetPage(*m_session, m_tabs), "TabSheet3", "Internet-Optionen"},
+        {new WheelsPage(*m_session, m_openUrl, m_tabs), "TabSheetWheels", "Systeme"},
     };
     for (const auto& p : pages) {
         p.page->setObjectName(QString::fromLatin1(p.name));

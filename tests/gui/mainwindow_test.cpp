@@ -59,7 +59,7 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
 
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
     const QStringList expected{"Lottotipp", "Berechnung",        "Diagramm",
-                               "Datenbank", "Internet-Optionen", "Konto"};
+                               "Datenbank", "Internet-Optionen", "Systeme", "Konto"};
     QStringList captions, names;
     for (int i = 0; i < tabs->count(); ++i) {
         captions << tabs->tabText(i);
@@ -68,7 +68,7 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
     EXPECT_EQ(captions, expected);
     EXPECT_EQ(names,
               (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3",
-                           "TabSheetKonto"}));
+                           "TabSheetWheels", "TabSheetKonto"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     QStringList menu;
