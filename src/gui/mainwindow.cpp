@@ -29,7 +29,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QStatusBar>
 #include <QScreen>
 #include <QTabWidget>
@@ -38,7 +37,6 @@
 namespace vendrilo::gui {
 
 namespace {
-const QString kHitSound = QStringLiteral("yippee.wav");
 const QUrl kProductPage(QStringLiteral("https://www.quirlend.de/vendrilo/"));
 // The language menu lists the languages in this order of their numbers.
 constexpr int kLanguageMenuOrder[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
@@ -199,7 +197,7 @@ void MainWindow::buildPages()
     connect(m_sheetPage, &SheetPage::singleTipWanted, this, &MainWindow::editRowInForm);
     m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
     m_session->setDrawEditor([this](const DrawRecord& from) { return editDraw(from); });
-    m_chartPage->chartView()->setPrompts(m_prompts.get());
+    m_chartPage->setChartPrompts(m_prompts.get());
 }
 
 QLineEdit* MainWindow::sheetField(int row, int position) const
@@ -220,14 +218,25 @@ QString MainWindow::statusText(int panel) const
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_startedUp)
+    if (m_startedUp)
+        return;
+    // A batch import decides at once whether the window stays: it runs the whole start-up.
+    if (isBatchImport())
         startUp();
+    else if (startUpForFirstPaint())
+        finishStartUpWhenVisible();
 }
 
 void MainWindow::startUp()
 {
-    if (m_startedUp)
-        return;
+    if (!m_startedUp && startUpForFirstPaint())
+        finishStartUp();
+}
+
+// What the window shows on its first paint: the stored settings in the stored language and
+// the draw for today. The rest waits until the window is on the screen (finishStartUp).
+bool MainWindow::startUpForFirstPaint()
+{
     m_startedUp = true;
     ProgramState& s = m_session->state();
     const double today = m_clock();
@@ -240,7 +249,7 @@ void MainWindow::startUp()
         m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
 
     if (!restoreStoredSettings(today))
-        return; // a value outside every group could not be read: the rest of start-up is skipped
+        return false; // a value outside every group could not be read: the rest is skipped
 
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
@@ -250,11 +259,9 @@ void MainWindow::startUp()
 
     s.random.randomize();
     m_session->setChosenDate(today);
-
-    m_session->updateDrawsAtStartUp();
     m_session->showDrawForChosenDate();
-    m_session->drawChart(charts::ChartKind::Numbers);
-    runBatchImport();
+    m_startUpRest = true;
+    return true;
 }
 
 bool MainWindow::restoreStoredSettings(double today)
@@ -277,11 +284,10 @@ bool MainWindow::restoreStoredSettings(double today)
         m_prompts->message(restored.message);
         return false;
     }
-    // The stored language; a number that names none leaves the German texts.
-    if (languageByIndex(s.language))
-        switchLanguage(s.language);
-    else
-        installQtTranslations(QLocale(QLocale::German));
+    // The stored language; a number that names none leaves the German texts. Qt's own texts
+    // (its standard buttons and dialogs) come when the window is on the screen.
+    m_qtLanguage =
+        languageByIndex(s.language) ? loadLanguageTexts(s.language) : QStringLiteral("de");
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
@@ -292,7 +298,7 @@ bool MainWindow::restoreStoredSettings(double today)
 // which stores them for the next start.
 void MainWindow::runBatchImport()
 {
-    if (m_arguments.isEmpty() || m_arguments.first() != QLatin1String("D"))
+    if (!isBatchImport())
         return;
     if (m_arguments.size() < 2) {
         m_prompts->message(QStringLiteral("Nach \"D\" fehlt der Name der Datei mit den Tipps; das "
@@ -328,8 +334,14 @@ void MainWindow::scaleContentToHeight()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing during a generation stops the run at its next pass.
-    m_session->requestGenerationStop();
+    // A run or an analysis holds a state half made (its rows, its loosened options): it stops at
+    // its next pass, and the window closes then.
+    if (m_session->generationRunning() || m_session->analysisRunning()) {
+        closeWhenIdle();
+        event->ignore();
+        return;
+    }
+    // An update stores each day whole; it stops after the day it is at.
     m_session->requestUpdateStop();
     // The settings and the sheet go to the store; a failure never keeps the window open. The
     // draw file is not touched.
@@ -337,21 +349,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_startedUp)
         (void)saveSettings(*openSettings(m_settingsFile), m_session->state(), size);
     event->accept();
-}
-
-void MainWindow::playHitSound()
-{
-    // Played asynchronously; a missing file or no sound device simply plays nothing.
-    const QString path = drawfile::pathIn(state().programFolder, kHitSound);
-    if (!QFileInfo::exists(path))
-        return;
-    if (!m_sound)
-        m_sound = new QSoundEffect(this);
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_sound->source() != source)
-        m_sound->setSource(source);
-    m_sound->stop();
-    m_sound->play();
 }
 
 QString MainWindow::programFolder() const
@@ -364,9 +361,15 @@ QString MainWindow::programFolder() const
 
 void MainWindow::switchLanguage(int index)
 {
-    const Language* language = languageByIndex(index);
-    if (!language)
+    if (!languageByIndex(index))
         return;
+    installQtTranslations(QLocale(loadLanguageTexts(index)));
+    m_session->showTextsAgain();
+}
+
+QString MainWindow::loadLanguageTexts(int index)
+{
+    const Language* language = languageByIndex(index);
     ProgramState& s = m_session->state();
     const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
     const bool loaded = loadLanguage(this, files, s.messages);
@@ -375,8 +378,7 @@ void MainWindow::switchLanguage(int index)
         m_languageItems[l.index]->setChecked(l.index == index);
     // Qt's own buttons and dialogs follow the texts: German unless a translation came.
     const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
-    installQtTranslations(QLocale(translated ? language->qtCode : QStringLiteral("de")));
-    m_session->showTextsAgain();
+    return translated ? language->qtCode : QStringLiteral("de");
 }
 
 void MainWindow::openManual()

@@ -61,9 +61,12 @@ public:
     ProgramState& state();
     Prompts& prompts() { return *m_prompts; }
 
-    // The start-up sequence; runs once, when the window is first shown. Public so that tests
-    // and the batch mode can run it on a window that is never shown.
+    // The start-up sequence, all of it at once; runs once. Shown, the window runs what its first
+    // paint needs and the rest (the chart, the online update) once it is on the screen. Public
+    // so that tests and the batch mode can run it on a window that is never shown.
     void startUp();
+    // True until the rest of the start-up has run.
+    bool startUpPending() const { return m_startUpRest; }
     bool startedUp() const { return m_startedUp; }
     // The batch import could not read its file: the window stays open.
     bool batchImportFailed() const { return m_batchFailed; }
@@ -77,11 +80,12 @@ public:
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
 
     QLineEdit* sheetField(int row, int position) const;
-    ChartView* chartView() const;
+    ChartView* chartView() const; // made when first asked for
     QString statusText(int panel) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -90,7 +94,13 @@ private:
     void buildStatusBar();
     void buildPages();
     bool restoreStoredSettings(double today);
+    bool startUpForFirstPaint();
+    void finishStartUpWhenVisible();
+    void finishStartUp();
+    bool isBatchImport() const;
     void runBatchImport();
+    // Closing waits for a run or an analysis on the window's thread to end (see closeEvent).
+    void closeWhenIdle();
     void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
@@ -100,6 +110,8 @@ private:
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.
     void switchLanguage(int index);
+    // The language's texts without Qt's own; returns the language Qt's texts should follow.
+    QString loadLanguageTexts(int index);
     // The folder of the program's files, ending in "/".
     QString programFolder() const;
 
@@ -112,8 +124,12 @@ private:
     bool m_batchFailed = false;
     Session* m_session = nullptr;
     bool m_startedUp = false;
-    int m_scaledForHeight = 0; // height the content was last scaled for
-    double m_fontScale = 1.0;  // content font size relative to the design size
+    bool m_startUpRest = false;                  // the part after the first paint has yet to run
+    bool m_soundWanted = false;                  // a hit before that part: the sound waits for it
+    bool m_closeWanted = false;                  // closing waits for the running work to stop
+    QString m_qtLanguage = QStringLiteral("de"); // Qt's texts, installed after the first paint
+    int m_scaledForHeight = 0;                   // height the content was last scaled for
+    double m_fontScale = 1.0;                    // content font size relative to the design size
     qreal m_baseFontPointSize = 0;
 
     QTabWidget* m_tabs = nullptr;
