@@ -114,28 +114,6 @@ TEST(PastWinTable, AnswersAsThePlainScanOverRandomHistoriesAndWindows)
     EXPECT_GT(refused, 0);
 }
 
-// The draws a window examines, in file order, as the plain scan sees them.
-TEST(PastWinTable, WindowDrawsAreThoseTheScanExamines)
-{
-    std::mt19937 rng(7);
-    for (const bool odd : {false, true}) {
-        const DrawHistory history(randomHistory(rng, 400, true, odd));
-        for (int q = 0; q < 30; ++q) {
-            PastWinQuery query;
-            query.after = history.records()[static_cast<std::size_t>(q * 11)].date;
-            query.upTo = query.after + 100 + 7 * q;
-            query.filter = {q % 3 != 1, q % 3 != 2};
-            std::vector<int> expected;
-            for (int i = 0; i < history.size(); ++i) {
-                const double d = history.records()[static_cast<std::size_t>(i)].date;
-                if (d > query.after && d <= query.upTo && query.filter.accepts(d))
-                    expected.push_back(i);
-            }
-            EXPECT_EQ(pastWinDraws(history, query), expected) << q;
-        }
-    }
-}
-
 TEST(PastWinTable, OnlyTipsOfSixAscendingNumbersFromOneTo63AreTableTips)
 {
     const struct {

@@ -99,29 +99,3 @@ TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
     EXPECT_EQ(win.w->chartView()->chartData().drawCount, 8);
     EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
 }
-
-TEST(StartUpUpdate, TheStopButtonEndsTheStartUpUpdate)
-{
-    QTemporaryDir serverDir;
-    test::DrawServer server(
-        {"--draws", test::writeDrawFile(serverDir, december(2, 8)), "--delay", "150"});
-    ASSERT_FALSE(server.url.isEmpty());
-    UnstartedWindow win(server.url);
-    gui::Session& session = win.w->session();
-    bool ended = false;
-    QObject::connect(&session, &gui::Session::updateRunningChanged,
-                     [&](bool running) { ended = !running; });
-    // Stop as soon as the first new draw is in.
-    QObject::connect(&session, &gui::Session::shownDrawChanged, [&] {
-        if (session.updateRunning() && win.w->state().shown.date > test::day("01.12.2026"))
-            win.w->findChild<QToolButton*>("SpeedButton8")->click();
-    });
-    win.w->show();
-    ASSERT_TRUE(waitFor([&] { return ended; }));
-    EXPECT_GE(win.stored(), 2u);
-    EXPECT_LT(win.stored(), 8u);
-    // The newest stored draw is shown, and the chart counts it.
-    const DrawRecord newest = drawfile::read(win.dir.filePath("ZahlenPL.dat"))->back();
-    EXPECT_EQ(win.w->state().shown.date, newest.date);
-    EXPECT_EQ(win.w->chartView()->chartData().drawCount, static_cast<int>(win.stored()));
-}
