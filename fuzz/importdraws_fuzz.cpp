@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "the history stays in date order");
     for (const DrawRecord& r : result.records)
         fuzz::require(realDraw(r), "every draw of the history is a real draw");
-    fuzz::require(result.added + result.present + result.refused.size() <= lines.size(),
+    fuzz::require(result.added + result.present + qsizetype(result.refused.size()) <= lines.size(),
                   "a line counts once at most");
     fuzz::require(result.foundAnyDraw || (result.added == 0 && result.present == 0),
                   "no draw is taken from a text without draw lines");

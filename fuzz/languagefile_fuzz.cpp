@@ -4,10 +4,13 @@
 // input is the base file, a NUL byte and the translation (no translation file without a NUL).
 #include "core/texts/languagefiles.h"
 #include "core/texts/messagelist.h"
+#include "core/texts/textlist.h"
 #include "fuzzsupport.h"
 
 #include <QFile>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 using namespace vendrilo;
 
@@ -39,6 +42,23 @@ void checkLines(const QString& path, const QByteArray& bytes)
     for (int n = 0; n < MessageList::kDefaultCount; ++n)
         fuzz::require(messages.text(static_cast<Msg>(n)) == lines->value(n),
                       "a message is its line of the file, or empty");
+
+    // The same lines as a file of fixed texts: each text is German or a line's text after "=",
+    // and a text shown from them is recognised again.
+    const TextList texts = TextList::fromFileLines(*lines, QLocale::c());
+    for (int i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<Text>(i);
+        const QString t = texts.text(id);
+        fuzz::require(t == TextList::german(id) ||
+                          std::any_of(lines->begin(), lines->end(),
+                                      [&](const QString& line) {
+                                          return line.contains('=') &&
+                                                 line.mid(line.indexOf('=') + 1) == t;
+                                      }),
+                      "a text is German or a line's text");
+    }
+    const QString shown = fillIn(texts.text(Text::UpdateNoAnswer), {QStringLiteral("why")});
+    fuzz::require(retranslated(shown, texts, texts).has_value(), "a shown text is recognised");
 }
 
 void findEveryControl(const QString& basePath)

@@ -32,8 +32,8 @@ void checkState(const ProgramState& s)
 bool sameStored(const ProgramState& a, const ProgramState& b)
 {
     const auto internet = [](const InternetOptions& i) {
-        return QStringList{i.server,     i.proxyHost,    i.proxyPort,
-                           i.feeOneDraw, i.feeBothDraws, QString::number(i.linkPage)};
+        return QStringList{i.server,   i.proxyHost,     i.proxyPort,
+                           i.rowPrice, i.plusSurcharge, QString::number(i.linkPage)};
     };
     const auto carried = [](const CarriedValues& c) {
         QStringList values{c.vendorAddress};
@@ -45,8 +45,9 @@ bool sameStored(const ProgramState& a, const ProgramState& b)
         return values + QStringList(c.printPositions.begin(), c.printPositions.end());
     };
     return a.options == b.options && a.sheet == b.sheet && a.ticketNumber == b.ticketNumber &&
-           a.language == b.language && a.statisticsStart == b.statisticsStart &&
-           internet(a.internet) == internet(b.internet) && carried(a.carried) == carried(b.carried);
+           a.language == b.language && a.statisticsStart == b.statisticsStart && a.game == b.game &&
+           a.withPlus == b.withPlus && internet(a.internet) == internet(b.internet) &&
+           carried(a.carried) == carried(b.carried);
 }
 
 // A new name for every file: QSettings keeps files it has read and would not notice a rewrite

@@ -12,7 +12,8 @@ if ! command -v openbox >/dev/null || ! command -v xdotool >/dev/null || ! comma
     $sudo apt-get install -y --no-install-recommends openbox xdotool imagemagick
 fi
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target vendrilo vendrilo-cli vendrilo-screenshot vendrilo-chartshot
+cmake --build build --target vendrilo vendrilo-cli vendrilo-screenshot vendrilo-chartshot \
+    vendrilo-prizeshot
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export XDG_CONFIG_HOME="$home/config" # the user's own settings stay out of the pictures
@@ -58,6 +59,11 @@ weightinglist gewichtungsliste
 singletip tippformular
 SHOTS
 cp docs/crosssums.png docs/manual/quersummen.png
+# The sheet in money: rows with three to five hits on 20.08.2026 and rows without.
+printf '%s\r\n' 6,12,19,21,1,2 6,12,19,21,23,2 6,12,19,3,4,5 7,13,22,30,41,44 2,9,17,28,35,47 \
+    6,15,23,33,40,49 11,18,26,31,38,45 4,10,21,27,39,48 "" "" "" "" >"$home/money.qkt"
+build/bin/vendrilo-prizeshot "$home" "$home/money.qkt" 20.08.2026 docs/prizes.png
+cp docs/prizes.png docs/manual/gewinne.png
 
 # The main window in every language, as the language menu shows it.
 codes=(de en fr sp tr ru nl cz pl)

@@ -102,7 +102,7 @@ def passes_filter(date, cb16, cb17):
     wd = weekday(date)
     if cb16 and wd in (5, 6):
         return True
-    if cb17 and wd == 2:
+    if cb17 and wd <= 4:  # Monday to Friday
         return True
     return False
 

@@ -18,7 +18,7 @@ import re
 import sys
 
 LAYERS = ["io", "texts", "draws", "options", "sheet", "charts", "tipfiles", "submit", "evaluation",
-          "generator", "program"]
+          "generator", "money", "program"]
 # Functions that are data: their length is the length of their table.
 TABLES = {"optionTable", "MessageList::defaults", "allPageLabels"}
 MAX_FILE_LINES = 400

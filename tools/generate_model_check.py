@@ -137,7 +137,7 @@ def run(seed, date, frm, opts):
     def accepts(dt):
         if o['CheckBox16'] and o['CheckBox17']: return True
         wd = (BASE + datetime.timedelta(days=dt)).weekday()
-        return (o['CheckBox16'] and wd in (5, 6)) or (o['CheckBox17'] and wd == 2)
+        return (o['CheckBox16'] and wd in (5, 6)) or (o['CheckBox17'] and wd <= 4)
     def bits(numbers):
         m = 0
         for x in numbers: m |= 1 << x

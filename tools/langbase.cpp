@@ -2,10 +2,11 @@
 // vendrilo-langbase [--unnamed] FOLDER: writes the German language files into FOLDER from the
 // windows as the program makes them: the base caption file "bezeich.txt" (one block per control
 // with a caption or a hint, in the order the language loader visits them), the radio groups'
-// items "Radio1.txt.de" .. "Radio3.txt.de" and the message list "meldungen.txt.de". With
-// --unnamed it lists instead the controls that show a text but have no name, which no language
-// file can reach.
+// items "Radio1.txt.de" .. "Radio3.txt.de", the message list "meldungen.txt.de" and the fixed
+// texts "texte.txt.de". With --unnamed it lists instead the controls that show a text but have no
+// name, which no language file can reach.
 #include "core/texts/messagelist.h"
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 #include "gui/languages.h"
 #include "gui/mainwindow.h"
@@ -82,5 +83,7 @@ int main(int argc, char** argv)
     }
     written &= writeLines(folder.filePath(QStringLiteral("meldungen.txt.de")),
                           vendrilo::MessageList::defaults());
+    written &= writeLines(folder.filePath(QStringLiteral("texte.txt.de")),
+                          vendrilo::TextList::germanFileLines());
     return written ? 0 : 1;
 }

@@ -6,6 +6,20 @@ Anuluj
 
 &Wyślij
 
+&Kupon
+
+&Cofnij
+
+&Wczytaj typy …
+
+&Zapisz typy …
+
+&Drukuj typy
+
+&Poprzednie losowanie
+
+&Następne losowanie
+
 Sprache/Language/Langue
 
 Niemiecki
@@ -32,6 +46,12 @@ Pokaż dokumentację
 
 &Zamknij
 
+Gra:
+Które losowania program pokazuje, liczy i wykorzystuje do typów
+Lotto
+Losowania Lotto (ZahlenPL.dat)
+Lotto Plus
+Losowania Lotto Plus, drugie losowanie tego samego wieczoru (ZahlenPLPlus.dat)
 Zakłady
 
 ◀
@@ -94,6 +114,8 @@ Czerwony napis „zakład” oznacza, że ten zakład nie zostanie przeliczony!
 Kliknij tutaj, aby zmienić zakład 1 w formularzu lub wygenerować go losowo (chybił-trafił)
 Nr kuponu: 
 Numer Twojego kuponu
+z Plusem
+Kupon gra także w Lotto Plus: obok trafień każdego zakładu stoją jego trafienia w drugim losowaniu tego samego wieczoru
 Oblicz za&kłady
 Oblicza ustawioną liczbę zakładów według zadanych parametrów
 Zakłady:
@@ -268,10 +290,10 @@ Jeśli przy Twoich ustawieniach nie udało się obliczyć wszystkich zakładów,
 
 Wykresy
 
-Losowania sobotnie
+Losowania weekendowe
 Uwzględniaj w statystyce losowania z soboty i niedzieli
-Losowania środowe
-Uwzględniaj w statystyce losowania ze środy
+Losowania w tygodniu
+Uwzględniaj w statystyce losowania od poniedziałku do piątku
 Liczby
 Rozkład wylosowanych liczb
 Suma
@@ -334,9 +356,9 @@ Proxy:
 
 Port:
 
-Za jedno losowanie:
+Cena zakładu (zł):
 
-Za losowanie w sob. i śr.:
+Dopłata do Lotto Plus za zakład (zł):
 
 Włącz stronę z linkami
 

@@ -6,6 +6,20 @@ Cancelar
 
 &Enviar
 
+&Boleto
+
+&Deshacer
+
+&Cargar apuestas …
+
+&Guardar apuestas …
+
+&Imprimir apuestas
+
+Sorteo &anterior
+
+Sorteo &siguiente
+
 Sprache/Language/Langue
 
 Alemán
@@ -32,6 +46,12 @@ Mostrar documentación
 
 Ce&rrar
 
+Juego:
+Los sorteos que el programa muestra, cuenta y usa para las apuestas
+Lotto
+Los sorteos del Lotto (ZahlenPL.dat)
+Lotto Plus
+Los sorteos del Lotto Plus, el segundo sorteo de la misma noche (ZahlenPLPlus.dat)
 Apuestas
 
 ◀
@@ -94,6 +114,8 @@ Apuesta 12
 Haga clic aquí para modificar la apuesta 1 en el formulario o crearla con el generador aleatorio
 Boleto n.º: 
 El número de serie de su boleto
+con Plus
+El boleto juega también al Lotto Plus: junto a los aciertos de cada apuesta figuran sus aciertos en el otro sorteo de la misma noche
 Calcular a&puestas
 Calcula el número de apuestas indicado con los parámetros definidos
 Apuestas:
@@ -268,10 +290,10 @@ Si con su configuración no se pudieron calcular todas las apuestas, pruebe a au
 
 Gráficos
 
-Sorteos del sábado
+Sorteos del fin de semana
 Contar los sorteos del sábado y del domingo en las estadísticas
-Sorteos del miércoles
-Contar los sorteos del miércoles en las estadísticas
+Sorteos entre semana
+Contar los sorteos de lunes a viernes en las estadísticas
 Números
 Distribución de los números sorteados
 Σ
@@ -334,9 +356,9 @@ Proxy:
 
 Puerto:
 
-Por un sorteo:
+Precio de una apuesta (zł):
 
-Por sáb. y miér.:
+Recargo Lotto Plus por apuesta (zł):
 
 Activar página de enlaces
 

@@ -54,3 +54,9 @@ Usunąć wszystkie zakłady?
 -
 Numer kuponu?
 Nie można utworzyć pliku do przekazania zakładów. Sprawdź uprawnienia programu lub uruchom go jako administrator
+Losowanie, zakłady, stawka i wygrana w zł (- gdy wygrane losowania nie są znane)
+Stawka we wszystkich losowaniach:
+Losowania ze znanymi wygranymi:
+Stawka w tych losowaniach:
+Wygrana w tych losowaniach:
+Zwrot (wygrana / stawka):

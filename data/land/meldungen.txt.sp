@@ -54,3 +54,9 @@ eran pares
 -
 ¿Número de boleto?
 No se pudo crear el archivo para el envío de las apuestas. Compruebe los permisos de acceso del programa o ejecútelo como administrador
+Sorteo, apuestas, importe jugado y premios en zł (- donde no se conocen los premios del sorteo)
+Importe jugado en todos los sorteos:
+Sorteos con premios conocidos:
+Importe jugado en estos sorteos:
+Premios en estos sorteos:
+Retorno (premios / importe):

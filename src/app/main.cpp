@@ -30,7 +30,8 @@ public:
         std::fprintf(stderr, "vendrilo: %s\n", text.toLocal8Bit().constData());
     }
     bool askYesNo(const QString&, const QString&) override { return false; }
-    QString inputText(const QString&, const QString&, const QString& defaultText) override
+    std::optional<QString> inputText(const QString&, const QString&,
+                                     const QString& defaultText) override
     {
         return defaultText;
     }

@@ -79,6 +79,8 @@ void write(const QByteArray& bytes);  // raw bytes to stdout; a failure is remem
 void print(const QString& line);      // one line to stdout, UTF-8, "\n"
 void printError(const QString& line); // one line to stderr
 QString systemErrorText(int error);   // the system's text for an errno value
+// A line on stderr when the draw file holds damaged records (they are used as they stand).
+void warnAboutDamagedDraws(const QString& drawPath);
 // Flushes stdout. False when a write to it has failed since the start; the first such call
 // also reports the failure on stderr ("cannot write to standard output: " and the system's text).
 bool flushOutput();

@@ -17,7 +17,8 @@ public:
     explicit AnsweringPrompts(std::optional<QString> answer) : m_answer(std::move(answer)) {}
     void message(const QString& text) override { printError(text); }
     bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString&, const QString&, const QString& proposal) override
+    std::optional<QString> inputText(const QString&, const QString&,
+                                     const QString& proposal) override
     {
         return m_answer.value_or(proposal);
     }

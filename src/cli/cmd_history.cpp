@@ -19,11 +19,33 @@ class ConfirmingPrompts : public Prompts {
 public:
     void message(const QString& text) override { printError(text); }
     bool askYesNo(const QString&, const QString&) override { return true; }
-    QString inputText(const QString&, const QString&, const QString& proposal) override
+    std::optional<QString> inputText(const QString&, const QString&,
+                                     const QString& proposal) override
     {
         return proposal;
     }
 };
+
+// The reasons for a refused result line as the tool prints them, in English whatever language
+// the window uses.
+QString reasonInEnglish(const RefusedLine& refused)
+{
+    switch (refused.problem) {
+    case ImportProblem::NotADrawLine:
+        return QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
+    case ImportProblem::NoCalendarDate:
+        return QStringLiteral("%1 is no calendar date").arg(refused.detail);
+    case ImportProblem::NumberCount:
+        return QStringLiteral("%1 numbers instead of six").arg(refused.detail);
+    case ImportProblem::NotANumber:
+        return QStringLiteral("\"%1\" is not a number from 1 to 49").arg(refused.detail);
+    case ImportProblem::NumberTwice:
+        return QStringLiteral("%1 stands twice").arg(refused.detail);
+    case ImportProblem::DiffersFromStored:
+        return QStringLiteral("differs from the stored draw of that day");
+    }
+    return {};
+}
 
 int numberIn(const QString& text, int minimum, int maximum, const char* what)
 {
@@ -94,7 +116,7 @@ int printout(Context& ctx, const CommandArgs&)
     if (!draws)
         throw Failure{draws.error(), 3};
     ctx.state.shown.dateSearch(*draws, ctx.state.chosenDate);
-    const auto lines = printoutLines(ctx.state.sheet, ctx.state.shown.date,
+    const auto lines = printoutLines(ctx.state.sheet, *draws, ctx.state.shown.date,
                                      ctx.state.options.drawDayFilter(), ctx.state.messages);
     if (!lines)
         throw Failure{lines.error(), 3};
@@ -108,8 +130,8 @@ int importFile(Context& ctx, const CommandArgs& args)
     const auto result = importDrawsFrom(ctx.state, args.positional.at(0));
     if (!result)
         throw Failure{result.error(), 3};
-    for (const QString& line : result->refused)
-        print(QStringLiteral("refused ") + line);
+    for (const RefusedLine& refused : result->refused)
+        print(QStringLiteral("refused %1: %2").arg(refused.line).arg(reasonInEnglish(refused)));
     print(QStringLiteral("added %1").arg(result->added));
     print(QStringLiteral("present %1").arg(result->present));
     print(QStringLiteral("refused %1").arg(result->refused.size()));

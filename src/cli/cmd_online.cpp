@@ -2,6 +2,7 @@
 // The commands that talk to the update server: the online update and the portal hand-over.
 #include "cli.h"
 #include "core/program/onlineactions.h"
+#include "core/texts/textlist.h"
 #include "net/httpclient.h"
 #include "sheetsetup.h"
 
@@ -55,7 +56,7 @@ int cart(Context& ctx, const CommandArgs& args)
         return 0;
     }
     print(handOver->address);
-    print(QStringLiteral("status: ") + kCheckTheCartText);
+    print(QStringLiteral("status: ") + text(Text::CheckTheCart));
     return 0;
 }
 

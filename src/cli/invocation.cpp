@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "core/program/programfolder.h"
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/settingsstore.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ struct GlobalOptions {
     std::optional<double> from;
     std::optional<double> today;
     std::optional<QString> draws;
+    Game game = Game::Lotto;
     QStringList assignments; // --set, applied after the stored settings
     bool settings = false;   // --settings
     bool any = false;        // at least one option was given
@@ -80,6 +82,13 @@ quint32 parseSeed(const QString& value)
     return static_cast<quint32>(n);
 }
 
+Game parseGame(const QString& option, const QString& value)
+{
+    if (const auto game = gameByName(value))
+        return *game;
+    throw Failure{QStringLiteral("%1: lotto or plus, not \"%2\"").arg(option, value)};
+}
+
 // The one list of global options: the parser and the help text both read it.
 const std::vector<GlobalOption>& globalOptions()
 {
@@ -88,8 +97,12 @@ const std::vector<GlobalOption>& globalOptions()
     static const std::vector<GlobalOption> table = {
         {.name = "--draws",
          .valueName = "FILE",
-         .description = "the draw file (default: ZahlenPL.dat in the program folder)",
+         .description = "the draw file (default: the game's own in the program folder)",
          .apply = [](G& g, S, S v) { g.draws = v; }},
+        {.name = "--game",
+         .valueName = "lotto|plus",
+         .description = "the game whose draws every command reads and changes (default: lotto)",
+         .apply = [](G& g, S o, S v) { g.game = parseGame(o, v); }},
         {.name = "--date",
          .valueName = "DD.MM.YYYY",
          .description = "the chosen draw day, end of the statistics period (default: today)",
@@ -252,17 +265,6 @@ CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
     return parsed;
 }
 
-// A damaged draw file is used as it stands, as the window uses it, but never without a word.
-void warnAboutDamagedDraws(const QString& drawPath)
-{
-    const auto draws = drawfile::read(drawPath);
-    if (!draws)
-        return; // the command that reads it reports why
-    if (const int damaged = countDamaged(*draws); damaged > 0)
-        printError(QStringLiteral("vendrilo-cli: warning: ") +
-                   damagedFileWarning(drawPath, damaged));
-}
-
 // Dates with their defaults, the draw file and the random source, as the window's start-up
 // would have them.
 void setUp(GlobalOptions& g)
@@ -284,6 +286,7 @@ void setUp(GlobalOptions& g)
             throw Failure{restored.message};
     }
     settleRestoredSettings(s, ctx.today);
+    s.game = g.game; // never the stored game: without --game a command reads Lotto
     if (g.from)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
@@ -302,6 +305,8 @@ void setUp(GlobalOptions& g)
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
             throw Failure{prepared.error()};
+        if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+            throw Failure{payouts.error()};
         ctx.drawPath = s.drawPath();
     }
     warnAboutDamagedDraws(ctx.drawPath);

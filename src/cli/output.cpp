@@ -2,6 +2,7 @@
 // Standard output and error of the tool. Results go through write() so that a failed write
 // (a full disk, a closed pipe) is noticed and reported instead of ending with status 0.
 #include "cli.h"
+#include "core/draws/drawfile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -83,6 +84,17 @@ bool flushOutput()
                    systemErrorText(firstWriteError));
     reported = true;
     return false;
+}
+
+// A damaged draw file is used as it stands, as the window uses it, but never without a word.
+void warnAboutDamagedDraws(const QString& drawPath)
+{
+    const auto draws = drawfile::read(drawPath);
+    if (!draws)
+        return; // the command that reads it reports why
+    if (const int damaged = countDamaged(*draws); damaged > 0)
+        printError(QStringLiteral("vendrilo-cli: warning: ") +
+                   damagedFileWarning(drawPath, damaged));
 }
 
 } // namespace vendrilo::cli

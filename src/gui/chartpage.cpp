@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/options/optiontable.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 #include "gui/chartview.h"
 #include "gui/controls.h"
@@ -24,8 +25,7 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    m_statisticsStart = datePicker(this, "DateTimePicker2");
-    m_statisticsStart->setToolTip(QStringLiteral("Beginn des Zeitraums der Statistik"));
+    m_statisticsStart = datePicker(this, "DateTimePicker2", m_session.today());
     connect(m_statisticsStart, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setStatisticsStart(dayFromDate(d)); });
     bar->addWidget(m_statisticsStart);
@@ -49,20 +49,29 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
             [this](bool running) { m_statisticsStart->setEnabled(!running); });
     showPeriod();
     showDrawDayFilter();
+    showFixedTexts();
 }
 
-// Which draws the statistics count: Saturday (and Sunday) draws, Wednesday draws, or with both
-// boxes checked every draw. A change redraws the chart on show.
+void ChartPage::showFixedTexts()
+{
+    m_statisticsStart->setToolTip(text(Text::StatisticsStartHint));
+}
+
+// Which draws the statistics count: weekend (Saturday and Sunday) draws, the draws of the other
+// days, or with both boxes checked every draw. A change redraws the chart on show.
 void ChartPage::addDrawDayFilter(QBoxLayout* bar)
 {
     const struct {
         Option option;
         const char* hint;
-    } boxes[] = {
-        {Option::SaturdayDraws, "Ziehungen vom Samstag und Sonntag in der Statistik zählen"},
-        {Option::WednesdayDraws, "Ziehungen vom Mittwoch in der Statistik zählen"},
+    } drawDayBoxes[] = {
+        {Option::WeekendDraws, "Ziehungen vom Samstag und Sonntag in der Statistik zählen"},
+        {Option::OtherDayDraws, "Ziehungen von Montag bis Freitag in der Statistik zählen"},
     };
-    for (const auto& b : boxes) {
+    // One above the other: their names are long in several languages.
+    auto* boxes = new QVBoxLayout;
+    boxes->setSpacing(0);
+    for (const auto& b : drawDayBoxes) {
         const OptionSpec& entry = optionSpec(b.option);
         auto* box = new QCheckBox(entry.caption, this);
         box->setObjectName(entry.name);
@@ -72,9 +81,10 @@ void ChartPage::addDrawDayFilter(QBoxLayout* bar)
             m_session.setOption(id, on ? 1 : 0);
             m_session.redrawLastChart();
         });
-        m_drawDays[id == Option::SaturdayDraws ? 0 : 1] = box;
-        bar->addWidget(box);
+        m_drawDays[id == Option::WeekendDraws ? 0 : 1] = box;
+        boxes->addWidget(box);
     }
+    bar->addLayout(boxes);
 }
 
 void ChartPage::showDrawDayFilter()

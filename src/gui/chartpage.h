@@ -26,6 +26,8 @@ public:
     ChartView* chartView();
     // The questions of the chart's context menu (saving the picture).
     void setChartPrompts(Prompts* prompts);
+    // The picker's hint, which no caption file reaches, in the language of the texts.
+    void showFixedTexts();
 
 private:
     void showPeriod();

@@ -2,6 +2,7 @@
 #include "gui/chartview.h"
 
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 #include "gui/valuemarks.h"
 
 #include <QApplication>
@@ -110,6 +111,28 @@ void ChartView::setChartData(const charts::ChartData& data)
     setValueAxis(data);
     chart()->setTitle(keepBlanks(data.title));
     layOutMarks();
+    layOutEmptyNote();
+}
+
+QString ChartView::emptyPeriodNote() const
+{
+    return m_emptyNote && m_emptyNote->isVisible() ? m_emptyNote->text() : QString();
+}
+
+void ChartView::layOutEmptyNote()
+{
+    if (!m_emptyNote) {
+        m_emptyNote = new QGraphicsSimpleTextItem(chart());
+        m_emptyNote->setText(QStringLiteral("Keine Ziehungen im gewählten Zeitraum"));
+        QFont big = m_emptyNote->font();
+        big.setPointSizeF(big.pointSizeF() * 1.4);
+        m_emptyNote->setFont(big);
+        m_emptyNote->setZValue(10);
+    }
+    m_emptyNote->setVisible(m_data.emptyPeriod);
+    const QRectF plot = chart()->plotArea();
+    const QRectF text = m_emptyNote->boundingRect();
+    m_emptyNote->setPos(plot.center() - QPointF(text.width() / 2, text.height() / 2));
 }
 
 QBarSeries* ChartView::showOnlyActiveSeries(charts::Series which)
@@ -293,6 +316,8 @@ void ChartView::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
     layOutCategoryAxis();
+    if (m_emptyNote)
+        layOutEmptyNote();
 }
 
 QImage ChartView::image()
@@ -326,7 +351,8 @@ void ChartView::copyToClipboard()
 void ChartView::saveImageAs()
 {
     QString path = QFileDialog::getSaveFileName(
-        this, tr("Diagramm speichern"), QStringLiteral("Diagramm.png"), tr("PNG-Bilder (*.png)"));
+        this, text(Text::ChartSaveTitle), QStringLiteral("Diagramm.png"),
+        text(Text::ChartPngFilter));
     if (path.isEmpty())
         return;
     saveImageTo(path);
@@ -340,15 +366,15 @@ bool ChartView::saveImageTo(QString path)
     if (saved)
         return true;
     // A full disk or a folder without write access must not pass for a saved chart.
-    m_prompts->message(tr("Das Diagramm wurde nicht gespeichert.\n%1").arg(saved.error()));
+    m_prompts->message(text(Text::ChartNotSaved) + QLatin1Char('\n') + saved.error());
     return false;
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(tr("Als PNG-Bild speichern …"), this, &ChartView::saveImageAs);
-    menu.addAction(tr("In die Zwischenablage kopieren"), this, &ChartView::copyToClipboard);
+    menu.addAction(text(Text::ChartSaveAsPng), this, &ChartView::saveImageAs);
+    menu.addAction(text(Text::ChartCopy), this, &ChartView::copyToClipboard);
     menu.exec(event->globalPos());
 }
 

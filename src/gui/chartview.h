@@ -47,6 +47,8 @@ public:
     QCategoryAxis* categoryAxis() const { return m_categoryAxis; }
     // One mark per bar, in bar order, items of the chart; hidden where it does not fit.
     const std::vector<QGraphicsSimpleTextItem*>& marks() const { return m_marks; }
+    // "Keine Ziehungen im gewählten Zeitraum" across an empty period's chart; empty otherwise.
+    QString emptyPeriodNote() const;
     // The tooltip of bar i (counted from 0): its X and its value.
     QString barToolTip(int i) const;
 
@@ -75,6 +77,7 @@ private:
     void setValueAxis(const charts::ChartData& data);
     void layOutCategoryAxis();
     void layOutMarks();
+    void layOutEmptyNote();
     void showBarToolTip(bool entered, int i);
 
     charts::ChartData m_data;
@@ -84,6 +87,7 @@ private:
     QValueAxis* m_valueAxis = nullptr;
     QCategoryAxis* m_categoryAxis = nullptr;
     std::vector<QGraphicsSimpleTextItem*> m_marks;
+    QGraphicsSimpleTextItem* m_emptyNote = nullptr;
     GuiPrompts m_ownPrompts{this};
     Prompts* m_prompts = &m_ownPrompts;
 };

@@ -2,9 +2,11 @@
 #include "gui/controls.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -50,15 +52,31 @@ void setPickerDay(QDateEdit* picker, double day)
     picker->setDate(dateFromDay(day));
 }
 
-QDateEdit* datePicker(QWidget* parent, const char* name)
+QDateEdit* datePicker(QWidget* parent, const char* name, double today)
 {
     auto* p = new QDateEdit(parent);
     p->setObjectName(QString::fromLatin1(name));
     p->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     p->setCalendarPopup(true);
     p->setMinimumDate(QDate(1994, 11, 19));
-    p->setMaximumDate(QDate(9999, 12, 31));
+    // No statistics reach into days without draws yet.
+    p->setMaximumDate(dateFromDay(today));
+    nameDates(p, textLocale());
     return p;
+}
+
+void nameDates(QDateTimeEdit* picker, const QLocale& names)
+{
+    picker->setLocale(names);
+    // The calendar opens as a window of its own, which takes no locale from its picker.
+    if (picker->calendarPopup())
+        picker->calendarWidget()->setLocale(names);
+}
+
+void nameDatesIn(QWidget* root, const QLocale& names)
+{
+    for (QDateTimeEdit* picker : root->findChildren<QDateTimeEdit*>())
+        nameDates(picker, names);
 }
 
 namespace {

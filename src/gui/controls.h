@@ -8,6 +8,8 @@ class QAbstractButton;
 class QButtonGroup;
 class QGroupBox;
 class QDateEdit;
+class QDateTimeEdit;
+class QLocale;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -31,8 +33,14 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& text,
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text,
                         const QString& hint = {});
 QLabel* namedLabel(QWidget* parent, const char* name, const QString& text = {});
-// A date picker as the window uses them: "dd.mm.yyyy", no date before 19.11.1994.
-QDateEdit* datePicker(QWidget* parent, const char* name);
+// A date picker as the window uses them: "dd.mm.yyyy", from 19.11.1994 (the first day the
+// statistics take) to today, its calendar's weekdays and months named in the language of the
+// texts.
+QDateEdit* datePicker(QWidget* parent, const char* name, double today);
+// A picker's calendar names weekdays and months as `names` does; the pickers below `root`, those
+// of its dialogs included.
+void nameDates(QDateTimeEdit* picker, const QLocale& names);
+void nameDatesIn(QWidget* root, const QLocale& names);
 
 // A radio group: a titled box of radio buttons, one per item, the first checked.
 QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title,

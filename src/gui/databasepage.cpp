@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/options/optiontable.h"
+#include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
 #include "gui/controls.h"
 #include "gui/session.h"
@@ -25,7 +26,7 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     QFont bold = m_drawLine->font();
     bold.setBold(true);
     m_drawLine->setFont(bold);
-    m_chosenDate = datePicker(this, "DateTimePicker1");
+    m_chosenDate = datePicker(this, "DateTimePicker1", m_session.today());
     connect(m_chosenDate, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setChosenDate(dayFromDate(d)); });
     auto* evaluate =
@@ -82,8 +83,8 @@ void DatabasePage::addHistoryButtons(QGridLayout* grid)
     connect(remove, &QPushButton::clicked, &m_session, &Session::deleteShownDraw);
     connect(import, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Ziehungen importieren"), m_session.state().programFolder,
-            QStringLiteral("Ziehungsergebnisse (*.csv *.txt);;Alle Dateien (*)"));
+            this, text(Text::ImportDrawsTitle), m_session.state().programFolder,
+            text(Text::ImportDrawsFilter));
         if (!path.isEmpty())
             m_session.importDrawFile(path);
     });

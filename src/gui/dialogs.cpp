@@ -4,6 +4,7 @@
 #include "gui/controls.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -18,7 +19,6 @@ namespace vendrilo::gui {
 DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
     auto* layout = new QVBoxLayout(this);
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
@@ -63,6 +63,21 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    // A note about the numbers goes as soon as the numbers are right.
+    for (QSpinBox* n : m_numbers)
+        connect(n, &QSpinBox::valueChanged, this, [this] {
+            if (!m_problem->text().isEmpty())
+                m_problem->setText(problem());
+        });
+    showFixedTexts();
+}
+
+void DrawEntryDialog::showFixedTexts()
+{
+    setWindowTitle(text(Text::DrawEntryTitle));
+    nameDates(m_date, textLocale());
+    if (!m_problem->text().isEmpty())
+        m_problem->setText(problem());
 }
 
 void DrawEntryDialog::showRecord(const DrawRecord& from)
@@ -90,9 +105,8 @@ QString DrawEntryDialog::problem() const
     for (std::size_t i = 0; i < 6; ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (m_numbers[i]->value() == m_numbers[j]->value())
-                return QStringLiteral("Die %1 steht zweimal; eine Ziehung hat sechs verschiedene "
-                                      "Zahlen.")
-                    .arg(m_numbers[i]->value());
+                return fillIn(text(Text::DrawEntryNumberTwice),
+                              {QString::number(m_numbers[i]->value())});
     return {};
 }
 

@@ -34,6 +34,8 @@ public:
 
     // OK: only six different numbers are taken.
     void accept() override;
+    // The title, the calendar's names and the note in the language of the texts.
+    void showFixedTexts();
 
 private:
     DrawRecord m_from;

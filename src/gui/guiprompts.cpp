@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/guiprompts.h"
 
+#include "core/texts/textlist.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
@@ -22,14 +24,27 @@ struct ArrowWhileAsking {
 void GuiPrompts::message(const QString& text)
 {
     const ArrowWhileAsking arrow;
-    QMessageBox::information(m_parent, kApplicationTitle, text);
+    // The application's title is the caption of its message boxes. (Not Qt's display name: that
+    // would be appended to every window caption.)
+    QMessageBox::information(m_parent, vendrilo::text(Text::ApplicationTitle), text);
+}
+
+std::unique_ptr<QMessageBox> GuiPrompts::makeQuestionBox(QWidget* parent, const QString& caption,
+                                                          const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    // The program's questions guard what cannot be undone (deleting a draw, clearing the
+    // sheet): a hasty Enter keeps things as they are.
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
 }
 
 bool GuiPrompts::askYesNo(const QString& caption, const QString& text)
 {
     const ArrowWhileAsking arrow;
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return makeQuestionBox(m_parent, caption, text)->exec() == QMessageBox::Yes;
 }
 
 std::unique_ptr<QInputDialog> GuiPrompts::makeInputDialog(QWidget* parent, const QString& caption,
@@ -52,12 +67,14 @@ std::unique_ptr<QInputDialog> GuiPrompts::makeInputDialog(QWidget* parent, const
     return dialog;
 }
 
-QString GuiPrompts::inputText(const QString& caption, const QString& prompt,
-                              const QString& defaultText)
+std::optional<QString> GuiPrompts::inputText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText)
 {
     const ArrowWhileAsking arrow;
     const auto dialog = makeInputDialog(m_parent, caption, prompt, defaultText);
-    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : defaultText;
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->textValue();
 }
 
 } // namespace vendrilo::gui

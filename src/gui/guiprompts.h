@@ -8,13 +8,10 @@
 #include <memory>
 
 class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 namespace vendrilo::gui {
-
-// The application's title, the caption of its message boxes. (Not Qt's display name: that
-// would be appended to every window caption.)
-inline const QString kApplicationTitle = QStringLiteral("Quirlends Lotto Polen");
 
 // Prompts answered by the user through modal dialogs.
 class GuiPrompts : public Prompts {
@@ -23,9 +20,12 @@ public:
 
     void message(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
-    QString inputText(const QString& caption, const QString& prompt,
-                      const QString& defaultText) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& defaultText) override;
 
+    // The yes/no box, "Nein" its default button.
+    static std::unique_ptr<QMessageBox> makeQuestionBox(QWidget* parent, const QString& caption,
+                                                        const QString& text);
     // The input box, wide enough that its caption and its question can be read in full.
     static std::unique_ptr<QInputDialog> makeInputDialog(QWidget* parent, const QString& caption,
                                                          const QString& prompt,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/internetpage.h"
 
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -51,17 +52,19 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
                            QStringLiteral("Leer lassen, wenn kein Proxy verwendet wird"));
     m_proxyHost->setMinimumWidth(240);
     m_proxyPort = addField("ProxyPortLabel", "ProxyPortEdit", QStringLiteral("Port:"), {});
-    m_feeOneDraw = addField("FeeOneDrawLabel", "Edit81", QStringLiteral("Für eine Ziehung:"), {});
-    m_feeBothDraws =
-        addField("FeeBothDrawsLabel", "Edit82", QStringLiteral("Für eine Sa und Mi. Ziehung:"), {});
+    // What a ticket costs: the price of a row and what a row played with Lotto Plus costs more.
+    m_rowPrice =
+        addField("FeeOneDrawLabel", "Edit81", QStringLiteral("Preis einer Reihe (zł):"), {});
+    m_plusSurcharge = addField("FeeBothDrawsLabel", "Edit82",
+                               QStringLiteral("Aufpreis Lotto Plus je Reihe (zł):"), {});
     connect(m_proxyHost, &QLineEdit::textChanged, this,
             [&net](const QString& t) { net.proxyHost = t; });
     connect(m_proxyPort, &QLineEdit::textChanged, this,
             [&net](const QString& t) { net.proxyPort = t; });
-    connect(m_feeOneDraw, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.feeOneDraw = t; });
-    connect(m_feeBothDraws, &QLineEdit::textChanged, this,
-            [&net](const QString& t) { net.feeBothDraws = t; });
+    connect(m_rowPrice, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.rowPrice = t; });
+    connect(m_plusSurcharge, &QLineEdit::textChanged, this,
+            [&net](const QString& t) { net.plusSurcharge = t; });
     m_linkPage = new QCheckBox(QStringLiteral("Linkseite aktivieren"), this);
     m_linkPage->setObjectName(QStringLiteral("CheckBox21"));
     connect(m_linkPage, &QCheckBox::toggled, this, [&net](bool on) { net.linkPage = on; });
@@ -134,7 +137,7 @@ void InternetPage::takeServer()
     const QString typed = m_server->text().trimmed();
     // Only web addresses go out: anything else is put back to what the program holds.
     if (!typed.isEmpty() && !isWebAddress(typed)) {
-        m_session.setStatusText(1, QStringLiteral("Nur http:// oder https:// Adressen"));
+        m_session.setStatusText(1, text(Text::OnlyWebAddresses));
         showOptions();
         return;
     }
@@ -147,8 +150,8 @@ void InternetPage::showOptions()
     const std::pair<QLineEdit*, QString> fields[] = {{m_server, net.server},
                                                      {m_proxyHost, net.proxyHost},
                                                      {m_proxyPort, net.proxyPort},
-                                                     {m_feeOneDraw, net.feeOneDraw},
-                                                     {m_feeBothDraws, net.feeBothDraws}};
+                                                     {m_rowPrice, net.rowPrice},
+                                                     {m_plusSurcharge, net.plusSurcharge}};
     for (const auto& [edit, text] : fields) {
         const QSignalBlocker quiet(edit);
         edit->setText(text);

@@ -12,8 +12,8 @@ namespace vendrilo::gui {
 
 class Session;
 
-// The "Internet-Optionen" tab: the update server's address, the proxy, the fees of a ticket,
-// the link page flag and the links to lottery pages.
+// The "Internet-Optionen" tab: the update server's address, the proxy, the price of a row and the
+// Lotto Plus surcharge, the link page flag and the links to lottery pages.
 class InternetPage : public QWidget {
     Q_OBJECT
 public:
@@ -33,8 +33,8 @@ private:
     QLineEdit* m_server = nullptr;
     QLineEdit* m_proxyHost = nullptr;
     QLineEdit* m_proxyPort = nullptr;
-    QLineEdit* m_feeOneDraw = nullptr;
-    QLineEdit* m_feeBothDraws = nullptr;
+    QLineEdit* m_rowPrice = nullptr;
+    QLineEdit* m_plusSurcharge = nullptr;
     QCheckBox* m_linkPage = nullptr;
     QGroupBox* m_superzahl = nullptr;
     QGroupBox* m_extraGames = nullptr;

@@ -3,6 +3,7 @@
 
 #include "core/texts/languagefiles.h"
 #include "core/texts/messagelist.h"
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 #include "gui/dialogs.h"
 
@@ -238,6 +239,11 @@ QString LanguageFiles::messageFile() const
     return folder + QStringLiteral("/meldungen.txt.") + code;
 }
 
+QString LanguageFiles::textFile() const
+{
+    return folder + QStringLiteral("/texte.txt.") + code;
+}
+
 QStringList radioGroupsOfFile(int file)
 {
     if (file == 3)
@@ -290,6 +296,18 @@ bool loadLanguage(QMainWindow* main, const LanguageFiles& files, MessageList& me
     if (const auto lines = optionalLines(files.messageFile()))
         messages.replaceAll(*lines);
     return true;
+}
+
+TextList germanTexts()
+{
+    TextList texts;
+    texts.setNames(QLocale(QLocale::German, QLocale::Germany));
+    return texts;
+}
+
+TextList loadTexts(const LanguageFiles& files, const QLocale& names)
+{
+    return TextList::fromFileLines(optionalLines(files.textFile()).value_or(QStringList()), names);
 }
 
 QStringList baseCaptionLines(QMainWindow* main)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +12,8 @@ class QWidget;
 
 namespace vendrilo {
 class MessageList;
-}
+class TextList;
+} // namespace vendrilo
 
 namespace vendrilo::gui {
 
@@ -46,12 +48,20 @@ struct LanguageFiles {
     QString baseFile() const;
     QString radioFile(int group) const; // 1, 2 or 3
     QString messageFile() const;
+    QString textFile() const; // "texte.txt.<code>"
 };
 
 // Loads a language: captions and hints from the base file and, when there is one, its
 // translation; the radio groups' items and the message list from their files where they exist.
 // Nothing changes when the base file is missing. False in that case.
 bool loadLanguage(QMainWindow* main, const LanguageFiles& files, MessageList& messages);
+
+// The German texts, weekdays and months named in German: the window's texts until a language is
+// loaded.
+TextList germanTexts();
+// The program's fixed texts of the language (TextList), weekdays and months named in `names`.
+// A missing file leaves every text German, a short one those it lacks.
+TextList loadTexts(const LanguageFiles& files, const QLocale& names);
 
 // The base caption file as the windows stand now: one block of five lines (window, control,
 // caption, hint, character set) per control that has a caption or a hint.

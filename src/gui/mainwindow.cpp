@@ -2,13 +2,16 @@
 #include "gui/mainwindow.h"
 
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/programfolder.h"
 #include "core/program/programstate.h"
 #include "core/program/settingsstore.h"
+#include "core/texts/textlist.h"
 #include "gui/chartpage.h"
 #include "gui/chartview.h"
 #include "gui/databasepage.h"
 #include "gui/dialogs.h"
+#include "gui/gameswitch.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
 #include "gui/internetpage.h"
@@ -37,9 +40,11 @@
 namespace vendrilo::gui {
 
 namespace {
-const QUrl kProductPage(QStringLiteral("https://www.quirlend.de/vendrilo/"));
 // The language menu lists the languages in this order of their numbers.
 constexpr int kLanguageMenuOrder[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
+// Below this the sheet's fields and the option pages' lines overlap.
+constexpr int kMinimumWidth = 760;
+constexpr int kMinimumHeight = 560;
 } // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
@@ -47,20 +52,25 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_prompts(setup.prompts ? std::move(setup.prompts) : std::make_unique<GuiPrompts>(this)),
       m_clock(setup.clock ? std::move(setup.clock) : Clock(systemToday)),
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
-                              : [](const QUrl& url) { QDesktopServices::openUrl(url); }),
+                              : [](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       m_programFolder(setup.programFolder.isEmpty() ? programFolderOfThisProgram()
                                                     : setup.programFolder),
       m_settingsFile(setup.settingsFile), m_arguments(setup.arguments),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {
+    useTexts(germanTexts()); // a new window starts German, whatever another one chose before
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
     buildStatusBar();
     buildMenu();
     buildPages();
-    showHintsInStatusBar(this, [this](const QString& hint) { m_session->setStatusText(1, hint); });
+    showHintsInStatusBar(this, [this](QWidget* control) { m_session->showHint(control); });
+    // The window scales as a whole with the desktop's scale factor (Qt's high-DPI scaling), text,
+    // boxes, arrows, menu and status bar alike; a larger window gives the layouts more room. It
+    // does not shrink below the size at which every control stays legible.
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(800, 600);
 }
 
@@ -130,7 +140,10 @@ void MainWindow::buildMenu()
     QAction* calculate =
         topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(calculate, &QAction::triggered, m_session, &Session::startOrStopGeneration);
-    topAction("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QAction* handOver =
+        topAction("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(handOver, &QAction::triggered, m_session, &Session::handOverSheet);
+    buildSheetMenu(bar);
 
     QMenu* language = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     language->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
@@ -148,6 +161,7 @@ void MainWindow::buildMenu()
     help->setObjectName(QStringLiteral("Hilfe1"));
     QAction* manual = help->addAction(QStringLiteral("Dokumentation anzeigen"));
     manual->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
+    manual->setShortcut(QKeySequence::HelpContents);
     connect(manual, &QAction::triggered, this, &MainWindow::openManual);
 
     QAction* close = topAction("Schlieen1", QStringLiteral("S&chließen"), {});
@@ -159,10 +173,6 @@ void MainWindow::buildPages()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     setCentralWidget(m_tabs);
-    // The content follows the window's height, so the window must be free to shrink below
-    // what the enlarged content would ask for.
-    m_tabs->setMinimumSize(200, 150);
-    m_baseFontPointSize = m_tabs->font().pointSizeF();
 
     m_sheetPage = new SheetPage(*m_session, m_tabs);
     m_chartPage = new ChartPage(*m_session, m_tabs);
@@ -182,6 +192,8 @@ void MainWindow::buildPages()
         m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
     }
     m_tabs->setCurrentIndex(0);
+    menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
+    hideAddOnsWithoutSuperzahl(this, *m_session);
 
     // A run shows its rows as they come: the sheet comes to the front the moment it starts.
     connect(m_session, &Session::generationRunningChanged, this, [this](bool running) {
@@ -193,8 +205,18 @@ void MainWindow::buildPages()
     connect(m_session, &Session::diagramWanted, this,
             [this] { m_tabs->setCurrentWidget(m_chartPage); });
     connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);
+    for (auto ended : {&Session::generationRunningChanged, &Session::updateRunningChanged,
+                       &Session::analysisRunningChanged})
+        connect(m_session, ended, this, [this](bool running) {
+            if (!running && m_closeWhenIdle)
+                QTimer::singleShot(0, this, [this] {
+                    if (!m_session->busy())
+                        close();
+                });
+        });
     connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
     connect(m_sheetPage, &SheetPage::singleTipWanted, this, &MainWindow::editRowInForm);
+    connectSheetMenu();
     m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
     m_session->setDrawEditor([this](const DrawRecord& from) { return editDraw(from); });
     m_chartPage->setChartPrompts(m_prompts.get());
@@ -221,21 +243,24 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_startedUp)
         return;
     // A batch import decides at once whether the window stays: it runs the whole start-up.
+    startUpForFirstPaint();
     if (isBatchImport())
-        startUp();
-    else if (startUpForFirstPaint())
+        finishStartUp();
+    else
         finishStartUpWhenVisible();
 }
 
 void MainWindow::startUp()
 {
-    if (!m_startedUp && startUpForFirstPaint())
-        finishStartUp();
+    if (m_startedUp)
+        return;
+    startUpForFirstPaint();
+    finishStartUp();
 }
 
 // What the window shows on its first paint: the stored settings in the stored language and
 // the draw for today. The rest waits until the window is on the screen (finishStartUp).
-bool MainWindow::startUpForFirstPaint()
+void MainWindow::startUpForFirstPaint()
 {
     m_startedUp = true;
     ProgramState& s = m_session->state();
@@ -244,27 +269,26 @@ bool MainWindow::startUpForFirstPaint()
     // Numbers and dates look the same whatever the user's locale: "dd.mm.yyyy", "hh:nn",
     // decimal comma, thousands dot.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    m_scaledForHeight = height();
     s.programFolder =
         m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
 
-    if (!restoreStoredSettings(today))
-        return false; // a value outside every group could not be read: the rest is skipped
+    restoreStoredSettings(today);
 
     // Legacy conversion, or the shipped history on a very first start.
     const auto prepared = drawfile::prepare(s.programFolder);
     if (!prepared)
         m_prompts->message(prepared.error());
+    if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+        m_prompts->message(payouts.error());
     m_session->warnAboutDamagedDraws();
 
     s.random.randomize();
     m_session->setChosenDate(today);
     m_session->showDrawForChosenDate();
     m_startUpRest = true;
-    return true;
 }
 
-bool MainWindow::restoreStoredSettings(double today)
+void MainWindow::restoreStoredSettings(double today)
 {
     ProgramState& s = m_session->state();
     WindowSize size{width(), height(), true};
@@ -273,81 +297,72 @@ bool MainWindow::restoreStoredSettings(double today)
     if (!notice.isEmpty())
         m_prompts->message(notice);
     const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
-    resize(std::clamp(size.width, 300, std::max(300, room.width())),
-           std::clamp(size.height, 200, std::max(200, room.height())));
+    resize(std::clamp(size.width, kMinimumWidth, std::max(kMinimumWidth, room.width())),
+           std::clamp(size.height, kMinimumHeight, std::max(kMinimumHeight, room.height())));
     // The print positions travel through a dialog of their own, made before its fields are read.
     if (!m_printPositions)
         m_printPositions = new PrintPositionsDialog(this);
-    if (restored.aborted) {
-        installQtTranslations(QLocale(QLocale::German));
-        m_session->showRestoredState();
-        m_prompts->message(restored.message);
-        return false;
-    }
+    // What the restore could not read stays in the store until the user sets it.
+    m_unreadSettings = restored.unread;
     // The stored language; a number that names none leaves the German texts. Qt's own texts
     // (its standard buttons and dialogs) come when the window is on the screen.
-    m_qtLanguage =
-        languageByIndex(s.language) ? loadLanguageTexts(s.language) : QStringLiteral("de");
+    if (!restored.aborted && languageByIndex(s.language))
+        m_qtLanguage = loadLanguageTexts(s.language);
+    else if (restored.aborted)
+        installQtTranslations(m_qtLanguage); // for the message below
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
-    return true;
+    if (restored.aborted)
+        m_prompts->message(restored.message);
 }
 
-// "vendrilo D FILE": another program hands over tips; they are imported and the window closes,
-// which stores them for the next start.
+// "vendrilo D FILE": another program hands over tips; they are imported, stored for the next
+// start (the sheet and its ticket number, nothing else) and the window closes.
 void MainWindow::runBatchImport()
 {
     if (!isBatchImport())
         return;
     if (m_arguments.size() < 2) {
-        m_prompts->message(QStringLiteral("Nach \"D\" fehlt der Name der Datei mit den Tipps; das "
-                                          "Programm startet ohne Import."));
-        return;
-    }
-    if (m_session->importTipFile(m_arguments.at(1)))
-        QTimer::singleShot(0, this, &QWidget::close);
-    else
+        m_prompts->message(text(Text::BatchFileNameMissing));
         m_batchFailed = true;
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    scaleContentToHeight();
-}
-
-void MainWindow::scaleContentToHeight()
-{
-    // Only a change of height rescales the content; the layouts stretch the controls and the
-    // font follows the height.
-    if (m_scaledForHeight <= 0 || height() == m_scaledForHeight)
         return;
-    m_fontScale *= static_cast<double>(height()) / m_scaledForHeight;
-    m_scaledForHeight = height();
-    if (m_baseFontPointSize > 0) {
-        QFont f = m_tabs->font();
-        f.setPointSizeF(m_baseFontPointSize * m_fontScale);
-        m_tabs->setFont(f);
     }
+    if (!m_session->importTipFile(m_arguments.at(1))) {
+        m_batchFailed = true;
+        return;
+    }
+    if (const Status stored = saveSheetSettings(*openSettings(m_settingsFile), state()); !stored) {
+        m_prompts->message(stored.error());
+        m_batchFailed = true;
+        return;
+    }
+    m_settingsSaved = true;
+    QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // A run or an analysis holds a state half made (its rows, its loosened options): it stops at
-    // its next pass, and the window closes then.
-    if (m_session->generationRunning() || m_session->analysisRunning()) {
-        closeWhenIdle();
+    // A run, an update or an analysis is asked to stop, and the window closes once it has:
+    // only then are the options the user's own again (a run loosens some while it goes on),
+    // and no file is left half done.
+    if (m_session->busy()) {
+        m_closeWhenIdle = true;
+        m_session->requestGenerationStop();
+        m_session->requestUpdateStop();
+        m_session->cancelAnalysis();
         event->ignore();
         return;
     }
-    // An update stores each day whole; it stops after the day it is at.
-    m_session->requestUpdateStop();
     // The settings and the sheet go to the store; a failure never keeps the window open. The
     // draw file is not touched.
     const WindowSize size{width(), height(), windowState() == Qt::WindowNoState};
-    if (m_startedUp)
-        (void)saveSettings(*openSettings(m_settingsFile), m_session->state(), size);
+    if (m_startedUp && !m_settingsSaved) {
+        const Status saved =
+            saveSettings(*openSettings(m_settingsFile), m_session->state(), size, m_unreadSettings);
+        if (!saved)
+            m_prompts->message(saved.error());
+    }
     event->accept();
 }
 
@@ -357,38 +372,6 @@ QString MainWindow::programFolder() const
     if (!folder.isEmpty())
         return folder;
     return m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
-}
-
-void MainWindow::switchLanguage(int index)
-{
-    if (!languageByIndex(index))
-        return;
-    installQtTranslations(QLocale(loadLanguageTexts(index)));
-    m_session->showTextsAgain();
-}
-
-QString MainWindow::loadLanguageTexts(int index)
-{
-    const Language* language = languageByIndex(index);
-    ProgramState& s = m_session->state();
-    const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
-    const bool loaded = loadLanguage(this, files, s.messages);
-    s.language = index;
-    for (const Language& l : languages())
-        m_languageItems[l.index]->setChecked(l.index == index);
-    // Qt's own buttons and dialogs follow the texts: German unless a translation came.
-    const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
-    return translated ? language->qtCode : QStringLiteral("de");
-}
-
-void MainWindow::openManual()
-{
-    m_openUrl(QUrl::fromLocalFile(programFolder() + QStringLiteral("Vendrilo.pdf")));
-}
-
-void MainWindow::openProductPage()
-{
-    m_openUrl(kProductPage);
 }
 
 } // namespace vendrilo::gui

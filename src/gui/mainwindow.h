@@ -4,7 +4,9 @@
 #include "core/draws/dates.h"
 #include "core/draws/drawrecord.h"
 #include "core/io/prompts.h"
+#include "core/program/settingsstore.h"
 
+#include <QLocale>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -16,6 +18,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QSoundEffect;
 class QTabWidget;
 
@@ -40,7 +43,7 @@ struct MainWindowSetup {
     std::unique_ptr<Prompts> prompts;
     QString programFolder;
     Clock clock;
-    std::function<void(const QUrl&)> openUrl;
+    std::function<bool(const QUrl&)> openUrl;
     // The settings store: an INI file at this path; empty: the user's own store.
     QString settingsFile;
     // The command line after the program's name ("D" FILE imports tips and closes).
@@ -86,22 +89,20 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
+    void buildSheetMenu(QMenuBar* bar);
+    void connectSheetMenu();
     void buildStatusBar();
     void buildPages();
-    bool restoreStoredSettings(double today);
-    bool startUpForFirstPaint();
+    void restoreStoredSettings(double today);
+    void startUpForFirstPaint();
     void finishStartUpWhenVisible();
     void finishStartUp();
     bool isBatchImport() const;
     void runBatchImport();
-    // Closing waits for a run or an analysis on the window's thread to end (see closeEvent).
-    void closeWhenIdle();
-    void scaleContentToHeight();
     void playHitSound();
     void openProductPage();
     bool editPoolInList(NumberPool& pool);
@@ -111,32 +112,35 @@ private:
     // the number kept for the settings.
     void switchLanguage(int index);
     // The language's texts without Qt's own; returns the language Qt's texts should follow.
-    QString loadLanguageTexts(int index);
+    QLocale loadLanguageTexts(int index);
+    // The texts the window writes itself (dialog titles, names of weekdays and months) in the
+    // language of the texts.
+    void showFixedTexts();
     // The folder of the program's files, ending in "/".
     QString programFolder() const;
 
     std::unique_ptr<Prompts> m_prompts;
     Clock m_clock;
-    std::function<void(const QUrl&)> m_openUrl;
+    std::function<bool(const QUrl&)> m_openUrl;
     QString m_programFolder;
     QString m_settingsFile;
     QStringList m_arguments;
     bool m_batchFailed = false;
+    bool m_settingsSaved = false; // the batch import has stored what it should: closing saves nothing
+    UnreadSettings m_unreadSettings;
+    bool m_closeWhenIdle = false; // closed during long work: closes when the work has stopped
     Session* m_session = nullptr;
     bool m_startedUp = false;
-    bool m_startUpRest = false;                  // the part after the first paint has yet to run
-    bool m_soundWanted = false;                  // a hit before that part: the sound waits for it
-    bool m_closeWanted = false;                  // closing waits for the running work to stop
-    QString m_qtLanguage = QStringLiteral("de"); // Qt's texts, installed after the first paint
-    int m_scaledForHeight = 0;                   // height the content was last scaled for
-    double m_fontScale = 1.0;                    // content font size relative to the design size
-    qreal m_baseFontPointSize = 0;
+    bool m_startUpRest = false; // the part after the first paint has yet to run
+    bool m_soundWanted = false; // a hit before that part: the sound waits for it
+    QLocale m_qtLanguage{QLocale::German}; // Qt's texts, installed after the first paint
 
     QTabWidget* m_tabs = nullptr;
     SheetPage* m_sheetPage = nullptr;
     ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};
+    QList<QAction*> m_sheetActions; // the sheet menu's items, in menu order
     QSoundEffect* m_sound = nullptr;
     PrintPositionsDialog* m_printPositions = nullptr;
     WeightingListDialog* m_weightingList = nullptr;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The part of the main window's start-up that waits until the window is on the screen, the hit
-// sound, and closing while long work runs.
+// The part of the main window's start-up that waits until the window is on the screen, and the
+// hit sound, which waits for it too.
 #include "core/draws/drawfile.h"
 #include "core/program/programstate.h"
 #include "gui/mainwindow.h"
@@ -51,7 +51,7 @@ void MainWindow::finishStartUp()
     if (!m_startUpRest)
         return;
     m_startUpRest = false;
-    installQtTranslations(QLocale(m_qtLanguage));
+    installQtTranslations(m_qtLanguage);
     m_session->drawChart(charts::ChartKind::Numbers);
     if (m_soundWanted)
         playHitSound();
@@ -84,21 +84,6 @@ void MainWindow::playHitSound()
         m_sound->setSource(source);
     m_sound->stop();
     m_sound->play();
-}
-
-void MainWindow::closeWhenIdle()
-{
-    m_session->requestGenerationStop();
-    m_session->cancelAnalysis();
-    if (m_closeWanted)
-        return;
-    m_closeWanted = true;
-    auto closeOnceStopped = [this](bool running) {
-        if (!running && !m_session->generationRunning() && !m_session->analysisRunning())
-            QTimer::singleShot(0, this, &QWidget::close);
-    };
-    connect(m_session, &Session::generationRunningChanged, this, closeOnceStopped);
-    connect(m_session, &Session::analysisRunningChanged, this, closeOnceStopped);
 }
 
 } // namespace vendrilo::gui

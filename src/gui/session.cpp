@@ -7,10 +7,12 @@
 #include "core/program/drawactions.h"
 #include "core/program/sheetactions.h"
 #include "core/generator/generationrun.h"
+#include "core/texts/textlist.h"
 #include "core/tipfiles/tipfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QWidget>
 
 namespace vendrilo::gui {
 
@@ -26,10 +28,31 @@ struct BusyCursor {
 
 } // namespace
 
-Session::Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+Session::Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
                  QObject* parent)
     : QObject(parent), m_prompts(prompts), m_clock(std::move(clock)), m_openUrl(std::move(openUrl))
 {
+    connect(this, &Session::sheetChanged, this, &Session::noteSheetState);
+}
+
+void Session::noteSheetState()
+{
+    // A run or an analysis repaints the sheet many times; its end is the step.
+    if (!busy())
+        m_sheetHistory.note(SheetContent::of(m_state.sheet, m_state.ticketNumber));
+}
+
+void Session::undoSheetChange()
+{
+    if (busy())
+        return;
+    const std::optional<SheetContent> before = m_sheetHistory.undo();
+    if (!before)
+        return;
+    before->applyTo(m_state.sheet, m_state.ticketNumber);
+    applyEvaluation(evaluateShownDraw(m_state));
+    // Every draw shown may come from a changed file (an update, an import, another game).
+    connect(this, &Session::shownDrawChanged, this, &Session::showAddOnsForDrawFile);
 }
 
 void Session::applyEvaluation(const SheetEvaluation& evaluation)
@@ -41,8 +64,36 @@ void Session::applyEvaluation(const SheetEvaluation& evaluation)
 
 void Session::setStatusText(int panel, const QString& text)
 {
+    if (panel != 0)
+        m_hintSource = nullptr;
     m_statusTexts[panel == 0 ? 0 : 1] = text;
     Q_EMIT statusTextChanged(panel == 0 ? 0 : 1, text);
+}
+
+void Session::showHint(const QWidget* control)
+{
+    setStatusText(1, control->toolTip());
+    m_hintSource = control;
+}
+
+void Session::retranslateStatusTexts(const TextList& before, const MessageList& messagesBefore)
+{
+    if (m_hintSource)
+        showHint(m_hintSource);
+    for (int panel = m_hintSource ? 0 : 1; panel >= 0; --panel) {
+        const QString shown = m_statusTexts[panel];
+        if (shown.isEmpty())
+            continue;
+        if (const auto again = retranslated(shown, before, currentTexts())) {
+            setStatusText(panel, *again);
+            continue;
+        }
+        for (int n = 0; n < messagesBefore.count(); ++n)
+            if (messagesBefore.line(n) == shown) {
+                setStatusText(panel, m_state.messages.line(n));
+                break;
+            }
+    }
 }
 
 void Session::showNewDraw(const Result<SheetEvaluation>& result)
@@ -94,7 +145,7 @@ void Session::writeRow(int row, const std::array<QString, 6>& fields)
 {
     for (int p = 1; p <= 6; ++p)
         m_state.sheet.setField(row, p, fields[static_cast<std::size_t>(p - 1)]);
-    Q_EMIT sheetChanged();
+    leaveField(); // sorted and scored at once, as if typed
 }
 
 void Session::leaveField()
@@ -157,6 +208,8 @@ void Session::loadTipFile(const QString& path)
 
 bool Session::importTipFile(const QString& path)
 {
+    // The ticket number belongs to the file it came with: a file without one leaves none.
+    m_state.ticketNumber.clear();
     const Status loaded = vendrilo::loadTipFile(m_state, path);
     Q_EMIT sheetChanged();
     return !reportFailure(loaded);
@@ -164,6 +217,7 @@ bool Session::importTipFile(const QString& path)
 
 void Session::showRestoredState()
 {
+    Q_EMIT gameChanged();
     Q_EMIT optionsChanged();
     Q_EMIT sheetChanged();
     Q_EMIT internetChanged();
@@ -172,6 +226,7 @@ void Session::showRestoredState()
 
 void Session::showTextsAgain()
 {
+    m_state.shown.writeDrawLineAgain(); // the weekday in the new language
     showRestoredState();
     Q_EMIT shownDrawChanged();
     if (m_generationRunning)
@@ -181,7 +236,10 @@ void Session::showTextsAgain()
 
 QString Session::proposedTipFileName() const
 {
-    return vendrilo::proposedTipFileName(m_state.chosenDate.date(), today());
+    // Without a readable draw file the calendar falls back to its two-draws-a-week rule.
+    const auto draws = readDraws(m_state);
+    return vendrilo::proposedTipFileName(draws ? *draws : std::vector<DrawRecord>{},
+                                         m_state.chosenDate.date());
 }
 
 void Session::setOption(Option option, int value)

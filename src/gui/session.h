@@ -7,10 +7,14 @@
 #include "core/io/result.h"
 #include "core/program/analysis.h"
 #include "core/program/programstate.h"
+#include "core/sheet/companionscore.h"
+#include "gui/drawfilecache.h"
 
+#include "gui/sheethistory.h"
 #include "net/httpclient.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 
 #include <array>
@@ -20,9 +24,12 @@
 #include <optional>
 #include <thread>
 
+class QWidget;
+
 namespace vendrilo {
 struct SheetEvaluation;
-}
+class TextList;
+} // namespace vendrilo
 
 namespace vendrilo::gui {
 
@@ -32,8 +39,9 @@ namespace vendrilo::gui {
 class Session : public QObject {
     Q_OBJECT
 public:
-    // `openUrl` is the desktop's "open": the browser for an address, the viewer for a page.
-    Session(Prompts& prompts, Clock clock, std::function<void(const QUrl&)> openUrl,
+    // `openUrl` is the desktop's "open": the browser for an address, the viewer for a page;
+    // false when the desktop found nothing to open it with.
+    Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
             QObject* parent = nullptr);
     // A back-test still running is cancelled and waited for.
     ~Session() override;
@@ -72,6 +80,10 @@ public:
     // texts (draw and ticket lines, chart titles, the start button during a run).
     void showTextsAgain();
     QString proposedTipFileName() const;
+    // Takes the last change of the sheet back (numbers, locks, ticket number) and scores the
+    // sheet again; a run, an analysis, a load or a field edit is one step each.
+    void undoSheetChange();
+    bool canUndoSheetChange() const { return m_sheetHistory.canUndo(); }
 
     // The single-tip form wrote a row: each field as if typed.
     void writeRow(int row, const std::array<QString, 6>& fields);
@@ -129,15 +141,37 @@ public:
     void setServer(const QString& address);
     InternetOptions& internet() { return m_state.internet; }
 
+    // The desktop's viewer for a file the program wrote (or its manual); when there is none, the
+    // user is told where the file lies.
+    void openWrittenFile(const QString& path);
+    // The browser for a web address; when there is none, the address goes to the clipboard and
+    // the user is told. True when the address was opened.
+    bool openAddress(const QUrl& url);
+
     void drawChart(charts::ChartKind kind, bool showDiagramFirst = false);
     // Draws the chart last drawn again, for a new statistics period.
     void redrawLastChart();
 
     QString statusText(int panel) const { return m_statusTexts[panel == 0 ? 0 : 1]; }
     void setStatusText(int panel, const QString& text);
+    // A control's hint in panel 1; after a language switch the panel shows its new hint.
+    void showHint(const QWidget* control);
+    // After a language switch: the status texts the program wrote in the texts `before` and the
+    // message list `messagesBefore`, written again in the new ones.
+    void retranslateStatusTexts(const TextList& before, const MessageList& messagesBefore);
 
     // The user is told once that the draw file holds damaged records, unless the count changes.
     void warnAboutDamagedDraws();
+
+    // The game whose draws everything works on; the shown draw, the chart and the rest follow.
+    void setGame(Game game);
+    // The sheet is played with Plus: each row is also scored against the other draw of the
+    // evening (companionScore()).
+    void setWithPlus(bool on);
+    CompanionScore companionScore();
+    // Whether the draw file knows a Superzahl: without one, the controls of add-ons that no
+    // Polish game has stay hidden.
+    bool addOnsShown() const { return m_addOnsShown; }
 
 Q_SIGNALS:
     void shownDrawChanged();
@@ -154,6 +188,8 @@ Q_SIGNALS:
     void analysisRunningChanged(bool running);
     void analysisProgress(double done); // 0..1
     void sheetTabWanted();              // the "Lottotipp" tab should come to the front
+    void gameChanged();
+    void addOnsShownChanged(bool shown);
 
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
@@ -181,7 +217,11 @@ private:
         return true;
     }
 
+    // Notes the sheet as it stands once an action has ended: a step back for undoSheetChange().
+    void noteSheetState();
+
     ProgramState m_state;
+    SheetHistory m_sheetHistory;
     Prompts& m_prompts;
     Clock m_clock;
     bool m_evaluationEnabled = false;
@@ -189,7 +229,7 @@ private:
     bool m_stopRequested = false;
     bool m_updateRunning = false;
     bool m_stopUpdate = false;
-    std::function<void(const QUrl&)> m_openUrl;
+    std::function<bool(const QUrl&)> m_openUrl;
     net::HttpClient m_http;
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
@@ -199,6 +239,11 @@ private:
     std::atomic<bool> m_cancelAnalysis = false; // read by the back-test's thread
     std::unique_ptr<BacktestRun> m_backtest;
     QString m_statusTexts[2];
+    QPointer<const QWidget> m_hintSource; // the control whose hint panel 1 shows, if any
+    void showAddOnsForDrawFile();
+    DrawFileCache m_drawFile;      // the game's own, for its Superzahl
+    DrawFileCache m_companionFile; // the other game's, for the Plus column
+    bool m_addOnsShown = true;
 };
 
 } // namespace vendrilo::gui

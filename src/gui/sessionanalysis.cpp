@@ -149,7 +149,7 @@ void Session::finishBacktest()
     if (const Status written = writeBacktestReport(result.report, path); !written)
         m_prompts.message(written.error());
     else
-        m_openUrl(QUrl::fromLocalFile(path));
+        openWrittenFile(path);
 }
 
 void Session::runSimilarity()
@@ -165,7 +165,7 @@ void Session::runSimilarity()
     if (const Status written = writeRtfFile(path, result->report); !written)
         m_prompts.message(written.error());
     else
-        m_openUrl(QUrl::fromLocalFile(path));
+        openWrittenFile(path);
 }
 
 } // namespace vendrilo::gui

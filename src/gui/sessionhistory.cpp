@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The draw history kept by hand in the window, and the tip print-out.
 #include "core/program/historyactions.h"
+#include "core/texts/textlist.h"
 #include "gui/session.h"
 
 #include <QApplication>
+
+#include <algorithm>
 
 namespace vendrilo::gui {
 
@@ -24,11 +27,7 @@ void Session::enterDraw()
         showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    const auto shown = vendrilo::enterDraw(m_state, *entered);
-    Q_EMIT periodChanged();
-    if (reportFailure(shown))
-        return;
-    applyEvaluation(*shown);
+    showNewDraw(vendrilo::enterDraw(m_state, *entered));
     warnAboutDamagedDraws();
 }
 
@@ -39,8 +38,7 @@ void Session::deleteShownDraw()
     const auto done = vendrilo::deleteShownDraw(m_state, m_prompts);
     if (reportFailure(done) || !done->has_value())
         return;
-    Q_EMIT periodChanged();
-    applyEvaluation(**done);
+    showNewDraw(**done);
 }
 
 void Session::importDrawFile(const QString& path)
@@ -53,19 +51,21 @@ void Session::importDrawFile(const QString& path)
     Q_EMIT sheetChanged();
     if (reportFailure(result))
         return;
-    QString text = QStringLiteral("%1 Ziehungen übernommen, %2 schon vorhanden, %3 Zeilen "
-                                  "abgelehnt.")
-                       .arg(result->added)
-                       .arg(result->present)
-                       .arg(result->refused.size());
-    if (!result->refused.isEmpty()) {
-        text += QStringLiteral("\n\nAbgelehnte Zeilen:\n") +
-                result->refused.mid(0, kRefusedShown).join(QLatin1Char('\n'));
-        if (result->refused.size() > kRefusedShown)
-            text +=
-                QStringLiteral("\n… und %1 weitere").arg(result->refused.size() - kRefusedShown);
+    const int refused = static_cast<int>(result->refused.size());
+    QString summary = fillIn(text(Text::ImportSummary),
+                             {QString::number(result->added), QString::number(result->present),
+                              QString::number(refused)});
+    if (refused > 0) {
+        summary += QStringLiteral("\n\n") + text(Text::ImportRefusedLines);
+        for (int i = 0; i < std::min(refused, kRefusedShown); ++i) {
+            const RefusedLine& line = result->refused[static_cast<std::size_t>(i)];
+            summary += QStringLiteral("\n%1: ").arg(line.line) + refusalReason(line);
+        }
+        if (refused > kRefusedShown)
+            summary += QLatin1Char('\n') + fillIn(text(Text::ImportMoreRefused),
+                                                   {QString::number(refused - kRefusedShown)});
     }
-    m_prompts.message(text);
+    m_prompts.message(summary);
 }
 
 void Session::printTips()
@@ -75,7 +75,7 @@ void Session::printTips()
     const auto written = writePrintoutFile(m_state);
     if (reportFailure(written))
         return;
-    m_openUrl(QUrl::fromLocalFile(*written));
+    openWrittenFile(*written);
 }
 
 } // namespace vendrilo::gui

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the online update, the portal hand-over and the link labels.
+#include "core/program/drawactions.h"
 #include "core/program/onlineactions.h"
+#include "core/texts/textlist.h"
 #include "gui/session.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
 
 namespace vendrilo::gui {
 
 namespace {
 
-const QString kNoServerMessage =
-    QStringLiteral("Es ist kein Update-Server eingestellt. Tragen Sie unter \"Internet-Optionen\" "
-                   "die Adresse des Servers ein.");
 // The link label whose caption holds this name opens the partner's counting link instead.
 const QString kPartnerName = QStringLiteral("doviduve");
 const QUrl kPartnerLink(
@@ -30,7 +32,7 @@ void Session::updateDraws()
     if (m_updateRunning || m_generationRunning)
         return;
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     runUpdate();
@@ -39,7 +41,7 @@ void Session::updateDraws()
 void Session::updateDrawsAtStartUp()
 {
     if (m_state.internet.server.isEmpty())
-        setStatusText(0, kNoServerText);
+        setStatusText(0, text(Text::NoUpdateServerStatus));
     else
         runUpdate();
 }
@@ -55,7 +57,10 @@ void Session::runUpdate()
         void status(int panel, const QString& text) override { m_s->setStatusText(panel, text); }
         void drawStored(const DrawRecord&, const ShownDraw&) override
         {
+            // The sheet's colours follow the draw on screen; the sound waits for the end.
+            evaluateShownDraw(m_s->m_state);
             Q_EMIT m_s->shownDrawChanged();
+            Q_EMIT m_s->sheetChanged();
         }
         bool goOn() override
         {
@@ -87,30 +92,49 @@ void Session::runUpdate()
 void Session::handOverSheet()
 {
     if (m_state.internet.server.isEmpty()) {
-        m_prompts.message(kNoServerMessage);
+        m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
     const auto handOver = vendrilo::handOverSheet(m_state, m_http);
     if (reportFailure(handOver))
         return;
     if (!handOver->messagePage.isEmpty()) {
-        m_openUrl(QUrl::fromLocalFile(handOver->messagePage));
+        openWrittenFile(handOver->messagePage);
         return;
     }
-    m_openUrl(QUrl(handOver->address));
-    setStatusText(1, kCheckTheCartText);
+    if (openAddress(QUrl(handOver->address)))
+        setStatusText(1, text(Text::CheckTheCart));
 }
 
 void Session::openLink(const QString& caption)
 {
     if (caption.contains(kPartnerName)) {
-        m_openUrl(kPartnerLink);
+        openAddress(kPartnerLink);
         return;
     }
     // Captions read "www.…": a web address without its scheme. Nothing else is opened.
     const QUrl url = QUrl::fromUserInput(caption.trimmed());
     if (isWebAddress(url.toString()))
-        m_openUrl(url);
+        openAddress(url);
+}
+
+void Session::openWrittenFile(const QString& path)
+{
+    if (!m_openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.message(QStringLiteral("Es wurde kein Programm gefunden, das die Datei anzeigen "
+                                         "kann. Sie liegt hier:\n%1")
+                              .arg(QDir::toNativeSeparators(path)));
+}
+
+bool Session::openAddress(const QUrl& url)
+{
+    if (m_openUrl(url))
+        return true;
+    QGuiApplication::clipboard()->setText(url.toString());
+    m_prompts.message(QStringLiteral("Es wurde kein Browser gefunden. Die Adresse steht jetzt in "
+                                     "der Zwischenablage:\n%1")
+                          .arg(url.toString()));
+    return false;
 }
 
 } // namespace vendrilo::gui

@@ -2,7 +2,11 @@
 #include "gui/sheetpage.h"
 
 #include "core/sheet/sheetcontrols.h"
+#include "core/texts/textlist.h"
+#include "gui/chancespanel.h"
 #include "gui/controls.h"
+#include "gui/plushitscolumn.h"
+#include "gui/prizecolumn.h"
 #include "gui/session.h"
 
 #include <QEvent>
@@ -130,9 +134,12 @@ QWidget* SheetPage::buildSheet()
     m_ticket = namedLabel(sheet, "Losnummer");
     m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
     grid->addWidget(m_ticket, 12, 0, 1, 7);
+    new PlusHitsColumn(m_session, sheet, grid, 10);
+    new PrizeColumn(m_session, *this, grid, 11, 13);
+    grid->addWidget(new ChancesPanel(m_session, *this, sheet), 14, 0, 1, 11);
     for (int p = 1; p <= 6; ++p)
         grid->setColumnStretch(p, 1);
-    grid->setColumnStretch(10, 2);
+    grid->setColumnStretch(11, 2);
     return sheet;
 }
 
@@ -295,7 +302,7 @@ void SheetPage::chooseFileToSave()
 {
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setNameFilter(text(Text::TipFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
     dialog.selectFile(m_session.proposedTipFileName());
@@ -310,7 +317,7 @@ void SheetPage::chooseFileToLoad()
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Tippdatei (*.qkt)"));
+    dialog.setNameFilter(text(Text::TipFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

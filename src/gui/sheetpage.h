@@ -21,6 +21,9 @@ public:
     SheetPage(Session& session, QWidget* parent);
 
     QLineEdit* field(int row, int position) const { return m_fields[row - 1][position - 1]; }
+    // The file dialogs of "Speichern" and "Laden".
+    void chooseFileToSave();
+    void chooseFileToLoad();
 
 Q_SIGNALS:
     void productPageWanted();
@@ -35,8 +38,6 @@ private:
     QWidget* buildBanner();
     void buildRow(QWidget* sheet, int row);
     void acceptTyping(int row, int position);
-    void chooseFileToSave();
-    void chooseFileToLoad();
 
     void showDraw();
     void showSheet();

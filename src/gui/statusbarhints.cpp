@@ -19,7 +19,7 @@ QStringList numbered(const char* prefix, int first, int last, const char* suffix
 
 class HintWatcher : public QObject {
 public:
-    HintWatcher(QObject* parent, std::function<void(const QString&)> show)
+    HintWatcher(QObject* parent, std::function<void(QWidget*)> show)
         : QObject(parent), m_show(std::move(show))
     {
     }
@@ -28,12 +28,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
-            m_show(static_cast<QWidget*>(watched)->toolTip());
+            m_show(static_cast<QWidget*>(watched));
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void(const QString&)> m_show;
+    std::function<void(QWidget*)> m_show;
 };
 
 } // namespace
@@ -65,7 +65,7 @@ const QStringList& statusBarHintControls()
     return names;
 }
 
-void showHintsInStatusBar(QWidget* window, std::function<void(const QString&)> show)
+void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show)
 {
     auto* watcher = new HintWatcher(window, std::move(show));
     const QStringList& bound = statusBarHintControls();

@@ -14,8 +14,8 @@ namespace vendrilo::gui {
 // boxes and the option fields.
 const QStringList& statusBarHintControls();
 
-// Watches those of them that `window` holds. When the mouse comes over one, `show` gets its hint
-// as it reads then; the text stays until the mouse comes over another.
-void showHintsInStatusBar(QWidget* window, std::function<void(const QString&)> show);
+// Watches those of them that `window` holds. When the mouse comes over one, `show` gets that
+// control, whose hint then stands in the status bar until the mouse comes over another.
+void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show);
 
 } // namespace vendrilo::gui

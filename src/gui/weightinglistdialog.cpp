@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/weightinglistdialog.h"
 
+#include "core/texts/textlist.h"
 #include "gui/controls.h"
 
 #include <QCheckBox>
@@ -27,7 +28,6 @@ constexpr int kRandomTickMs = 25;
 WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
     auto* layout = new QVBoxLayout(this);
     buildGrid();
     buildButtons();
@@ -35,11 +35,25 @@ WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
     m_status->setObjectName(QStringLiteral("StatusBar1"));
     m_status->setSizeGripEnabled(false);
     layout->addWidget(m_status);
+    // A run's pool edited here: OK still takes the pool as it came, "&Rechnen" the list as it
+    // now stands. The user is told, since both buttons close the list.
+    m_editedNote = new QLabel(this);
+    m_editedNote->setProperty(kShowsValue, true);
+    m_editedNote->setWordWrap(true);
+    m_status->addPermanentWidget(m_editedNote, 1);
+    m_editedNote->hide();
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kRandomTickMs);
     connect(m_timer, &QTimer::timeout, this, &WeightingListDialog::randomTick);
     showAll();
+    showFixedTexts();
+}
+
+void WeightingListDialog::showFixedTexts()
+{
+    setWindowTitle(text(Text::WeightingListTitle));
+    m_status->clearMessage();
 }
 
 void WeightingListDialog::buildGrid()
@@ -55,6 +69,7 @@ void WeightingListDialog::buildGrid()
             m_list.toggle(k);
             showNumber(k);
             tellStatus(m_list.statusText(k));
+            noteEdit();
         });
         // The weight stands beside its box; it is a value, not a text of the window.
         auto* weight = new QLabel(this);
@@ -165,16 +180,33 @@ void WeightingListDialog::showPool(const NumberPool& pool)
 {
     m_pick.stop();
     m_timer->stop();
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+    showFixedTexts();
     paintBoxes(QColor());
-    m_status->clearMessage();
     setList(WeightList::fromPool(pool));
+    m_poolShown = true;
+    m_editedNote->hide();
     unsetCursor();
+}
+
+QString WeightingListDialog::editedNote() const
+{
+    return m_editedNote->isVisibleTo(this) ? m_editedNote->text() : QString();
+}
+
+void WeightingListDialog::noteEdit()
+{
+    if (!m_poolShown)
+        return;
+    m_editedNote->setText(QStringLiteral("Liste geändert: OK rechnet mit der unveränderten "
+                                         "Auswahl, „Rechnen“ mit der geänderten Liste."));
+    m_editedNote->show();
 }
 
 void WeightingListDialog::showRow(const QString& caption, const std::vector<int>& numbers)
 {
     setWindowTitle(caption);
+    m_poolShown = false;
+    m_editedNote->hide();
     m_recompute->hide();
     m_randomButton->show();
     m_list.tickAll(false);
@@ -250,6 +282,7 @@ bool WeightingListDialog::eventFilter(QObject* watched, QEvent* event)
             m_list.rightClick(number);
             showNumber(number);
             tellStatus(m_list.statusText(number));
+            noteEdit();
             return true;
         }
         m_list.otherButtonReleased();
@@ -273,6 +306,7 @@ Status WeightingListDialog::loadList(const QString& path)
 {
     const Status loaded = loadWeightList(m_list, path);
     showAll();
+    noteEdit();
     return loaded;
 }
 
@@ -281,7 +315,7 @@ void WeightingListDialog::chooseFileToSave()
     const QString proposed = m_today ? proposedWeightListName(m_today()) : QString();
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), m_folder.isEmpty() ? proposed : m_folder + '/' + proposed,
-        QStringLiteral("Werteliste (*.qkw)"));
+        text(Text::WeightListFilter));
     if (path.isEmpty())
         return;
     const QString withSuffix = path.endsWith(QLatin1String(".qkw"), Qt::CaseInsensitive)
@@ -294,7 +328,7 @@ void WeightingListDialog::chooseFileToSave()
 void WeightingListDialog::chooseFileToLoad()
 {
     const QString path = QFileDialog::getOpenFileName(this, QString(), m_folder,
-                                                      QStringLiteral("Werteliste (*.qkw)"));
+                                                      text(Text::WeightListFilter));
     if (path.isEmpty())
         return;
     if (const Status loaded = loadList(path); !loaded)

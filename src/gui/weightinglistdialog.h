@@ -33,6 +33,8 @@ public:
 
     const WeightList& list() const { return m_list; }
     void setList(const WeightList& list);
+    // The note on OK and "&Rechnen" after a run's pool was edited; empty while it is not shown.
+    QString editedNote() const;
     QCheckBox* box(int number) const { return m_boxes[index(number)]; }
     QString weightShown(int number) const;
     QString statusText() const;
@@ -64,6 +66,8 @@ public:
     }
 
     void done(int result) override;
+    // The title in the language of the texts; the status line, which spoke the old one, empty.
+    void showFixedTexts();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +83,8 @@ private:
     void chooseFileToSave();
     void chooseFileToLoad();
     void tellStatus(const QString& text);
+    // After a change to a run's pool: the note on what OK and "&Rechnen" now do.
+    void noteEdit();
 
     WeightList m_list;
     RandomPick m_pick;
@@ -92,6 +98,8 @@ private:
     QPushButton* m_randomButton = nullptr;
     QString m_randomCaption; // the button's caption while the random mode is off
     QStatusBar* m_status = nullptr;
+    QLabel* m_editedNote = nullptr;
+    bool m_poolShown = false; // the list shows a run's pool (not a row of the single-tip form)
     QTimer* m_timer = nullptr;
 };
 

@@ -2,6 +2,8 @@
 // The protocol of the program's online update and portal hand-over, answered from a draw file.
 #include "answers.h"
 
+#include "payoutanswer.h"
+
 #include "core/draws/dates.h"
 
 #include <QDate>
@@ -80,6 +82,9 @@ Response Answers::answer(const Request& request, const QByteArray& ownAuthority)
         return portalAnswer(request, ownAuthority);
     if (request.path == u"/lotto/warenkorb2.asp")
         return cartPage(request);
+    // Without a payout file the server answers as one that does not know the request.
+    if (request.path == kPayoutPath && !m_options.payoutsPath.isEmpty())
+        return payoutAnswer(request, m_options.payoutsPath);
     return textResponse(404, QStringLiteral("Seite nicht gefunden"));
 }
 

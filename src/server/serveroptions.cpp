@@ -44,6 +44,12 @@ Status setDraws(ServerOptions& o, const QString&, const QString& value)
     return {};
 }
 
+Status setPayouts(ServerOptions& o, const QString&, const QString& value)
+{
+    o.payoutsPath = value;
+    return {};
+}
+
 Status setPort(ServerOptions& o, const QString& option, const QString& value)
 {
     const auto port = boundedInt(value, 0, 65535);
@@ -144,6 +150,7 @@ struct OptionEntry {
 
 constexpr std::array kOptions{
     OptionEntry{"--draws", setDraws},
+    OptionEntry{"--payouts", setPayouts},
     OptionEntry{"--port", setPort},
     OptionEntry{"--address", setAddress},
     OptionEntry{"--portal-template", setPortalTemplate},
@@ -223,9 +230,12 @@ QString usageText()
         "  GET /lotto/lotto.asp?Spiel=PELVANO&Wo=Lottoland&Tipps=N  the portal's address "
         "template\n"
         "  GET /lotto/warenkorb2.asp?t1=...&n=N  a page listing the rows handed over\n"
+        "  GET /lotto/quoten.asp?Programm=PELVANO&Seit=yyyymmdd  the payouts of the draws since "
+        "that day (with --payouts)\n"
         "\n"
         "Options:\n"
         "  --draws FILE              the draw file (ZahlenPL.dat), read again when it changes\n"
+        "  --payouts FILE            the payout table (QuotenPL.csv), read for every request\n"
         "  --port N                  the port, 0 for any free one (default 8080)\n"
         "  --address ADDR            the address to listen on (default 127.0.0.1; 0.0.0.0 for "
         "every network)\n"

@@ -24,6 +24,7 @@ struct DayOverride {
 // What the command line asks of the server.
 struct ServerOptions {
     QString drawsPath;
+    QString payoutsPath; // the payout table served to the update; empty: none
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = 8080;
     // The portal's address template; empty means the default built from the server's address.

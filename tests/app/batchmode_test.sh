@@ -58,5 +58,44 @@ status=$?
 kill "$listener" 2>/dev/null
 wait "$listener" 2>/dev/null
 
+# "D" without a file name: said on stderr, and the program ends.
+run D
+status=$?
+[ $status -ne 0 ] || fail "D alone: exit 0"
+grep -q '"D"' "$tmp/err" || fail "D alone: stderr '$(cat "$tmp/err")'"
+
+# An import stores the rows and the file's ticket number, nothing else: a stored window width,
+# the options and the ticket number of an earlier file stay as they were.
+sed -i -e 's/^width=.*/width=1000/' "$conf"
+grep -q '^width=' "$conf" || printf 'width=1000\n' >>"$conf"
+grep -q '^Losnummer=' "$conf" && sed -i 's/^Losnummer=.*/Losnummer=4711/' "$conf" ||
+    printf 'Losnummer=4711\n' >>"$conf"
+printf '2,4,6,8,10,12\n' >"$tmp/second.txt"
+run D "$tmp/second.txt"
+status=$?
+[ $status -eq 0 ] || fail "second import: exit $status ($(cat "$tmp/err"))"
+grep -qx "Edit1=2" "$conf" || fail "second import: rows not stored"
+grep -qx "width=1000" "$conf" || fail "the import changed the window width: $(grep width "$conf")"
+grep -qx "Losnummer=" "$conf" || grep -q "^Losnummer=\"\"" "$conf" ||
+    fail "an earlier ticket number stayed: $(grep Losnummer "$conf")"
+
+# An unreadable setting outside the groups: the import still runs, the value is named.
+sed -i 's/^RadioGroup1=.*/RadioGroup1=abc/' "$conf"
+grep -q '^RadioGroup1=' "$conf" || printf 'RadioGroup1=abc\n' >>"$conf"
+run D "$tmp/tips.txt"
+status=$?
+[ $status -eq 0 ] || fail "import after a damaged value: exit $status"
+grep -q "RadioGroup1" "$tmp/err" || fail "damaged value not named: '$(cat "$tmp/err")'"
+grep -qx "Edit1=3" "$conf" || fail "import after a damaged value: rows not stored"
+
+# The sheet cannot be stored (the settings folder is a file): said, and a failing status.
+mkdir -p "$tmp/badconfig"
+: >"$tmp/badconfig/Quirlend"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$tmp/badconfig" \
+    timeout 60 "$tmp/prog/vendrilo" D "$tmp/tips.txt" >"$tmp/out" 2>"$tmp/err"
+status=$?
+[ $status -ne 0 ] && [ $status -ne 124 ] || fail "unstorable sheet: exit $status"
+[ -s "$tmp/err" ] || fail "unstorable sheet: nothing said"
+
 [ "$failed" -eq 0 ] && echo "batchmode: all passed"
 [ "$failed" -eq 0 ]

@@ -58,9 +58,10 @@ has numbers "" "Zahlenverteilung     Ziehungen: 6    Quersumme: 113" "axis: 0 3"
 # Saturday/Sunday only (CheckBox17 off): 90 + 279 = 369 / 2 = 184.5 shows 184.
 has numbers "--set CheckBox17=0" "Zahlenverteilung     Ziehungen: 2    Quersumme: 184" \
     "axis: 0 1" "1 1 #008000" "49 1 #008000" "3 1 #FF0000" "2 0 #FF0000"
-# Wednesday only: the draw on the first day is in, 21 + 114 = 135 / 2 = 67.5 shows 68.
-has numbers "--set CheckBox16=0" "Zahlenverteilung     Ziehungen: 2    Quersumme: 68" \
-    "axis: 0 2" "4 2 #008000" "31 1 #FF0000"
+# The other days only (CheckBox16 off): both Wednesdays (the first day is in), Thursday and
+# Tuesday; 21 + 133 + 41 + 114 = 309 / 4 = 77.25 shows 77; 2 drawn twice and once as a bonus.
+has numbers "--set CheckBox16=0" "Zahlenverteilung     Ziehungen: 4    Quersumme: 77" \
+    "axis: 0 3" "2 3 #FF0000" "4 2 #008000" "31 1 #FF0000" "9 0 #008000"
 
 # Cross sums: the first day is left out, no draw-day filter; one bar per sum 41..279.
 has crosssums "" "Quersummenverteilung     Ziehungen: 5    Quersumme: 131" "axis: auto 0 1" \
@@ -76,7 +77,9 @@ has pairs "" "Ziehungen: 5     Paare gefunden : 12" "axis: 0 1" "1 0 #008000" "2
     "48 1 #008000" "21 1 #008000"
 [ "$(bars)" -eq 48 ] && ok || fail "pairs: 48 bars"
 has pairs "--set CheckBox17=0" "Ziehungen: 2     Paare gefunden : 8" "axis: 0 1" "2 0 #008000"
-has pairs "--set CheckBox16=0" "Ziehungen: 1     Paare gefunden : 0" "axis: 0 0"
+# The other days after the first: Thursday 10 20 21, Tuesday 2, the last Wednesday none.
+has pairs "--set CheckBox16=0" "Ziehungen: 3     Paare gefunden : 4" "axis: 0 1" "2 1 #008000" \
+    "10 1 #008000" "21 1 #008000" "44 0 #008000"
 has triples "" "Ziehungen: 5     Dreier gefunden : 6" "axis: 0 1" "3 1 #008000" "20 1 #008000" \
     "47 1 #008000" "2 0 #008000"
 [ "$(bars)" -eq 47 ] && ok || fail "triples: 47 bars"

@@ -59,14 +59,21 @@ for date in 02.01.2019 14.03.2020 01.06.2023; do
     ' "$tmp/draws.txt" "$tmp/run" >&2 || fail "$date: numbers of draw A"
 done
 
-# A budget too small for impossible options: every row empty, the budget used up.
-"$CLI" --seed 5 --today 01.06.2023 --set UpDown7=1 --set CheckBox25=1 --set CheckBox26=1 \
-    --set UpDown15=4 --set UpDown16=4 generate >"$tmp/out" || fail "impossible options: exit $?"
+# A budget too small for rows no candidate can meet: every row empty, the budget used up.
+"$CLI" --seed 5 --today 01.06.2023 --set UpDown7=1 --set UpDown1=21 --set UpDown2=21 \
+    --set CheckBox18=1 generate >"$tmp/out" || fail "unreachable rows: exit $?"
 {
     for _ in 1 2 3 4 5 6 7 8 9 10 11 12; do echo ",,,,,"; done
     echo "Ändern Sie die Parameter um 12 Tipps zuberechnen"
     echo "passes: 1000"
-} | diff -u - "$tmp/out" >&2 || fail "impossible options"
+} | diff -u - "$tmp/out" >&2 || fail "unreachable rows"
+
+# Limits that no row can meet together are refused before anything runs, and named.
+"$CLI" --seed 5 --today 01.06.2023 --set CheckBox25=1 --set CheckBox26=1 \
+    --set UpDown15=4 --set UpDown16=4 generate >"$tmp/out" 2>"$tmp/err"
+[ $? -eq 3 ] || fail "impossible options: not refused"
+[ -s "$tmp/out" ] && fail "impossible options: rows printed"
+grep -q "ungeraden" "$tmp/err" || fail "impossible options: '$(cat "$tmp/err")'"
 
 # Three active rows and a locked row from a tip file: rows 4..12 empty but the locked one.
 printf '\r\n\r\n\r\n\r\n\r\n\r\n7,14,21,28,35,42\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$tmp/tips.qkt"

@@ -78,11 +78,17 @@ run import-draws "$here/../../docs/mainwindow.png" >"$tmp/out" 2>"$tmp/err"
 [ $? -eq 3 ] && [ ! -s "$tmp/out" ] && [ -s "$tmp/err" ] && ok || fail "picture: $(cat "$tmp/err")"
 cmp -s "$tmp/before.dat" "$tmp/p/ZahlenPL.dat" && ok || fail "picture changed the file"
 
-# The print-out: rows 1 and 3 of a sheet, dated the Wednesday after the shown Saturday.
+# The print-out: rows 1 and 3 of a sheet, dated the next draw day after the shown one as the
+# stored Tuesday/Thursday/Saturday draws give it; with one draw-day box ticked, a week on.
 printf '3,7,12,25,33,49\r\n\r\n1,2,10,20,30,40\r\n' >"$tmp/tips.qkt"
 run --date 15.08.2026 --tips "$tmp/tips.qkt" printout >"$tmp/out" || fail "printout: exit $?"
 [ "$(wc -l <"$tmp/out")" -eq 5 ] && ok || fail "printout: $(wc -l <"$tmp/out") lines"
-sed -n 1p "$tmp/out" | grep -q "Tipp für .* 19.08.26$" && ok || fail "title: $(sed -n 1p "$tmp/out")"
+for case in "15.08.2026 Tuesday 18.08.26" "18.08.2026 Thursday 20.08.26" \
+    "20.08.2026 Saturday 22.08.26" "15.08.2026 Saturday 22.08.26 --set CheckBox17=0"; do
+    set -- $case
+    title=$(LC_ALL=C LANG=C run --date "$1" "${@:4}" printout | head -1)
+    [ "${title##*Tipp für }" = "$2 $3" ] && ok || fail "print-out after $1 $4: $title"
+done
 [ "$(sed -n 4p "$tmp/out")" = " 1. Tipp:  3    7   12   25   33   49" ] && ok || fail "row 1"
 [ "$(sed -n 5p "$tmp/out")" = " 3. Tipp:  1    2   10   20   30   40" ] && ok || fail "row 3"
 run --date 15.08.2026 printout | wc -l | grep -qx 3 && ok || fail "empty sheet"

@@ -43,7 +43,7 @@ const std::vector<std::pair<Option, std::vector<int>>>& optionChoices()
         {Option::OlderHitsCheck, {0, 1}},
         {Option::WholePeriodHits, {4, 5, 6}},
         {Option::BonusCountsAsHit, {0, 1}},
-        {Option::WednesdayDraws, {0, 1}},
+        {Option::OtherDayDraws, {0, 1}},
         {Option::PrimeMinimumCheck, {0, 1}},
         {Option::ForcePair, {0, 1}},
         {Option::MaxOverlap, {1, 3}},

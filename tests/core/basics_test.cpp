@@ -13,29 +13,29 @@
 
 using namespace vendrilo;
 
-TEST(DrawDayFilter, SelectsByWeekday)
+// Every weekday of a week, and a date that is no calendar day, against each setting of the boxes.
+TEST(DrawDayFilter, WeekendAndTheOtherDays)
 {
-    const double tuesday = *parseDate("04.09.2007");
-    const double wednesday = *parseDate("05.09.2007");
-    const double saturday = *parseDate("08.09.2007");
-    const double sunday = *parseDate("09.09.2007");
-
-    const DrawDayFilter both{true, true};
-    EXPECT_TRUE(both.accepts(tuesday));
-
-    const DrawDayFilter weekend{true, false};
-    EXPECT_TRUE(weekend.accepts(saturday));
-    EXPECT_TRUE(weekend.accepts(sunday));
-    EXPECT_FALSE(weekend.accepts(wednesday));
-    EXPECT_FALSE(weekend.accepts(tuesday));
-
-    const DrawDayFilter midweek{false, true};
-    EXPECT_TRUE(midweek.accepts(wednesday));
-    EXPECT_FALSE(midweek.accepts(saturday));
-
+    const double monday = *parseDate("03.09.2007");
+    const double noDay = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        DrawDayFilter filter;
+        const char* expected; // Monday .. Sunday, then the date that is no calendar day
+    } cases[] = {
+        {{true, true}, "11111111"},
+        {{true, false}, "00000110"},
+        {{false, true}, "11111000"},
+    };
+    for (const auto& c : cases) {
+        QString got;
+        for (int d = 0; d < 7; ++d)
+            got += c.filter.accepts(monday + d) ? '1' : '0';
+        got += c.filter.accepts(noDay) ? '1' : '0';
+        EXPECT_EQ(got, QString::fromLatin1(c.expected)) << c.filter.weekend << c.filter.otherDays;
+    }
     DrawDayFilter none{false, false};
     none.normalize();
-    EXPECT_TRUE(none.accepts(tuesday));
+    EXPECT_TRUE(none.weekend && none.otherDays);
 }
 
 TEST(Dates, DayNumbersFormatsAndPickerMinimum)
@@ -112,13 +112,13 @@ TEST(RandomSource, KnownSequences)
     }
 }
 
-TEST(MessageList, FiftySixLinesWithTheirTrailingBlanks)
+TEST(MessageList, SixtyTwoLinesWithTheirTrailingBlanks)
 {
     MessageList m;
-    ASSERT_EQ(m.count(), 56);
+    ASSERT_EQ(m.count(), 62);
     for (int n : {12, 17, 32})
         EXPECT_TRUE(m.line(n).endsWith(' ')) << "line " << n;
-    for (int n = 0; n < 56; ++n) {
+    for (int n = 0; n < 62; ++n) {
         if (n == 12 || n == 17 || n == 32)
             continue;
         EXPECT_FALSE(m.line(n).isEmpty()) << n;
@@ -130,7 +130,7 @@ TEST(MessageList, FiftySixLinesWithTheirTrailingBlanks)
     EXPECT_EQ(m.line(26), "Tipps wurden neu berechnet");
     EXPECT_EQ(m.line(51), "Alle Tipps löschen?");
     EXPECT_TRUE(m.line(55).endsWith("starten Sie als Administrator"));
-    EXPECT_TRUE(m.line(56).isEmpty());
+    EXPECT_TRUE(m.line(62).isEmpty());
     EXPECT_TRUE(m.line(-1).isEmpty());
 
     // A shorter language file leaves the missing lines empty.
@@ -154,9 +154,9 @@ TEST(Options, AssignmentsAreCheckedAndClamped)
     EXPECT_TRUE(o.assign("CheckBox16=2"));
     EXPECT_TRUE(o.assign("CheckBox16"));
     EXPECT_FALSE(o.assign("CheckBox16=0"));
-    EXPECT_FALSE(o.checked(Option::SaturdayDraws));
-    EXPECT_FALSE(o.drawDayFilter().saturday);
-    EXPECT_TRUE(o.drawDayFilter().wednesday);
+    EXPECT_FALSE(o.checked(Option::WeekendDraws));
+    EXPECT_FALSE(o.drawDayFilter().weekend);
+    EXPECT_TRUE(o.drawDayFilter().otherDays);
 }
 
 TEST(Dates, WeekdayArithmeticAgreesWithTheCalendar)

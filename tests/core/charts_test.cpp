@@ -111,17 +111,18 @@ TEST(NumberDistribution, MeanCrossSumRoundsTiesToEven)
                     .categoryAxisTitle.endsWith(QStringLiteral("Quersumme: 22")));
 }
 
-TEST(NumberDistribution, DrawDayFilterSelectsWeekendOrWednesdayDraws)
+TEST(NumberDistribution, DrawDayFilterSelectsWeekendOrOtherDays)
 {
     const ChartData weekend =
         numberDistribution(input(week(), "01.01.2020", "31.01.2020", {true, false}));
     EXPECT_EQ(weekend.drawCount, 2); // Saturday and Sunday
     EXPECT_EQ(weekend.bar(1), 1);    // Sunday's bonus number
     EXPECT_EQ(weekend.bar(2), 0);    // Wednesday, Thursday, Tuesday left out
-    const ChartData wednesday =
+    const ChartData otherDays =
         numberDistribution(input(week(), "01.01.2020", "31.01.2020", {false, true}));
-    EXPECT_EQ(wednesday.drawCount, 1);
-    EXPECT_EQ(wednesday.bar(7), 1);
+    EXPECT_EQ(otherDays.drawCount, 3); // Wednesday, Thursday and Tuesday
+    EXPECT_EQ(otherDays.bar(7), 2);    // Wednesday's bonus number, one of Tuesday's six
+    EXPECT_EQ(otherDays.bar(44), 0);   // Sunday left out
     EXPECT_EQ(numberDistribution(input(week(), "01.01.2020", "31.01.2020")).drawCount, 5);
 }
 

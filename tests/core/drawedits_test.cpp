@@ -102,11 +102,14 @@ TEST(DrawImport, PresentAddedAndRefusedLinesWithReasons)
     EXPECT_TRUE(result.foundAnyDraw);
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(result.present, 2);
-    EXPECT_EQ(result.refused,
-              (QStringList{"6: differs from the stored draw of that day",
-                           "7: 31.06.1986 is no calendar date", "8: 5 numbers instead of six",
-                           "9: \"0\" is not a number from 1 to 49", "10: 5 stands twice",
-                           "11: not a draw line (number, DD.MM.YYYY, six numbers)"}));
+    EXPECT_EQ(result.refused, (std::vector<RefusedLine>{
+                                  {6, ImportProblem::DiffersFromStored, ""},
+                                  {7, ImportProblem::NoCalendarDate, "31.06.1986"},
+                                  {8, ImportProblem::NumberCount, "5"},
+                                  {9, ImportProblem::NotANumber, "0"},
+                                  {10, ImportProblem::NumberTwice, "5"},
+                                  {11, ImportProblem::NotADrawLine, ""},
+                              }));
     EXPECT_EQ(dates(result.records),
               (std::vector<QString>{"28.05.1986", "31.05.1986", "04.06.1986", "07.06.1986",
                                     "14.06.1986", "17.06.1986", "21.06.1986", "21.06.1986"}));
@@ -121,8 +124,10 @@ TEST(Printout, TheLinesOfTippTxt)
     TipSheet sheet;
     const DrawDayFilter both;
     const MessageList messages;
+    // No stored draws near the day: the calendar's two-draws-a-week fallback.
+    const std::vector<DrawRecord> none;
     const double saturday = day("12.12.2026");
-    auto lines = printoutLines(sheet, saturday, both, messages);
+    auto lines = printoutLines(sheet, none, saturday, both, messages);
     ASSERT_TRUE(lines.ok());
     ASSERT_EQ(lines->size(), 3);
     const QDate wednesdayAfter = dateFromDay(saturday + 4);
@@ -131,24 +136,32 @@ TEST(Printout, TheLinesOfTippTxt)
         "Tipp für " + QLocale::system().dayName(3, QLocale::LongFormat) + " 16.12.26"));
     EXPECT_EQ(lines->at(1), QString(46, '~'));
     EXPECT_EQ(lines->at(2), "");
-    EXPECT_EQ(printoutDate(day("16.12.2026"), both), day("19.12.2026")); // Wednesday → Saturday
-    EXPECT_EQ(printoutDate(saturday, {true, false}), saturday + 7);
+    EXPECT_EQ(printoutDate(none, day("16.12.2026"), both), day("19.12.2026")); // Wed → Sat
+    EXPECT_EQ(printoutDate(none, saturday, {true, false}), saturday + 7);
+    // A Tuesday/Thursday/Saturday history: the Thursday after a Tuesday; one box: a week on.
+    const std::vector<DrawRecord> tts{
+        draw("08.12.2026", {1, 2, 3, 4, 5, 6}), draw("10.12.2026", {1, 2, 3, 4, 5, 6}),
+        draw("12.12.2026", {1, 2, 3, 4, 5, 6}), draw("15.12.2026", {1, 2, 3, 4, 5, 6})};
+    EXPECT_EQ(printoutDate(tts, day("15.12.2026"), both), day("17.12.2026"));
+    EXPECT_EQ(printoutDate(tts, saturday, both), day("15.12.2026"));
+    EXPECT_EQ(printoutDate(tts, saturday, {false, true}), saturday + 7);
 
     sheet.setRow(1, {3, 7, 12, 25, 33, 49});
     sheet.setRow(3, {1, 2, 10, 20, 30, 40});
     sheet.setField(5, 2, "8"); // no first field: left out
-    lines = printoutLines(sheet, saturday, both, messages);
+    lines = printoutLines(sheet, none, saturday, both, messages);
     ASSERT_TRUE(lines.ok());
     ASSERT_EQ(lines->size(), 5);
     EXPECT_EQ(lines->at(3), " 1. Tipp:  3    7   12   25   33   49");
     EXPECT_EQ(lines->at(3).size(), 37);
     EXPECT_EQ(lines->at(4), " 3. Tipp:  1    2   10   20   30   40");
     sheet.setRow(11, {5, 6, 7, 8, 9, 10});
-    EXPECT_TRUE(printoutLines(sheet, saturday, both, messages)->last().startsWith("11. Tipp:  5"));
+    EXPECT_TRUE(
+        printoutLines(sheet, none, saturday, both, messages)->last().startsWith("11. Tipp:  5"));
 
     // A filled row with an empty field cannot be printed.
     sheet.setField(3, 4, "");
-    lines = printoutLines(sheet, saturday, both, messages);
+    lines = printoutLines(sheet, none, saturday, both, messages);
     ASSERT_FALSE(lines.ok());
     EXPECT_EQ(lines.error(), "'' ist kein gültiger Integerwert");
 }

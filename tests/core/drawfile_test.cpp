@@ -204,12 +204,13 @@ TEST(Conversion, FirstStartWritesTheShippedHistory)
 TEST(Conversion, AHistoryThatCannotBeHadIsReportedAndWritesNothing)
 {
     QTemporaryDir dir;
-    const auto result = drawfile::prepare(dir.path(), [] {
+    const auto result = drawfile::prepare(dir.path(), [](Game) {
         return Result<std::vector<DrawRecord>>(Error{QStringLiteral("history unreadable")});
     });
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error(), "history unreadable");
     EXPECT_FALSE(QFile::exists(dir.filePath("ZahlenPL.dat")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("ZahlenPLPlus.dat")));
 }
 
 TEST(HistoryCsv, RejectsMalformedLines)
@@ -243,5 +244,5 @@ TEST(DrawFile, ARewriteKeepsTheFileModeAndStartUpClearsWhatAKillLeft)
     ASSERT_TRUE(drawfile::prepare(dir.path()).ok());
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     left.sort();
-    EXPECT_EQ(left, (QStringList{"ZahlenPL.dat", "ZahlenPL.dat.backup"}));
+    EXPECT_EQ(left, (QStringList{"ZahlenPL.dat", "ZahlenPL.dat.backup", "ZahlenPLPlus.dat"}));
 }

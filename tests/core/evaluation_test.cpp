@@ -3,6 +3,7 @@
 #include "core/program/sheetactions.h"
 #include "core/sheet/rowscore.h"
 #include "core/draws/drawfile.h"
+#include "core/texts/textlist.h"
 #include "core/sheet/sheetevaluation.h"
 #include "testsupport.h"
 
@@ -205,7 +206,7 @@ TEST(DateSearchEvaluation, ScoresTheSheetAgainstTheDrawOfTheDay)
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     const auto missing = showDrawForChosenDate(s);
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error(), drawfile::kMissingFileMessage);
+    EXPECT_EQ(missing.error(), text(Text::ReadDrawsFirst));
     EXPECT_EQ(s.sheet.row(1).hitsLabel, QStringLiteral("5 + B"));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("none.dat"))));
 

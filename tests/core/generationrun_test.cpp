@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
+#include "core/texts/textlist.h"
 #include "core/program/generationactions.h"
+#include "core/generator/optionconflicts.h"
 #include "pastwinoracle.h"
 #include "testsupport.h"
 
@@ -30,6 +32,15 @@ ProgramState stateFor(const char* date, quint32 seed)
 void set(ProgramState& s, Option option, int value)
 {
     s.options.set(option, value);
+}
+
+// Only 1,2,3,4,5,6 has the cross sum 21, and it is a run of three: no candidate passes, yet no
+// single limit is out of reach, so the run is not refused at its start and uses up its budget.
+void makeEveryRowImpossible(ProgramState& s)
+{
+    set(s, Option::CrossSumMinimum, 21);
+    set(s, Option::CrossSumMaximum, 21);
+    set(s, Option::NoRunOfThree, 1);
 }
 
 std::vector<QString> rowStrings(const ProgramState& s)
@@ -206,10 +217,7 @@ TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
 {
     ProgramState s = stateFor("01.06.2023", 99);
     set(s, Option::RunBudgetThousands, 1);
-    set(s, Option::EvenMinimumCheck, 1);
-    set(s, Option::OddMinimumCheck, 1);
-    set(s, Option::EvenMinimum, 4);
-    set(s, Option::OddMinimum, 4);
+    makeEveryRowImpossible(s);
     set(s, Option::ForcePair, 1);
     const Options before = s.options;
     const GenerationResult result = runGeneration(s, history());
@@ -231,10 +239,7 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
     s.sheet.setRow(2, {3, 6, 12, 24, 40, 48});
     s.sheet.setLocked(1, true);
     s.sheet.setLocked(2, true);
-    set(s, Option::EvenMinimumCheck, 1);
-    set(s, Option::OddMinimumCheck, 1);
-    set(s, Option::EvenMinimum, 4);
-    set(s, Option::OddMinimum, 4);
+    makeEveryRowImpossible(s);
     set(s, Option::ForcePair, 1);
     const Options before = s.options;
 
@@ -268,10 +273,7 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
 TEST(GenerationRun, TheFirstTwoRowsNeverRelax)
 {
     ProgramState s = stateFor("01.06.2023", 5);
-    set(s, Option::EvenMinimumCheck, 1);
-    set(s, Option::OddMinimumCheck, 1);
-    set(s, Option::EvenMinimum, 4);
-    set(s, Option::OddMinimum, 4);
+    makeEveryRowImpossible(s);
     std::set<int> rowsSeen;
     int secondLastLimitAtEnd = -1;
     GenerationHooks hooks;
@@ -294,7 +296,7 @@ TEST(GenerationRun, StopAtOnceLeavesZeroRows)
     hooks.pass = [](const GenerationPass&) { return false; };
     const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.passes, 0);
-    EXPECT_EQ(result.status, QStringLiteral("Tipps wurden neu berechnet"));
+    EXPECT_TRUE(result.status.contains("gestoppt")) << "a stopped run says so";
     for (int r = 1; r <= 12; ++r)
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r == 4) << r;
 }
@@ -305,7 +307,7 @@ TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade)
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass& p) { return p.row < 3; };
     const GenerationResult result = runGeneration(s, history(), hooks);
-    EXPECT_EQ(result.status, QStringLiteral("Tipps wurden neu berechnet"));
+    EXPECT_TRUE(result.status.contains("gestoppt")) << "a stopped run says so";
     for (int r = 1; r <= 12; ++r)
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r <= 2) << r;
 }
@@ -523,7 +525,7 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     const auto missing = runGeneration(s);
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error(), drawfile::kMissingFileMessage);
+    EXPECT_EQ(missing.error(), text(Text::ReadDrawsFirst));
     EXPECT_TRUE(QFileInfo(s.drawPath()).isFile());
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral("1,2,3,4,5,6"));
 
@@ -544,7 +546,7 @@ TEST(GenerationRun, AnEmptyDrawFileThatCannotBeCreatedIsReported)
     s.programFolder = dir.filePath(QStringLiteral("no/such/folder/"));
     const auto result = runGeneration(s);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.error().startsWith(drawfile::kMissingFileMessage));
+    EXPECT_TRUE(result.error().startsWith(text(Text::ReadDrawsFirst)));
     EXPECT_TRUE(result.error().contains(QStringLiteral("ZahlenPL.dat:")))
         << result.error().toStdString();
 }
@@ -552,10 +554,7 @@ TEST(GenerationRun, AnEmptyDrawFileThatCannotBeCreatedIsReported)
 TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce)
 {
     ProgramState s = stateFor("01.06.2023", 5);
-    set(s, Option::EvenMinimumCheck, 1);
-    set(s, Option::OddMinimumCheck, 1);
-    set(s, Option::EvenMinimum, 4);
-    set(s, Option::OddMinimum, 4);
+    makeEveryRowImpossible(s);
     GenerationHooks hooks;
     hooks.pass = [&](const GenerationPass& p) {
         if (p.passes == 100)
@@ -565,4 +564,35 @@ TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce)
     const GenerationResult result = runGeneration(s, history(), hooks);
     EXPECT_EQ(result.passes, 2000);
     EXPECT_TRUE(result.budgetExhausted);
+}
+
+// Limits no row can meet together are refused before the sheet is touched, and named; limits
+// that leave a row possible are not.
+TEST(GenerationRun, LimitsNoRowCanMeetAreRefusedUnchanged)
+{
+    const struct {
+        std::vector<std::pair<Option, int>> options;
+        bool refused;
+    } cases[] = {
+        {{{Option::CrossSumMinimum, 260}, {Option::CrossSumMaximum, 250}}, true},
+        {{{Option::CrossSumMinimum, 250}, {Option::CrossSumMaximum, 250}}, false},
+        {{{Option::EvenMinimumCheck, 1}, {Option::EvenMinimum, 4},
+          {Option::OddMinimumCheck, 1}, {Option::OddMinimum, 3}}, true},
+        {{{Option::EvenMinimumCheck, 1}, {Option::EvenMinimum, 3},
+          {Option::OddMinimumCheck, 1}, {Option::OddMinimum, 3}}, false},
+        {{{Option::EvenMinimum, 4}, {Option::OddMinimum, 4}}, false}, // boxes off: no limit
+        {{{Option::EvenMinimumCheck, 1}, {Option::EvenMinimum, 5},
+          {Option::PrimeMinimumCheck, 1}, {Option::PrimeMinimum, 3}}, true},
+        {{{Option::EvenMinimumCheck, 1}, {Option::EvenMinimum, 5},
+          {Option::PrimeMinimumCheck, 1}, {Option::PrimeMinimum, 2}}, false},
+        {{{Option::EvenMinimumCheck, 1}, {Option::EvenMinimum, 1},
+          {Option::PrimeMinimumCheck, 1}, {Option::PrimeMinimum, 6}}, false}, // 2,3,5,7,11,13
+    };
+    for (const auto& c : cases) {
+        Options options;
+        for (const auto& [option, value] : c.options)
+            options.set(option, value);
+        const auto refusal = impossibleOptions(options);
+        EXPECT_EQ(refusal.has_value(), c.refused) << (refusal ? refusal->toStdString() : "");
+    }
 }

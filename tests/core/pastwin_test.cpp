@@ -102,10 +102,11 @@ TEST(PastWinWindow, DrawDayFilterSelectsWeekdays)
     EXPECT_FALSE(checked(h, sunday, q).noWin);
     EXPECT_TRUE(checked(h, tuesday, q).noWin);
     EXPECT_EQ(checked(h, tuesday, q).examined, 2); // the Sunday is the last draw it looked at
-    q.filter = {false, true};
+    q.filter = {false, true}; // the other days: Wednesday and Tuesday
     EXPECT_FALSE(checked(h, wednesday, q).noWin);
+    EXPECT_FALSE(checked(h, tuesday, q).noWin);
     EXPECT_TRUE(checked(h, sunday, q).noWin);
-    EXPECT_EQ(checked(h, sunday, q).examined, 0);
+    EXPECT_EQ(checked(h, sunday, q).examined, 3); // the Tuesday is the last draw it looked at
     q.filter = {false, false};
     EXPECT_EQ(checked(h, wednesday, q), (PastWinResult{true, -1}));
 }

@@ -53,7 +53,7 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     for (const OptionSpec& o : optionTable())
         a.options.set(o.id,
                       o.kind == OptionSpec::Kind::Check ? 1 - o.defaultValue : o.defaultValue - 1);
-    a.options.set(Option::SaturdayDraws, 1); // both draw-day boxes off would come back on
+    a.options.set(Option::WeekendDraws, 1); // both draw-day boxes off would come back on
     a.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
     a.sheet.setRow(12, {44, 45, 46, 47, 48, 49});
     a.ticketNumber = QStringLiteral("0815");
@@ -64,6 +64,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     a.carried.backTestBoxes[0] = true;
     a.options.set(Option::RecomputeOnlyAfterThree, 1);
     a.statisticsStart.setDate(day("03.03.2003"));
+    a.game = Game::Plus;
+    a.withPlus = true;
     ASSERT_TRUE(saveSettings(*openSettings(store.path), a, size));
 
     // Raw: bools as 0/1, the date as eight little-endian bytes, the misspelt names.
@@ -82,6 +84,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     EXPECT_EQ(store.raw("Edit23F8").toString(), "17");
     EXPECT_EQ(store.raw("height").toString(), "500");
     EXPECT_EQ(store.raw("DateTimePicker2").toByteArray(), dateBytes(day("03.03.2003")));
+    EXPECT_EQ(store.raw("Spiel").toString(), "plus");
+    EXPECT_EQ(store.raw("MitPlus").toString(), "1");
 
     ProgramState b;
     WindowSize back;
@@ -99,6 +103,8 @@ TEST(Settings, EveryValueIsSavedUnderItsNameAndTypeAndComesBack)
     EXPECT_EQ(b.carried.printPositions, a.carried.printPositions);
     EXPECT_EQ(b.carried.backTestBoxes, a.carried.backTestBoxes);
     EXPECT_EQ(b.statisticsStart.date(), day("03.03.2003"));
+    EXPECT_EQ(b.game, Game::Plus);
+    EXPECT_TRUE(b.withPlus);
     EXPECT_EQ(back.width, 700);
     EXPECT_EQ(back.height, 500);
 }
@@ -111,17 +117,22 @@ TEST(Settings, TheRulesOfTheRestore)
                  {"Browser", "C:\\Programme\\Browser.exe"},
                  {"UpDown7", 250},
                  {"UpDown12", 99999},
-                 {"DateTimePicker2", "gestern"}});
+                 {"DateTimePicker2", "gestern"},
+                 {"Spiel", "keno"},
+                 {"MitPlus", "ja"}});
     ProgramState s;
+    s.game = Game::Plus;
     s.internet.linkPage = true;
     WindowSize w;
     EXPECT_FALSE(store.restore(s, w).aborted);
-    EXPECT_TRUE(s.options.checked(Option::SaturdayDraws)) << "both off become both on";
-    EXPECT_TRUE(s.options.checked(Option::WednesdayDraws));
+    EXPECT_TRUE(s.options.checked(Option::WeekendDraws)) << "both off become both on";
+    EXPECT_TRUE(s.options.checked(Option::OtherDayDraws));
     EXPECT_FALSE(s.internet.linkPage) << "a browser path from an older version";
     EXPECT_EQ(s.options.value(Option::RunBudgetThousands), 250);
     EXPECT_EQ(s.options.value(Option::FrequentNumbersPercent), 75) << "clamped like the control";
     EXPECT_EQ(s.statisticsStart.date(), kPickerMinDate) << "an unreadable date: the earliest";
+    EXPECT_EQ(s.game, Game::Lotto) << "a game of another name";
+    EXPECT_FALSE(s.withPlus);
 
     // The statistics start: yesterday goes back to 19.11.1994, three weeks ago stays.
     const double today = day("08.12.2026");
@@ -156,7 +167,7 @@ TEST(Settings, AnUnreadableValueSkipsItsGroupOrEndsTheRestore)
     EXPECT_EQ(s.language, 2);
     EXPECT_EQ(s.options.value(Option::MaxFromLastDraw), 0) << "after the failure: default";
     EXPECT_EQ(s.sheet.field(1, 1), "");
-    EXPECT_EQ(s.internet.feeOneDraw, "0,60");
+    EXPECT_EQ(s.internet.rowPrice, "0,60");
 
     // Outside a group ("RadioGroup1"): the restore ends there and says so.
     store.write({{"RadioGroup1", "eins"}});
@@ -164,7 +175,7 @@ TEST(Settings, AnUnreadableValueSkipsItsGroupOrEndsTheRestore)
     const RestoreOutcome ended = store.restore(t, w);
     EXPECT_TRUE(ended.aborted);
     EXPECT_TRUE(ended.message.contains("RadioGroup1"));
-    EXPECT_EQ(t.internet.feeOneDraw, "0,50") << "nothing after it was read";
+    EXPECT_EQ(t.internet.rowPrice, "3,00") << "nothing after it was read";
 }
 
 TEST(Settings, AMaximisedWindowKeepsTheStoredSize)

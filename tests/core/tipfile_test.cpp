@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/draws/dates.h"
 #include "core/io/textlines.h"
 #include "core/program/sheetactions.h"
 #include "core/tipfiles/tipfile.h"
@@ -9,6 +10,7 @@
 
 using namespace vendrilo;
 using test::day;
+using test::draw;
 
 namespace {
 
@@ -231,15 +233,32 @@ TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
 
 // ---- the proposed name ----
 
-TEST(TipFileName, ProposesTheNextDrawDay)
+TEST(TipFileName, NamesTheNextDrawDayOfTheStoredCalendar)
 {
-    const double today = day("15.07.2024");
-    EXPECT_EQ(proposedTipFileName(day("07.07.2024"), today), QStringLiteral("20240710.qkt")); // Sun
-    EXPECT_EQ(proposedTipFileName(day("10.07.2024"), today), QStringLiteral("20240713.qkt")); // Wed
-    EXPECT_EQ(proposedTipFileName(day("29.06.2024"), today), QStringLiteral("20240703.qkt")); // Sat
-    EXPECT_EQ(proposedTipFileName(day("28.12.2024"), today), QStringLiteral("20250101.qkt")); // Sat
-    for (const char* other : {"08.07.2024", "09.07.2024", "11.07.2024", "12.07.2024"})
-        EXPECT_EQ(proposedTipFileName(day(other), today), QStringLiteral("20240715.qkt")) << other;
+    // Wednesday/Saturday draws up to July 2007, Tuesday/Thursday/Saturday draws after.
+    std::vector<DrawRecord> draws;
+    for (double d = day("01.01.2007"); d <= day("31.12.2024"); ++d) {
+        const int w = weekday(d);
+        if (d < day("01.07.2007") ? (w == 3 || w == 6) : (w == 2 || w == 4 || w == 6))
+            draws.push_back(draw(qPrintable(formatDate(d)), {1, 2, 3, 4, 5, 6}));
+    }
+    const struct {
+        const char* chosen;
+        const char* name;
+    } cases[] = {
+        {"03.06.2007", "20070606.qkt"}, // Sunday -> Wednesday
+        {"06.06.2007", "20070609.qkt"}, // Wednesday -> Saturday
+        {"09.06.2007", "20070613.qkt"}, // Saturday -> Wednesday
+        {"04.06.2007", "20070606.qkt"}, // Monday -> Wednesday (was: today)
+        {"07.07.2024", "20240709.qkt"}, // Sunday -> Tuesday
+        {"09.07.2024", "20240711.qkt"}, // Tuesday -> Thursday
+        {"11.07.2024", "20240713.qkt"}, // Thursday -> Saturday
+        {"28.12.2024", "20241231.qkt"}, // Saturday -> Tuesday, across the year
+        {"15.07.2030", "20300719.qkt"}, // no draws near: Monday + 4
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(proposedTipFileName(draws, day(c.chosen)), QString::fromLatin1(c.name))
+            << c.chosen;
 }
 
 } // namespace

@@ -141,7 +141,7 @@ TEST_F(TipSearch, CancelTakesTheDefaultAndBadAnswersDoNotStart)
 
 TEST_F(TipSearch, DrawDayFilterAppliesAndAnUnreadableFileIsReported)
 {
-    s.options.set(Option::WednesdayDraws, 0); // weekend draws only
+    s.options.set(Option::OtherDayDraws, 0); // weekend draws only
     prompts.inputAnswers = {QStringLiteral("7"), QStringLiteral("7")};
     EXPECT_EQ(search().examined, 1);
     EXPECT_EQ(s.shown.date, day("04.03.2023"));

@@ -134,9 +134,9 @@ TEST(CloseWhileBusy, TheWorkStopsTheWindowClosesAndWhatIsStoredIsWhole)
     }
 }
 
-// An update stores each day whole: the window closes at once, the update stops after the day it
-// is at, and the draw file holds whole records up to some day.
-TEST(CloseWhileBusy, AnUpdateLeavesWholeDaysAndTheWindowClosesAtOnce)
+// An update stores each day whole: it stops after the day it is at, the window closes then, and
+// the draw file holds whole records up to some day.
+TEST(CloseWhileBusy, AnUpdateStopsAfterAWholeDayAndTheWindowClosesThen)
 {
     QTemporaryDir serverDir;
     std::vector<DrawRecord> served;
@@ -152,15 +152,17 @@ TEST(CloseWhileBusy, AnUpdateLeavesWholeDaysAndTheWindowClosesAtOnce)
     auto* edit = win.child<QLineEdit>("ServerEdit");
     edit->setText(server.url);
     Q_EMIT edit->editingFinished();
-    bool closedDuringUpdate = false;
+    bool closeAsked = false;
     QObject::connect(&win.session(), &gui::Session::shownDrawChanged, win.w.get(), [&] {
-        if (win.session().updateRunning() && win.w->isVisible()) {
+        if (win.session().updateRunning() && !closeAsked) {
+            closeAsked = true;
             win.w->close();
-            closedDuringUpdate = !win.w->isVisible();
         }
     });
     win.session().updateDraws();
-    EXPECT_TRUE(closedDuringUpdate);
+    settle(win);
+    EXPECT_TRUE(closeAsked);
+    EXPECT_FALSE(win.w->isVisible());
     const auto records = drawfile::read(win.dir.filePath("ZahlenPL.dat"));
     ASSERT_TRUE(records.ok());
     EXPECT_GE(records->size(), 2u);

@@ -79,7 +79,7 @@ TEST(HistoryWindow, DeletionAsksAndImportAndPrintOutReport)
     ASSERT_FALSE(win.prompts->messages.isEmpty());
     EXPECT_TRUE(win.prompts->messages.last().startsWith("1 Ziehungen übernommen, 0 schon "
                                                         "vorhanden, 1 Zeilen abgelehnt."));
-    EXPECT_TRUE(win.prompts->messages.last().contains("2: 31.02.2026 is no calendar date"));
+    EXPECT_TRUE(win.prompts->messages.last().contains("2: 31.02.2026 ist kein Kalenderdatum"));
     EXPECT_EQ(win.state().shown.position, static_cast<int>(before.size()) - 1);
 
     // The print-out is written in the program folder and opened.

@@ -45,7 +45,7 @@ struct UnstartedWindow {
         setup.prompts = std::move(p);
         setup.programFolder = dir.path();
         setup.clock = test::testToday;
-        setup.openUrl = [](const QUrl&) {};
+        setup.openUrl = [](const QUrl&) { return true; };
         setup.settingsFile = dir.filePath("settings.ini");
         w = std::make_unique<gui::MainWindow>(std::move(setup));
     }

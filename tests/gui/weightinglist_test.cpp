@@ -219,7 +219,8 @@ TEST(WeightingList, TheSingleTipFormEditsOneRow)
         return int(WeightingListDialog::Ok);
     };
     openForm(win, 3);
-    EXPECT_EQ(rowOf(win, 3), (QStringList{"2", "5", "12", "40", "33", "40"}));
+    // Written and scored at once, so sorted as if typed.
+    EXPECT_EQ(rowOf(win, 3), (QStringList{"2", "5", "12", "33", "40", "40"}));
 
     // Abort leaves the row as it was.
     win.onDialog = [&](QDialog& dialog) {
@@ -227,7 +228,7 @@ TEST(WeightingList, TheSingleTipFormEditsOneRow)
         return int(WeightingListDialog::Abort);
     };
     openForm(win, 3);
-    EXPECT_EQ(rowOf(win, 3), (QStringList{"2", "5", "12", "40", "33", "40"}));
+    EXPECT_EQ(rowOf(win, 3), (QStringList{"2", "5", "12", "33", "40", "40"}));
 
     // An empty second field: only the first number is marked.
     setRow(win, 10, {"7", "", "21", "28", "35", "42"});

@@ -33,6 +33,7 @@ struct StartedWindow {
     QTemporaryDir dir;
     ScriptedPrompts* prompts = nullptr;
     QList<QUrl> openedUrls;
+    bool viewerFound = true; // false: the desktop has no program for what is opened
     // Answers every modal dialog in place of the user (default: closed, as by the abort button).
     std::function<int(QDialog&)> onDialog;
     std::unique_ptr<gui::MainWindow> w;
@@ -51,7 +52,10 @@ struct StartedWindow {
         setup.prompts = std::move(p);
         setup.programFolder = dir.path();
         setup.clock = testToday;
-        setup.openUrl = [this](const QUrl& url) { openedUrls << url; };
+        setup.openUrl = [this](const QUrl& url) {
+            openedUrls << url;
+            return viewerFound;
+        };
         setup.settingsFile = settingsFile();
         setup.arguments = arguments;
         setup.runDialog = [this](QDialog& d) {

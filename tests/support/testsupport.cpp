@@ -30,13 +30,13 @@ bool ScriptedPrompts::askYesNo(const QString& caption, const QString& text)
     return answer;
 }
 
-QString ScriptedPrompts::inputText(const QString& caption, const QString& prompt,
-                                   const QString& defaultText)
+std::optional<QString> ScriptedPrompts::inputText(const QString& caption, const QString& prompt,
+                                                  const QString& defaultText)
 {
     asked << caption + QStringLiteral(" | ") + prompt + QStringLiteral(" | ") + defaultText;
     if (inputAnswers.empty())
         return defaultText;
-    const QString answer = inputAnswers.front();
+    const std::optional<QString> answer = inputAnswers.front();
     inputAnswers.pop_front();
     return answer;
 }

@@ -28,15 +28,17 @@ namespace vendrilo::test {
 class ScriptedPrompts : public Prompts {
 public:
     std::deque<bool> yesNoAnswers;    // next answers to yes/no questions (default: no)
-    std::deque<QString> inputAnswers; // next answers to input boxes (default: as if cancelled)
+    // Next answers to input boxes: a text as typed and confirmed, nothing for "Abbrechen"; when
+    // the script is empty the proposal is confirmed.
+    std::deque<std::optional<QString>> inputAnswers;
     QStringList messages;             // every message shown
     // "caption | text" of every yes/no question, "caption | prompt | default" of every input box
     QStringList asked;
 
     void message(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
-    QString inputText(const QString& caption, const QString& prompt,
-                      const QString& defaultText) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& defaultText) override;
 };
 
 // The day number of "dd.mm.yyyy"; throws for a text that is no date.

@@ -53,6 +53,9 @@ struct ChartData {
     int drawCount = 0;
     std::optional<DrawRecord> lastExamined;
 
+    // A chart of the history whose period holds no draw that the draw-day boxes let through.
+    bool emptyPeriod = false;
+
     // The Diagramm tab is brought to the front when the chart is done.
     bool showsDiagramTab = false;
 

@@ -56,6 +56,10 @@ QString chartName(ChartKind kind)
     return QString::fromLatin1(info(kind).name);
 }
 
+namespace {
+ChartData computeChartOf(ChartKind kind, const ChartInput& in, const TipSheet& sheet);
+} // namespace
+
 std::optional<ChartKind> chartKindFromName(const QString& name)
 {
     for (const KindInfo& k : kKinds)
@@ -65,6 +69,16 @@ std::optional<ChartKind> chartKindFromName(const QString& name)
 }
 
 ChartData computeChart(ChartKind kind, const ChartInput& in, const TipSheet& sheet)
+{
+    ChartData chart = computeChartOf(kind, in, sheet);
+    // A chart of the history over a period without a single draw (or with both draw-day boxes
+    // off) says so instead of standing empty.
+    chart.emptyPeriod = kind != ChartKind::Tips && chart.drawCount == 0;
+    return chart;
+}
+
+namespace {
+ChartData computeChartOf(ChartKind kind, const ChartInput& in, const TipSheet& sheet)
 {
     switch (kind) {
     case ChartKind::Numbers:
@@ -92,5 +106,6 @@ ChartData computeChart(ChartKind kind, const ChartInput& in, const TipSheet& she
     }
     return {};
 }
+} // namespace
 
 } // namespace vendrilo::charts

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/dates.h"
 
-#include <QLocale>
+#include "core/texts/textlist.h"
 
 #include <cmath>
 
@@ -49,7 +49,7 @@ QString formatLabelDate(double day)
     const QDate d = dateFromDay(day);
     if (!d.isValid())
         return QStringLiteral("?? ??.??.??");
-    return QLocale::system().dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+    return textLocale().dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
            d.toString(QStringLiteral("dd.MM.yy"));
 }
 

@@ -26,7 +26,8 @@ double systemToday();
 
 // "dd.mm.yyyy"; "??.??.????" for a day that is no calendar date
 QString formatDate(double day);
-// "DDD dd.mm.yy": abbreviated weekday of the user's locale, then day, month, two-digit year
+// "DDD dd.mm.yy": the weekday abbreviated as the language of the texts names it (the system's
+// locale unless the window chose a language), then day, month, two-digit year
 QString formatLabelDate(double day);
 // "dd.mm.yyyy" (one-digit day and month accepted); nothing when the text is no valid date
 std::optional<double> parseDate(const QString& text);

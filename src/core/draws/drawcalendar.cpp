@@ -3,8 +3,6 @@
 
 #include "core/draws/dates.h"
 
-#include <algorithm>
-
 namespace vendrilo {
 
 namespace {
@@ -13,16 +11,14 @@ constexpr double kWindowDays = 56;
 
 unsigned drawWeekdaysBefore(const std::vector<DrawRecord>& draws, double day)
 {
-    // The file is in date order; the window is at most a few dozen records long.
-    const auto end = std::upper_bound(draws.begin(), draws.end(), day,
-                                      [](double d, const DrawRecord& r) { return d < r.date; });
+    // A plain scan rather than a binary search: a file the user mended by hand need not be in
+    // date order, and a few thousand comparisons cost nothing beside reading the file.
     unsigned weekdays = 0;
     int count = 0;
-    for (auto it = end; it != draws.begin();) {
-        --it;
-        if (!(it->date > day - kWindowDays))
-            break;
-        if (const int w = weekday(it->date); w > 0) {
+    for (const DrawRecord& r : draws) {
+        if (!(r.date > day - kWindowDays && r.date <= day))
+            continue;
+        if (const int w = weekday(r.date); w > 0) {
             weekdays |= 1u << w;
             ++count;
         }

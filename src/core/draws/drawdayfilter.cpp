@@ -7,12 +7,12 @@ namespace vendrilo {
 
 bool DrawDayFilter::accepts(double drawDate) const
 {
-    if (saturday && wednesday)
+    if (weekend && otherDays)
         return true;
-    const int day = weekday(drawDate);
-    if (saturday && (day == 6 || day == 7))
-        return true;
-    return wednesday && day == 3;
+    const int day = weekday(drawDate); // 0 for a date that is no calendar day: neither
+    if (day == 6 || day == 7)
+        return weekend;
+    return otherDays && day >= 1;
 }
 
 } // namespace vendrilo

@@ -3,18 +3,19 @@
 
 namespace vendrilo {
 
-// Selects draws by weekday: "Samstag Ziehungen" takes Saturday and Sunday draws, "Mittwoch
-// Ziehungen" Wednesday draws; with both on every draw passes, whatever its weekday.
+// Selects draws by weekday: "Wochenend-Ziehungen" takes Saturday and Sunday draws, "Ziehungen
+// unter der Woche" the draws of every other day (Monday to Friday); with both on every draw
+// passes, whatever its weekday, even one whose date is no calendar day.
 struct DrawDayFilter {
-    bool saturday = true;
-    bool wednesday = true;
+    bool weekend = true;
+    bool otherDays = true;
 
     bool accepts(double drawDate) const;
     // Both unchecked is no useful filter: start-up checks both again.
     void normalize()
     {
-        if (!saturday && !wednesday)
-            saturday = wednesday = true;
+        if (!weekend && !otherDays)
+            weekend = otherDays = true;
     }
 };
 

@@ -2,12 +2,14 @@
 #include "core/draws/drawedits.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 namespace vendrilo {
 
@@ -85,8 +87,9 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
 namespace {
 
 struct ParsedLine {
-    bool isDrawLine = false; // a number, a date and numbers after it
-    QString problem;         // why the draw is refused; empty when it is a draw
+    bool isDrawLine = false;              // a number, a date and numbers after it
+    std::optional<ImportProblem> problem; // why the draw is refused; nothing when it is a draw
+    QString detail;
     DrawRecord record;
 };
 
@@ -99,31 +102,34 @@ ParsedLine parseResultLine(const QString& line)
     ParsedLine p;
     const auto m = shape.match(line);
     if (!m.hasMatch()) {
-        p.problem = QStringLiteral("not a draw line (number, DD.MM.YYYY, six numbers)");
+        p.problem = ImportProblem::NotADrawLine;
         return p;
     }
     p.isDrawLine = true;
     const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
     const QStringList numbers = m.captured(4).split(separators, Qt::SkipEmptyParts);
     if (!date.isValid()) {
-        p.problem = QStringLiteral("%1.%2.%3 is no calendar date")
-                        .arg(m.captured(1), m.captured(2), m.captured(3));
+        p.problem = ImportProblem::NoCalendarDate;
+        p.detail = QStringList{m.captured(1), m.captured(2), m.captured(3)}.join(QLatin1Char('.'));
     } else if (numbers.size() != 6) {
-        p.problem = QStringLiteral("%1 numbers instead of six").arg(numbers.size());
+        p.problem = ImportProblem::NumberCount;
+        p.detail = QString::number(numbers.size());
     }
-    if (!p.problem.isEmpty())
+    if (p.problem)
         return p;
     p.record.date = dayFromDate(date);
     for (int i = 0; i < 6; ++i) {
         bool ok = false;
         const int n = numbers[i].toInt(&ok);
         if (!ok || n < 1 || n > 49) {
-            p.problem = QStringLiteral("\"%1\" is not a number from 1 to 49").arg(numbers[i]);
+            p.problem = ImportProblem::NotANumber;
+            p.detail = numbers[i];
             return p;
         }
         if (std::find(p.record.numbers.begin(), p.record.numbers.begin() + i, n) !=
             p.record.numbers.begin() + i) {
-            p.problem = QStringLiteral("%1 stands twice").arg(n);
+            p.problem = ImportProblem::NumberTwice;
+            p.detail = QString::number(n);
             return p;
         }
         p.record.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
@@ -166,26 +172,42 @@ DrawImport importDraws(const std::vector<DrawRecord>& records, const QList<QByte
             continue;
         const ParsedLine p = parseResultLine(text);
         result.foundAnyDraw |= p.isDrawLine;
-        QString problem = p.problem;
-        if (problem.isEmpty()) {
+        std::optional<ImportProblem> problem = p.problem;
+        if (!problem) {
             const auto& same =
                 stored.count(p.record.date) ? stored[p.record.date] : added[p.record.date];
             const bool known = std::find(same.begin(), same.end(), p.record.numbers) != same.end();
             if (known) {
                 ++result.present;
             } else if (stored.count(p.record.date)) {
-                problem = QStringLiteral("differs from the stored draw of that day");
+                problem = ImportProblem::DiffersFromStored;
             } else {
                 added[p.record.date].push_back(p.record.numbers);
                 newRecords.push_back(p.record);
                 ++result.added;
             }
         }
-        if (!problem.isEmpty())
-            result.refused << QStringLiteral("%1: %2").arg(i + 1).arg(problem);
+        if (problem)
+            result.refused.push_back({static_cast<int>(i + 1), *problem, p.detail});
     }
     result.records = merged(records, std::move(newRecords));
     return result;
+}
+
+QString refusalReason(const RefusedLine& refused)
+{
+    static constexpr std::pair<ImportProblem, Text> kReasons[] = {
+        {ImportProblem::NotADrawLine, Text::ImportNotADrawLine},
+        {ImportProblem::NoCalendarDate, Text::ImportNoCalendarDate},
+        {ImportProblem::NumberCount, Text::ImportNumberCount},
+        {ImportProblem::NotANumber, Text::ImportNotANumber},
+        {ImportProblem::NumberTwice, Text::ImportNumberTwice},
+        {ImportProblem::DiffersFromStored, Text::ImportDiffersFromStored},
+    };
+    for (const auto& [problem, reason] : kReasons)
+        if (problem == refused.problem)
+            return fillIn(text(reason), {refused.detail});
+    return {};
 }
 
 } // namespace vendrilo

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vendrilo {
@@ -31,13 +32,31 @@ std::vector<DrawRecord> withEnteredDraw(const std::vector<DrawRecord>& records, 
 // The history without every record of that day.
 std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, double day);
 
+// Why a line of published results is refused.
+enum class ImportProblem {
+    NotADrawLine,     // no number, date and numbers after it
+    NoCalendarDate,   // detail: the date as written
+    NumberCount,      // detail: how many numbers the line holds
+    NotANumber,       // detail: the field that is no number from 1 to 49
+    NumberTwice,      // detail: the number
+    DiffersFromStored // another draw of a day the history holds
+};
+struct RefusedLine {
+    int line = 0; // from 1
+    ImportProblem problem = ImportProblem::NotADrawLine;
+    QString detail;
+    bool operator==(const RefusedLine&) const = default;
+};
+// The reason in the language of the texts.
+QString refusalReason(const RefusedLine& refused);
+
 // Published results merged in.
 struct DrawImport {
     std::vector<DrawRecord> records; // the new history, in date order
     int added = 0;
-    int present = 0;           // equal to a stored draw of that day
-    QStringList refused;       // "K: REASON" for every refused line, in line order
-    bool foundAnyDraw = false; // false: the text held no draw line at all
+    int present = 0;                  // equal to a stored draw of that day
+    std::vector<RefusedLine> refused; // in line order
+    bool foundAnyDraw = false;        // false: the text held no draw line at all
 };
 // Reads lines "N,DD.MM.YYYY,a,b,c,d,e,f" (the shipped layout) or "N. DD.MM.YYYY a,b,c,d,e,f"
 // (blanks and tabs may separate). Every line must hold a real date and six different numbers

@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,11 +30,9 @@ QByteArray serialize(const std::vector<DrawRecord>& records)
 
 Error tooLarge(const QString& path, qint64 size)
 {
-    return {QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei "
-                           "(höchstens %3 MB, gut zwei Millionen Ziehungen).")
-                .arg(QDir::toNativeSeparators(path))
-                .arg(size >> 20)
-                .arg(kMaxFileSize >> 20)};
+    return {fillIn(text(Text::DrawFileTooLarge),
+                   {QDir::toNativeSeparators(path), QString::number(size >> 20),
+                    QString::number(kMaxFileSize >> 20)})};
 }
 
 // Reads a file of fixed-size records block by block into `convert`, without a second copy of
@@ -137,22 +136,37 @@ Result<Prepared> convertLegacy(const QString& home)
     return Prepared{Preparation::ConvertedLegacy, static_cast<int>(records.size())};
 }
 
-Result<Prepared> prepare(const QString& home, HistorySource source)
+namespace {
+
+// Writes a game's draw file from its history when the file does not exist.
+Result<Prepared> seedFromHistory(const QString& home, Game game, HistorySource source)
 {
-    // What a write killed half-way left beside the program's files goes first.
-    removeStaleTemporaryFiles(home);
-    Result<Prepared> converted = convertLegacy(home);
-    if (!converted || converted->what != Preparation::Kept)
-        return converted;
-    const QString target = pathIn(home, kFileName);
+    const QString target = pathIn(home, QString::fromLatin1(gameInfo(game).drawFileName));
     if (QFileInfo::exists(target))
-        return converted;
-    const auto history = source ? source() : shippedHistory();
+        return Prepared{};
+    const auto history = source ? source(game) : shippedHistory(game);
     if (!history)
         return Error{history.error()};
     if (const Status written = rewrite(target, *history); !written)
         return Error{written.error()};
     return Prepared{Preparation::SeededFromHistory, static_cast<int>(history->size())};
+}
+
+} // namespace
+
+Result<Prepared> prepare(const QString& home, HistorySource source)
+{
+    // What a write killed half-way left beside the program's files goes first.
+    removeStaleTemporaryFiles(home);
+    Result<Prepared> lotto = convertLegacy(home);
+    if (lotto && lotto->what == Preparation::Kept)
+        lotto = seedFromHistory(home, Game::Lotto, source);
+    if (!lotto)
+        return lotto;
+    // An older program folder gets the Lotto Plus history on the first start that knows it.
+    if (const auto plus = seedFromHistory(home, Game::Plus, source); !plus)
+        return Error{plus.error()};
+    return lotto;
 }
 
 } // namespace drawfile
@@ -189,9 +203,9 @@ Result<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text)
     return records;
 }
 
-Result<std::vector<DrawRecord>> shippedHistory()
+Result<std::vector<DrawRecord>> shippedHistory(Game game)
 {
-    const QString resource = QStringLiteral(":/data/polish-lotto-6of49.csv");
+    const QString resource = QStringLiteral(":/data/") + QLatin1String(gameInfo(game).shippedCsv);
     QFile f(resource);
     if (!f.open(QIODevice::ReadOnly))
         return fileError(f, resource);
@@ -217,11 +231,8 @@ int countDamaged(const std::vector<DrawRecord>& records)
 
 QString damagedFileWarning(const QString& path, int damaged)
 {
-    return QStringLiteral("Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über "
-                          "49 oder ein unmögliches Datum). Sie werden so angezeigt und gezählt, "
-                          "wie sie in der Datei stehen; die Datei selbst bleibt unverändert.")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(damaged);
+    return fillIn(text(Text::DamagedDraws),
+                  {QDir::toNativeSeparators(path), QString::number(damaged)});
 }
 
 } // namespace vendrilo

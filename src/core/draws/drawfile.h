@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/draws/drawrecord.h"
+#include "core/draws/game.h"
 #include "core/io/result.h"
 
 #include <QString>
@@ -16,9 +17,6 @@ namespace drawfile {
 
 inline const QString kFileName = QStringLiteral("ZahlenPL.dat");
 inline const QString kLegacyFileName = QStringLiteral("Zahlen.dat");
-// What the user reads where the draw file is missing.
-inline const QString kMissingFileMessage =
-    QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein");
 
 // A real history holds a few thousand draws (a quarter of a megabyte); a file beyond this bound
 // (about two million draws) is no draw file, and reading it would only exhaust the memory.
@@ -55,19 +53,21 @@ struct Prepared {
 // Each record keeps its date and eight number bytes; bytes 16..31 are zero.
 Result<Prepared> convertLegacy(const QString& home);
 
-// Where the first start takes its draws from: the shipped history, unless a test says otherwise.
-using HistorySource = Result<std::vector<DrawRecord>> (*)();
+// Where the first start takes a game's draws from: the shipped history, unless a test says
+// otherwise.
+using HistorySource = Result<std::vector<DrawRecord>> (*)(Game);
 
 // The start step: temporary files of interrupted writes removed; then convert a legacy file, or,
-// when there is no draw file at all, write
-// the shipped draw history (bonus and Superzahl 0). An existing draw file is never touched; a
-// history that cannot be had is reported, and no draw file is written.
+// when there is no Lotto draw file at all, write the shipped Lotto history (bonus and Superzahl
+// 0); a missing Lotto Plus draw file is written from the shipped Lotto Plus history in the same
+// way. An existing draw file is never touched; a history that cannot be had is reported, and
+// its draw file is not written. The result tells what happened to the Lotto draw file.
 Result<Prepared> prepare(const QString& home, HistorySource history = nullptr);
 
 } // namespace drawfile
 
-// The draw history shipped with the program (from the resource compiled into the core).
-Result<std::vector<DrawRecord>> shippedHistory();
+// A game's draw history shipped with the program (from the resource compiled into the core).
+Result<std::vector<DrawRecord>> shippedHistory(Game game = Game::Lotto);
 // Parses lines "NNNN,DD.MM.YYYY,n1,...,n6"; a malformed line fails the whole text.
 Result<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text);
 

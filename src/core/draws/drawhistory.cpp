@@ -26,7 +26,7 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
     m_numbers.assign(words * (kMaxNumber + 1), 0);
     m_bonus.assign(words * (kMaxNumber + 1), 0);
     m_weekend.assign(words, 0);
-    m_wednesday.assign(words, 0);
+    m_otherDays.assign(words, 0);
     m_none.assign(words, 0);
     m_irregular.assign(words, 0);
     m_empty.assign(words, 0);
@@ -63,8 +63,8 @@ DrawHistory::DrawHistory(std::vector<DrawRecord> records) : m_records(std::move(
         const int day = weekday(r.date); // 0 for a date that is no calendar day
         if (day == 6 || day == 7)
             setBit(m_weekend, 0, i);
-        else if (day == 3)
-            setBit(m_wednesday, 0, i);
+        else if (day >= 1)
+            setBit(m_otherDays, 0, i);
     }
 }
 
@@ -92,12 +92,12 @@ const quint64* DrawHistory::bonusMask(int number) const
 
 const quint64* DrawHistory::filterMask(const DrawDayFilter& filter) const
 {
-    if (filter.saturday && filter.wednesday)
+    if (filter.weekend && filter.otherDays)
         return nullptr;
-    if (filter.saturday)
+    if (filter.weekend)
         return m_weekend.data();
-    if (filter.wednesday)
-        return m_wednesday.data();
+    if (filter.otherDays)
+        return m_otherDays.data();
     return m_none.data();
 }
 

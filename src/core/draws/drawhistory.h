@@ -63,7 +63,7 @@ private:
     std::vector<quint64> m_numbers; // 50 masks of m_words words, index 0 unused (empty)
     std::vector<quint64> m_bonus;
     std::vector<quint64> m_weekend;   // Saturday and Sunday draws
-    std::vector<quint64> m_wednesday; // Wednesday draws
+    std::vector<quint64> m_otherDays; // draws of the other days, Monday to Friday
     std::vector<quint64> m_none;      // neither box checked: no draw passes
     std::vector<quint64> m_irregular;
     std::vector<quint64> m_empty;

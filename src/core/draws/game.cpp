@@ -8,8 +8,9 @@ namespace vendrilo {
 namespace {
 // 27.01.1957 is the first Lotto draw of the history, 15.09.2012 the first Lotto Plus draw.
 constexpr std::array<GameInfo, kGameCount> kGames{{
-    {Game::Lotto, "lotto", "Lotto", "ZahlenPL.dat", "polish-lotto-6of49.csv", 20847.0},
-    {Game::Plus, "plus", "Lotto Plus", "ZahlenPLPlus.dat", "polish-lotto-plus.csv", 41167.0},
+    {Game::Lotto, "lotto", "Lotto", "Lotto", "ZahlenPL.dat", "polish-lotto-6of49.csv", 20847.0},
+    {Game::Plus, "plus", "Lotto Plus", "Plus", "ZahlenPLPlus.dat", "polish-lotto-plus.csv",
+     41167.0},
 }};
 } // namespace
 

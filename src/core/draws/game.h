@@ -17,6 +17,7 @@ struct GameInfo {
     Game game;
     const char* name;         // as the command line and the settings name it: "lotto", "plus"
     const char* title;        // as the window shows it: "Lotto", "Lotto Plus"
+    const char* shortTitle;   // where room is short, as beside a sheet row: "Lotto", "Plus"
     const char* drawFileName; // in the program folder
     const char* shippedCsv;   // the shipped history in the data folder
     double firstDrawDay;      // the game's first draw, day number
@@ -25,5 +26,10 @@ struct GameInfo {
 const GameInfo& gameInfo(Game game);
 // The game for a name as gameInfo() gives it ("lotto", "plus"); nothing for any other text.
 std::optional<Game> gameByName(const QString& name);
+// The other draw of the same evening: Lotto Plus beside Lotto, Lotto beside Lotto Plus.
+inline Game companionGame(Game game)
+{
+    return game == Game::Lotto ? Game::Plus : Game::Lotto;
+}
 
 } // namespace vendrilo

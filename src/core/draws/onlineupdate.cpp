@@ -4,6 +4,7 @@
 #include "core/draws/drawfile.h"
 #include "core/io/textlines.h"
 #include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 
@@ -109,30 +110,29 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
     const auto port = parseProxyPort(m_observer.proxyPort());
     const QString host = m_observer.proxyHost().trimmed();
     if (!host.isEmpty() && !port) {
-        status(0,
-               QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl").arg(m_observer.proxyPort()));
+        status(0, fillIn(text(Text::UpdateProxyPortNoNumber), {m_observer.proxyPort()}));
         return false;
     }
-    status(0, QStringLiteral("Loading"));
+    status(0, text(Text::UpdateLoading));
     ++m_result.requests;
     const auto answer = m_http.get(updateRequestUrl(m_server, day), {host, port.value_or(80)});
     if (!answer) {
-        status(0, QStringLiteral("Keine Antwort vom Update-Server: ") + answer.error());
+        status(0, fillIn(text(Text::UpdateNoAnswer), {answer.error()}));
         return false;
     }
-    status(0, QStringLiteral("Received %1 bytes").arg(answer->body.size()));
-    status(1, QStringLiteral("Not guarantee the accuracy of the numbers!"));
+    status(0, fillIn(text(Text::UpdateReceivedBytes), {QString::number(answer->body.size())}));
+    status(1, text(Text::UpdateAccuracyNotice));
     if (answer->tooLarge) {
-        status(0, QStringLiteral("Die Antwort für %1 ist größer als 1 MB und wird nicht gelesen")
-                      .arg(formatDate(day)));
+        status(0, fillIn(text(Text::UpdateAnswerTooLarge), {formatDate(day)}));
         return true;
     }
     if (answer->status == 500) {
-        status(0, formatDate(day) + QStringLiteral(" noch nicht da!"));
+        status(0, fillIn(text(Text::UpdateNotThereYet), {formatDate(day)}));
         return true;
     }
     if (answer->status > 200) {
-        status(0, QStringLiteral("Failed : %1 %2").arg(answer->status).arg(answer->statusText));
+        status(0, fillIn(text(Text::UpdateFailedStatus),
+                         {QString::number(answer->status), answer->statusText}));
         return true;
     }
     return answer->status != 200 || storeLines(answer->body, day, shown);

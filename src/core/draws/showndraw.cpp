@@ -19,12 +19,23 @@ void ShownDraw::show(const DrawRecord& record, int gapAfterDate)
 {
     date = record.date;
     numbers = drawNumbersOf(record);
+    m_gapAfterDate = gapAfterDate;
+    drawLine = composeDrawLine();
+    crossSumText = QStringLiteral("QS: ") + QString::number(crossSum());
+}
 
-    QString line = formatLabelDate(date) + QString(gapAfterDate, QLatin1Char(' '));
+void ShownDraw::writeDrawLineAgain()
+{
+    if (!drawLine.isEmpty())
+        drawLine = composeDrawLine();
+}
+
+QString ShownDraw::composeDrawLine() const
+{
+    QString line = formatLabelDate(date) + QString(m_gapAfterDate, QLatin1Char(' '));
     for (int i = 1; i <= 6; ++i)
         line += QStringLiteral("  ") + QString::number(numbers[static_cast<std::size_t>(i)]);
-    drawLine = line;
-    crossSumText = QStringLiteral("QS: ") + QString::number(crossSum());
+    return line;
 }
 
 int ShownDraw::crossSum() const

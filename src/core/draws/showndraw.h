@@ -31,6 +31,9 @@ public:
     // Loads a record as the shown draw and writes the draw line and cross sum. The gap after
     // the date is two blanks, three when the date search shows the file's first record.
     void show(const DrawRecord& record, int gapAfterDate = 2);
+    // The draw line written again (when there is one), after the language that names the
+    // weekday changed.
+    void writeDrawLineAgain();
 
     // Steps `delta` draws back or forth. Stepping back stops at the file's second record (the
     // first is reached only when it is the only one); forth stops at the last. `chosenDate`
@@ -46,6 +49,11 @@ public:
     SearchOutcome dateSearch(const std::vector<DrawRecord>& records, DatePicker& chosenDate);
 
     int crossSum() const;
+
+private:
+    QString composeDrawLine() const;
+
+    int m_gapAfterDate = 2;
 };
 
 } // namespace vendrilo

@@ -2,13 +2,15 @@
 #include "core/evaluation/tipsearch.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/integers.h"
 
 namespace vendrilo {
 
 std::optional<int> askStopThreshold(const MessageList& messages, Prompts& prompts)
 {
-    return parseInteger(prompts.inputText(messages.text(Msg::StopAtHitsTitle),
-                                          messages.text(Msg::TipTest), QStringLiteral("6")));
+    return askInteger(prompts, messages.text(Msg::StopAtHitsTitle), messages.text(Msg::TipTest),
+                      QStringLiteral("6"))
+        .number;
 }
 
 TipSearchResult searchHistoryForTips(const TipSearchInput& in, TipSheet& sheet, ShownDraw& shown,

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/generationrun.h"
 
+#include "core/generator/optionconflicts.h"
 #include "core/generator/pastwintests.h"
+#include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 #include <algorithm>
 #include <bit>
@@ -90,9 +93,7 @@ std::optional<QString> lockedRowProblem(const TipSheet& sheet)
 {
     for (int r = 1; r <= TipSheet::kRows; ++r)
         if (sheet.locked(r) && !sheet.numbers(r))
-            return QStringLiteral("Der gesperrte %1. Tipp enthält nicht sechs Zahlen. Tragen Sie "
-                                  "sechs Zahlen ein oder heben Sie die Sperre auf.")
-                .arg(r);
+            return fillIn(text(Text::LockedRowIncomplete), {QString::number(r)});
     return std::nullopt;
 }
 
@@ -110,6 +111,7 @@ public:
     // Makes every row; returns the rows the run could not or was not to make.
     std::vector<int> makeRows();
     int passes() const { return m_passes; }
+    bool stopped() const { return m_stopped; }
 
 private:
     TipRow makeRow(int row);
@@ -279,10 +281,7 @@ std::optional<GenerationOutcome> preparePool(const GenerationInput& in, const Ca
     // Six different numbers are needed for a row; fewer would make the drawing go on forever.
     const int distinct = result.pool.distinctNumbers();
     if (distinct < 6) {
-        result.message = QStringLiteral("Mit den gewählten Einstellungen stehen nur %1 "
-                                        "verschiedene Zahlen zur Auswahl, für einen Tipp werden "
-                                        "sechs gebraucht. Ändern Sie die Parameter.")
-                             .arg(distinct);
+        result.message = fillIn(text(Text::PoolTooSmall), {QString::number(distinct)});
         return GenerationOutcome::PoolTooSmall;
     }
     return std::nullopt;
@@ -319,6 +318,11 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
         result.message = *problem;
         return result;
     }
+    if (auto conflict = impossibleOptions(options)) {
+        result.outcome = GenerationOutcome::ImpossibleOptions;
+        result.message = *conflict;
+        return result;
+    }
     auto status = [&](const QString& text) {
         result.status = text;
         if (hooks.status)
@@ -348,7 +352,11 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
 
     result.passes = maker.passes();
     result.budgetExhausted = result.passes >= runBudget(options);
-    status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions : Msg::TipsComputed));
+    if (maker.stopped())
+        status(QStringLiteral("Die Berechnung wurde gestoppt; nicht berechnete Tipps bleiben leer."));
+    else
+        status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions
+                                                       : Msg::TipsComputed));
     finish(in, capture, loosened, sheet, options, result);
     // The evaluation leaves the labels of an empty row empty; a row the run could not or was
     // not to make keeps the cross sum 0 it was given, so that it reads as made empty.
@@ -365,27 +373,28 @@ ShownAfterRun drawShownAfterRun(const GenerationInput& in)
 
 QString candidateStatusText(int row, const TipRow& c, int crossSum, const MessageList& messages)
 {
-    const char* separator = row == 3 ? "    QS: " : (row == 2 || row == 4) ? "   QS: " : "  QS: ";
+    const int blanks = row == 3 ? 4 : (row == 2 || row == 4) ? 3 : 2;
+    const QString separator =
+        QString(blanks, QLatin1Char(' ')) + text(Text::CrossSumShort) + QStringLiteral(": ");
     // Built by joining: a translated "Tipp" may hold any character, a "%" included.
     auto n = [&](int p) { return QString::number(c[static_cast<std::size_t>(p)]); };
     return QString::number(row) + QLatin1Char('.') + messages.text(Msg::Tip) +
            QStringLiteral(":  ") + n(0) + QLatin1Char(' ') + n(1) + QStringLiteral("  ") + n(2) +
            QStringLiteral("  ") + n(3) + QStringLiteral("  ") + n(4) + QStringLiteral("  ") + n(5) +
-           QString::fromLatin1(separator) + QString::number(crossSum);
+           separator + QString::number(crossSum);
 }
 
 void askLuckyNumber(RandomSource& random, const MessageList& messages, Prompts& prompts)
 {
+    const RandomSource before = random;
     const QString proposal = QString::number(random.next(99999));
-    const QString answer =
-        prompts.inputText(messages.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
-                          messages.text(Msg::LuckyNumberPrompt), proposal);
-    const auto seed = parseInteger(answer);
-    if (!seed) {
-        prompts.message(messages.text(Msg::LuckyNumberError));
-        return;
-    }
-    random.setSeed(static_cast<std::uint32_t>(*seed));
+    const AskedInteger seed = askInteger(
+        prompts, messages.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+        messages.text(Msg::LuckyNumberPrompt), proposal, messages.text(Msg::LuckyNumberError));
+    if (seed.number)
+        random.setSeed(static_cast<std::uint32_t>(*seed.number));
+    else if (seed.cancelled)
+        random = before; // not even the proposal's draw is taken
 }
 
 } // namespace vendrilo

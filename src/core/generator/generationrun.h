@@ -50,6 +50,7 @@ struct GenerationHooks {
 enum class GenerationOutcome {
     Finished,     // the row loop ran; the status says whether every row was made
     LockedRowBad, // a locked row does not hold six numbers: nothing was changed
+    ImpossibleOptions, // the options allow no row at all: nothing was changed
     PoolTooSmall, // the pool holds fewer than six different numbers: the sheet stays cleared
     ListAborted,  // the weighting list was closed with its abort button
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/numberpool.h"
 
+#include "core/texts/textlist.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -46,7 +48,8 @@ public:
 
     void bounds(std::int64_t lo, std::int64_t hi) const
     {
-        status(QStringLiteral("Min: %1  Max: %2  %3").arg(lo).arg(hi).arg(entries.size()));
+        status(fillIn(text(Text::PoolBounds), {QString::number(lo), QString::number(hi),
+                                                QString::number(entries.size())}));
     }
 
     void append(int number, int times = 1)

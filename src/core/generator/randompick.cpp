@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/randompick.h"
 
+#include "core/texts/textlist.h"
+
 #include <algorithm>
 
 namespace vendrilo {
 
 QString RandomPick::runningCaption() const
 {
-    return m_running ? QString::number(m_next) + QStringLiteral(" Stopp") : QString();
+    return m_running ? fillIn(text(Text::RandomPickStop), {QString::number(m_next)}) : QString();
 }
 
 void RandomPick::press()

@@ -4,6 +4,7 @@
 #include "core/draws/dates.h"
 #include "core/io/atomicfile.h"
 #include "core/io/textlines.h"
+#include "core/texts/textlist.h"
 
 #include <algorithm>
 
@@ -54,9 +55,7 @@ void WeightList::toggle(int number)
 
 QString WeightList::statusText(int number) const
 {
-    return QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein")
-        .arg(number)
-        .arg(weightText(number));
+    return fillIn(text(Text::WeightOfNumber), {QString::number(number), weightText(number)});
 }
 
 WeightList WeightList::fromPool(const NumberPool& pool)
@@ -107,23 +106,19 @@ Status WeightList::takeFileLines(const QStringList& lines)
 {
     std::array<std::optional<int>, kNumbers> weights{};
     for (int k = 1; k <= std::min<int>(kNumbers, static_cast<int>(lines.size())); ++k) {
-        const QString text = lines.at(k - 1).trimmed();
-        if (text.isEmpty())
+        const QString line = lines.at(k - 1).trimmed();
+        if (line.isEmpty())
             continue;
-        weights[index(k)] = fileWeight(text);
+        weights[index(k)] = fileWeight(line);
         if (!weights[index(k)])
-            return Error{QStringLiteral("Zeile %1 („%2“) ist weder leer noch eine ganze Zahl von "
-                                        "0 bis %3.")
-                             .arg(k)
-                             .arg(lines.at(k - 1).left(40))
-                             .arg(kMaxWeight)};
+            return Error{fillIn(text(Text::WeightListBadLine),
+                                {QString::number(k), lines.at(k - 1).left(40),
+                                 QString::number(kMaxWeight)})};
     }
     if (lines.size() != kNumbers)
         return Error{lines.size() < kNumbers
-                         ? QStringLiteral("Die Liste endet nach Zeile %1; eine Werteliste hat "
-                                          "49 Zeilen.")
-                               .arg(lines.size())
-                         : QStringLiteral("Zeile 50 ist zu viel; eine Werteliste hat 49 Zeilen.")};
+                         ? fillIn(text(Text::WeightListEndsEarly), {QString::number(lines.size())})
+                         : text(Text::WeightListTooLong)};
     for (int k = 1; k <= kNumbers; ++k) {
         const auto w = weights[index(k)];
         set(k, w.has_value(), w.value_or(1));

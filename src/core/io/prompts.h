@@ -17,9 +17,10 @@ public:
     virtual void message(const QString& text) = 0;
     // A yes/no box; true for yes.
     virtual bool askYesNo(const QString& caption, const QString& text) = 0;
-    // An input box; on cancel it returns the default text, as the program's input boxes do.
-    virtual QString inputText(const QString& caption, const QString& prompt,
-                              const QString& defaultText) = 0;
+    // An input box proposing `defaultText`; nothing when the user cancels it (Escape or
+    // "Abbrechen"): a cancelled question runs nothing.
+    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText) = 0;
 };
 
 } // namespace vendrilo

@@ -66,8 +66,9 @@ const std::vector<OptionSpec>& optionTable()
     // Pages list their controls in the order they stand on the page; the ids follow that order.
     static const std::vector<OptionSpec> table = {
         // Diagramm tab: the draw-day filter of every statistics scan.
-        check(Option::SaturdayDraws, "CheckBox16", true, "Samstag Ziehungen", OptionPage::None),
-        check(Option::WednesdayDraws, "CheckBox17", true, "Mittwoch Ziehungen", OptionPage::None),
+        check(Option::WeekendDraws, "CheckBox16", true, "Wochenend-Ziehungen", OptionPage::None),
+        check(Option::OtherDayDraws, "CheckBox17", true, "Ziehungen unter der Woche",
+              OptionPage::None),
 
         // The number pool.
         check(Option::FrequentPairs, "CheckBox1", false,

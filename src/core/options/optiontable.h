@@ -13,10 +13,10 @@ namespace vendrilo {
 // Code names an option by this id; the control's name, the settings value name and the --set
 // name are data in the option table.
 enum class Option : int {
-    SaturdayDraws,  // draw-day filter: Saturday and Sunday draws
-    WednesdayDraws, // draw-day filter: Wednesday draws
-    FrequentPairs,  // pool: numbers of frequent pairs
-    RarePairs,      // pool: numbers of rare pairs
+    WeekendDraws,  // draw-day filter: Saturday and Sunday draws
+    OtherDayDraws, // draw-day filter: the draws of every other day
+    FrequentPairs, // pool: numbers of frequent pairs
+    RarePairs,     // pool: numbers of rare pairs
     FrequentTriples,
     RareTriples,
     FrequentQuads,
@@ -116,7 +116,7 @@ public:
 
     DrawDayFilter drawDayFilter() const
     {
-        return {checked(Option::SaturdayDraws), checked(Option::WednesdayDraws)};
+        return {checked(Option::WeekendDraws), checked(Option::OtherDayDraws)};
     }
 
     bool operator==(const Options&) const = default;

@@ -5,8 +5,11 @@
 #include "core/io/atomicfile.h"
 #include "core/program/drawactions.h"
 #include "core/program/generationactions.h"
+#include "core/program/moneyactions.h"
 #include "core/program/orderedwork.h"
 #include "core/texts/integers.h"
+
+#include <cmath>
 
 namespace vendrilo {
 
@@ -20,20 +23,28 @@ void searchDraw(ProgramState& s, const std::vector<DrawRecord>& records)
     evaluateShownDraw(s);
 }
 
+// Where the next pass starts its draw search. With both draw-day boxes ticked every stored draw
+// day is scored: the day after the one just scored, from which the search finds the first stored
+// draw of a later day (past the last draw, the last one again, which ends the loop). With one
+// box ticked, six days on.
+double nextPassDate(double scored, const DrawDayFilter& days)
+{
+    return days.weekend && days.otherDays ? std::floor(scored) + 1 : scored + 6;
+}
+
 bool onWeekend(double day)
 {
     const int w = weekday(day);
     return w == 6 || w == 7;
 }
 
-// "Ihre Glückszahl (1-99999999)?" with a random proposal; nothing when the answer is no integer.
-std::optional<int> askSeed(ProgramState& s, Prompts& prompts)
+// "Ihre Glückszahl (1-99999999)?" with a random proposal; an answer that is no integer is told.
+AskedInteger askSeed(ProgramState& s, Prompts& prompts)
 {
     const MessageList& m = s.messages;
     const QString proposal = QString::number(s.random.next(99999));
-    return parseInteger(
-        prompts.inputText(m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
-                          m.text(Msg::LuckyNumberPrompt), proposal));
+    return askInteger(prompts, m.text(Msg::LuckyNumberTitle) + QStringLiteral(" (1-99999999)?"),
+                      m.text(Msg::LuckyNumberPrompt), proposal, m.text(Msg::LuckyNumberError));
 }
 
 QStringList backtestReport(const BacktestResult& r, const MessageList& m)
@@ -66,11 +77,10 @@ int tallyPass(const ProgramState& s, BacktestTally& tally)
     return threeOrMore;
 }
 
-// The date 3 or 6 days on and the draw search scoring the sheet against it.
+// The date of the next pass and the draw search scoring the sheet against it.
 void stepToNextPass(ProgramState& s, const DrawHistory& history)
 {
-    const DrawDayFilter days = s.options.drawDayFilter();
-    s.chosenDate.setDate(s.chosenDate.date() + (days.saturday && days.wednesday ? 3 : 6));
+    s.chosenDate.setDate(nextPassDate(s.chosenDate.date(), s.options.drawDayFilter()));
     searchDraw(s, history.records());
 }
 
@@ -91,9 +101,17 @@ bool makePass(ProgramState& s, const DrawHistory& history, std::uint32_t seed, b
     return true;
 }
 
-// The pass loop: a sheet for the chosen date (unless the last one is kept), the date 3 or 6 days
-// on, the draw search scoring it, the tally. It ends in the pass whose search finds the draw of
-// the pass before, the file's last draw, which is so counted twice.
+// Counts a pass that was made: the tally, its money; returns the rows with three or more hits.
+int countPass(const ProgramState& s, BacktestResult& result)
+{
+    ++result.passes;
+    result.money.addPass(s.sheet, {s.shown.date, s.shown.numbers});
+    return tallyPass(s, result.tally);
+}
+
+// The pass loop: a sheet for the chosen date (unless the last one is kept), the date moved on to
+// the next pass, the draw search scoring it, the tally. It ends in the pass whose search finds
+// the draw of the pass before, the file's last draw, which is so counted twice.
 AnalysisEnd passesInTurn(ProgramState& s, const BacktestStart& start, double today,
                          const AnalysisHooks& hooks, BacktestResult& result)
 {
@@ -107,8 +125,7 @@ AnalysisEnd passesInTurn(ProgramState& s, const BacktestStart& start, double tod
         const bool compute = !s.options.checked(Option::RecomputeOnlyAfterThree) || threeOrMore > 0;
         if (!makePass(s, start.history, *start.seed, compute, result.message))
             return AnalysisEnd::Stopped;
-        ++result.passes;
-        threeOrMore = tallyPass(s, result.tally);
+        threeOrMore = countPass(s, result);
         p = s.chosenDate.date();
         if (hooks.pass && !hooks.pass(analysisProgress(start.chosenDate, lastDate, s.shown.date)))
             return AnalysisEnd::Cancelled;
@@ -172,8 +189,7 @@ AnalysisEnd passesSideBySide(ProgramState& s, const BacktestStart& start, double
                 end = AnalysisEnd::Stopped;
                 return false;
             }
-            ++result.passes;
-            tallyPass(s, result.tally);
+            countPass(s, result);
             if (hooks.pass &&
                 !hooks.pass(analysisProgress(start.chosenDate, lastDate, s.shown.date)))
                 end = AnalysisEnd::Cancelled;
@@ -189,15 +205,18 @@ Result<BacktestStart> startBacktest(ProgramState& s, Prompts& prompts, const Ana
     auto draws = readOrCreateDraws(s);
     if (!draws)
         return Error{draws.error()};
-    BacktestStart start{DrawHistory(std::move(draws).value()), s.chosenDate.date(), std::nullopt};
+    BacktestStart start{DrawHistory(std::move(draws).value()), s.chosenDate.date()};
     searchDraw(s, start.history.records());
-    if (const auto seed = askSeed(s, prompts)) {
-        start.seed = static_cast<std::uint32_t>(*seed);
+    start.money = startBacktestMoney(s);
+    const RandomSource random = s.random;
+    if (const AskedInteger seed = askSeed(s, prompts); seed.number) {
+        start.seed = static_cast<std::uint32_t>(*seed.number);
         if (hooks.status)
             hooks.status(1, s.messages.text(Msg::LuckyNumberPrompt) + QLatin1Char(' ') +
-                                QString::number(*seed));
-    } else {
-        prompts.message(s.messages.text(Msg::LuckyNumberError));
+                                QString::number(*seed.number));
+    } else if (seed.cancelled) {
+        start.cancelled = true;
+        s.random = random; // as before the question: not even the proposal's draw is taken
     }
     return start;
 }
@@ -207,10 +226,11 @@ BacktestResult runBacktestPasses(ProgramState& s, const BacktestStart& start, do
 {
     BacktestResult result;
     if (!start.seed) {
-        result.end = AnalysisEnd::NotNumber;
+        result.end = start.cancelled ? AnalysisEnd::Cancelled : AnalysisEnd::NotNumber;
         return result;
     }
     result.seed = *start.seed;
+    result.money = start.money;
     // The run must not stop at the weighting list; the box comes back however the test ends.
     const int showList = s.options.value(Option::ShowWeightingList);
     s.options.set(Option::ShowWeightingList, 0);
@@ -220,8 +240,10 @@ BacktestResult runBacktestPasses(ProgramState& s, const BacktestStart& start, do
         result.end = passesSideBySide(s, start, today, hooks, workers, result);
     else
         result.end = passesInTurn(s, start, today, hooks, result);
-    if (result.end == AnalysisEnd::Finished)
+    if (result.end == AnalysisEnd::Finished) {
         result.report = backtestReport(result, s.messages);
+        result.report << backtestMoneyLines(result.money, s.messages);
+    }
     s.options.set(Option::ShowWeightingList, showList);
     return result;
 }

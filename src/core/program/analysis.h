@@ -4,6 +4,7 @@
 #include "core/io/prompts.h"
 #include "core/draws/drawhistory.h"
 #include "core/io/result.h"
+#include "core/money/backtestmoney.h"
 #include "core/program/programstate.h"
 
 #include <QStringList>
@@ -53,7 +54,8 @@ struct BacktestResult {
     BacktestTally tally{};
     std::uint32_t seed = 0;
     QStringList report; // the lines of "Test.txt" when finished
-    QString message;    // when stopped: what the generator could not go on with
+    BacktestMoney money; // what the passes' sheets cost and won
+    QString message;     // when stopped: what the generator could not go on with
 };
 
 // The parameter back-test: from the chosen date, draw by draw, a sheet computed with the current
@@ -72,6 +74,8 @@ struct BacktestStart {
     DrawHistory history;
     double chosenDate = 0;
     std::optional<std::uint32_t> seed;
+    bool cancelled = false; // the seed box was cancelled: nothing runs
+    BacktestMoney money;    // the prices and payouts the passes are counted in
 };
 Result<BacktestStart> startBacktest(ProgramState& state, Prompts& prompts,
                                     const AnalysisHooks& hooks = {});

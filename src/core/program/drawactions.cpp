@@ -2,6 +2,7 @@
 #include "core/program/drawactions.h"
 
 #include "core/draws/drawfile.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 
@@ -17,7 +18,7 @@ Result<std::vector<DrawRecord>> readOrCreateDraws(const ProgramState& state)
     const QString path = state.drawPath();
     if (QFileInfo::exists(path))
         return drawfile::read(path);
-    QString message = drawfile::kMissingFileMessage;
+    QString message = text(Text::ReadDrawsFirst);
     if (const Status created = drawfile::createEmpty(path); !created)
         message += QLatin1Char('\n') + created.error();
     return Error{message};

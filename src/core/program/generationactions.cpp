@@ -19,7 +19,8 @@ GenerationResult runGeneration(ProgramState& state, const DrawHistory& history,
     const GenerationInput input{history, state.chosenDate, state.statisticsStart.date(),
                                 state.shown, state.messages};
     GenerationResult result = runGeneration(input, state.sheet, state.options, state.random, hooks);
-    if (result.outcome != GenerationOutcome::LockedRowBad) {
+    if (result.outcome != GenerationOutcome::LockedRowBad &&
+        result.outcome != GenerationOutcome::ImpossibleOptions) {
         state.shown = result.shown;
         state.chosenDate = result.chosenDate;
         state.statistics = result.evaluation.statistics;

@@ -4,6 +4,7 @@
 #include "core/draws/drawfile.h"
 #include "core/io/textlines.h"
 #include "core/program/drawactions.h"
+#include "core/texts/textlist.h"
 #include "core/tipfiles/printout.h"
 
 #include <QFileInfo>
@@ -18,8 +19,8 @@ namespace {
 Result<std::vector<DrawRecord>> existingDraws(const ProgramState& state)
 {
     if (!QFileInfo::exists(state.drawPath()))
-        return Error{QStringLiteral("Die Ziehungsdatei %1 fehlt; es wurde nichts geändert. %2")
-                         .arg(state.drawPath(), drawfile::kMissingFileMessage)};
+        return Error{fillIn(text(Text::DrawFileMissing),
+                            {state.drawPath(), text(Text::ReadDrawsFirst)})};
     return readDraws(state);
 }
 
@@ -45,6 +46,10 @@ Result<DrawRecord> drawEntryTemplate(const ProgramState& state)
     const auto records = existingDraws(state);
     if (!records)
         return Error{records.error()};
+    // The draw on screen, also one stepped to before the pickers' first day.
+    const auto shownAt = static_cast<std::size_t>(std::max(0, state.shown.position));
+    if (shownAt < records->size() && (*records)[shownAt].date == state.shown.date)
+        return (*records)[shownAt];
     if (const auto t = entryTemplate(*records, state.chosenDate.date()))
         return *t;
     DrawRecord empty; // an empty file: the dialog starts on the chosen day
@@ -73,10 +78,9 @@ Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prom
     QStringList numbers;
     for (int i = 1; i <= 6; ++i)
         numbers << QString::number(state.shown.numbers[static_cast<std::size_t>(i)]);
-    if (!prompts.askYesNo(QStringLiteral("Ziehung löschen?"),
-                          QStringLiteral("Soll die Ziehung vom %1 (%2) gelöscht werden? Eine "
-                                         "gelöschte Ziehung lässt sich nicht wiederherstellen.")
-                              .arg(formatDate(day), numbers.join(QLatin1Char(' ')))))
+    if (!prompts.askYesNo(text(Text::DeleteDrawTitle),
+                          fillIn(text(Text::DeleteDrawQuestion),
+                                 {formatDate(day), numbers.join(QLatin1Char(' '))})))
         return std::optional<SheetEvaluation>();
     if (const Status written = drawfile::rewrite(state.drawPath(), withoutDrawsOf(*records, day));
         !written)
@@ -98,10 +102,7 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path)
         return Error{lines.error()};
     DrawImport result = importDraws(*records, *lines);
     if (!result.foundAnyDraw)
-        return Error{QStringLiteral("%1 enthält keine Ziehungen (erwartet: Zeilen wie "
-                                    "\"1,27.01.1957,8,12,31,39,43,45\" oder \"1. 27.01.1957 "
-                                    "8,12,31,39,43,45\"); es wurde nichts geändert.")
-                         .arg(path)};
+        return Error{fillIn(text(Text::ImportFoundNoDraws), {path})};
     if (result.added > 0)
         if (const Status written = drawfile::rewrite(state.drawPath(), result.records); !written)
             return Error{written.error()};
@@ -112,8 +113,12 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path)
 
 Result<QString> writePrintoutFile(const ProgramState& state)
 {
+    // The day the print-out is for follows the stored draws' weekdays; without a readable file
+    // the calendar falls back to its two-draws-a-week rule.
+    const auto draws = readDraws(state);
     const auto lines =
-        printoutLines(state.sheet, state.shown.date, state.options.drawDayFilter(), state.messages);
+        printoutLines(state.sheet, draws ? *draws : std::vector<DrawRecord>{}, state.shown.date,
+                      state.options.drawDayFilter(), state.messages);
     if (!lines)
         return Error{lines.error()};
     const QString path = state.programFolder + QStringLiteral("Tipp.txt");

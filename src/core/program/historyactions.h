@@ -13,7 +13,8 @@ namespace vendrilo {
 // one atomic step: a failure or a kill at any moment leaves the old file or the new one, whole.
 // A missing draw file is reported and nothing is written.
 
-// The draw the entry dialog starts from: the one of the chosen day, else the newest.
+// The draw the entry dialog starts from: the draw on screen; else the one of the chosen day,
+// else the newest.
 Result<DrawRecord> drawEntryTemplate(const ProgramState& state);
 
 // Stores a draw typed in (its numbers sorted), then shows the draw for the day after the newest

@@ -3,16 +3,25 @@
 
 #include "core/draws/drawfile.h"
 #include "core/program/drawactions.h"
+#include "core/program/moneyactions.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
 DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateObserver& observer)
 {
     DrawUpdate result;
-    result.update = runOnlineUpdate(state.drawPath(), state.internet.server, today,
-                                    state.chosenDate, state.shown, http, observer);
+    // The draw server answers with Lotto draws: they go into the Lotto file whatever game is
+    // shown, and the draws the update shows as it stores them are shown only while that is Lotto.
+    const bool showsLotto = state.game == Game::Lotto;
+    DatePicker elsewhereChosen = state.chosenDate;
+    ShownDraw elsewhereShown = state.shown;
+    result.update = runOnlineUpdate(state.drawPathOf(Game::Lotto), state.internet.server, today,
+                                    showsLotto ? state.chosenDate : elsewhereChosen,
+                                    showsLotto ? state.shown : elsewhereShown, http, observer);
     if (result.update.fileError)
         return result;
+    result.payouts = updatePayoutFile(state, http, observer);
     const auto shown = showDrawForChosenDate(state);
     if (shown)
         result.evaluation = *shown;
@@ -26,7 +35,7 @@ Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)
     const InternetOptions& net = state.internet;
     const auto port = parseProxyPort(net.proxyPort);
     if (!net.proxyHost.trimmed().isEmpty() && !port)
-        return Error{QStringLiteral("Der Proxy-Port \"%1\" ist keine Zahl.").arg(net.proxyPort)};
+        return Error{fillIn(text(Text::ProxyPortNoNumber), {net.proxyPort})};
     PortalRequest request;
     request.server = net.server;
     request.proxy = {net.proxyHost.trimmed(), port.value_or(80)};

@@ -3,6 +3,7 @@
 
 #include "core/draws/onlineupdate.h"
 #include "core/io/httpget.h"
+#include "core/money/payoutupdate.h"
 #include "core/program/programstate.h"
 #include "core/sheet/sheetevaluation.h"
 #include "core/submit/portal.h"
@@ -11,14 +12,12 @@
 
 namespace vendrilo {
 
-// What the status bar says when no update server has been set.
-inline const QString kNoServerText = QStringLiteral("Kein Update-Server eingestellt");
-
 struct DrawUpdate {
     UpdateResult update;
     // The draw for the day after the last one requested, shown and scored at the end.
     std::optional<SheetEvaluation> evaluation;
     std::optional<QString> searchError;
+    PayoutUpdate payouts; // the payouts fetched after the draws
 };
 
 // The online update of the state's draw file from its server, up to `today`, then the date
@@ -27,8 +26,5 @@ DrawUpdate updateDraws(ProgramState& state, double today, HttpGet& http, UpdateO
 
 // The portal hand-over of the state's sheet; "Meldung.htm" goes into the program folder.
 Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http);
-
-// The status text after a hand-over that opened an address.
-inline const QString kCheckTheCartText = QStringLiteral("Überprüfen Sie den Tipp im Warenkorb!!!");
 
 } // namespace vendrilo

@@ -5,9 +5,11 @@
 
 namespace vendrilo {
 
-QString ProgramState::drawPath() const
+QString ProgramState::drawPathOf(Game which) const
 {
-    return drawfile::pathIn(programFolder, drawFileName);
+    if (which == game && !drawFileName.isEmpty())
+        return drawfile::pathIn(programFolder, drawFileName);
+    return drawfile::pathIn(programFolder, QString::fromLatin1(gameInfo(which).drawFileName));
 }
 
 double resetRecentStatisticsStart(double start, double today)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/draws/dates.h"
+#include "core/draws/game.h"
 #include "core/draws/showndraw.h"
 #include "core/generator/randomsource.h"
 #include "core/options/optiontable.h"
@@ -21,12 +22,12 @@ inline constexpr double kStatisticsStartDesignDate = 42284.0; // 07.10.2015
 // The "Internet-Optionen" tab: where the update and the portal hand-over go, and the fields the
 // settings carry along.
 struct InternetOptions {
-    QString server;                           // the update server's base address, http(s)
-    QString proxyHost;                        // empty: no proxy
-    QString proxyPort = QStringLiteral("80"); // as typed; read as a number before every request
-    QString feeOneDraw = QStringLiteral("0,50");
-    QString feeBothDraws = QStringLiteral("1,00");
-    bool linkPage = false; // "Linkseite aktivieren"
+    QString server;                                 // the update server's base address, http(s)
+    QString proxyHost;                              // empty: no proxy
+    QString proxyPort = QStringLiteral("80");       // as typed; read as a number before a request
+    QString rowPrice = QStringLiteral("3,00");      // zł for one row of Lotto
+    QString plusSurcharge = QStringLiteral("1,00"); // zł a row costs more with Lotto Plus
+    bool linkPage = false;                          // "Linkseite aktivieren"
 };
 
 // Values the program only carries through the settings store for the next run: fields of the
@@ -52,7 +53,13 @@ struct CarriedValues {
 // (see operations.h); nothing here is scratch space for one of them.
 struct ProgramState {
     QString programFolder; // with a trailing separator
-    QString drawFileName = QStringLiteral("ZahlenPL.dat");
+    // The game whose draws every operation shows, counts, scores and changes.
+    Game game = Game::Lotto;
+    // A draw file named in place of the game's own (the command line's --draws); empty: the
+    // game's own file in the program folder.
+    QString drawFileName;
+    // The sheet is played with Lotto Plus too: it is scored against both draws of the evening.
+    bool withPlus = false;
 
     DatePicker chosenDate{0};                               // the chosen draw day, the period's end
     DatePicker statisticsStart{kStatisticsStartDesignDate}; // the first day of the statistics
@@ -67,7 +74,12 @@ struct ProgramState {
     MessageList messages;
     RandomSource random;
 
-    QString drawPath() const;
+    // The draw file the operations work on: the one named in place of the game's, else the
+    // game's own.
+    QString drawPath() const { return drawPathOf(game); }
+    // The draw file of a game: the game's own file in the program folder, or for the current
+    // game the file named in its place.
+    QString drawPathOf(Game which) const;
 };
 
 // The statistics start goes back to its minimum when it lies within the last seven days or

@@ -89,12 +89,13 @@ void SchemaBuilder::checkBoxes(int from, int to, int saveStep)
     }
 }
 
-// "Chekcbox16" and "Chekcbox17" both off select no draw at all: both go back on.
+// "Chekcbox16" and "Chekcbox17" (weekend and other days) both off select no draw at all: both go
+// back on.
 void bothDrawDaysWhenNone(ProgramState& s)
 {
-    if (!s.options.checked(Option::SaturdayDraws) && !s.options.checked(Option::WednesdayDraws)) {
-        s.options.set(Option::SaturdayDraws, 1);
-        s.options.set(Option::WednesdayDraws, 1);
+    if (!s.options.checked(Option::WeekendDraws) && !s.options.checked(Option::OtherDayDraws)) {
+        s.options.set(Option::WeekendDraws, 1);
+        s.options.set(Option::OtherDayDraws, 1);
     }
 }
 
@@ -115,6 +116,7 @@ enum SaveBlock {
     kStatisticsStart = 1100,
     kCarried = 1200,
     kPrintPositions = 1300,
+    kGame = 1400,
 };
 
 // Group A: the check boxes (both draw-day boxes off become both on), the carried integers, the
@@ -178,7 +180,8 @@ void addGroupB(SchemaBuilder& b)
                 [r, p](const ProgramState& s, const WindowSize&) { return s.sheet.field(r, p); },
                 [r, p](ProgramState& s, WindowSize&, const QVariant& v) {
                     s.sheet.setField(r, p, v.toString());
-                });
+                })
+                .sheet = true;
         }
     }
 }
@@ -199,10 +202,26 @@ void addGroupsCAndD(SchemaBuilder& b)
     b.field(QStringLiteral("RadioF8"), StoredType::Int, kPrintPositions + 23,
             &ProgramState::carried, &CarriedValues::printPositionChoice);
     b.group = 'D';
+    // The names are older than the fields: once the fees of one and of two draws a week.
     b.field(QStringLiteral("ZWEIPREIS"), StoredType::String, kFees, &ProgramState::internet,
-            &InternetOptions::feeOneDraw);
+            &InternetOptions::rowPrice);
     b.field(QStringLiteral("EINPREIS"), StoredType::String, kFees + 1, &ProgramState::internet,
-            &InternetOptions::feeBothDraws);
+            &InternetOptions::plusSurcharge);
+}
+
+// The game shown (group F, by its name; an unknown name leaves Lotto) and the sheet's "with Plus".
+void addGame(SchemaBuilder& b)
+{
+    b.group = 'F';
+    b.add(
+        QStringLiteral("Spiel"), StoredType::String, kGame,
+        [](const ProgramState& s, const WindowSize&) {
+            return QString::fromLatin1(gameInfo(s.game).name);
+        },
+        [](ProgramState& s, WindowSize&, const QVariant& v) {
+            s.game = gameByName(v.toString()).value_or(Game::Lotto);
+        });
+    b.direct(QStringLiteral("MitPlus"), StoredType::Bool, kGame + 1, &ProgramState::withPlus);
 }
 
 // The ticket, the link flag (an older version stored a browser's path under its name), the
@@ -211,7 +230,8 @@ void addTheRest(SchemaBuilder& b)
 {
     b.group = 0;
     b.direct(QStringLiteral("Losnummer"), StoredType::String, kTicket + 1,
-             &ProgramState::ticketNumber);
+             &ProgramState::ticketNumber)
+        .sheet = true;
     addGroupsCAndD(b);
     b.group = 0;
     b.field(QStringLiteral("Browser"), StoredType::Bool, kLinkFlag, &ProgramState::internet,
@@ -257,6 +277,7 @@ const std::vector<StoredSetting>& storedSettings()
                 &ProgramState::carried, &CarriedValues::super6Spiel77Option);
         addGroupB(b);
         addTheRest(b);
+        addGame(b);
         return b.settings;
     }();
     return table;

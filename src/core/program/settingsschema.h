@@ -39,6 +39,8 @@ struct StoredSetting {
     std::function<void(ProgramState&, const QVariant& stored)> onReadError = {};
     // A step of the restore that reads nothing (the entry has no name and is never saved).
     std::function<void(ProgramState&)> rule = {};
+    // Part of the tip sheet (its fields and the ticket number): all that a batch import stores.
+    bool sheet = false;
 };
 
 // Every value, in the order start-up reads them.

@@ -2,6 +2,7 @@
 #include "core/program/settingsstore.h"
 
 #include "core/io/iniguard.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -84,6 +85,16 @@ QVariant toStored(StoredType type, const QVariant& v)
     }
 }
 
+// Makes the store durable; the INI file is replaced by a rename.
+Status syncSettings(QSettings& store)
+{
+    store.sync();
+    // A format error only tells that the file read at the start was damaged; it is clean now.
+    if (store.status() == QSettings::AccessError)
+        return Error{fillIn(text(Text::SettingsNotSaved), {store.fileName()})};
+    return {};
+}
+
 } // namespace
 
 namespace {
@@ -133,8 +144,11 @@ RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, Wind
     RestoreOutcome outcome;
     char skipping = 0;
     for (const StoredSetting& s : storedSettings()) {
-        if (s.group != 0 && s.group == skipping)
+        if (outcome.aborted || (s.group != 0 && s.group == skipping)) {
+            if (!s.rule && store.contains(s.name))
+                outcome.unread[s.name] = {store.value(s.name), s.get(state, window)};
             continue;
+        }
         if (s.rule) {
             s.rule(state);
             continue;
@@ -151,16 +165,19 @@ RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, Wind
             outcome.skippedGroups << QString(QLatin1Char(s.group));
         } else {
             outcome.aborted = true;
-            outcome.message = QStringLiteral("Die Einstellung \"%1\" kann nicht gelesen werden; "
-                                             "die übrigen Einstellungen bleiben, wie sie sind.")
-                                  .arg(s.name);
-            return outcome;
+            outcome.message =
+                QStringLiteral("Die Einstellung \"%1\" kann nicht gelesen werden. Das Programm "
+                               "beginnt mit den Grundeinstellungen; die folgenden gespeicherten "
+                               "Einstellungen bleiben beim Beenden erhalten, soweit Sie sie "
+                               "nicht ändern.")
+                    .arg(s.name);
         }
     }
     return outcome;
 }
 
-Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window)
+Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window,
+                    const UnreadSettings& unread)
 {
     std::vector<const StoredSetting*> order;
     for (const StoredSetting& s : storedSettings())
@@ -181,15 +198,22 @@ Status saveSettings(QSettings& store, const ProgramState& state, const WindowSiz
     }
     for (const StoredSetting* s : order) {
         const QVariant value = s->get(state, window);
-        if (value.isValid())
+        const auto kept = unread.find(s->name);
+        if (kept != unread.end() && kept->second.startedWith == value)
+            store.setValue(s->name, kept->second.stored);
+        else if (value.isValid())
             store.setValue(s->name, toStored(s->type, value));
     }
-    store.sync();
-    // A format error only tells that the file read at the start was damaged; it is clean now.
-    if (store.status() == QSettings::AccessError)
-        return Error{QStringLiteral("%1: die Einstellungen konnten nicht gespeichert werden")
-                         .arg(store.fileName())};
-    return {};
+    return syncSettings(store);
+}
+
+Status saveSheetSettings(QSettings& store, const ProgramState& state)
+{
+    const WindowSize unused;
+    for (const StoredSetting& s : storedSettings())
+        if (s.sheet)
+            store.setValue(s.name, toStored(s.type, s.get(state, unused)));
+    return syncSettings(store);
 }
 
 void settleRestoredSettings(ProgramState& state, double today)

@@ -6,6 +6,7 @@
 
 #include <QSettings>
 
+#include <map>
 #include <memory>
 
 namespace vendrilo {
@@ -17,11 +18,22 @@ namespace vendrilo {
 // what was done, for the user.
 std::unique_ptr<QSettings> openSettings(const QString& iniPath = {}, QString* notice = nullptr);
 
+// A stored value the restore did not take, because an unreadable value before it ended the
+// restore or skipped its group: what the store holds, and what the program started with instead.
+// Closing writes the stored value back unless the user has set another since, so that one
+// damaged value never wipes the others.
+struct UnreadValue {
+    QVariant stored;
+    QVariant startedWith;
+};
+using UnreadSettings = std::map<QString, UnreadValue>;
+
 struct RestoreOutcome {
-    // A value read outside a group could not be read: the rest of the start-up is skipped.
+    // A value read outside a group could not be read: the restore stopped there.
     bool aborted = false;
     QString message;
     QStringList skippedGroups; // groups left at their defaults from a failed value on
+    UnreadSettings unread;
 };
 
 // Reads every value in the restore order into the state and the window's size; a missing value
@@ -31,7 +43,13 @@ RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, Wind
 
 // Writes every value in the save order and makes the store durable in one step (the INI file is
 // replaced by a rename, so a program killed while saving leaves the previous settings whole).
-Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window);
+// Values the restore left unread are written as the store held them, unless changed since.
+Status saveSettings(QSettings& store, const ProgramState& state, const WindowSize& window,
+                    const UnreadSettings& unread = {});
+
+// Writes the tip sheet and its ticket number only, leaving every other stored value as it is:
+// what a batch import stores.
+Status saveSheetSettings(QSettings& store, const ProgramState& state);
 
 // What start-up does after the restore: the statistics start goes back to its minimum when it
 // lies within the last seven days or later, and an empty proxy host gets the port "80".

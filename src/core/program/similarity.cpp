@@ -138,13 +138,13 @@ Result<SimilarityResult> runSimilarity(ProgramState& s, Prompts& prompts,
         hooks.showSheetTab();
     SimilarityResult result;
     const MessageList& m = s.messages;
-    const auto threshold = parseInteger(
-        prompts.inputText(m.text(Msg::StopAtHitsTitle), m.text(Msg::CompareDrawResult), "6"));
-    if (!threshold) {
-        result.end = AnalysisEnd::NotNumber;
+    const AskedInteger threshold = askInteger(prompts, m.text(Msg::StopAtHitsTitle),
+                                              m.text(Msg::CompareDrawResult), QStringLiteral("6"));
+    if (!threshold.number) {
+        result.end = threshold.cancelled ? AnalysisEnd::Cancelled : AnalysisEnd::NotNumber;
         return result;
     }
-    Walk w{s, prompts, *draws, {}, {}, *threshold};
+    Walk w{s, prompts, *draws, {}, {}, *threshold.number};
     for (const DrawRecord& r : *draws) {
         w.numbers.push_back(drawNumbersOf(r));
         w.masks.push_back(maskOf(w.numbers.back()));

@@ -3,6 +3,7 @@
 
 #include "core/io/atomicfile.h"
 #include "core/io/textlines.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
@@ -59,9 +60,9 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
     const auto answer =
         http.get(portalTemplateUrl(request.server, request.rowCount), request.proxy);
     if (!answer)
-        return Error{QStringLiteral("Keine Antwort vom Portal-Dienst: ") + answer.error()};
+        return Error{fillIn(text(Text::PortalNoAnswer), {answer.error()})};
     if (answer->tooLarge)
-        return Error{QStringLiteral("Die Antwort des Portal-Dienstes ist größer als 1 MB.")};
+        return Error{text(Text::PortalAnswerTooLarge)};
     QString address = QString::fromLatin1(answer->body).trimmed();
     if (answer->status >= 400) {
         if (answer->body.contains("Mitteilung")) {
@@ -74,14 +75,11 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
         address = fallbackPortalTemplate(request.server);
     }
     if (address.size() > kMaxTemplateLength)
-        return Error{QStringLiteral("Die Adresse des Portal-Dienstes ist länger als %1 Zeichen "
-                                    "und wird nicht geöffnet.")
-                         .arg(kMaxTemplateLength)};
+        return Error{
+            fillIn(text(Text::PortalAddressTooLong), {QString::number(kMaxTemplateLength)})};
     address = fillPortalTemplate(address, sheet);
     if (!isWebAddress(address))
-        return Error{QStringLiteral("Der Portal-Dienst hat keine Web-Adresse geliefert, sie wird "
-                                    "nicht geöffnet: %1")
-                         .arg(address.left(200))};
+        return Error{fillIn(text(Text::PortalNoWebAddress), {address.left(200)})};
     return PortalHandOver{address, {}};
 }
 

@@ -32,4 +32,22 @@ std::optional<int> parseInteger(const QString& text)
     return static_cast<int>(value);
 }
 
+QString notIntegerMessage(const QString& text)
+{
+    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+}
+
+AskedInteger askInteger(Prompts& prompts, const QString& caption, const QString& prompt,
+                        const QString& proposal, const QString& notNumberMessage)
+{
+    const std::optional<QString> answer = prompts.inputText(caption, prompt, proposal);
+    if (!answer)
+        return {std::nullopt, true};
+    const auto number = parseInteger(*answer);
+    if (!number)
+        prompts.message(notNumberMessage.isEmpty() ? notIntegerMessage(*answer)
+                                                   : notNumberMessage);
+    return {number, false};
+}
+
 } // namespace vendrilo

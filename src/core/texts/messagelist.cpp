@@ -69,6 +69,13 @@ const QStringList& MessageList::defaults()
         QStringLiteral(
             "die Datei für die Tippübergabe konnte nicht angelegt werden. Überprüfen Sie "
             "die Zugriffsrechte des Programmes oder starten Sie als Administrator"),
+        QStringLiteral("Ziehung, Tipps, Einsatz und Gewinn in zł (- wo die Gewinnquoten der "
+                       "Ziehung nicht bekannt sind)"),
+        QStringLiteral("Einsatz in allen Ziehungen:"),
+        QStringLiteral("Ziehungen mit bekannten Gewinnquoten:"), // 58
+        QStringLiteral("Einsatz in diesen Ziehungen:"),
+        QStringLiteral("Gewinn in diesen Ziehungen:"), // 60
+        QStringLiteral("Rückfluss (Gewinn / Einsatz):"),
     };
     return lines;
 }

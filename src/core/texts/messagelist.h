@@ -66,13 +66,20 @@ enum class Msg : int {
     Unused53 = 53,
     TicketNumberQuestion = 54, // "Scheinnummer?"
     HandOverFileFailed = 55,
+    // The money lines after the back-test's report.
+    BacktestMoneyHeading = 56, // "Ziehung, Tipps, Einsatz und Gewinn in zł ..."
+    BacktestStake = 57,        // "Einsatz in allen Ziehungen:" (amount follows)
+    BacktestKnownDraws = 58,   // "Ziehungen mit bekannten Gewinnquoten:" (count follows)
+    BacktestKnownStake = 59,   // "Einsatz in diesen Ziehungen:"
+    BacktestKnownWon = 60,     // "Gewinn in diesen Ziehungen:"
+    BacktestReturn = 61,       // "Rückfluss (Gewinn / Einsatz):" (percentage follows)
 };
 
 // The message list. A language file replaces the whole list; a line it lacks reads as empty
 // text.
 class MessageList {
 public:
-    static constexpr int kDefaultCount = 56;
+    static constexpr int kDefaultCount = 62;
 
     MessageList();
 

@@ -2,31 +2,30 @@
 #include "core/tipfiles/printout.h"
 
 #include "core/draws/dates.h"
+#include "core/draws/drawcalendar.h"
 #include "core/io/atomicfile.h"
 #include "core/texts/integers.h"
-
-#include <QLocale>
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
-namespace {
-const QString kTitle = QStringLiteral("Quirlends Vendrilo 6/49 PL - www.quirlend.de - Tipp für ");
-} // namespace
-
-double printoutDate(double shownDrawDate, const DrawDayFilter& days)
+double printoutDate(const std::vector<DrawRecord>& draws, double shownDrawDate,
+                    const DrawDayFilter& days)
 {
-    if (!days.saturday || !days.wednesday)
+    if (!days.weekend || !days.otherDays)
         return shownDrawDate + 7;
-    return shownDrawDate + (weekday(shownDrawDate) == 3 ? 3 : 4);
+    return nextDrawDay(draws, shownDrawDate);
 }
 
-Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
-                                  const DrawDayFilter& days, const MessageList& messages)
+Result<QStringList> printoutLines(const TipSheet& sheet, const std::vector<DrawRecord>& draws,
+                                  double shownDrawDate, const DrawDayFilter& days,
+                                  const MessageList& messages)
 {
-    const QDate date = dateFromDay(printoutDate(shownDrawDate, days));
-    // The weekday in full, as the user's own locale names it.
-    QStringList lines{kTitle + QLocale::system().dayName(date.dayOfWeek(), QLocale::LongFormat) +
-                          QLatin1Char(' ') + date.toString(QStringLiteral("dd.MM.yy")),
+    const QDate date = dateFromDay(printoutDate(draws, shownDrawDate, days));
+    // The weekday in full, as the language of the texts names it.
+    QStringList lines{fillIn(text(Text::PrintoutTitle),
+                             {textLocale().dayName(date.dayOfWeek(), QLocale::LongFormat),
+                              date.toString(QStringLiteral("dd.MM.yy"))}),
                       QString(46, QLatin1Char('~')), QString()};
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const auto& fields = sheet.row(r).fields;
@@ -36,7 +35,7 @@ Result<QStringList> printoutLines(const TipSheet& sheet, double shownDrawDate,
         for (const QString& field : fields) {
             const auto n = parseInteger(field);
             if (!n)
-                return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(field)};
+                return Error{fillIn(text(Text::NoIntegerValue), {field})};
             numbers << QStringLiteral("%1").arg(*n, 2);
         }
         const QString prefix =

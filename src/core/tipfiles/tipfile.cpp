@@ -2,6 +2,7 @@
 #include "core/tipfiles/tipfile.h"
 
 #include "core/draws/dates.h"
+#include "core/draws/drawcalendar.h"
 #include "core/io/atomicfile.h"
 #include "core/io/textlines.h"
 
@@ -25,20 +26,9 @@ Status saveTipFile(const QString& path, const TipSheet& sheet, const QString& ti
     return writeFileAtomically(path, tipFileBytes(sheet, ticketNumber));
 }
 
-QString proposedTipFileName(double shownDate, double today)
+QString proposedTipFileName(const std::vector<DrawRecord>& draws, double chosenDate)
 {
-    double proposed = today;
-    switch (weekday(shownDate)) {
-    case 7: // Sunday -> Wednesday
-    case 3: // Wednesday -> Saturday
-        proposed = shownDate + 3;
-        break;
-    case 6: // Saturday -> Wednesday
-        proposed = shownDate + 4;
-        break;
-    default:
-        break;
-    }
+    const double proposed = nextDrawDay(draws, chosenDate);
     return dateFromDay(std::round(proposed)).toString(QStringLiteral("yyyyMMdd")) +
            QLatin1Char('.') + kTipFileExtension;
 }

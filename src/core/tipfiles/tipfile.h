@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/draws/drawrecord.h"
 #include "core/io/result.h"
 #include "core/sheet/tipsheet.h"
 
@@ -22,10 +23,9 @@ QByteArray tipFileBytes(const TipSheet& sheet, const QString& ticketNumber);
 // complete, so a failed write never leaves a half-written tip file.
 Status saveTipFile(const QString& path, const TipSheet& sheet, const QString& ticketNumber);
 
-// The name the save dialog proposes, "yyyymmdd.qkt", for the next draw after the shown one:
-// the Wednesday after a Sunday, the Saturday after a Wednesday, the Wednesday after a Saturday,
-// and today for a draw on any other weekday.
-QString proposedTipFileName(double shownDate, double today);
+// The name the save dialog proposes, "yyyymmdd.qkt": the next draw day after the chosen date, as
+// the stored draws' weekdays give it (core/draws/drawcalendar.h).
+QString proposedTipFileName(const std::vector<DrawRecord>& draws, double chosenDate);
 
 // Puts tip-file lines into the sheet: line r into row r (locked or not), as far as there are
 // lines, and line 13 into the ticket number verbatim. Positions 1..5 take the text before each

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <iterator>
+#include <optional>
+
+namespace vendrilo {
+
+// The program's fixed texts beyond the numbered message list: messages, status-bar texts, dialog
+// titles, file filters. One line each: the id, which is also the text's key in the language files
+// "land/texte.txt.<code>" (renaming one orphans its translations; the language-file test says
+// so), and the German text exactly as the program shows it. %1, %2 … stand for what the program
+// fills in. Adding a text is a line here and its line in each language file.
+#define VENDRILO_TEXTS(X)                                                                            \
+    /* The online update, in the status bar */                                                       \
+    X(UpdateLoading, "Loading")                                                                      \
+    X(UpdateReceivedBytes, "Received %1 bytes")                                                      \
+    X(UpdateAccuracyNotice, "Not guarantee the accuracy of the numbers!")                            \
+    X(UpdateNotThereYet, "%1 noch nicht da!")                                                        \
+    X(UpdateFailedStatus, "Failed : %1 %2")                                                          \
+    X(UpdateNoAnswer, "Keine Antwort vom Update-Server: %1")                                         \
+    X(UpdateAnswerTooLarge, "Die Antwort für %1 ist größer als 1 MB und wird nicht gelesen")         \
+    X(UpdateProxyPortNoNumber, "Der Proxy-Port \"%1\" ist keine Zahl")                               \
+    X(NoUpdateServerStatus, "Kein Update-Server eingestellt")                                        \
+    X(NoUpdateServerMessage, "Es ist kein Update-Server eingestellt. Tragen Sie unter "              \
+                             "\"Internet-Optionen\" die Adresse des Servers ein.")                   \
+    X(OnlyWebAddresses, "Nur http:// oder https:// Adressen")                                        \
+    /* The portal hand-over */                                                                       \
+    X(ProxyPortNoNumber, "Der Proxy-Port \"%1\" ist keine Zahl.")                                    \
+    X(PortalNoAnswer, "Keine Antwort vom Portal-Dienst: %1")                                         \
+    X(PortalAnswerTooLarge, "Die Antwort des Portal-Dienstes ist größer als 1 MB.")                  \
+    X(PortalAddressTooLong, "Die Adresse des Portal-Dienstes ist länger als %1 Zeichen und wird "   \
+                            "nicht geöffnet.")                                                       \
+    X(PortalNoWebAddress, "Der Portal-Dienst hat keine Web-Adresse geliefert, sie wird nicht "       \
+                          "geöffnet: %1")                                                            \
+    X(CheckTheCart, "Überprüfen Sie den Tipp im Warenkorb!!!")                                       \
+    /* The draw file */                                                                              \
+    X(ReadDrawsFirst, "Lesen Sie zuerst die Daten der Ziehungen ein")                                \
+    X(DrawFileTooLarge, "%1: Die Datei ist %2 MB groß und damit keine Ziehungsdatei (höchstens "   \
+                        "%3 MB, gut zwei Millionen Ziehungen).")                                     \
+    X(DamagedDraws, "Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über 49 oder " \
+                    "ein unmögliches Datum). Sie werden so angezeigt und gezählt, wie sie in der " \
+                    "Datei stehen; die Datei selbst bleibt unverändert.")                            \
+    X(DrawFileMissing, "Die Ziehungsdatei %1 fehlt; es wurde nichts geändert. %2")                   \
+    /* Keeping the history by hand */                                                                \
+    X(DrawEntryTitle, "Zahlen der Ziehung eingeben")                                                 \
+    X(DrawEntryNumberTwice, "Die %1 steht zweimal; eine Ziehung hat sechs verschiedene Zahlen.")     \
+    X(DeleteDrawTitle, "Ziehung löschen?")                                                           \
+    X(DeleteDrawQuestion, "Soll die Ziehung vom %1 (%2) gelöscht werden? Eine gelöschte Ziehung "  \
+                          "lässt sich nicht wiederherstellen.")                                      \
+    X(ImportDrawsTitle, "Ziehungen importieren")                                                     \
+    X(ImportDrawsFilter, "Ziehungsergebnisse (*.csv *.txt);;Alle Dateien (*)")                       \
+    X(ImportFoundNoDraws, "%1 enthält keine Ziehungen (erwartet: Zeilen wie "                       \
+                          "\"1,27.01.1957,8,12,31,39,43,45\" oder \"1. 27.01.1957 "                  \
+                          "8,12,31,39,43,45\"); es wurde nichts geändert.")                          \
+    X(ImportSummary, "%1 Ziehungen übernommen, %2 schon vorhanden, %3 Zeilen abgelehnt.")            \
+    X(ImportRefusedLines, "Abgelehnte Zeilen:")                                                      \
+    X(ImportMoreRefused, "… und %1 weitere")                                                         \
+    X(ImportNotADrawLine, "keine Ziehungszeile (Nummer, TT.MM.JJJJ, sechs Zahlen)")                  \
+    X(ImportNoCalendarDate, "%1 ist kein Kalenderdatum")                                             \
+    X(ImportNumberCount, "%1 Zahlen statt sechs")                                                    \
+    X(ImportNotANumber, "\"%1\" ist keine Zahl von 1 bis 49")                                        \
+    X(ImportNumberTwice, "die %1 steht zweimal")                                                     \
+    X(ImportDiffersFromStored, "weicht von der gespeicherten Ziehung dieses Tages ab")               \
+    /* The tip sheet and its files */                                                                \
+    X(TipFileFilter, "Tippdatei (*.qkt)")                                                            \
+    X(NoIntegerValue, "'%1' ist kein gültiger Integerwert")                                          \
+    X(PrintoutTitle, "Quirlends Vendrilo 6/49 PL - www.quirlend.de - Tipp für %1 %2")                \
+    X(BatchFileNameMissing, "Nach \"D\" fehlt der Name der Datei mit den Tipps; das Programm "       \
+                            "startet ohne Import.")                                                  \
+    /* The generation run */                                                                         \
+    X(LockedRowIncomplete, "Der gesperrte %1. Tipp enthält nicht sechs Zahlen. Tragen Sie sechs "   \
+                           "Zahlen ein oder heben Sie die Sperre auf.")                              \
+    X(PoolTooSmall, "Mit den gewählten Einstellungen stehen nur %1 verschiedene Zahlen zur "        \
+                    "Auswahl, für einen Tipp werden sechs gebraucht. Ändern Sie die Parameter.")     \
+    X(PoolBounds, "Min: %1  Max: %2  %3")                                                            \
+    X(CrossSumShort, "QS")                                                                           \
+    /* The weighting list */                                                                         \
+    X(WeightingListTitle, "Welche Zahlen für die Berechnung")                                        \
+    X(WeightOfNumber, "Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein")                \
+    X(RandomPickStop, "%1 Stopp")                                                                    \
+    X(WeightListFilter, "Werteliste (*.qkw)")                                                        \
+    X(WeightListBadLine, "Zeile %1 („%2“) ist weder leer noch eine ganze Zahl von 0 bis %3.")        \
+    X(WeightListEndsEarly, "Die Liste endet nach Zeile %1; eine Werteliste hat 49 Zeilen.")          \
+    X(WeightListTooLong, "Zeile 50 ist zu viel; eine Werteliste hat 49 Zeilen.")                     \
+    /* Charts */                                                                                     \
+    X(StatisticsStartHint, "Beginn des Zeitraums der Statistik")                                     \
+    X(ChartSaveTitle, "Diagramm speichern")                                                          \
+    X(ChartPngFilter, "PNG-Bilder (*.png)")                                                          \
+    X(ChartSaveAsPng, "Als PNG-Bild speichern …")                                                    \
+    X(ChartCopy, "In die Zwischenablage kopieren")                                                   \
+    X(ChartNotSaved, "Das Diagramm wurde nicht gespeichert.")                                        \
+    /* The program */                                                                                \
+    X(ApplicationTitle, "Quirlends Lotto Polen")                                                     \
+    X(SettingsNotSaved, "%1: die Einstellungen konnten nicht gespeichert werden")
+
+enum class Text : int {
+#define VENDRILO_TEXT_ID(id, german) id,
+    VENDRILO_TEXTS(VENDRILO_TEXT_ID)
+#undef VENDRILO_TEXT_ID
+};
+
+namespace textdetail {
+#define VENDRILO_TEXT_KEY(id, german) #id,
+inline constexpr const char* kKeys[] = {VENDRILO_TEXTS(VENDRILO_TEXT_KEY)};
+#undef VENDRILO_TEXT_KEY
+} // namespace textdetail
+
+inline constexpr int kTextCount = static_cast<int>(std::size(textdetail::kKeys));
+
+// The texts of one language: a language file's texts over the German ones, and the language
+// that names weekdays and months.
+class TextList {
+public:
+    // The German texts; weekdays and months as the system's locale names them.
+    TextList();
+    // A language file's lines "Key=Text" over the German texts: a text the file lacks (or a
+    // missing file, no lines at all) stays German. The text is everything after the first "=",
+    // blanks included; empty lines, lines starting with "#" and unknown keys are passed over,
+    // and of a key given twice the first line counts.
+    static TextList fromFileLines(const QStringList& lines, const QLocale& names);
+
+    QString text(Text id) const { return m_texts[static_cast<std::size_t>(id)]; }
+    const QLocale& names() const { return m_names; }
+    void setNames(const QLocale& names) { m_names = names; }
+
+    static QString key(Text id);
+    static QString german(Text id);
+    static std::optional<Text> byKey(const QString& key);
+    // The German texts as a language file holds them, in the order of the table.
+    static QStringList germanFileLines();
+
+private:
+    std::array<QString, kTextCount> m_texts;
+    QLocale m_names;
+};
+
+// The texts the program shows now. Like Qt's own translators they are one for the whole process:
+// German (weekdays and months after the system's locale) until the window loads a language; the
+// command line never changes them, so that its output stays as it is.
+QString text(Text id);
+// The language that names weekdays and months.
+QLocale textLocale();
+TextList currentTexts();
+void useTexts(TextList texts);
+
+// `pattern` with %1 … %9 replaced by `values` in one pass, so that a value holding "%2" stays as
+// it is and a translation may put the placeholders in any order.
+QString fillIn(const QString& pattern, const QStringList& values);
+
+// A text shown in one language, written again in another: when `shown` is the text of some id of
+// `from` with its placeholders filled in, the text of that id of `to`, filled in alike.
+std::optional<QString> retranslated(const QString& shown, const TextList& from, const TextList& to);
+
+} // namespace vendrilo
