@@ -9,8 +9,9 @@
 - The folders of src/core are layers: a file includes only headers of its own folder or of a
   folder below it, in the order of LAYERS.
 
-Function bodies are found the way the repository's clang-format lays them out: a line at the
-left margin that opens with "{" after a signature, up to the "}" at the left margin.
+Function bodies are found the way the repository's clang-format lays them out: a line that holds
+only "{" after a signature, up to the line that holds only "}" at the same indentation, so that
+bodies written inside a class count as well as those at the left margin.
 Exit status 1 with one line per finding.
 """
 import os
@@ -38,28 +39,30 @@ def check_file(path, rel, findings):
         findings.append("%s: the first line is not \"%s\"" % (rel, SPDX_LINE))
     if len(lines) > MAX_FILE_LINES:
         findings.append("%s: %d lines (at most %d)" % (rel, len(lines), MAX_FILE_LINES))
-    start = None
+    open_bodies = []  # (indent, line of the "{", signature) of the bodies around this line
     for i, line in enumerate(lines):
-        if line == "{" and i > 0:
+        brace = re.match(r"^(\s*)\{$", line)
+        if brace and i > 0:
+            indent = brace.group(1)
             # The signature: the lines just above, back to a blank line or the end of the
             # previous statement.
             above = []
             for prev in reversed(lines[max(0, i - 5):i]):
-                if not prev.strip() or prev.rstrip().endswith((";", "}")):
+                if not prev.strip() or prev.rstrip().endswith((";", "}", "{")):
                     break
                 above.insert(0, prev)
-            if "(" not in "".join(above):
-                continue
-            start = i
-            signature = " ".join(above)
-        elif line == "}" and start is not None:
+            if "(" in "".join(above):
+                open_bodies.append((indent, i, " ".join(above)))
+            continue
+        closing = re.match(r"^(\s*)\}$", line)
+        if closing and open_bodies and open_bodies[-1][0] == closing.group(1):
+            _, start, signature = open_bodies.pop()
             body = i - start - 1
             name = function_name(signature)
             if body > MAX_FUNCTION_LINES and name.split("::")[-1] not in TABLES \
                     and name not in TABLES:
                 findings.append("%s:%d: %s has %d lines (at most %d)"
                                 % (rel, start + 1, name, body, MAX_FUNCTION_LINES))
-            start = None
     parts = rel.split("/")
     if len(parts) > 2 and parts[0] == "core" and parts[1] in LAYERS:
         own = LAYERS.index(parts[1])

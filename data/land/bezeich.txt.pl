@@ -116,6 +116,30 @@ Nr kuponu:
 Numer Twojego kuponu
 z Plusem
 Kupon gra także w Lotto Plus: obok trafień każdego zakładu stoją jego trafienia w drugim losowaniu tego samego wieczoru
+Stawka: 
+Koszt pełnych zakładów: liczba zakładów razy cena zakładu (opcje internetowe)
+Wygrana: 
+Co zakłady wygrały w pokazanym losowaniu; ? gdy wygrana nie jest znana
+Szanse
+Policzone dokładnie dla wszystkich 13 983 816 możliwych losowań
+6 trafień
+
+5 trafień
+
+4 trafienia
+
+3 trafienia
+
+Wygrana na zakład
+
+Wygrana kuponu
+
+Oczekiwana wygrana*
+
+na 1 zł stawki*
+
+* 4–6 trafień wg średniej wygranej z 12 miesięcy
+
 Oblicz za&kłady
 Oblicza ustawioną liczbę zakładów według zadanych parametrów
 Zakłady:

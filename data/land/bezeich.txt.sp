@@ -116,6 +116,30 @@ Boleto n.º:
 El número de serie de su boleto
 con Plus
 El boleto juega también al Lotto Plus: junto a los aciertos de cada apuesta figuran sus aciertos en el otro sorteo de la misma noche
+Importe: 
+Lo que cuestan las apuestas completas: apuestas por el precio de una apuesta (opciones de Internet)
+Ganado: 
+Lo que las apuestas ganaron en el sorteo mostrado; ? donde no se conoce un premio
+Probabilidades
+Contado exactamente sobre los 13.983.816 sorteos posibles
+6 aciertos
+
+5 aciertos
+
+4 aciertos
+
+3 aciertos
+
+Premio por apuesta
+
+Premio del boleto
+
+Premio esperado*
+
+por zł jugado*
+
+* 4–6 aciertos al premio medio de los últimos 12 meses
+
 Calcular a&puestas
 Calcula el número de apuestas indicado con los parámetros definidos
 Apuestas:

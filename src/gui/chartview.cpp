@@ -123,7 +123,7 @@ void ChartView::layOutEmptyNote()
 {
     if (!m_emptyNote) {
         m_emptyNote = new QGraphicsSimpleTextItem(chart());
-        m_emptyNote->setText(QStringLiteral("Keine Ziehungen im gewählten Zeitraum"));
+        m_emptyNote->setText(text(Text::EmptyPeriod));
         QFont big = m_emptyNote->font();
         big.setPointSizeF(big.pointSizeF() * 1.4);
         m_emptyNote->setFont(big);

@@ -22,6 +22,8 @@
 #include "gui/session.h"
 #include "gui/sheetpage.h"
 
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -309,7 +311,7 @@ void MainWindow::restoreStoredSettings(double today)
     if (!restored.aborted && languageByIndex(s.language))
         m_qtLanguage = loadLanguageTexts(s.language);
     else if (restored.aborted)
-        installQtTranslations(m_qtLanguage); // for the message below
+        installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
@@ -360,8 +362,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_startedUp && !m_settingsSaved) {
         const Status saved =
             saveSettings(*openSettings(m_settingsFile), m_session->state(), size, m_unreadSettings);
-        if (!saved)
+        if (!saved) {
+            // Also where no one may see the message box: a session ending, a script.
+            std::fprintf(stderr, "vendrilo: %s\n", qPrintable(saved.error()));
             m_prompts->message(saved.error());
+        }
     }
     event->accept();
 }

@@ -21,7 +21,7 @@ void MainWindow::switchLanguage(int index)
         return;
     const TextList textsBefore = currentTexts();
     const MessageList messagesBefore = m_session->state().messages;
-    installQtTranslations(loadLanguageTexts(index));
+    reportMissingQtTranslations(loadLanguageTexts(index));
     m_session->retranslateStatusTexts(textsBefore, messagesBefore);
     m_session->showTextsAgain();
 }

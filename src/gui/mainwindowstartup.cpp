@@ -51,7 +51,7 @@ void MainWindow::finishStartUp()
     if (!m_startUpRest)
         return;
     m_startUpRest = false;
-    installQtTranslations(m_qtLanguage);
+    reportMissingQtTranslations(m_qtLanguage);
     m_session->drawChart(charts::ChartKind::Numbers);
     if (m_soundWanted)
         playHitSound();

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace vendrilo::gui {
 
 bool installQtTranslations(const QLocale& language)
@@ -24,6 +26,16 @@ bool installQtTranslations(const QLocale& language)
     QCoreApplication::installTranslator(translator);
     installed = translator;
     return true;
+}
+
+void reportMissingQtTranslations(const QLocale& language)
+{
+    if (installQtTranslations(language) || language.language() == QLocale::English)
+        return;
+    std::fprintf(stderr,
+                 "vendrilo: Qt's own texts for \"%s\" are not installed (Debian: "
+                 "qt6-translations-l10n); standard buttons and dialogs stay in English\n",
+                 qPrintable(language.name()));
 }
 
 } // namespace vendrilo::gui

@@ -9,5 +9,9 @@ namespace vendrilo::gui {
 // that a German window does not offer "Cancel" and "Open". A language Qt has no file for leaves
 // Qt's texts in English. False when nothing was loaded.
 bool installQtTranslations(const QLocale& language);
+// The same, saying on stderr when Qt's texts for a language other than English are missing
+// (they come with the system's Qt translations package), so that English buttons in a Polish
+// window have an explanation.
+void reportMissingQtTranslations(const QLocale& language);
 
 } // namespace vendrilo::gui

@@ -33,6 +33,8 @@ Session::Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)>
     : QObject(parent), m_prompts(prompts), m_clock(std::move(clock)), m_openUrl(std::move(openUrl))
 {
     connect(this, &Session::sheetChanged, this, &Session::noteSheetState);
+    // Every draw shown may come from a changed file (an update, an import, another game).
+    connect(this, &Session::shownDrawChanged, this, &Session::showAddOnsForDrawFile);
 }
 
 void Session::noteSheetState()
@@ -51,8 +53,6 @@ void Session::undoSheetChange()
         return;
     before->applyTo(m_state.sheet, m_state.ticketNumber);
     applyEvaluation(evaluateShownDraw(m_state));
-    // Every draw shown may come from a changed file (an update, an import, another game).
-    connect(this, &Session::shownDrawChanged, this, &Session::showAddOnsForDrawFile);
 }
 
 void Session::applyEvaluation(const SheetEvaluation& evaluation)

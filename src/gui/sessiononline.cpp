@@ -121,9 +121,8 @@ void Session::openLink(const QString& caption)
 void Session::openWrittenFile(const QString& path)
 {
     if (!m_openUrl(QUrl::fromLocalFile(path)))
-        m_prompts.message(QStringLiteral("Es wurde kein Programm gefunden, das die Datei anzeigen "
-                                         "kann. Sie liegt hier:\n%1")
-                              .arg(QDir::toNativeSeparators(path)));
+        m_prompts.message(text(Text::NoViewerFound) + QLatin1Char('\n') +
+                          QDir::toNativeSeparators(path));
 }
 
 bool Session::openAddress(const QUrl& url)
@@ -131,9 +130,7 @@ bool Session::openAddress(const QUrl& url)
     if (m_openUrl(url))
         return true;
     QGuiApplication::clipboard()->setText(url.toString());
-    m_prompts.message(QStringLiteral("Es wurde kein Browser gefunden. Die Adresse steht jetzt in "
-                                     "der Zwischenablage:\n%1")
-                          .arg(url.toString()));
+    m_prompts.message(text(Text::NoBrowserFound) + QLatin1Char('\n') + url.toString());
     return false;
 }
 

@@ -128,7 +128,7 @@ QWidget* SheetPage::buildSheet()
     sheet->setObjectName(QStringLiteral("SheetPanel"));
     auto* grid = new QGridLayout(sheet);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(1);
     for (int r = 1; r <= 12; ++r)
         buildRow(sheet, r);
     m_ticket = namedLabel(sheet, "Losnummer");

@@ -197,8 +197,7 @@ void WeightingListDialog::noteEdit()
 {
     if (!m_poolShown)
         return;
-    m_editedNote->setText(QStringLiteral("Liste geändert: OK rechnet mit der unveränderten "
-                                         "Auswahl, „Rechnen“ mit der geänderten Liste."));
+    m_editedNote->setText(text(Text::WeightingListEdited));
     m_editedNote->show();
 }
 

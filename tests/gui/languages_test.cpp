@@ -365,7 +365,7 @@ QStringList clippedControls(QWidget* window)
                            .arg(w->objectName().isEmpty() ? w->metaObject()->className()
                                                           : w->objectName())
                            .arg(w->width())
-                           .arg(w->sizeHint().width());
+                           .arg(w->sizeHint().width()) + QStringLiteral(" h%1<%2").arg(w->height()).arg(w->minimumSizeHint().height());
     }
     return clipped;
 }

@@ -51,10 +51,69 @@ inline void add(quint64& s2, quint64& s1, quint64& s0, quint64 x)
     s2 |= c1;
 }
 
+// The draws a query looks at, word by word: the draw-day filter and the date window.
+struct EligibleWords {
+    const quint64* filter = nullptr;
+    const quint64* window = nullptr;
+    int firstWord = 0;
+    int lastWord = -1;
+    quint64 firstEdge = 0;
+    quint64 lastEdge = 0;
+
+    EligibleWords(const DrawHistory& history, const PastWinQuery& query)
+    {
+        filter = history.filterMask(query.filter);
+        if (!filter)
+            filter = history.fullMask();
+        // Ordered dates give the window as an index range: only its words are looked at, the
+        // two edge words trimmed. Otherwise the window is a mask over all words.
+        int first = 0;
+        int last = history.size();
+        window = history.fullMask();
+        if (history.dateOrdered())
+            std::tie(first, last) = history.indexRange(query.after, query.upTo);
+        else
+            window = history.windowMask(query.after, query.upTo);
+        if (first >= last)
+            return;
+        firstWord = first / 64;
+        lastWord = (last - 1) / 64;
+        firstEdge = ~quint64(0) << (first % 64);
+        lastEdge = last % 64 ? ~quint64(0) >> (64 - last % 64) : ~quint64(0);
+    }
+
+    bool empty() const { return lastWord < firstWord; }
+
+    quint64 at(int w) const
+    {
+        const auto wi = static_cast<std::size_t>(w);
+        quint64 e = filter[wi] & window[wi];
+        if (w == firstWord)
+            e &= firstEdge;
+        if (w == lastWord)
+            e &= lastEdge;
+        return e;
+    }
+};
+
 struct Kernel {
     const DrawHistory& history;
     const Tip& tip;
     const PastWinQuery& query;
+
+    // Draws the masks cannot describe are compared one by one.
+    quint64 compareIrregular(const quint64* irregular, const EligibleWords& eligible, int w,
+                             quint64 hit) const
+    {
+        quint64 odd = irregular[w] & eligible.at(w);
+        hit &= ~odd;
+        for (; odd; odd &= odd - 1) {
+            const int i = w * 64 + std::countr_zero(odd);
+            if (reaches(history.records()[static_cast<std::size_t>(i)], tip, query))
+                hit |= quint64(1) << (i % 64);
+        }
+        return hit;
+    }
 
     template <int G, bool WithBonus> PastWinResult run() const
     {
@@ -64,35 +123,14 @@ struct Kernel {
             m[k] = history.numberMask(tip[k]);
             b[k] = history.bonusMask(tip[k]);
         }
-        const quint64* filter = history.filterMask(query.filter);
-        if (!filter)
-            filter = history.fullMask();
         const quint64* irregular = history.hasIrregular() ? history.irregularMask() : nullptr;
-
-        // Ordered dates give the window as an index range: only its words are looked at, the
-        // two edge words trimmed. Otherwise the window is a mask over all words.
-        int first = 0;
-        int last = history.size();
-        const quint64* window = history.fullMask();
-        if (history.dateOrdered())
-            std::tie(first, last) = history.indexRange(query.after, query.upTo);
-        else
-            window = history.windowMask(query.after, query.upTo);
-        if (first >= last)
+        const EligibleWords eligible(history, query);
+        if (eligible.empty())
             return {};
-        const int firstWord = first / 64;
-        const int lastWord = (last - 1) / 64;
-        const quint64 firstEdge = ~quint64(0) << (first % 64);
-        const quint64 lastEdge = last % 64 ? ~quint64(0) >> (64 - last % 64) : ~quint64(0);
-        auto eligible = [&](int w) {
-            const auto wi = static_cast<std::size_t>(w);
-            quint64 e = filter[wi] & window[wi];
-            if (w == firstWord)
-                e &= firstEdge;
-            if (w == lastWord)
-                e &= lastEdge;
-            return e;
-        };
+        const quint64* filter = eligible.filter;
+        const quint64* window = eligible.window;
+        const int firstWord = eligible.firstWord;
+        const int lastWord = eligible.lastWord;
 
         // Words are counted in chunks without a branch, then the chunk is searched for the
         // first draw that reached the threshold.
@@ -110,27 +148,19 @@ struct Kernel {
                         b[0][wi] | b[1][wi] | b[2][wi] | b[3][wi] | b[4][wi] | b[5][wi]);
                 hit[j] = atLeast<G>(s2, s1, s0) & filter[wi] & window[wi];
             }
-            hit[0] &= eligible(w0);
-            hit[n - 1] &= eligible(w0 + n - 1);
+            hit[0] &= eligible.at(w0);
+            hit[n - 1] &= eligible.at(w0 + n - 1);
             for (int j = 0; j < n; ++j) {
                 const int w = w0 + j;
-                if (irregular && irregular[w]) {
-                    // Draws the masks cannot describe are compared one by one.
-                    quint64 odd = irregular[w] & eligible(w);
-                    hit[j] &= ~odd;
-                    for (; odd; odd &= odd - 1) {
-                        const int i = w * 64 + std::countr_zero(odd);
-                        if (reaches(history.records()[static_cast<std::size_t>(i)], tip, query))
-                            hit[j] |= quint64(1) << (i % 64);
-                    }
-                }
+                if (irregular && irregular[w])
+                    hit[j] = compareIrregular(irregular, eligible, w, hit[j]);
                 if (hit[j])
                     return {false, w * 64 + std::countr_zero(hit[j])};
             }
         }
         // No draw reached the threshold: the last one examined stays loaded.
         for (int w = lastWord; w >= firstWord; --w)
-            if (const quint64 e = eligible(w))
+            if (const quint64 e = eligible.at(w))
                 return {true, w * 64 + 63 - std::countl_zero(e)};
         return {};
     }

@@ -15,9 +15,8 @@ namespace vendrilo {
 
 namespace {
 
-// Six different numbers below 64, given as bits, in ascending order: the sort of a candidate
-// (every pool number is below 50). Written in one store, so that reading the row back as a
-// whole does not wait for six byte stores.
+// Six different numbers below 64, given as bits, in ascending order (a candidate's sort), in one
+// store, so that reading the row back as a whole does not wait for six byte stores.
 void sortBits(TipRow& c, std::uint64_t bits)
 {
     std::uint64_t packed = 0;
@@ -353,7 +352,7 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
     result.passes = maker.passes();
     result.budgetExhausted = result.passes >= runBudget(options);
     if (maker.stopped())
-        status(QStringLiteral("Die Berechnung wurde gestoppt; nicht berechnete Tipps bleiben leer."));
+        status(text(Text::GenerationStopped));
     else
         status(in.messages.text(result.budgetExhausted ? Msg::ChangeTheOptions
                                                        : Msg::TipsComputed));

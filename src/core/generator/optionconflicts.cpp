@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/optionconflicts.h"
 
+#include "core/texts/textlist.h"
+
 #include <QStringList>
 
 namespace vendrilo {
@@ -29,22 +31,18 @@ std::optional<QString> impossibleOptions(const Options& o)
     const int evens = o.checked(Option::EvenMinimumCheck) ? o.value(Option::EvenMinimum) : 0;
     const int odds = o.checked(Option::OddMinimumCheck) ? o.value(Option::OddMinimum) : 0;
     if (evens + odds > 6)
-        conflicts << named(o, Option::EvenMinimumCheck, Option::EvenMinimum) +
-                         QStringLiteral(" und ") +
-                         named(o, Option::OddMinimumCheck, Option::OddMinimum) +
-                         QStringLiteral(": zusammen mehr als sechs Zahlen");
+        conflicts << fillIn(text(Text::ConflictMoreThanSix),
+                            {named(o, Option::EvenMinimumCheck, Option::EvenMinimum),
+                             named(o, Option::OddMinimumCheck, Option::OddMinimum)});
     // 2 is the only even prime: every further even number takes a place no prime can fill.
     const int primeRoom = evens >= 1 ? 7 - evens : 6;
     if (o.checked(Option::PrimeMinimumCheck) && o.value(Option::PrimeMinimum) > primeRoom)
-        conflicts << named(o, Option::PrimeMinimumCheck, Option::PrimeMinimum) +
-                         QStringLiteral(" bei ") +
-                         named(o, Option::EvenMinimumCheck, Option::EvenMinimum) +
-                         QStringLiteral(": 2 ist die einzige gerade Primzahl");
+        conflicts << fillIn(text(Text::ConflictOnlyEvenPrime),
+                            {named(o, Option::PrimeMinimumCheck, Option::PrimeMinimum),
+                             named(o, Option::EvenMinimumCheck, Option::EvenMinimum)});
     if (conflicts.isEmpty())
         return std::nullopt;
-    return QStringLiteral("Mit diesen Einstellungen ist kein Tipp möglich: %1. Ändern Sie die "
-                          "Parameter; die Tipps bleiben, wie sie sind.")
-        .arg(conflicts.join(QStringLiteral("; ")));
+    return fillIn(text(Text::ImpossibleOptions), {conflicts.join(QStringLiteral("; "))});
 }
 
 } // namespace vendrilo

@@ -166,11 +166,7 @@ RestoreOutcome restoreSettings(const QSettings& store, ProgramState& state, Wind
         } else {
             outcome.aborted = true;
             outcome.message =
-                QStringLiteral("Die Einstellung \"%1\" kann nicht gelesen werden. Das Programm "
-                               "beginnt mit den Grundeinstellungen; die folgenden gespeicherten "
-                               "Einstellungen bleiben beim Beenden erhalten, soweit Sie sie "
-                               "nicht ändern.")
-                    .arg(s.name);
+                fillIn(text(Text::SettingUnreadable), {s.name});
         }
     }
     return outcome;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts/integers.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
@@ -34,7 +35,7 @@ std::optional<int> parseInteger(const QString& text)
 
 QString notIntegerMessage(const QString& text)
 {
-    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+    return fillIn(vendrilo::text(Text::NoIntegerValue), {text});
 }
 
 AskedInteger askInteger(Prompts& prompts, const QString& caption, const QString& prompt,

@@ -97,7 +97,23 @@ namespace vendrilo {
     X(ChartNotSaved, "Das Diagramm wurde nicht gespeichert.")                                        \
     /* The program */                                                                                \
     X(ApplicationTitle, "Quirlends Lotto Polen")                                                     \
-    X(SettingsNotSaved, "%1: die Einstellungen konnten nicht gespeichert werden")
+    X(SettingsNotSaved, "%1: die Einstellungen konnten nicht gespeichert werden")                    \
+    X(SettingUnreadable, "Die Einstellung \"%1\" kann nicht gelesen werden. Das Programm beginnt "   \
+      "mit den Grundeinstellungen; die folgenden gespeicherten Einstellungen bleiben beim Beenden "  \
+      "erhalten, soweit Sie sie nicht ändern.")                                                      \
+    /* Safeguards of the sheet, the run and the charts */                                            \
+    X(GenerationStopped, "Die Berechnung wurde gestoppt; nicht berechnete Tipps bleiben leer.")      \
+    X(ImpossibleOptions, "Mit diesen Einstellungen ist kein Tipp möglich: %1. Ändern Sie die "       \
+      "Parameter; die Tipps bleiben, wie sie sind.")                                                 \
+    X(ConflictMoreThanSix, "%1 und %2: zusammen mehr als sechs Zahlen")                              \
+    X(ConflictOnlyEvenPrime, "%1 bei %2: 2 ist die einzige gerade Primzahl")                         \
+    X(NoViewerFound, "Es wurde kein Programm gefunden, das die Datei anzeigen kann. Sie liegt "      \
+      "hier:")                                                                                       \
+    X(NoBrowserFound, "Es wurde kein Browser gefunden. Die Adresse steht jetzt in der "              \
+      "Zwischenablage:")                                                                             \
+    X(WeightingListEdited, "Liste geändert: OK rechnet mit der unveränderten Auswahl, „Rechnen“ "    \
+      "mit der geänderten Liste.")                                                                   \
+    X(EmptyPeriod, "Keine Ziehungen im gewählten Zeitraum")
 
 enum class Text : int {
 #define VENDRILO_TEXT_ID(id, german) id,
