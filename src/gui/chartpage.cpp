@@ -39,10 +39,10 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
     }
     bar->addStretch(1);
     layout->addLayout(bar);
-    m_chart = new ChartView(this);
-    layout->addWidget(m_chart, 1);
+    m_layout = layout;
 
-    connect(&m_session, &Session::chartChanged, m_chart, &ChartView::setChartData);
+    connect(&m_session, &Session::chartChanged, this,
+            [this](const charts::ChartData& data) { chartView()->setChartData(data); });
     connect(&m_session, &Session::periodChanged, this, &ChartPage::showPeriod);
     connect(&m_session, &Session::optionsChanged, this, &ChartPage::showDrawDayFilter);
     connect(&m_session, &Session::generationRunningChanged, m_statisticsStart,
@@ -94,6 +94,23 @@ void ChartPage::showDrawDayFilter()
         const QSignalBlocker quiet(box);
         box->setChecked(options.checked(*optionByName(box->objectName())));
     }
+}
+
+ChartView* ChartPage::chartView()
+{
+    if (!m_chart) {
+        m_chart = new ChartView(this);
+        m_chart->setPrompts(m_prompts);
+        m_layout->addWidget(m_chart, 1);
+    }
+    return m_chart;
+}
+
+void ChartPage::setChartPrompts(Prompts* prompts)
+{
+    m_prompts = prompts;
+    if (m_chart)
+        m_chart->setPrompts(prompts);
 }
 
 void ChartPage::showPeriod()

@@ -7,6 +7,10 @@ class QBoxLayout;
 class QCheckBox;
 class QDateEdit;
 
+namespace vendrilo {
+class Prompts;
+}
+
 namespace vendrilo::gui {
 
 class ChartView;
@@ -17,7 +21,11 @@ class ChartPage : public QWidget {
     Q_OBJECT
 public:
     ChartPage(Session& session, QWidget* parent);
-    ChartView* chartView() const { return m_chart; }
+    // The chart view is made when first needed (the first chart, a test), not before the
+    // window's first paint: the charts take a while to set up.
+    ChartView* chartView();
+    // The questions of the chart's context menu (saving the picture).
+    void setChartPrompts(Prompts* prompts);
     // The picker's hint, which no caption file reaches, in the language of the texts.
     void showFixedTexts();
 
@@ -29,7 +37,9 @@ private:
     Session& m_session;
     QDateEdit* m_statisticsStart = nullptr;
     QCheckBox* m_drawDays[2] = {};
+    QBoxLayout* m_layout = nullptr;
     ChartView* m_chart = nullptr;
+    Prompts* m_prompts = nullptr;
 };
 
 } // namespace vendrilo::gui

@@ -36,7 +36,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QStatusBar>
 #include <QScreen>
 #include <QTabWidget>
@@ -45,7 +44,6 @@
 namespace vendrilo::gui {
 
 namespace {
-const QString kHitSound = QStringLiteral("yippee.wav");
 // The language menu lists the languages in this order of their numbers.
 constexpr int kLanguageMenuOrder[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
 // Below this the sheet's fields and the option pages' lines overlap.
@@ -228,7 +226,7 @@ void MainWindow::buildPages()
     connectSheetMenu();
     m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
     m_session->setDrawEditor([this](const DrawRecord& from) { return editDraw(from); });
-    m_chartPage->chartView()->setPrompts(m_prompts.get());
+    m_chartPage->setChartPrompts(m_prompts.get());
 }
 
 QLineEdit* MainWindow::sheetField(int row, int position) const
@@ -249,14 +247,28 @@ QString MainWindow::statusText(int panel) const
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_startedUp)
-        startUp();
+    if (m_startedUp)
+        return;
+    // A batch import decides at once whether the window stays: it runs the whole start-up.
+    startUpForFirstPaint();
+    if (isBatchImport())
+        finishStartUp();
+    else
+        finishStartUpWhenVisible();
 }
 
 void MainWindow::startUp()
 {
     if (m_startedUp)
         return;
+    startUpForFirstPaint();
+    finishStartUp();
+}
+
+// What the window shows on its first paint: the stored settings in the stored language and
+// the draw for today. The rest waits until the window is on the screen (finishStartUp).
+void MainWindow::startUpForFirstPaint()
+{
     m_startedUp = true;
     ProgramState& s = m_session->state();
     const double today = m_clock();
@@ -281,12 +293,8 @@ void MainWindow::startUp()
 
     s.random.randomize();
     m_session->setChosenDate(today);
-
-    m_session->updateDrawsAtStartUp();
     m_session->showDrawForChosenDate();
-    Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
-    m_session->drawChart(charts::ChartKind::Numbers);
-    runBatchImport();
+    m_startUpRest = true;
 }
 
 void MainWindow::restoreStoredSettings(double today)
@@ -305,11 +313,12 @@ void MainWindow::restoreStoredSettings(double today)
         m_printPositions = new PrintPositionsDialog(this);
     // What the restore could not read stays in the store until the user sets it.
     m_unreadSettings = restored.unread;
-    // The stored language; a number that names none leaves the German texts.
+    // The stored language; a number that names none leaves the German texts. Qt's own texts
+    // (its standard buttons and dialogs) come when the window is on the screen.
     if (!restored.aborted && languageByIndex(s.language))
-        switchLanguage(s.language);
-    else
-        reportMissingQtTranslations(QLocale(QLocale::German));
+        m_qtLanguage = loadLanguageTexts(s.language);
+    else if (restored.aborted)
+        installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
     settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
@@ -321,7 +330,7 @@ void MainWindow::restoreStoredSettings(double today)
 // start (the sheet and its ticket number, nothing else) and the window closes.
 void MainWindow::runBatchImport()
 {
-    if (m_arguments.isEmpty() || m_arguments.first() != QLatin1String("D"))
+    if (!isBatchImport())
         return;
     if (m_arguments.size() < 2) {
         m_prompts->message(text(Text::BatchFileNameMissing));
@@ -367,21 +376,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
-}
-
-void MainWindow::playHitSound()
-{
-    // Played asynchronously; a missing file or no sound device simply plays nothing.
-    const QString path = drawfile::pathIn(state().programFolder, kHitSound);
-    if (!QFileInfo::exists(path))
-        return;
-    if (!m_sound)
-        m_sound = new QSoundEffect(this);
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_sound->source() != source)
-        m_sound->setSource(source);
-    m_sound->stop();
-    m_sound->play();
 }
 
 QString MainWindow::programFolder() const

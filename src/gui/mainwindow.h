@@ -6,6 +6,7 @@
 #include "core/io/prompts.h"
 #include "core/program/settingsstore.h"
 
+#include <QLocale>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -63,9 +64,12 @@ public:
     ProgramState& state();
     Prompts& prompts() { return *m_prompts; }
 
-    // The start-up sequence; runs once, when the window is first shown. Public so that tests
-    // and the batch mode can run it on a window that is never shown.
+    // The start-up sequence, all of it at once; runs once. Shown, the window runs what its first
+    // paint needs and the rest (the chart, the online update) once it is on the screen. Public
+    // so that tests and the batch mode can run it on a window that is never shown.
     void startUp();
+    // True until the rest of the start-up has run.
+    bool startUpPending() const { return m_startUpRest; }
     bool startedUp() const { return m_startedUp; }
     // The batch import could not read its file: the window stays open.
     bool batchImportFailed() const { return m_batchFailed; }
@@ -79,11 +83,12 @@ public:
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
 
     QLineEdit* sheetField(int row, int position) const;
-    ChartView* chartView() const;
+    ChartView* chartView() const; // made when first asked for
     QString statusText(int panel) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -93,6 +98,10 @@ private:
     void buildStatusBar();
     void buildPages();
     void restoreStoredSettings(double today);
+    void startUpForFirstPaint();
+    void finishStartUpWhenVisible();
+    void finishStartUp();
+    bool isBatchImport() const;
     void runBatchImport();
     void playHitSound();
     void openProductPage();
@@ -102,6 +111,8 @@ private:
     // The language menu: texts from the language files of language `index`, check marks, and
     // the number kept for the settings.
     void switchLanguage(int index);
+    // The language's texts without Qt's own; returns the language Qt's texts should follow.
+    QLocale loadLanguageTexts(int index);
     // The texts the window writes itself (dialog titles, names of weekdays and months) in the
     // language of the texts.
     void showFixedTexts();
@@ -121,6 +132,9 @@ private:
     bool m_closeWhenIdle = false; // closed during long work: closes when the work has stopped
     Session* m_session = nullptr;
     bool m_startedUp = false;
+    bool m_startUpRest = false; // the part after the first paint has yet to run
+    bool m_soundWanted = false; // a hit before that part: the sound waits for it
+    QLocale m_qtLanguage{QLocale::German}; // Qt's texts, installed after the first paint
 
     QTabWidget* m_tabs = nullptr;
     SheetPage* m_sheetPage = nullptr;

@@ -17,12 +17,19 @@ namespace vendrilo::gui {
 
 void MainWindow::switchLanguage(int index)
 {
-    const Language* language = languageByIndex(index);
-    if (!language)
+    if (!languageByIndex(index))
         return;
-    ProgramState& s = m_session->state();
     const TextList textsBefore = currentTexts();
-    const MessageList messagesBefore = s.messages;
+    const MessageList messagesBefore = m_session->state().messages;
+    reportMissingQtTranslations(loadLanguageTexts(index));
+    m_session->retranslateStatusTexts(textsBefore, messagesBefore);
+    m_session->showTextsAgain();
+}
+
+QLocale MainWindow::loadLanguageTexts(int index)
+{
+    const Language* language = languageByIndex(index);
+    ProgramState& s = m_session->state();
     const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
     const bool loaded = loadLanguage(this, files, s.messages);
     s.language = index;
@@ -33,10 +40,8 @@ void MainWindow::switchLanguage(int index)
     const bool translated = loaded && QFileInfo::exists(files.baseFile() + '.' + language->code);
     const QLocale names(translated ? language->qtCode : QStringLiteral("de"));
     useTexts(loadTexts(files, names));
-    reportMissingQtTranslations(names);
     showFixedTexts();
-    m_session->retranslateStatusTexts(textsBefore, messagesBefore);
-    m_session->showTextsAgain();
+    return names;
 }
 
 void MainWindow::showFixedTexts()

@@ -5,6 +5,7 @@
 #include "core/generator/numberpool.h"
 #include "core/io/prompts.h"
 #include "core/io/result.h"
+#include "core/program/analysis.h"
 #include "core/program/programstate.h"
 #include "core/sheet/companionscore.h"
 #include "gui/drawfilecache.h"
@@ -17,9 +18,11 @@
 #include <QUrl>
 
 #include <array>
-
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <thread>
 
 class QWidget;
 
@@ -40,6 +43,8 @@ public:
     // false when the desktop found nothing to open it with.
     Session(Prompts& prompts, Clock clock, std::function<bool(const QUrl&)> openUrl,
             QObject* parent = nullptr);
+    // A back-test still running is cancelled and waited for.
+    ~Session() override;
 
     // The start-up and the language switch fill the state as a whole; pages change it only
     // through the setters below, each with its signal.
@@ -107,7 +112,9 @@ public:
     bool updateRunning() const { return m_updateRunning; }
     // The analyses of the "Datenbank" tab: the parameter back-test ("Test.txt" in the working
     // folder) and the draw similarity analysis ("Test.rtf" in the program folder), each report
-    // opened when it is written. The cancel button ends them without a report.
+    // opened when it is written. The cancel button ends them without a report. The back-test
+    // asks for its seed and returns: its passes run on a thread of their own, on a copy of the
+    // state, which the window takes over when they end (analysisRunningChanged(false)).
     void runBacktest();
     void runSimilarity();
     void cancelAnalysis() { m_cancelAnalysis = true; }
@@ -196,6 +203,17 @@ Q_SIGNALS:
 private:
     void applyEvaluation(const SheetEvaluation& evaluation);
     template <typename Run> auto runAnalysis(Run run);
+    void setAnalysisRunning(bool running);
+    // The back-test's passes on their thread: a copy of the state they work on, and what they
+    // gave.
+    struct BacktestRun {
+        ProgramState state;
+        BacktestStart start;
+        BacktestResult result;
+        std::thread thread;
+    };
+    void showBacktestProgress(double progress, const ProgramState& passState);
+    void finishBacktest();
     void runUpdate();
     // After a step or the date search: the new draw, its date and the sheet scored against it.
     void showNewDraw(const Result<SheetEvaluation>& result);
@@ -227,7 +245,8 @@ private:
     std::function<bool(NumberPool&)> m_poolEditor;
     std::function<std::optional<DrawRecord>(const DrawRecord&)> m_drawEditor;
     bool m_analysisRunning = false;
-    bool m_cancelAnalysis = false;
+    std::atomic<bool> m_cancelAnalysis = false; // read by the back-test's thread
+    std::unique_ptr<BacktestRun> m_backtest;
     QString m_statusTexts[2];
     QPointer<const QWidget> m_hintSource; // the control whose hint panel 1 shows, if any
     void showAddOnsForDrawFile();

@@ -31,6 +31,33 @@ status=$?
 grep -q "missing.txt" "$tmp/err" || fail "missing file: stderr '$(cat "$tmp/err")'"
 grep -qx "Edit1=3" "$conf" || fail "a failed import changed the stored tips"
 
+# With an update server stored, the import asks it nothing: a listener that would hold any
+# request open notes whether one came.
+python3 - "$tmp/listener" <<'PY' &
+import socket, sys
+s = socket.socket()
+s.bind(("127.0.0.1", 0))
+s.listen(4)
+with open(sys.argv[1] + ".port", "w") as f:
+    f.write(str(s.getsockname()[1]))
+s.settimeout(60)
+try:
+    conn, _ = s.accept()
+    open(sys.argv[1] + ".asked", "w").close()
+    conn.recv(1000)
+except OSError:
+    pass
+PY
+listener=$!
+for _ in $(seq 250); do [ -s "$tmp/listener.port" ] && break; sleep 0.02; done
+printf 'Server=http://127.0.0.1:%s\n' "$(cat "$tmp/listener.port")" >>"$conf"
+run D "$tmp/tips.txt"
+status=$?
+[ $status -eq 0 ] || fail "import with a server set: exit $status ($(cat "$tmp/err"))"
+[ ! -e "$tmp/listener.asked" ] || fail "the batch import asked the update server"
+kill "$listener" 2>/dev/null
+wait "$listener" 2>/dev/null
+
 # "D" without a file name: said on stderr, and the program ends.
 run D
 status=$?

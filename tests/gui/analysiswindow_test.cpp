@@ -3,6 +3,7 @@
 #include "guitestsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProgressBar>
@@ -33,6 +34,16 @@ QStringList cliLines(const QStringList& args)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+// The back-test's passes run on a thread of their own: the window takes their state when they
+// end.
+void waitForAnalysisEnd(gui::Session& session)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (session.analysisRunning() && waited.elapsed() < 120000)
+        QTest::qWait(5);
 }
 
 QStringList reportLines(const QString& path)
@@ -71,6 +82,7 @@ TEST(AnalysisWindow, ABacktestRunsLikeTheCommandLineAndACancelledOneWritesNothin
     });
     win.w->show();
     win.session().runBacktest();
+    waitForAnalysisEnd(win.session());
     EXPECT_TRUE(sawRunning);
     EXPECT_FALSE(QFile::exists(report));
     EXPECT_TRUE(win.openedUrls.isEmpty());
@@ -84,6 +96,7 @@ TEST(AnalysisWindow, ABacktestRunsLikeTheCommandLineAndACancelledOneWritesNothin
     win.session().setChosenDate(start);
     win.prompts->inputAnswers = {"4711"};
     win.session().runBacktest();
+    waitForAnalysisEnd(win.session());
     ASSERT_TRUE(QFile::exists(report));
     ASSERT_EQ(win.openedUrls.size(), 1);
     EXPECT_EQ(win.openedUrls.first(), QUrl::fromLocalFile(report));

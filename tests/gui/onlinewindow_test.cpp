@@ -4,10 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -17,29 +14,7 @@ using test::draw;
 
 namespace {
 
-// vendrilo-server on a free port of 127.0.0.1, stopped with the test.
-struct DrawServer {
-    QProcess process;
-    QString url;
-
-    explicit DrawServer(const QStringList& arguments)
-    {
-        process.start(VENDRILO_SERVER, QStringList{"--port", "0"} + arguments);
-        QElapsedTimer waited;
-        waited.start();
-        while (url.isEmpty() && waited.elapsed() < 5000 && process.waitForReadyRead(5000)) {
-            const auto m = QRegularExpression("listening on (http://\\S+)")
-                               .match(QString::fromLatin1(process.readLine()));
-            if (m.hasMatch())
-                url = m.captured(1);
-        }
-    }
-    ~DrawServer()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-};
+using test::DrawServer;
 
 std::vector<DrawRecord> week()
 {

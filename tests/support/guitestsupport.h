@@ -7,7 +7,10 @@
 #include "testsupport.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QList>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -75,6 +78,31 @@ struct StartedWindow {
 
 private:
     QString m_settingsFile;
+};
+
+// vendrilo-server on a free port of 127.0.0.1 with `arguments`, stopped with the test; `url`
+// stays empty when it did not start.
+struct DrawServer {
+    QProcess process;
+    QString url;
+
+    explicit DrawServer(const QStringList& arguments)
+    {
+        process.start(VENDRILO_SERVER, QStringList{"--port", "0"} + arguments);
+        QElapsedTimer waited;
+        waited.start();
+        while (url.isEmpty() && waited.elapsed() < 5000 && process.waitForReadyRead(5000)) {
+            const auto m = QRegularExpression("listening on (http://\\S+)")
+                               .match(QString::fromLatin1(process.readLine()));
+            if (m.hasMatch())
+                url = m.captured(1);
+        }
+    }
+    ~DrawServer()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
 };
 
 } // namespace vendrilo::test

@@ -7,11 +7,29 @@
 #include "core/texts/textlist.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <optional>
 
 namespace vendrilo {
 
 namespace {
+
+// Six different numbers below 64, given as bits, in ascending order (a candidate's sort), in one
+// store, so that reading the row back as a whole does not wait for six byte stores.
+void sortBits(TipRow& c, std::uint64_t bits)
+{
+    std::uint64_t packed = 0;
+    for (int p = 0; p < 6; ++p) {
+        packed |= static_cast<std::uint64_t>(std::countr_zero(bits)) << (8 * p);
+        bits &= bits - 1;
+    }
+    if constexpr (std::endian::native == std::endian::little)
+        std::memcpy(c.data(), &packed, c.size());
+    else
+        for (std::size_t p = 0; p < c.size(); ++p)
+            c[p] = static_cast<std::uint8_t>(packed >> (8 * p));
+}
 
 int runBudget(const Options& options)
 {
@@ -204,20 +222,43 @@ void RowMaker::loosenLimits(int row)
 void RowMaker::drawCandidate(TipRow& c)
 {
     const auto drawRange = static_cast<std::uint32_t>(m_pool.top() + 1);
-    int position = 0;
-    while (position < 6) {
-        const std::uint8_t n = m_pool.at(m_random.next(drawRange));
-        c[static_cast<std::size_t>(position)] = n;
-        for (int q = 0; q < position; ++q)
-            if (c[static_cast<std::size_t>(q)] == n)
-                c[static_cast<std::size_t>(position)] = 0;
-        if (c[static_cast<std::size_t>(position)] != 0)
-            ++position;
+    // Drawn into locals: a byte stored through a reference could alias the seed and the pool,
+    // which would then be read from memory for every number.
+    RandomSource random = m_random;
+    const std::span<const std::uint8_t> flat = m_pool.flatEntries();
+    TipRow numbers{};
+    std::uint64_t drawn = 0; // the numbers below 64 drawn so far, as bits
+    int below64 = 0;
+    for (std::size_t position = 0; position < numbers.size(); ++position) {
+        std::uint8_t n = 0;
+        for (;;) {
+            const std::uint32_t index = random.next(drawRange);
+            n = index < flat.size() ? flat[index] : m_pool.at(index);
+            if (n == 0)
+                continue;
+            if (n < 64) {
+                const std::uint64_t bit = std::uint64_t(1) << n;
+                if (drawn & bit)
+                    continue;
+                drawn |= bit;
+                ++below64;
+            } else if (std::find(numbers.begin(), numbers.begin() + position, n) !=
+                       numbers.begin() + position) {
+                continue;
+            }
+            break;
+        }
+        numbers[position] = n;
     }
+    m_random = random;
+    c = numbers;
     m_info.shownCrossSum = 0;
     for (const std::uint8_t n : c)
         m_info.shownCrossSum += n;
-    std::sort(c.begin(), c.end());
+    if (below64 == 6)
+        sortBits(c, drawn);
+    else
+        std::sort(c.begin(), c.end());
 }
 
 // The pool from the statistics of the period that ends with draw A, maybe edited in the
@@ -245,15 +286,23 @@ std::optional<GenerationOutcome> preparePool(const GenerationInput& in, const Ca
     return std::nullopt;
 }
 
+// The draw for the chosen date shown again after the capture.
+ShownAfterRun showAgain(const GenerationInput& in, const Capture& capture)
+{
+    ShownAfterRun after{capture.shown, capture.chosenDate};
+    after.shown.dateSearch(in.history.records(), after.chosenDate);
+    return after;
+}
+
 // The last stage of every run that got past its start: the loosened options as before, the draw
 // for the chosen date shown again and the sheet evaluated against it.
 void finish(const GenerationInput& in, const Capture& capture, const LoosenedOptions& loosened,
             TipSheet& sheet, Options& options, GenerationResult& result)
 {
     loosened.restore(options);
-    result.shown = capture.shown;
-    result.chosenDate = capture.chosenDate;
-    result.shown.dateSearch(in.history.records(), result.chosenDate);
+    const ShownAfterRun after = showAgain(in, capture);
+    result.shown = after.shown;
+    result.chosenDate = after.chosenDate;
     result.evaluation = evaluateSheet(sheet, result.shown.numbers);
 }
 
@@ -314,6 +363,11 @@ GenerationResult runGeneration(const GenerationInput& in, TipSheet& sheet, Optio
         if (!sheet.numbers(r) && sheet.row(r).crossSumLabel.isEmpty())
             sheet.row(r).crossSumLabel = QStringLiteral("0");
     return result;
+}
+
+ShownAfterRun drawShownAfterRun(const GenerationInput& in)
+{
+    return showAgain(in, captureLastDraws(in.history.records(), in));
 }
 
 QString candidateStatusText(int row, const TipRow& c, int crossSum, const MessageList& messages)

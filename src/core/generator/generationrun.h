@@ -88,6 +88,15 @@ struct GenerationResult {
 GenerationResult runGeneration(const GenerationInput& input, TipSheet& sheet, Options& options,
                                RandomSource& random, const GenerationHooks& hooks = {});
 
+// Where a run that got past its start leaves the shown draw and the picker: on the draw for the
+// chosen date. That hangs on the history and the chosen date only, not on the run's numbers, so
+// an analysis knows where its passes will stand before it makes them.
+struct ShownAfterRun {
+    ShownDraw shown;
+    DatePicker chosenDate;
+};
+ShownAfterRun drawShownAfterRun(const GenerationInput& input);
+
 // The status text of a candidate: "1.Tipp:  5 12  19  33  40  48  QS: 157".
 QString candidateStatusText(int row, const TipRow& candidate, int crossSum,
                             const MessageList& messages);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace vendrilo {
@@ -36,6 +37,9 @@ public:
     {
         return index < m_flat.size() ? m_flat[index] : atInRuns(index);
     }
+    // The first entries one by one (all of a pool the statistics made): the candidate loop reads
+    // them without a call.
+    std::span<const std::uint8_t> flatEntries() const { return m_flat; }
     // How often number k (1..49) stands in the pool.
     std::uint32_t count(int number) const;
     // How many different numbers 1..49 stand in the pool; a row needs six.

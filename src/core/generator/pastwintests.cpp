@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/pastwintests.h"
 
+#include <algorithm>
+
 namespace vendrilo {
+
+namespace {
+constexpr std::size_t kTableSlots = 8;
+} // namespace
 
 Tip tipOf(const TipRow& row)
 {
@@ -28,14 +34,49 @@ PastWinQuery PastWinPeriod::recentDraws(int threshold, int drawCount, bool bonus
 
 bool HistoryPastWins::neverWonInPeriod(const TipRow& tip, int threshold, bool bonusCounts)
 {
-    return pastWin(m_history, tipOf(tip), m_period.wholePeriod(threshold, bonusCounts)).noWin;
+    return neverWon(tip, {true, threshold, 0, bonusCounts});
 }
 
 bool HistoryPastWins::neverWonRecently(const TipRow& tip, int threshold, int drawCount,
                                        bool bonusCounts)
 {
-    return pastWin(m_history, tipOf(tip), m_period.recentDraws(threshold, drawCount, bonusCounts))
-        .noWin;
+    return neverWon(tip, {false, threshold, drawCount, bonusCounts});
+}
+
+PastWinQuery HistoryPastWins::queryOf(const Question& q) const
+{
+    return q.wholePeriod ? m_period.wholePeriod(q.threshold, q.bonusCounts)
+                         : m_period.recentDraws(q.threshold, q.drawCount, q.bonusCounts);
+}
+
+bool HistoryPastWins::neverWon(const TipRow& tip, const Question& question)
+{
+    // The question asked last, as nearly always, without a call.
+    if (!m_tables.empty() && m_tables.front().question == question && m_tables.front().table &&
+        PastWinTable::isAscendingTip(tip))
+        return m_tables.front().table->neverWon(tip);
+    if (PastWinTable::isAscendingTip(tip))
+        if (const PastWinTable* table = tableFor(question))
+            return table->neverWon(tip);
+    return pastWin(m_history, tipOf(tip), queryOf(question)).noWin;
+}
+
+const PastWinTable* HistoryPastWins::tableFor(const Question& question)
+{
+    if (question.threshold < 1 || question.threshold > 3)
+        return nullptr;
+    auto found = std::find_if(m_tables.begin(), m_tables.end(),
+                              [&](const TableSlot& slot) { return slot.question == question; });
+    if (found == m_tables.end()) {
+        if (m_tables.size() == kTableSlots)
+            m_tables.pop_back();
+        m_tables.insert(m_tables.begin(),
+                        {question, PastWinTable::build(m_history, queryOf(question))});
+    } else if (found != m_tables.begin()) {
+        std::rotate(m_tables.begin(), found, found + 1);
+    }
+    const TableSlot& slot = m_tables.front();
+    return slot.table ? &*slot.table : nullptr;
 }
 
 } // namespace vendrilo

@@ -3,7 +3,11 @@
 
 #include "core/draws/drawhistory.h"
 #include "core/evaluation/pastwin.h"
+#include "core/evaluation/pastwintable.h"
 #include "core/generator/rowchecks.h"
+
+#include <optional>
+#include <vector>
 
 namespace vendrilo {
 
@@ -18,7 +22,8 @@ struct PastWinPeriod {
     PastWinQuery recentDraws(int threshold, int drawCount, bool bonusCounts) const;
 };
 
-// Answered from the history's number masks.
+// Answered from the history's number masks; windows asked for again and again with a threshold
+// of 1 to 3 hits from a table of the window built on the first question.
 class HistoryPastWins : public PastWinTests {
 public:
     HistoryPastWins(const DrawHistory& history, const PastWinPeriod& period)
@@ -31,8 +36,26 @@ public:
                           bool bonusCounts) override;
 
 private:
+    // A question as the row check asks it; the period is the run's.
+    struct Question {
+        bool wholePeriod;
+        int threshold, drawCount;
+        bool bonusCounts;
+        bool operator==(const Question&) const = default;
+    };
+    bool neverWon(const TipRow& tip, const Question& question);
+    PastWinQuery queryOf(const Question& question) const;
+    const PastWinTable* tableFor(const Question& question);
+
     const DrawHistory& m_history;
     PastWinPeriod m_period;
+    struct TableSlot {
+        Question question;
+        std::optional<PastWinTable> table; // none where the table cannot answer
+    };
+    // A run asks a few questions only (the options may change while it goes on); the last one
+    // asked comes first.
+    std::vector<TableSlot> m_tables;
 };
 
 Tip tipOf(const TipRow& row);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/io/prompts.h"
+#include "core/draws/drawhistory.h"
 #include "core/io/result.h"
 #include "core/money/backtestmoney.h"
 #include "core/program/programstate.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace vendrilo {
 
@@ -53,14 +55,34 @@ struct BacktestResult {
     std::uint32_t seed = 0;
     QStringList report; // the lines of "Test.txt" when finished
     BacktestMoney money; // what the passes' sheets cost and won
+    QString message;     // when stopped: what the generator could not go on with
 };
 
 // The parameter back-test: from the chosen date, draw by draw, a sheet computed with the current
 // options and a fixed seed (asked for, a random one proposed), scored against the next draw and
 // tallied. `today` ends nothing but the case where the chosen date is today, which runs no pass.
-// A message the generator could not go on with is shown once and ends the analysis.
+// A message the generator could not go on with is shown once and ends the analysis. The passes
+// may be made on `workers` threads (0: one per processor); the outcome is the same with one.
 Result<BacktestResult> runBacktest(ProgramState& state, Prompts& prompts, double today,
-                                   const AnalysisHooks& hooks = {});
+                                   const AnalysisHooks& hooks = {}, int workers = 0);
+
+// runBacktest in two steps, for a window that makes the passes off its own thread. First, on
+// the thread that may ask: the history read, the draw for the chosen date shown, the seed asked
+// for (a random one proposed) and put into the status bar; an answer that is no integer is
+// reported and leaves no seed.
+struct BacktestStart {
+    DrawHistory history;
+    double chosenDate = 0;
+    std::optional<std::uint32_t> seed;
+    bool cancelled = false; // the seed box was cancelled: nothing runs
+    BacktestMoney money;    // the prices and payouts the passes are counted in
+};
+Result<BacktestStart> startBacktest(ProgramState& state, Prompts& prompts,
+                                    const AnalysisHooks& hooks = {});
+// Then the passes, which ask nothing and show nothing: the hooks are called on the calling
+// thread, and a generator's message comes back in the result.
+BacktestResult runBacktestPasses(ProgramState& state, const BacktestStart& start, double today,
+                                 const AnalysisHooks& hooks = {}, int workers = 0);
 
 // The report as "Test.txt" holds it, CR LF line ends, in the system's text encoding.
 Status writeBacktestReport(const QStringList& lines, const QString& path);

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The part of the main window's start-up that waits until the window is on the screen, and the
+// hit sound, which waits for it too.
+#include "core/draws/drawfile.h"
+#include "core/program/programstate.h"
+#include "gui/mainwindow.h"
+#include "gui/qttranslations.h"
+#include "gui/session.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QWindow>
+
+namespace vendrilo::gui {
+
+namespace {
+const QString kHitSound = QStringLiteral("yippee.wav");
+// Should the window never be exposed (started minimised), the rest starts anyway.
+constexpr int kLatestRestMs = 1000;
+} // namespace
+
+bool MainWindow::isBatchImport() const
+{
+    return !m_arguments.isEmpty() && m_arguments.first() == QLatin1String("D");
+}
+
+// The window is visible when the system first exposes it; the rest runs right after that paint.
+void MainWindow::finishStartUpWhenVisible()
+{
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+    QTimer::singleShot(kLatestRestMs, this, &MainWindow::finishStartUp);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::finishStartUp);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Qt's own texts, the chart, and the online update, which runs while the window works: the
+// newest draw and the chart follow it. A batch import asks no server.
+void MainWindow::finishStartUp()
+{
+    if (!m_startUpRest)
+        return;
+    m_startUpRest = false;
+    reportMissingQtTranslations(m_qtLanguage);
+    m_session->drawChart(charts::ChartKind::Numbers);
+    Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
+    if (m_soundWanted)
+        playHitSound();
+    if (isBatchImport()) {
+        runBatchImport();
+        return;
+    }
+    const bool server = !state().internet.server.isEmpty();
+    m_session->updateDrawsAtStartUp();
+    if (server) {
+        m_session->showDrawForChosenDate();
+        m_session->drawChart(charts::ChartKind::Numbers);
+    }
+}
+
+void MainWindow::playHitSound()
+{
+    // The sound device is opened once the window is on the screen, not before its first paint.
+    m_soundWanted = m_startUpRest;
+    if (m_soundWanted)
+        return;
+    // Played asynchronously; a missing file or no sound device simply plays nothing.
+    const QString path = drawfile::pathIn(state().programFolder, kHitSound);
+    if (!QFileInfo::exists(path))
+        return;
+    if (!m_sound)
+        m_sound = new QSoundEffect(this);
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (m_sound->source() != source)
+        m_sound->setSource(source);
+    m_sound->stop();
+    m_sound->play();
+}
+
+} // namespace vendrilo::gui

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The online update at start-up runs once the window is on the screen: the window shows the
+// draws it has, the update then asks the server while the window works (■ stops it), and the
+// newest draw and the chart follow when it ends.
+#include "core/draws/drawfile.h"
+#include "gui/chartview.h"
+#include "guitestsupport.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using namespace vendrilo;
+using test::draw;
+
+namespace {
+
+std::vector<DrawRecord> december(int firstDay, int lastDay)
+{
+    std::vector<DrawRecord> draws;
+    for (int d = firstDay; d <= lastDay; ++d)
+        draws.push_back(draw(qPrintable(QStringLiteral("%1.12.2026").arg(d, 2, 10, QChar('0'))),
+                             {1, 2, 3, 4, 5, 6 + d}));
+    return draws;
+}
+
+// A window on a folder whose draw file ends on 01.12.2026 and whose settings name `server`; not
+// yet shown.
+struct UnstartedWindow {
+    QTemporaryDir dir;
+    test::ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<gui::MainWindow> w;
+
+    explicit UnstartedWindow(const QString& server)
+    {
+        test::writeDrawFile(dir, december(1, 1));
+        test::writeBytes(dir.filePath("settings.ini"),
+                         "[General]\nServer=" + server.toUtf8() + "\n");
+        gui::MainWindowSetup setup;
+        auto p = std::make_unique<test::ScriptedPrompts>();
+        prompts = p.get();
+        setup.prompts = std::move(p);
+        setup.programFolder = dir.path();
+        setup.clock = test::testToday;
+        setup.openUrl = [](const QUrl&) { return true; };
+        setup.settingsFile = dir.filePath("settings.ini");
+        w = std::make_unique<gui::MainWindow>(std::move(setup));
+    }
+    std::size_t stored() { return drawfile::read(dir.filePath("ZahlenPL.dat"))->size(); }
+};
+
+template <typename Condition> bool waitFor(Condition done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 30000)
+        QTest::qWait(5);
+    return done();
+}
+
+} // namespace
+
+TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
+{
+    QTemporaryDir serverDir;
+    test::DrawServer server(
+        {"--draws", test::writeDrawFile(serverDir, december(2, 8)), "--delay", "150"});
+    ASSERT_FALSE(server.url.isEmpty());
+    UnstartedWindow win(server.url);
+    gui::Session& session = win.w->session();
+    auto* stop = win.w->findChild<QToolButton*>("SpeedButton8");
+    bool exposedAtStart = false, stopShown = false, ended = false;
+    QObject::connect(&session, &gui::Session::updateRunningChanged, [&](bool running) {
+        if (running) {
+            exposedAtStart = win.w->windowHandle() && win.w->windowHandle()->isExposed();
+            stopShown = !stop->isHidden();
+        } else {
+            ended = true;
+        }
+    });
+    win.w->show();
+    // Shown with what the file holds; the server is asked only afterwards.
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(win.w->startUpPending());
+    EXPECT_EQ(win.w->state().shown.date, test::day("01.12.2026"));
+    EXPECT_EQ(win.stored(), 1u);
+
+    ASSERT_TRUE(waitFor([&] { return ended; }));
+    EXPECT_TRUE(exposedAtStart) << "the update began with the window on the screen";
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(stop->isHidden());
+    // The newest draw and the chart follow the update.
+    EXPECT_EQ(win.stored(), 8u);
+    EXPECT_EQ(win.w->state().shown.date, test::day("08.12.2026"));
+    EXPECT_TRUE(win.w->findChild<QLabel*>("Label35")->text().contains("08.12.26"));
+    EXPECT_EQ(win.w->chartView()->chartData().drawCount, 8);
+    EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
+}
