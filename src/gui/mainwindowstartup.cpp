@@ -53,7 +53,6 @@ void MainWindow::finishStartUp()
     m_startUpRest = false;
     reportMissingQtTranslations(m_qtLanguage);
     m_session->drawChart(charts::ChartKind::Numbers);
-    Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
     if (m_soundWanted)
         playHitSound();
     if (isBatchImport()) {
@@ -62,6 +61,7 @@ void MainWindow::finishStartUp()
     }
     const bool server = !state().internet.server.isEmpty();
     m_session->updateDrawsAtStartUp();
+    Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
     if (server) {
         m_session->showDrawForChosenDate();
         m_session->drawChart(charts::ChartKind::Numbers);

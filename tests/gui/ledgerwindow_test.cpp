@@ -134,6 +134,9 @@ TEST(LedgerWindow, TicketsWhoseDrawsCameWhileTheWindowWasClosedAreCheckedAtStart
         (void)opened->ledger->addTicket(
             {0, test::day("18.08.2026"), 2, false, Money{600}, {}, {}, {{2, {9, 17, 20, 22, 27, 48}}}});
     });
+    // The check runs once the window is on the screen.
+    win.w->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !win.w->startUpPending(); }));
     EXPECT_TRUE(win.session().statusText(0).startsWith("Gewinn! 1 Gewinnreihen"))
         << win.session().statusText(0).toStdString();
     const auto checks = win.w->findChild<gui::LedgerKeeper*>()->checksOf(1);
