@@ -5,8 +5,6 @@
 
 #include <vector>
 
-class QDateEdit;
-
 namespace vendrilo::gui {
 
 // Where a control that draws a chart stands.
@@ -25,8 +23,5 @@ struct ChartButton {
 
 // The chart controls of one place, in the order they stand.
 std::vector<ChartButton> chartButtonsOn(ChartPlace place);
-
-// Shows a day in a picker without reporting it back as the user's choice.
-void setPickerDay(QDateEdit* picker, double day);
 
 } // namespace vendrilo::gui

@@ -37,6 +37,8 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text = {});
 // statistics take) to today, its calendar's weekdays and months named in the language of the
 // texts.
 QDateEdit* datePicker(QWidget* parent, const char* name, double today);
+// Shows a day in a picker without reporting it back as the user's choice.
+void setPickerDay(QDateEdit* picker, double day);
 // A picker's calendar names weekdays and months as `names` does; the pickers below `root`, those
 // of its dialogs included.
 void nameDates(QDateTimeEdit* picker, const QLocale& names);

@@ -70,7 +70,6 @@ public:
     void startUp();
     // True until the rest of the start-up has run.
     bool startUpPending() const { return m_startUpRest; }
-    bool startedUp() const { return m_startedUp; }
     // The batch import could not read its file: the window stays open.
     bool batchImportFailed() const { return m_batchFailed; }
 

@@ -55,7 +55,6 @@ public:
 
     // Leaving a field sorts and scores the sheet only once start-up has restored everything.
     void enableEvaluation() { m_evaluationEnabled = true; }
-    bool evaluationEnabled() const { return m_evaluationEnabled; }
     bool generationRunning() const { return m_generationRunning; }
 
     void showPreviousDraw();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol of the program's online update and portal hand-over, answered from a draw file.
-#include "answers.h"
+#include "server/answers.h"
 
-#include "payoutanswer.h"
+#include "server/payoutanswer.h"
 
 #include "core/draws/dates.h"
 #include "core/io/httpget.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drawsource.h"
-#include "http.h"
-#include "serveroptions.h"
+#include "server/drawsource.h"
+#include "server/http.h"
+#include "server/serveroptions.h"
 
 namespace vendrilo::server {
 

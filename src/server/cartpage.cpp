@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cart a user's browser lands on when the server's own template is used: it shows what the
 // program handed over, so that the whole way from the sheet to the browser can be tried by hand.
-#include "answers.h"
+#include "server/answers.h"
 
 namespace vendrilo::server {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "connection.h"
+#include "server/connection.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>

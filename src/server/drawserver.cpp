@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawserver.h"
+#include "server/drawserver.h"
 
-#include "connection.h"
+#include "server/connection.h"
 
 #include <QTcpSocket>
 

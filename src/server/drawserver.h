@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "answers.h"
+#include "server/answers.h"
 #include "core/io/result.h"
 
 #include <QObject>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawsource.h"
+#include "server/drawsource.h"
 
 #include "core/draws/drawfile.h"
 

@@ -2,7 +2,7 @@
 // Reading a request head and writing an answer. Clients are the program, browsers and test
 // scripts; anything that is not a plain HTTP/1.x request line with sane header lines is refused
 // as a whole rather than guessed at.
-#include "http.h"
+#include "server/http.h"
 
 #include <QRegularExpression>
 

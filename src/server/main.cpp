@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vendrilo-server: the draw-update and portal-template service the program talks to, answered
 // from a draw file. Anyone can run it for the program: a club, a household, the tests.
-#include "drawserver.h"
-#include "drawsource.h"
-#include "serveroptions.h"
-#include "sourcepoller.h"
+#include "server/drawserver.h"
+#include "server/drawsource.h"
+#include "server/serveroptions.h"
+#include "server/sourcepoller.h"
 
 #include "core/draws/drawfile.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The payouts the program's update adds to its payout table after the draws.
-#include "payoutanswer.h"
+#include "server/payoutanswer.h"
 
 #include "core/draws/dates.h"
 #include "core/money/payouttable.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resultsapi.h"
+#include "server/resultsapi.h"
 
 #include "core/io/httpget.h"
 

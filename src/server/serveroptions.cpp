@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The server's command line: which draw file, where to listen, and the fixed answers that let a
 // client's tests provoke every branch of its update and hand-over.
-#include "serveroptions.h"
+#include "server/serveroptions.h"
 
 #include "core/draws/dates.h"
 #include "core/io/httpget.h"

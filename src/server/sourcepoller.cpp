@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sourcepoller.h"
+#include "server/sourcepoller.h"
 
 #include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
 #include "net/httpclient.h"
-#include "resultsapi.h"
+#include "server/resultsapi.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

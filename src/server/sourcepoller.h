@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/draws/drawedits.h"
-#include "serveroptions.h"
+#include "server/serveroptions.h"
 
 #include <QObject>
 #include <QTimer>

@@ -36,7 +36,6 @@ public:
     // Bit i of word i / 64 stands for draw i. Numbers outside 1..49 give the empty mask.
     const quint64* numberMask(int number) const;
     const quint64* bonusMask(int number) const;
-    const quint64* emptyMask() const { return m_empty.data(); }
     const quint64* fullMask() const { return m_full.data(); }
     // Draws the filter lets through; nullptr when it lets every draw through.
     const quint64* filterMask(const DrawDayFilter& filter) const;
