@@ -6,5 +6,3 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
-# The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-bash scripts/test-sanitized.sh

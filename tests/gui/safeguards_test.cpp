@@ -67,7 +67,7 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
             first.child<QCheckBox>("CheckBox19")->setChecked(true);
             first.w->sheetField(2, 3)->setText("17");
             first.state().ticketNumber = "4711";
-            first.state().internet.proxyHost = "proxy.example";
+            first.state().internet.proxyHost = "127.0.0.2";
             first.session().setServer("http://127.0.0.1:9");
             first.child<QDateEdit>("DateTimePicker2")->setDate(QDate(2001, 2, 3));
             first.state().language = 8;

@@ -67,7 +67,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
         for (int r = 1; r <= 12; ++r)
             for (int p = 1; p <= 6; ++p)
                 win.w->sheetField(r, p)->setText(QString::number((r * 6 + p) % 49 + 1));
-        win.child<QLineEdit>("ProxyHostEdit")->setText("proxy.example");
+        win.child<QLineEdit>("ProxyHostEdit")->setText("127.0.0.2");
         win.child<QLineEdit>("ProxyPortEdit")->setText("3128");
         win.child<QLineEdit>("Edit81")->setText("0,80");
         win.child<QCheckBox>("CheckBox21")->setChecked(true);
@@ -106,7 +106,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
     EXPECT_EQ(again.child<QSpinBox>("UpDown7")->value(), 120);
     EXPECT_EQ(again.state().options.value(Option::RunBudgetThousands) * 1000, 120000);
     EXPECT_EQ(again.child<QSpinBox>("UpDown8")->value(), 11);
-    EXPECT_EQ(again.child<QLineEdit>("ProxyHostEdit")->text(), "proxy.example");
+    EXPECT_EQ(again.child<QLineEdit>("ProxyHostEdit")->text(), "127.0.0.2");
     EXPECT_EQ(again.child<QLineEdit>("ProxyPortEdit")->text(), "3128");
     EXPECT_EQ(again.child<QLineEdit>("Edit81")->text(), "0,80");
     EXPECT_TRUE(again.child<QCheckBox>("CheckBox21")->isChecked());
