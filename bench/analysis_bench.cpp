@@ -80,7 +80,7 @@ void BM_OneGenerationRun(benchmark::State& bench)
     std::uint32_t seed = 1;
     for (auto _ : bench) {
         s.random.setSeed(seed++);
-        benchmark::DoNotOptimize(runGeneration(s, shipped().history));
+        benchmark::DoNotOptimize(generateTips(s, shipped().history));
     }
 }
 BENCHMARK(BM_OneGenerationRun)->Unit(benchmark::kMicrosecond);
@@ -88,7 +88,7 @@ BENCHMARK(BM_OneGenerationRun)->Unit(benchmark::kMicrosecond);
 void BM_OneEvaluation(benchmark::State& bench)
 {
     ProgramState s = shipped().state("19.11.1994", "01.06.2015");
-    runGeneration(s, shipped().history);
+    generateTips(s, shipped().history);
     for (auto _ : bench) {
         s.shown.dateSearch(shipped().records, s.chosenDate);
         benchmark::DoNotOptimize(evaluateShownDraw(s));

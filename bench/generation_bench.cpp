@@ -68,7 +68,7 @@ void BM_Generation(benchmark::State& bm)
     long passes = 0;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
-        const GenerationResult r = runGeneration(s, setup().history);
+        const GenerationResult r = generateTips(s, setup().history);
         passes += r.passes;
         benchmark::DoNotOptimize(s.sheet);
     }
@@ -88,7 +88,7 @@ void BM_GenerationFromFile(benchmark::State& bm)
     quint32 seed = 1;
     for (auto _ : bm) {
         ProgramState s = state(options, seed++);
-        const auto r = runGeneration(s);
+        const auto r = generateTips(s);
         if (!r || r->outcome != GenerationOutcome::Finished)
             bm.SkipWithError("the run did not finish");
         benchmark::DoNotOptimize(s.sheet);
@@ -112,7 +112,7 @@ void BM_GenerationFileScans(benchmark::State& bm)
             {s.statisticsStart.date(), probe.chosenDate.date(), s.options.drawDayFilter()});
         GenerationHooks hooks;
         hooks.pastWins = &reference;
-        const GenerationResult r = runGeneration(s, setup().history, hooks);
+        const GenerationResult r = generateTips(s, setup().history, hooks);
         passes += r.passes;
         benchmark::DoNotOptimize(s.sheet);
     }

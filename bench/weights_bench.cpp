@@ -47,7 +47,7 @@ void BM_RunFromWeightList(benchmark::State& bench)
             p = list.pool();
             return true;
         };
-        const GenerationResult result = runGeneration(s, history(), hooks);
+        const GenerationResult result = generateTips(s, history(), hooks);
         passes += result.passes;
         benchmark::DoNotOptimize(result);
     }

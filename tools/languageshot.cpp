@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     window.startUp();
     window.findChild<QAction*>(language->menuItem)->trigger();
     window.session().setServer(args.at(3));
-    window.session().updateDraws();
+    window.session().fetchNewDraws();
     auto* control =
         window.findChild<QWidget*>(args.size() > 5 ? args.at(5) : QStringLiteral("BitBtn4"));
     if (!control) {

@@ -25,9 +25,9 @@ int main(int argc, char** argv)
     window.show();
     window.startUp();
     vendrilo::gui::Session& session = window.session();
-    session.loadTipFile(args.at(2));
+    session.openSheetFile(args.at(2));
     session.setChosenDate(*day);
-    session.showDrawForChosenDate();
+    session.goToChosenDate();
     auto* chances = window.findChild<vendrilo::gui::ChancesPanel*>();
     QElapsedTimer waited;
     waited.start();

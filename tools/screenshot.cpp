@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         session.drawChart(vendrilo::charts::ChartKind::Numbers);
     }
     if (args.size() > 3)
-        session.loadTipFile(args.at(3));
+        session.openSheetFile(args.at(3));
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     window.state().options.set(vendrilo::Option::ShowWeightingList, 0);
     dialogShot.clear();
     if (args.size() > 3)
-        session.loadTipFile(args.at(3));
+        session.openSheetFile(args.at(3));
     // A run caught after its fifth row: narrow cross-sum limits make each row take a while.
     window.state().options.set(vendrilo::Option::CrossSumMinimum, 148);
     window.state().options.set(vendrilo::Option::CrossSumMaximum, 152);

@@ -25,7 +25,7 @@ int chart(Context& ctx, const CommandArgs& args)
     // The tip distribution counts the sheet: the --tips file, or an empty sheet.
     if (*kind == charts::ChartKind::Tips)
         setUpSheet(ctx);
-    const auto chart = computeChart(ctx.state, *kind);
+    const auto chart = chartForState(ctx.state, *kind);
     if (!chart)
         throw Failure{chart.error()};
     const charts::ChartData& data = *chart;

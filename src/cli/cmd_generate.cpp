@@ -28,7 +28,7 @@ int generate(Context& ctx, const CommandArgs& args)
         };
     }
     setUpSheet(ctx);
-    const auto run = runGeneration(s, hooks);
+    const auto run = generateTips(s, hooks);
     if (!run) {
         printError(run.error());
         return 3;

@@ -32,10 +32,10 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
     auto* evaluate =
         speedButton(this, "SpeedButton5", QStringLiteral("Auswerten"),
                     QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
-    connect(evaluate, &QToolButton::clicked, &m_session, &Session::showDrawForChosenDate);
+    connect(evaluate, &QToolButton::clicked, &m_session, &Session::goToChosenDate);
     auto* update = pushButton(this, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"),
                               QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
-    connect(update, &QPushButton::clicked, &m_session, &Session::updateDraws);
+    connect(update, &QPushButton::clicked, &m_session, &Session::fetchNewDraws);
     connect(&m_session, &Session::updateRunningChanged, update,
             [update](bool running) { update->setEnabled(!running); });
     grid->addWidget(m_drawLine, 0, 0, 1, 3);
@@ -79,8 +79,8 @@ void DatabasePage::addHistoryButtons(QGridLayout* grid)
     grid->addWidget(enter, 2, 2);
     grid->addWidget(remove, 3, 2);
     grid->addWidget(import, 4, 2);
-    connect(enter, &QPushButton::clicked, &m_session, &Session::enterDraw);
-    connect(remove, &QPushButton::clicked, &m_session, &Session::deleteShownDraw);
+    connect(enter, &QPushButton::clicked, &m_session, &Session::enterDrawByHand);
+    connect(remove, &QPushButton::clicked, &m_session, &Session::deleteShownDrawAfterAsking);
     connect(import, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, text(Text::ImportDrawsTitle), m_session.state().programFolder,
@@ -127,7 +127,7 @@ QWidget* DatabasePage::buildAnalyses()
     grid->setRowMinimumHeight(3, 36);
     grid->setColumnStretch(1, 1);
     connect(backtest, &QPushButton::clicked, &m_session, &Session::runBacktest);
-    connect(similarity, &QPushButton::clicked, &m_session, &Session::runSimilarity);
+    connect(similarity, &QPushButton::clicked, &m_session, &Session::analyseSimilarDraws);
     connect(&m_session, &Session::optionsChanged, this, &DatabasePage::showOptions);
     showOptions();
     return box;

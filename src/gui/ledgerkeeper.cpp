@@ -89,15 +89,15 @@ void LedgerKeeper::playSheet(bool plus, int draws)
                                        QString::number(ticket->draws),
                                        formatDate(ticket->firstDraw), formatZloty(ticket->stake)}));
     Q_EMIT ledgerChanged();
-    checkTickets();
+    checkTicketsForNewDraws();
 }
 
-void LedgerKeeper::checkTickets()
+void LedgerKeeper::checkTicketsForNewDraws()
 {
     SqliteLedger* ledger = store();
     if (!ledger)
         return;
-    const auto report = vendrilo::checkTickets(m_session.state(), *ledger);
+    const auto report = checkTickets(m_session.state(), *ledger);
     if (!report) {
         // Checks run by themselves when draws arrive: a word in the status bar, no box.
         m_session.setStatusText(0, report.error());
@@ -181,7 +181,7 @@ void LedgerKeeper::openTicket(qint64 ticket)
     if (!t)
         return;
     putTicketOnSheet(m_session.state(), *t);
-    m_session.showDrawForChosenDate();
+    m_session.goToChosenDate();
     Q_EMIT ticketOpened(t->draws, t->plus);
     Q_EMIT m_session.sheetTabWanted();
 }

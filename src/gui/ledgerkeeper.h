@@ -31,7 +31,7 @@ public:
     // at once, in case its draws are stored already.
     void playSheet(bool plus, int draws);
     // Checks every ticket against the draws stored now.
-    void checkTickets();
+    void checkTicketsForNewDraws();
 
     // Every ticket with what it won so far, ordered by first draw; empty when the ledger cannot
     // be used.

@@ -313,7 +313,8 @@ LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPa
         column->insertSpacing(column->count() - 1, 12);
         column->insertWidget(column->count() - 1, new PlayPanel(*keeper, actions));
     }
-    QObject::connect(&session, &Session::drawsChanged, keeper, &LedgerKeeper::checkTickets);
+    QObject::connect(&session, &Session::drawsChanged, keeper,
+                     &LedgerKeeper::checkTicketsForNewDraws);
     // A language switch writes the program's texts anew, the shown draw's line among them.
     QObject::connect(&session, &Session::shownDrawChanged, page, &LedgerPage::showTexts);
     return keeper;

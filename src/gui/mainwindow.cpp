@@ -141,13 +141,13 @@ void MainWindow::buildMenu()
     };
     QAction* update = topAction("Aktualisieren1", QStringLiteral("&Aktualisieren"),
                                 QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(update, &QAction::triggered, m_session, &Session::updateDraws);
+    connect(update, &QAction::triggered, m_session, &Session::fetchNewDraws);
     QAction* calculate =
         topAction("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(calculate, &QAction::triggered, m_session, &Session::startOrStopGeneration);
     QAction* handOver =
         topAction("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(Qt::CTRL | Qt::Key_G));
-    connect(handOver, &QAction::triggered, m_session, &Session::handOverSheet);
+    connect(handOver, &QAction::triggered, m_session, &Session::sendSheetToPortal);
     buildSheetMenu(bar);
 
     QMenu* language = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
@@ -293,7 +293,7 @@ void MainWindow::startUpForFirstPaint()
 
     s.random.randomize();
     m_session->setChosenDate(today);
-    m_session->showDrawForChosenDate();
+    m_session->goToChosenDate();
     m_startUpRest = true;
 }
 

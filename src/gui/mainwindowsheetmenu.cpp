@@ -53,8 +53,8 @@ void MainWindow::connectSheetMenu()
         [this] { m_sheetPage->chooseFileToLoad(); },
         [this] { m_sheetPage->chooseFileToSave(); },
         [this] { m_session->printTips(); },
-        [this] { m_session->showPreviousDraw(); },
-        [this] { m_session->showNextDraw(); },
+        [this] { m_session->goToPreviousDraw(); },
+        [this] { m_session->goToNextDraw(); },
     };
     for (int i = 0; i < m_sheetActions.size(); ++i)
         connect(m_sheetActions[i], &QAction::triggered, this, actions[i]);

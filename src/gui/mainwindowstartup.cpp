@@ -60,10 +60,10 @@ void MainWindow::finishStartUp()
         return;
     }
     const bool server = !state().internet.server.isEmpty();
-    m_session->updateDrawsAtStartUp();
+    m_session->fetchNewDrawsAtStartUp();
     Q_EMIT m_session->drawsChanged(); // tickets whose draws came while the window was closed
     if (server) {
-        m_session->showDrawForChosenDate();
+        m_session->goToChosenDate();
         m_session->drawChart(charts::ChartKind::Numbers);
     }
 }

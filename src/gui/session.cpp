@@ -105,19 +105,19 @@ void Session::showNewDraw(const Result<SheetEvaluation>& result)
     applyEvaluation(*result);
 }
 
-void Session::showPreviousDraw()
+void Session::goToPreviousDraw()
 {
-    showNewDraw(vendrilo::showPreviousDraw(m_state));
+    showNewDraw(showPreviousDraw(m_state));
 }
 
-void Session::showNextDraw()
+void Session::goToNextDraw()
 {
-    showNewDraw(vendrilo::showNextDraw(m_state));
+    showNewDraw(showNextDraw(m_state));
 }
 
-void Session::showDrawForChosenDate()
+void Session::goToChosenDate()
 {
-    showNewDraw(vendrilo::showDrawForChosenDate(m_state));
+    showNewDraw(showDrawForChosenDate(m_state));
 }
 
 void Session::setChosenDate(double day)
@@ -169,7 +169,7 @@ void Session::clearSheetAfterAsking()
         applyEvaluation(clearSheet(m_state));
 }
 
-void Session::searchHistoryForTips()
+void Session::findTipsInHistory()
 {
     // The search shows every draw it examines and the rows' hits as it goes.
     class Observer : public TipSearchObserver {
@@ -184,33 +184,33 @@ void Session::searchHistoryForTips()
     } observer(this);
 
     std::optional<BusyCursor> busy(std::in_place);
-    const auto result = vendrilo::searchHistoryForTips(m_state, m_prompts, &observer);
+    const auto result = searchHistoryForTips(m_state, m_prompts, &observer);
     busy.reset();
     Q_EMIT shownDrawChanged();
     Q_EMIT sheetChanged();
     reportFailure(result);
 }
 
-void Session::saveTipFile(const QString& path)
+void Session::saveSheetAs(const QString& path)
 {
-    reportFailure(vendrilo::saveTipFile(path, m_state.sheet, m_state.ticketNumber));
+    reportFailure(saveTipFile(path, m_state.sheet, m_state.ticketNumber));
 }
 
-void Session::loadTipFile(const QString& path)
+void Session::openSheetFile(const QString& path)
 {
-    const Status loaded = vendrilo::loadTipFile(m_state, path);
+    const Status loaded = loadTipFile(m_state, path);
     Q_EMIT sheetChanged();
     // The reader cleared the unlocked rows before it failed; no evaluation follows then.
     if (reportFailure(loaded))
         return;
-    showDrawForChosenDate();
+    goToChosenDate();
 }
 
 bool Session::importTipFile(const QString& path)
 {
     // The ticket number belongs to the file it came with: a file without one leaves none.
     m_state.ticketNumber.clear();
-    const Status loaded = vendrilo::loadTipFile(m_state, path);
+    const Status loaded = loadTipFile(m_state, path);
     Q_EMIT sheetChanged();
     return !reportFailure(loaded);
 }
@@ -234,12 +234,12 @@ void Session::showTextsAgain()
     redrawLastChart();
 }
 
-QString Session::proposedTipFileName() const
+QString Session::suggestedSheetFileName() const
 {
     // Without a readable draw file the calendar falls back to its two-draws-a-week rule.
     const auto draws = readDraws(m_state);
-    return vendrilo::proposedTipFileName(draws ? *draws : std::vector<DrawRecord>{},
-                                         m_state.chosenDate.date());
+    return proposedTipFileName(draws ? *draws : std::vector<DrawRecord>{},
+                               m_state.chosenDate.date());
 }
 
 void Session::setOption(Option option, int value)
@@ -256,9 +256,9 @@ void Session::coupleOption(Option option, bool pressed)
     }
 }
 
-void Session::askLuckyNumber()
+void Session::chooseLuckyNumber()
 {
-    vendrilo::askLuckyNumber(m_state.random, m_state.messages, m_prompts);
+    askLuckyNumber(m_state.random, m_state.messages, m_prompts);
 }
 
 void Session::drawChart(charts::ChartKind kind, bool showDiagramFirst)
@@ -266,7 +266,7 @@ void Session::drawChart(charts::ChartKind kind, bool showDiagramFirst)
     if (showDiagramFirst)
         Q_EMIT diagramWanted();
     std::optional<BusyCursor> busy(std::in_place);
-    const auto chart = vendrilo::computeChart(m_state, kind);
+    const auto chart = chartForState(m_state, kind);
     busy.reset();
     if (reportFailure(chart))
         return;

@@ -57,9 +57,9 @@ public:
     void enableEvaluation() { m_evaluationEnabled = true; }
     bool generationRunning() const { return m_generationRunning; }
 
-    void showPreviousDraw();
-    void showNextDraw();
-    void showDrawForChosenDate();
+    void goToPreviousDraw();
+    void goToNextDraw();
+    void goToChosenDate();
     void setChosenDate(double day);
     void setStatisticsStart(double day);
 
@@ -69,9 +69,9 @@ public:
     void toggleRowLock(int row);
     // Empties the unlocked rows after asking.
     void clearSheetAfterAsking();
-    void searchHistoryForTips();
-    void saveTipFile(const QString& path);
-    void loadTipFile(const QString& path);
+    void findTipsInHistory();
+    void saveSheetAs(const QString& path);
+    void openSheetFile(const QString& path);
     // The batch import: clears and reads a tip file, no evaluation; false (after telling the
     // user) when the file cannot be read.
     bool importTipFile(const QString& path);
@@ -80,7 +80,7 @@ public:
     // After a language switch: everything the program writes itself is written again, in the new
     // texts (draw and ticket lines, chart titles, the start button during a run).
     void showTextsAgain();
-    QString proposedTipFileName() const;
+    QString suggestedSheetFileName() const;
     // Takes the last change of the sheet back (numbers, locks, ticket number) and scores the
     // sheet again; a run, an analysis, a load or a field edit is one step each.
     void undoSheetChange();
@@ -101,23 +101,21 @@ public:
     // Starts a run, or asks the running one to stop at its next pass.
     void startOrStopGeneration();
     void requestGenerationStop() { m_stopRequested = true; }
-    void askLuckyNumber();
+    void chooseLuckyNumber();
 
     // The online update from the server of the "Internet-Optionen" tab; without one the user is
     // told. At start-up the status bar says so instead.
-    void updateDraws();
-    void updateDrawsAtStartUp();
+    void fetchNewDraws();
+    void fetchNewDrawsAtStartUp();
     void requestUpdateStop() { m_stopUpdate = true; }
-    bool updateRunning() const { return m_updateRunning; }
     // The analyses of the "Datenbank" tab: the parameter back-test ("Test.txt" in the working
     // folder) and the draw similarity analysis ("Test.rtf" in the program folder), each report
     // opened when it is written. The cancel button ends them without a report. The back-test
     // asks for its seed and returns: its passes run on a thread of their own, on a copy of the
     // state, which the window takes over when they end (analysisRunningChanged(false)).
     void runBacktest();
-    void runSimilarity();
+    void analyseSimilarDraws();
     void cancelAnalysis() { m_cancelAnalysis = true; }
-    bool analysisRunning() const { return m_analysisRunning; }
     // A run, an update or an analysis owns the state.
     bool busy() const;
 
@@ -128,14 +126,14 @@ public:
     {
         m_drawEditor = std::move(editor);
     }
-    void enterDraw();
-    void deleteShownDraw();
+    void enterDrawByHand();
+    void deleteShownDrawAfterAsking();
     void importDrawFile(const QString& path);
     // "Tipp.txt" in the program folder, opened when written.
     void printTips();
 
     // Hands the sheet to the online portal through the server's address template.
-    void handOverSheet();
+    void sendSheetToPortal();
     // A link label: its caption opened as a web address (the partner's caption opens the
     // partner's link).
     void openLink(const QString& caption);

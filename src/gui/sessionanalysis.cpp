@@ -41,17 +41,17 @@ void Session::setAnalysisRunning(bool running)
 template <typename Run> auto Session::runAnalysis(Run run)
 {
     setAnalysisRunning(true);
+    // The first pass is shown at once, however quick the passes are; then every 50 ms.
     QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
     AnalysisHooks hooks;
     hooks.pass = [&](double progress) {
-        if (sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+        if (!sinceRepaint.isValid() || sinceRepaint.elapsed() >= kRepaintIntervalMs) {
             Q_EMIT analysisProgress(progress);
             Q_EMIT shownDrawChanged();
             Q_EMIT sheetChanged();
             Q_EMIT periodChanged();
             QApplication::processEvents(); // the cancel button
-            sinceRepaint.restart();
+            sinceRepaint.start();
         }
         return !m_cancelAnalysis;
     };
@@ -95,15 +95,14 @@ void Session::runBacktest()
     run->thread = std::thread([this, run, today = today()] {
         // Now and then the window shows the pass's draw and sheet; it answers the cancel button.
         QElapsedTimer sinceShown;
-        sinceShown.start();
         AnalysisHooks hooks;
         hooks.pass = [&](double progress) {
-            if (sinceShown.elapsed() >= kRepaintIntervalMs) {
+            if (!sinceShown.isValid() || sinceShown.elapsed() >= kRepaintIntervalMs) {
                 QMetaObject::invokeMethod(
                     this,
                     [this, progress, shown = run->state] { showBacktestProgress(progress, shown); },
                     Qt::QueuedConnection);
-                sinceShown.restart();
+                sinceShown.start();
             }
             return !m_cancelAnalysis;
         };
@@ -152,13 +151,12 @@ void Session::finishBacktest()
         openWrittenFile(path);
 }
 
-void Session::runSimilarity()
+void Session::analyseSimilarDraws()
 {
     if (busy())
         return;
-    const auto result = runAnalysis([this](const AnalysisHooks& hooks) {
-        return vendrilo::runSimilarity(m_state, m_prompts, hooks);
-    });
+    const auto result = runAnalysis(
+        [this](const AnalysisHooks& hooks) { return runSimilarity(m_state, m_prompts, hooks); });
     if (reportFailure(result) || result->end != AnalysisEnd::Finished)
         return;
     const QString path = m_state.programFolder + kSimilarityReport;

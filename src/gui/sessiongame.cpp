@@ -16,7 +16,7 @@ void Session::setGame(Game game)
     m_state.game = game;
     Q_EMIT gameChanged();
     warnAboutDamagedDraws();
-    showDrawForChosenDate();
+    goToChosenDate();
     redrawLastChart();
 }
 

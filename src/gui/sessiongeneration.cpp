@@ -62,7 +62,7 @@ void Session::startOrStopGeneration()
     hooks.pool.chart = [&](const charts::ChartData& data) { lastChart = data; };
     hooks.pool.status = hooks.status;
 
-    const auto result = runGeneration(m_state, hooks);
+    const auto result = generateTips(m_state, hooks);
 
     QApplication::restoreOverrideCursor();
     m_generationRunning = false;

@@ -15,7 +15,7 @@ namespace {
 constexpr int kRefusedShown = 25;
 } // namespace
 
-void Session::enterDraw()
+void Session::enterDrawByHand()
 {
     if (busy())
         return;
@@ -24,21 +24,21 @@ void Session::enterDraw()
         return;
     const std::optional<DrawRecord> entered = m_drawEditor ? m_drawEditor(*from) : std::nullopt;
     if (!entered) {
-        showDrawForChosenDate(); // cancelled: nothing written, the sheet scored as before
+        goToChosenDate(); // cancelled: nothing written, the sheet scored as before
         return;
     }
-    const auto shown = vendrilo::enterDraw(m_state, *entered, today());
+    const auto shown = enterDraw(m_state, *entered, today());
     showNewDraw(shown);
     if (shown)
         Q_EMIT drawsChanged();
     warnAboutDamagedDraws();
 }
 
-void Session::deleteShownDraw()
+void Session::deleteShownDrawAfterAsking()
 {
     if (busy())
         return;
-    const auto done = vendrilo::deleteShownDraw(m_state, m_prompts);
+    const auto done = deleteShownDraw(m_state, m_prompts);
     if (reportFailure(done) || !done->has_value())
         return;
     showNewDraw(**done);

@@ -50,7 +50,7 @@ void Session::setTicketOptions(int superzahlOption, int extraGamesOption)
     Q_EMIT internetChanged();
 }
 
-void Session::updateDraws()
+void Session::fetchNewDraws()
 {
     if (m_updateRunning || m_generationRunning)
         return;
@@ -61,7 +61,7 @@ void Session::updateDraws()
     runUpdate();
 }
 
-void Session::updateDrawsAtStartUp()
+void Session::fetchNewDrawsAtStartUp()
 {
     if (m_state.internet.server.isEmpty())
         setStatusText(0, text(Text::NoUpdateServerStatus));
@@ -99,7 +99,7 @@ void Session::runUpdate()
     m_stopUpdate = false;
     Q_EMIT updateRunningChanged(true);
     // Both games, one after the other; the status bar ends with what each of them came to.
-    const DrawUpdate result = vendrilo::updateDraws(m_state, today(), m_http, observer, true);
+    const DrawUpdate result = updateDraws(m_state, today(), m_http, observer, true);
     m_updateRunning = false;
     Q_EMIT updateRunningChanged(false);
     Q_EMIT shownDrawChanged();
@@ -120,13 +120,13 @@ void Session::runUpdate()
     Q_EMIT drawsChanged();
 }
 
-void Session::handOverSheet()
+void Session::sendSheetToPortal()
 {
     if (m_state.internet.server.isEmpty()) {
         m_prompts.message(text(Text::NoUpdateServerMessage));
         return;
     }
-    const auto handOver = vendrilo::handOverSheet(m_state, m_http);
+    const auto handOver = handOverSheet(m_state, m_http);
     if (reportFailure(handOver))
         return;
     if (!handOver->messagePage.isEmpty()) {

@@ -109,9 +109,9 @@ QWidget* SheetPage::buildDrawPanel()
     row->addWidget(m_crossSum);
     row->addWidget(update);
     row->addWidget(stop);
-    connect(m_previousDraw, &QToolButton::clicked, &m_session, &Session::showPreviousDraw);
-    connect(m_nextDraw, &QToolButton::clicked, &m_session, &Session::showNextDraw);
-    connect(update, &QToolButton::clicked, &m_session, &Session::updateDraws);
+    connect(m_previousDraw, &QToolButton::clicked, &m_session, &Session::goToPreviousDraw);
+    connect(m_nextDraw, &QToolButton::clicked, &m_session, &Session::goToNextDraw);
+    connect(update, &QToolButton::clicked, &m_session, &Session::fetchNewDraws);
     connect(stop, &QToolButton::clicked, &m_session, &Session::requestUpdateStop);
     connect(&m_session, &Session::updateRunningChanged, this, [this, update, stop](bool running) {
         update->setEnabled(!running);
@@ -226,14 +226,14 @@ QWidget* SheetPage::buildActions()
     connect(printout, &QToolButton::clicked, &m_session, &Session::printTips);
 
     connect(m_startButton, &QPushButton::clicked, &m_session, &Session::startOrStopGeneration);
-    connect(lucky, &QToolButton::clicked, &m_session, &Session::askLuckyNumber);
+    connect(lucky, &QToolButton::clicked, &m_session, &Session::chooseLuckyNumber);
     connect(clear, &QToolButton::clicked, &m_session, &Session::clearSheetAfterAsking);
-    connect(search, &QToolButton::clicked, &m_session, &Session::searchHistoryForTips);
+    connect(search, &QToolButton::clicked, &m_session, &Session::findTipsInHistory);
     connect(save, &QToolButton::clicked, this, &SheetPage::chooseFileToSave);
     connect(load, &QToolButton::clicked, this, &SheetPage::chooseFileToLoad);
     connect(tipChart, &QPushButton::clicked, this,
             [this] { m_session.drawChart(charts::ChartKind::Tips); });
-    connect(cart, &QPushButton::clicked, &m_session, &Session::handOverSheet);
+    connect(cart, &QPushButton::clicked, &m_session, &Session::sendSheetToPortal);
     showRowCount();
     return panel;
 }
@@ -305,11 +305,11 @@ void SheetPage::chooseFileToSave()
     dialog.setNameFilter(text(Text::TipFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
-    dialog.selectFile(m_session.proposedTipFileName());
+    dialog.selectFile(m_session.suggestedSheetFileName());
     // The program replaces an existing tip file without asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_session.saveTipFile(dialog.selectedFiles().constFirst());
+        m_session.saveSheetAs(dialog.selectedFiles().constFirst());
 }
 
 void SheetPage::chooseFileToLoad()
@@ -321,9 +321,9 @@ void SheetPage::chooseFileToLoad()
     dialog.setDefaultSuffix(QStringLiteral("qkt"));
     dialog.setDirectory(m_session.state().programFolder);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_session.loadTipFile(dialog.selectedFiles().constFirst());
+        m_session.openSheetFile(dialog.selectedFiles().constFirst());
     else
-        m_session.showDrawForChosenDate(); // the sheet is scored whether or not a file came
+        m_session.goToChosenDate(); // the sheet is scored whether or not a file came
 }
 
 void SheetPage::showDraw()

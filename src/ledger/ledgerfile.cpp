@@ -119,7 +119,7 @@ Status createLedger(const QString& path)
     Status made = [&]() -> Status {
         auto db = connect(name, temporary);
         if (!db)
-            return Error{db.error()};
+            return db.failure();
         for (const char* sql : {"PRAGMA synchronous = FULL", "BEGIN IMMEDIATE"})
             if (const Status done = execSql(*db, QString::fromLatin1(sql)); !done)
                 return done;
@@ -160,19 +160,19 @@ Result<Verdict> prepare(const QSqlDatabase& db)
     query.finish();
     const auto version = pragmaNumber(db, QStringLiteral("user_version"));
     if (!version)
-        return Error{version.error()};
+        return version.failure();
     if (*version > kCurrentVersion)
         return Verdict::Newer;
     if (*version == kCurrentVersion)
         return Verdict::Usable;
     if (const Status begun = execSql(db, QStringLiteral("BEGIN IMMEDIATE")); !begun)
-        return Error{begun.error()};
+        return begun.failure();
     Status migrated = migrate(db, static_cast<int>(*version));
     if (migrated)
         migrated = execSql(db, QStringLiteral("COMMIT"));
     if (!migrated) {
         (void)execSql(db, QStringLiteral("ROLLBACK"));
-        return Error{migrated.error()};
+        return migrated.failure();
     }
     return Verdict::Usable;
 }
@@ -182,7 +182,7 @@ Result<Verdict> openAndPrepare(const QString& name, const QString& path)
 {
     const auto db = connect(name, path);
     if (!db)
-        return Error{db.error()};
+        return db.failure();
     return prepare(*db);
 }
 
@@ -205,7 +205,7 @@ Result<OpenedLedger> openLedger(const QString& path)
     FileKind kind = kindOfFile(path);
     if (kind == FileKind::NotOurs) {
         if (const Status moved = setAside(); !moved)
-            return Error{moved.error()};
+            return moved.failure();
         kind = FileKind::Missing;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -222,9 +222,10 @@ Result<OpenedLedger> openLedger(const QString& path)
         if (!verdict)
             return fail(verdict.error());
         if (*verdict == Verdict::Newer)
-            return Error{fillIn(text(Text::LedgerNewer), {QDir::toNativeSeparators(path)})};
+            return Error{fillIn(text(Text::LedgerNewer), {QDir::toNativeSeparators(path)}),
+                         ErrorKind::Refused};
         if (const Status moved = setAside(); !moved) // damaged
-            return Error{moved.error()};
+            return moved.failure();
         kind = FileKind::Missing;
     }
     return fail(QStringLiteral("a new ledger could not be made"));

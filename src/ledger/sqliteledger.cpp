@@ -110,7 +110,7 @@ Result<qint64> SqliteLedger::addTicket(const Ticket& t)
             {isoDay(t.firstDraw), t.draws, t.plus ? 1 : 0, t.stake.grosze, notNull(t.ticketNumber),
              notNull(t.note)});
         if (!inserted)
-            return Error{inserted.error()};
+            return inserted.failure();
         id = inserted->lastInsertId().toLongLong();
         for (const TicketRow& row : t.rows) {
             QVariantList values{id, row.position};
@@ -127,7 +127,7 @@ Result<qint64> SqliteLedger::addTicket(const Ticket& t)
         return {};
     });
     if (!added)
-        return Error{added.error()};
+        return added.failure();
     return id;
 }
 

@@ -76,7 +76,7 @@ Status execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& v
 {
     const auto query = runSql(db, sql, values);
     if (!query)
-        return Error{query.error()};
+        return query.failure();
     return {};
 }
 
@@ -100,7 +100,7 @@ Result<qint64> pragmaNumber(const QSqlDatabase& db, const QString& pragma)
 {
     auto query = runSql(db, QStringLiteral("PRAGMA ") + pragma);
     if (!query)
-        return Error{query.error()};
+        return query.failure();
     if (!query->next())
         return Error{QStringLiteral("PRAGMA %1: no answer").arg(pragma)};
     return query->value(0).toLongLong();

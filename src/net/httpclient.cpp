@@ -82,7 +82,7 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
     QUrl url(address);
     for (int hop = 0;; ++hop) {
         if (!isWebScheme(url))
-            return Error{fillIn(text(Text::NetNoWebAddress), {address})};
+            return Error{fillIn(text(Text::NetNoWebAddress), {address}), ErrorKind::BadInput};
         const ExchangeOutcome outcome =
             exchange(url, proxy, requestHead(url, !proxy.host.isEmpty()), deadline);
         for (const auto& [name, value] : outcome.headers)
@@ -91,12 +91,14 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
         if (outcome.tooLarge)
             return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), {}, true};
         if (outcome.timedOut)
-            return Error{fillIn(text(Text::NetIncomplete), {QString::number(m_timeoutMs / 1000.0)})};
+            return Error{fillIn(text(Text::NetIncomplete), {QString::number(m_timeoutMs / 1000.0)}),
+                         ErrorKind::Unavailable};
         if (outcome.error)
-            return Error{*outcome.error};
+            return Error{*outcome.error, ErrorKind::Unavailable};
         if (isCompressed(outcome))
             return Error{fillIn(text(Text::NetCompressed),
-                                {QString::fromLatin1(outcome.header("content-encoding"))})};
+                                {QString::fromLatin1(outcome.header("content-encoding"))}),
+                         ErrorKind::Unavailable};
         const QByteArray location = outcome.header("location");
         if (!isRedirect(outcome.status) || location.isEmpty())
             return HttpAnswer{outcome.status, QString::fromLatin1(outcome.reason), outcome.body};
@@ -106,8 +108,9 @@ Result<HttpAnswer> HttpClient::get(const QString& address, const HttpProxy& prox
         if (hop >= kMaxRedirects || !isWebScheme(next) ||
             (url.scheme().toLower() == QLatin1String("https") &&
              next.scheme().toLower() != QLatin1String("https")))
-            return Error{fillIn(text(Text::NetRedirectRefused),
-                                {QString::fromLatin1(location.left(200))})};
+            return Error{
+                fillIn(text(Text::NetRedirectRefused), {QString::fromLatin1(location.left(200))}),
+                ErrorKind::Unavailable};
         url = next;
     }
 }

@@ -34,7 +34,7 @@ Status DrawSource::load()
     m_stamp = stamp();
     auto records = drawfile::read(m_path);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     m_records = std::move(records).value();
     return {};
 }

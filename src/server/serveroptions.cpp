@@ -121,7 +121,7 @@ Status setDayStatus(ServerOptions& o, const QString& option, const QString& valu
 {
     auto day = dayArgument(o, option, value);
     if (!day)
-        return Error{day.error()};
+        return day.failure();
     const auto [entry, text] = *day;
     const auto code = statusCode(text);
     if (!code)
@@ -136,7 +136,7 @@ Status setDayBody(ServerOptions& o, const QString& option, const QString& value)
 {
     auto day = dayArgument(o, option, value);
     if (!day)
-        return Error{day.error()};
+        return day.failure();
     const auto [entry, text] = *day;
     if (entry->body)
         return Error{QStringLiteral("%1: the day of \"%2\" is given twice").arg(option, value)};
@@ -264,7 +264,7 @@ Result<ServerOptions> parseArguments(const QStringList& arguments)
         if (!value && i + 1 >= arguments.size())
             return Error{QStringLiteral("%1 needs a value (see --help)").arg(name)};
         if (const Status status = set(options, name, value ? *value : arguments[++i]); !status)
-            return Error{status.error()};
+            return status.failure();
     }
     if (options.drawsPath.isEmpty())
         return Error{QStringLiteral("--draws FILE is missing (see --help)")};

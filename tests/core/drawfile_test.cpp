@@ -71,7 +71,7 @@ TEST(DrawFile, MissingFileIsAnErrorNotAnEmptyHistory)
     const auto read = drawfile::read(dir.filePath("nothing.dat"));
     ASSERT_FALSE(read.ok());
     EXPECT_TRUE(read.error().contains("nothing.dat"));
-    EXPECT_TRUE(read.error().contains("No such file"));
+    EXPECT_EQ(read.errorKind(), ErrorKind::NotFound);
 }
 
 TEST(DrawFile, AFileFarTooLargeForADrawFileIsRefused)
@@ -89,7 +89,7 @@ TEST(DrawFile, AFileFarTooLargeForADrawFileIsRefused)
         const auto read = drawfile::read(path);
         ASSERT_FALSE(read.ok()) << size;
         EXPECT_TRUE(read.error().contains("big.dat")) << read.error().toStdString();
-        EXPECT_TRUE(read.error().contains("keine Ziehungsdatei")) << read.error().toStdString();
+        EXPECT_EQ(read.errorKind(), ErrorKind::Damaged) << read.error().toStdString();
     }
     // The largest allowed size still reads.
     const QString path = dir.filePath(QStringLiteral("fits.dat"));
@@ -147,6 +147,7 @@ TEST(DrawFile, AFailedRewriteLeavesTheOldFileIntact)
 
     ASSERT_FALSE(written.ok());
     EXPECT_TRUE(written.error().contains("File too large")) << written.error().toStdString();
+    EXPECT_EQ(written.errorKind(), ErrorKind::Unwritable);
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"ZahlenPL.dat"});
 }
@@ -218,6 +219,7 @@ TEST(HistoryCsv, RejectsMalformedLines)
     const auto bad = parseHistoryCsv("0001,27.01.1957,08,12,31,39,43,50\n");
     ASSERT_FALSE(bad);
     EXPECT_TRUE(bad.error().startsWith("line 1"));
+    EXPECT_EQ(bad.errorKind(), ErrorKind::Damaged);
     EXPECT_FALSE(parseHistoryCsv("0001,31.02.1957,08,12,31,39,43,45\n"));
     EXPECT_FALSE(parseHistoryCsv("0001,27.01.1957,08,12,31\n"));
     auto ok = parseHistoryCsv("0001,27.01.1957,08,12,31,39,43,45\r\n\n");

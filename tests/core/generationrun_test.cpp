@@ -57,14 +57,14 @@ TEST(GenerationRun, SameSeedSameSheet)
 {
     ProgramState a = stateFor("01.06.2023", 4711);
     ProgramState b = stateFor("01.06.2023", 4711);
-    const GenerationResult ra = runGeneration(a, history());
-    const GenerationResult rb = runGeneration(b, history());
+    const GenerationResult ra = generateTips(a, history());
+    const GenerationResult rb = generateTips(b, history());
     EXPECT_EQ(rowStrings(a), rowStrings(b));
     EXPECT_EQ(ra.passes, rb.passes);
     EXPECT_EQ(ra.status, QStringLiteral("Tipps wurden neu berechnet"));
 
     ProgramState c = stateFor("01.06.2023", 4712);
-    runGeneration(c, history());
+    generateTips(c, history());
     EXPECT_NE(rowStrings(a), rowStrings(c));
 }
 
@@ -72,7 +72,7 @@ TEST(GenerationRun, RowsKeepTheDefaultLimitsOverManySeeds)
 {
     for (quint32 seed = 1; seed <= 40; ++seed) {
         ProgramState s = stateFor("14.03.2020", seed * 7919);
-        const GenerationResult result = runGeneration(s, history());
+        const GenerationResult result = generateTips(s, history());
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
         ASSERT_FALSE(result.budgetExhausted) << seed;
         // Draw A is the draw the date search shows again after the run.
@@ -135,7 +135,7 @@ TEST(GenerationRun, DrawsBAndCStepBackNoFurtherThanTheSecondRecord)
         ProgramState s = stateFor(c.date, 3);
         s.statisticsStart.setDate(*parseDate(QStringLiteral("19.11.1994")));
         set(s, Option::RunBudgetThousands, 1);
-        const GenerationResult result = runGeneration(s, h);
+        const GenerationResult result = generateTips(s, h);
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished) << c.date;
         EXPECT_EQ(result.draws.A, bytes(c.A)) << c.date;
         EXPECT_EQ(result.draws.B, bytes(c.B)) << c.date;
@@ -159,7 +159,7 @@ TEST(GenerationRun, TheStatisticsPeriodEndsWithDrawAsDate)
     set(s, Option::FrequentNumbers, 1);
     set(s, Option::LimitLastDraw, 0);
     set(s, Option::RunBudgetThousands, 1);
-    const GenerationResult result = runGeneration(s, h);
+    const GenerationResult result = generateTips(s, h);
     ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
     // Draw A (09.01.) is the only draw of the period: its seven numbers have the largest bar and
     // take three entries each beside the base entry; a period ending on 07.01. would hold no draw,
@@ -201,7 +201,7 @@ TEST(GenerationRun, ARowAcceptedOnTheLastPassOfTheBudgetIsDropped)
         pastWins.acceptedCall = acceptedPass;
         GenerationHooks hooks;
         hooks.pastWins = &pastWins;
-        const GenerationResult result = runGeneration(s, history(), hooks);
+        const GenerationResult result = generateTips(s, history(), hooks);
         ASSERT_EQ(result.outcome, GenerationOutcome::Finished);
         EXPECT_EQ(pastWins.calls, 1000) << acceptedPass;
         EXPECT_EQ(result.passes, 1000) << acceptedPass;
@@ -220,7 +220,7 @@ TEST(GenerationRun, ImpossibleOptionsUseUpTheBudgetAndRestoreTheControls)
     makeEveryRowImpossible(s);
     set(s, Option::ForcePair, 1);
     const Options before = s.options;
-    const GenerationResult result = runGeneration(s, history());
+    const GenerationResult result = generateTips(s, history());
     EXPECT_EQ(result.passes, 1000);
     EXPECT_TRUE(result.budgetExhausted);
     EXPECT_EQ(result.status, QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
@@ -254,7 +254,7 @@ TEST(GenerationRun, LaterRowsRelaxAsTheBudgetRunsLow)
                           s.options.value(Option::WholePeriodHits)};
         return true;
     };
-    const GenerationResult result = runGeneration(s, history(), hooks);
+    const GenerationResult result = generateTips(s, history(), hooks);
     EXPECT_EQ(result.passes, 50000);
     using A = std::array<int, 4>;
     EXPECT_EQ(seen[24999], (A{1, 0, 1, 5}));
@@ -282,7 +282,7 @@ TEST(GenerationRun, TheFirstTwoRowsNeverRelax)
         secondLastLimitAtEnd = s.options.value(Option::MaxFromSecondLastDraw);
         return true;
     };
-    runGeneration(s, history(), hooks);
+    generateTips(s, history(), hooks);
     EXPECT_EQ(rowsSeen, std::set<int>{1});
     EXPECT_EQ(secondLastLimitAtEnd, 1);
 }
@@ -294,7 +294,7 @@ TEST(GenerationRun, StopAtOnceLeavesZeroRows)
     s.sheet.setLocked(4, true);
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass&) { return false; };
-    const GenerationResult result = runGeneration(s, history(), hooks);
+    const GenerationResult result = generateTips(s, history(), hooks);
     EXPECT_EQ(result.passes, 0);
     EXPECT_TRUE(result.status.contains("gestoppt")) << "a stopped run says so";
     for (int r = 1; r <= 12; ++r)
@@ -306,7 +306,7 @@ TEST(GenerationRun, StopAfterTheSecondRowKeepsTheRowsMade)
     ProgramState s = stateFor("01.06.2023", 1);
     GenerationHooks hooks;
     hooks.pass = [](const GenerationPass& p) { return p.row < 3; };
-    const GenerationResult result = runGeneration(s, history(), hooks);
+    const GenerationResult result = generateTips(s, history(), hooks);
     EXPECT_TRUE(result.status.contains("gestoppt")) << "a stopped run says so";
     for (int r = 1; r <= 12; ++r)
         EXPECT_EQ(s.sheet.numbers(r).has_value(), r <= 2) << r;
@@ -321,7 +321,7 @@ TEST(GenerationRun, ActiveRowCountLeavesTheOtherRowsEmpty)
     std::vector<int> written;
     GenerationHooks hooks;
     hooks.rowWritten = [&](int r) { written.push_back(r); };
-    runGeneration(s, history(), hooks);
+    generateTips(s, history(), hooks);
     EXPECT_EQ(written.size(), 12u);
     for (int r = 1; r <= 12; ++r) {
         const bool filled = r <= 3 || r == 7;
@@ -344,7 +344,7 @@ TEST(GenerationRun, LaterRowsSeeALockedRow)
         set(s, Option::DatabaseChecks, 0);
         s.sheet.setRow(2, {1, 9, 17, 25, 33, 41});
         s.sheet.setLocked(2, true);
-        runGeneration(s, history());
+        generateTips(s, history());
         const auto locked = *s.sheet.numbers(2);
         for (int r = 3; r <= 6; ++r) {
             const auto numbers = s.sheet.numbers(r);
@@ -363,7 +363,7 @@ TEST(GenerationRun, ALockedRowWithoutSixNumbersRefusesTheStart)
     s.sheet.setLocked(3, true);
     const TipSheet sheet = s.sheet;
     const quint32 seed = s.random.seed();
-    const GenerationResult result = runGeneration(s, history());
+    const GenerationResult result = generateTips(s, history());
     EXPECT_EQ(result.outcome, GenerationOutcome::LockedRowBad);
     EXPECT_TRUE(result.message.contains(QStringLiteral("3. Tipp")));
     EXPECT_EQ(s.sheet, sheet);
@@ -381,7 +381,7 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
     set(s, Option::OnlyPreferredNumbers, 1);
     set(s, Option::RareNumbers, 0);
     set(s, Option::OverdueNumbers, 0);
-    const GenerationResult empty = runGeneration(s, history());
+    const GenerationResult empty = generateTips(s, history());
     EXPECT_EQ(empty.outcome, GenerationOutcome::PoolTooSmall);
     EXPECT_EQ(empty.pool.distinctNumbers(), 0);
     EXPECT_EQ(empty.passes, 0);
@@ -399,7 +399,7 @@ TEST(GenerationRun, APoolOfFewerThanSixNumbersEndsBeforeTheFirstRow)
         pool = poolFromWeights(weights);
         return true;
     };
-    const GenerationResult five = runGeneration(s, history(), hooks);
+    const GenerationResult five = generateTips(s, history(), hooks);
     EXPECT_EQ(five.outcome, GenerationOutcome::PoolTooSmall);
     EXPECT_TRUE(five.message.contains(QStringLiteral(" 5 ")));
 }
@@ -419,7 +419,7 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
     set(s, Option::DatabaseChecks, 0);
     set(s, Option::LimitMaxOverlap, 0);
     set(s, Option::RowCount, 2);
-    const GenerationResult made = runGeneration(s, history(), hooks);
+    const GenerationResult made = generateTips(s, history(), hooks);
     ASSERT_EQ(made.outcome, GenerationOutcome::Finished);
     for (int r = 1; r <= 2; ++r) {
         const auto numbers = s.sheet.numbers(r);
@@ -429,7 +429,7 @@ TEST(GenerationRun, TheWeightingListMayReplaceThePoolOrAbort)
     }
 
     hooks.editPool = [](NumberPool&) { return false; };
-    const GenerationResult aborted = runGeneration(s, history(), hooks);
+    const GenerationResult aborted = generateTips(s, history(), hooks);
     EXPECT_EQ(aborted.outcome, GenerationOutcome::ListAborted);
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
 }
@@ -447,7 +447,7 @@ TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet)
             set(*s, Option::RecentHits, 2);
             set(*s, Option::OlderDraws, 300);
         }
-        const GenerationResult a = runGeneration(fast, history());
+        const GenerationResult a = generateTips(fast, history());
         // The period ends on draw A's day, which the run puts into the chosen-date picker.
         ProgramState probe = slow;
         probe.shown.dateSearch(history().records(), probe.chosenDate);
@@ -456,7 +456,7 @@ TEST(GenerationRun, TheDrawFileReferenceGivesTheSameSheet)
             {slow.statisticsStart.date(), probe.chosenDate.date(), slow.options.drawDayFilter()});
         GenerationHooks hooks;
         hooks.pastWins = &reference;
-        const GenerationResult b = runGeneration(slow, history(), hooks);
+        const GenerationResult b = generateTips(slow, history(), hooks);
         EXPECT_EQ(rowStrings(fast), rowStrings(slow)) << seed;
         EXPECT_EQ(a.passes, b.passes) << seed;
     }
@@ -495,7 +495,7 @@ TEST(LuckyNumber, TheSameLuckyNumberGivesTheSameSheet)
         test::ScriptedPrompts prompts;
         prompts.inputAnswers = {QStringLiteral("19101995")};
         askLuckyNumber(s.random, s.messages, prompts);
-        runGeneration(s, history());
+        generateTips(s, history());
         sheet = rowStrings(s);
     }
     EXPECT_EQ(sheets[0], sheets[1]);
@@ -523,7 +523,7 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
     ProgramState s = stateFor("01.06.2023", 1);
     s.programFolder = dir.path() + QLatin1Char('/');
     s.sheet.setRow(1, {1, 2, 3, 4, 5, 6});
-    const auto missing = runGeneration(s);
+    const auto missing = generateTips(s);
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error(), text(Text::ReadDrawsFirst));
     EXPECT_TRUE(QFileInfo(s.drawPath()).isFile());
@@ -532,8 +532,8 @@ TEST(GenerationRun, AMissingDrawFileIsCreatedEmptyAndNothingIsMade)
     // The draw file read from the program folder gives the sheet the history in memory gives.
     ASSERT_TRUE(drawfile::rewrite(s.drawPath(), history().records()));
     ProgramState fromMemory = stateFor("01.06.2023", 1);
-    runGeneration(fromMemory, history());
-    const auto fromFile = runGeneration(s);
+    generateTips(fromMemory, history());
+    const auto fromFile = generateTips(s);
     ASSERT_TRUE(fromFile.ok());
     EXPECT_EQ(fromFile->outcome, GenerationOutcome::Finished);
     EXPECT_EQ(rowStrings(s), rowStrings(fromMemory));
@@ -544,9 +544,9 @@ TEST(GenerationRun, AnEmptyDrawFileThatCannotBeCreatedIsReported)
     QTemporaryDir dir;
     ProgramState s = stateFor("01.06.2023", 1);
     s.programFolder = dir.filePath(QStringLiteral("no/such/folder/"));
-    const auto result = runGeneration(s);
+    const auto result = generateTips(s);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.error().startsWith(text(Text::ReadDrawsFirst)));
+    EXPECT_EQ(result.errorKind(), ErrorKind::NotFound);
     EXPECT_TRUE(result.error().contains(QStringLiteral("ZahlenPL.dat:")))
         << result.error().toStdString();
 }
@@ -561,7 +561,7 @@ TEST(GenerationRun, ABudgetChangedDuringTheRunCountsAtOnce)
             set(s, Option::RunBudgetThousands, 2); // the user changes the budget on the way
         return true;
     };
-    const GenerationResult result = runGeneration(s, history(), hooks);
+    const GenerationResult result = generateTips(s, history(), hooks);
     EXPECT_EQ(result.passes, 2000);
     EXPECT_TRUE(result.budgetExhausted);
 }

@@ -59,6 +59,7 @@ TEST(PayoutFile, TheFirstStartWritesTheShippedTableAndLaterStartsKeepTheFile)
     ASSERT_FALSE(damaged.ok());
     EXPECT_TRUE(damaged.error().contains(payoutfile::kFileName)) << damaged.error().toStdString();
     EXPECT_TRUE(damaged.error().contains(QStringLiteral("Zeile 5")));
+    EXPECT_EQ(damaged.errorKind(), ErrorKind::Damaged);
 }
 
 TEST(PayoutFile, MergingAddsOnlyNewDrawsAndClassesAtTheEnd)

@@ -225,6 +225,7 @@ TEST(TipFileRead, UnreadableFileComesBackAfterTheClearing)
     const Status r = loadTipFile(s, dir.filePath(QStringLiteral("missing.qkt")));
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.error().contains("missing.qkt"));
+    EXPECT_EQ(r.errorKind(), ErrorKind::NotFound);
     EXPECT_EQ(s.sheet.rowString(1), QStringLiteral(",,,,,"));
     EXPECT_EQ(s.sheet.rowString(2), QStringLiteral("1,2,3,4,5,6"));
     EXPECT_EQ(s.ticketNumber, QStringLiteral("42"));

@@ -42,7 +42,7 @@ void waitForAnalysisEnd(gui::Session& session)
 {
     QElapsedTimer waited;
     waited.start();
-    while (session.analysisRunning() && waited.elapsed() < 120000)
+    while (session.busy() && waited.elapsed() < 120000)
         QTest::qWait(5);
 }
 
@@ -130,7 +130,7 @@ TEST(AnalysisWindow, TheSimilarityAnalysisWritesItsRtfReport)
     test::StartedWindow win;
     win.session().setChosenDate(*parseDate("01.06.2026"));
     win.prompts->inputAnswers = {"7"};
-    win.session().runSimilarity();
+    win.session().analyseSimilarDraws();
     const QString report = win.dir.filePath("Test.rtf");
     ASSERT_TRUE(QFile::exists(report));
     ASSERT_EQ(win.openedUrls.size(), 1);
@@ -154,7 +154,7 @@ TEST(AnalysisWindow, TheSimilarityAnalysisWritesItsRtfReport)
     win.session().setChosenDate(*parseDate("01.06.2026"));
     win.prompts->inputAnswers = {"2"};
     win.prompts->yesNoAnswers = {true, false};
-    win.session().runSimilarity();
+    win.session().analyseSimilarDraws();
     EXPECT_FALSE(QFile::exists(report));
     EXPECT_EQ(win.prompts->asked.size(), 4); // two thresholds, two hits
 }

@@ -118,7 +118,7 @@ TEST(LanguageSwitch, EnglishLeavesNoGermanTextOfTheProgramOnScreen)
 {
     test::StartedWindow win([](const QTemporaryDir& dir) { copyLand(dir); });
     // Every window and text the program writes once: both dialogs, a hint, the status bar.
-    win.session().enterDraw();
+    win.session().enterDrawByHand();
     win.w->editRowInForm(3);
     win.state().options.set(Option::ShowWeightingList, 1); // a run shows its pool first
     win.session().startOrStopGeneration();

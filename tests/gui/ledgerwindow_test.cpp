@@ -41,7 +41,7 @@ void enterDraw(test::StartedWindow& win, const char* date, std::array<int, 6> nu
             date, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
         return std::optional<DrawRecord>(r);
     });
-    win.session().enterDraw();
+    win.session().enterDrawByHand();
 }
 
 } // namespace

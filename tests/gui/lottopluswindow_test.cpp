@@ -85,7 +85,7 @@ TEST(LottoPlusWindow, ASheetWithPlusShowsTheHitsInBothDraws)
     const std::set<int> lotto = numbersOn(Game::Lotto, "20.08.2026");
     const std::set<int> plus = numbersOn(Game::Plus, "20.08.2026");
     win.session().setChosenDate(test::day("20.08.2026"));
-    win.session().showDrawForChosenDate();
+    win.session().goToChosenDate();
     typeRow(win, 1, lotto);
     typeRow(win, 2, plus);
     auto* plusHits1 = win.child<QLabel>("PlusHits1");
@@ -114,7 +114,7 @@ TEST(LottoPlusWindow, ASheetWithPlusShowsTheHitsInBothDraws)
     }
     win.session().setGame(Game::Lotto);
     win.session().setChosenDate(test::day("01.09.2012"));
-    win.session().showDrawForChosenDate();
+    win.session().goToChosenDate();
     EXPECT_EQ(plusHits1->text(), "Plus: –");
     win.child<QCheckBox>("WithPlusBox")->click();
     EXPECT_TRUE(plusHits1->isHidden());

@@ -41,7 +41,7 @@ struct Window : test::StartedWindow {
     void show(const char* when)
     {
         session().setChosenDate(day(when));
-        session().showDrawForChosenDate();
+        session().goToChosenDate();
     }
     gui::ChancesPanel* chances() { return w->findChild<gui::ChancesPanel*>(); }
     // Until the newest count is on show (at most ten seconds).

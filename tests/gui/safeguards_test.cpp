@@ -137,7 +137,7 @@ TEST(Safeguards, TheEntryDialogStartsFromTheDrawOnScreenAndThePanelFollowsEveryC
 {
     test::StartedWindow win;
     win.child<QDateEdit>("DateTimePicker1")->setDate(QDate(1994, 11, 19));
-    win.session().showDrawForChosenDate();
+    win.session().goToChosenDate();
     for (int i = 0; i < 5; ++i)
         win.child<QToolButton>("SpeedButton6")->click();
     const double shownDay = win.state().shown.date;
@@ -250,7 +250,7 @@ TEST(Safeguards, EveryChangeOfTheSheetCanBeTakenBack)
     auto now = [&] { return Step{sheetRows(win).join('|'), win.state().sheet.locked(2)}; };
     std::vector<Step> steps{now()};
     win.prompts->inputAnswers = {"4711"};
-    session.askLuckyNumber();
+    session.chooseLuckyNumber();
     session.startOrStopGeneration(); // a run
     steps.push_back(now());
     session.toggleRowLock(2); // a lock

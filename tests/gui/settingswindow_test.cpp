@@ -186,7 +186,7 @@ TEST(SettingsWindow, TheCommandLineWithStoredSettingsMakesTheWindowsSheet)
         win.child<QCheckBox>("CheckBox19")->setChecked(true);
         win.child<QSpinBox>("UpDown1")->setValue(90);
         win.prompts->inputAnswers = {"4711"};
-        win.session().askLuckyNumber();
+        win.session().chooseLuckyNumber();
         win.session().startOrStopGeneration();
         windowRows = rows(*win.w);
         closeAndSettle(win);

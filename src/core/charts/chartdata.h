@@ -48,10 +48,9 @@ struct ChartData {
     QString categoryAxisTitle; // title below the bars; empty: none shown
     QString valueAxisTitle;    // none of the program's charts sets one
 
-    // Draws the chart looked at (0 for the tip distribution), and the last of them in file
-    // order: the run and property charts leave it as the draw being evaluated.
+    // Draws the chart looked at (0 for the tip distribution). A chart never changes the draw
+    // the sheet is scored against: that stays the draw on the screen.
     int drawCount = 0;
-    std::optional<DrawRecord> lastExamined;
 
     // A chart of the history whose period holds no draw that the draw-day boxes let through.
     bool emptyPeriod = false;

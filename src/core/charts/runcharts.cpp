@@ -22,12 +22,10 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
     std::array<int, 50> counters{};
     int draws = 0;
     int runsFound = 0;
-    const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        last = &r;
         const std::uint64_t drawn = drawnMask(r);
         std::uint64_t starts = drawn & startsLimit;
         for (int i = 1; i < length; ++i)
@@ -38,8 +36,6 @@ ChartData runChart(const ChartInput& in, int length, int lastStart, int barCount
         }
     }
     ChartData chart;
-    if (last)
-        chart.lastExamined = *last;
     chart.points.reserve(static_cast<std::size_t>(barCount));
     for (int k = 1; k <= barCount; ++k)
         chart.points.push_back({k, counters[static_cast<std::size_t>(k)], chart.seriesColour});
@@ -77,20 +73,16 @@ ChartData propertyChart(const ChartInput& in, Property property, Msg firstLine, 
         has[n] = hasProperty(property, static_cast<int>(n)) ? 1 : 0;
     std::array<int, 7> counters{};
     int draws = 0;
-    const DrawRecord* last = nullptr;
     for (const DrawRecord& r : in.draws) {
         if (!w.contains(r))
             continue;
         ++draws;
-        last = &r;
         int c = 0;
         for (std::uint8_t n : r.numbers)
             c += has[n];
         ++counters[static_cast<std::size_t>(c)];
     }
     ChartData chart;
-    if (last)
-        chart.lastExamined = *last;
     std::int64_t withProperty = 0;
     for (int c = 0; c <= 6; ++c) {
         chart.points.push_back({c, counters[static_cast<std::size_t>(c)], chart.seriesColour});

@@ -34,14 +34,16 @@ Error wouldBeTooLarge(const QString& path, qint64 size)
 {
     return {fillIn(text(Text::DrawFileWouldBeTooLarge),
                    {QDir::toNativeSeparators(path), QString::number(size >> 20),
-                    QString::number(kMaxFileSize >> 20)})};
+                    QString::number(kMaxFileSize >> 20)}),
+            ErrorKind::Refused};
 }
 
 Error tooLarge(const QString& path, qint64 size)
 {
     return {fillIn(text(Text::DrawFileTooLarge),
                    {QDir::toNativeSeparators(path), QString::number(size >> 20),
-                    QString::number(kMaxFileSize >> 20)})};
+                    QString::number(kMaxFileSize >> 20)}),
+            ErrorKind::Damaged};
 }
 
 // Reads a file of fixed-size records block by block into `convert`, without a second copy of
@@ -60,7 +62,7 @@ Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
     for (;;) {
         const qint64 got = f.read(block.data() + pending, block.size() - pending);
         if (got < 0)
-            return fileError(f, path);
+            return fileError(f, path, ErrorKind::Unreadable);
         const qint64 have = pending + got;
         const auto whole = static_cast<std::size_t>(have) / recordSize;
         const auto* data = reinterpret_cast<const std::uint8_t*>(block.constData());
@@ -94,7 +96,7 @@ Result<std::vector<DrawRecord>> read(const QString& path)
         records.push_back(DrawRecord::fromBytes(bytes));
     });
     if (!status)
-        return Error{status.error()};
+        return status.failure();
     return records;
 }
 
@@ -104,7 +106,7 @@ Status append(const QString& path, const std::vector<DrawRecord>& records)
         return writable;
     QFile f(path);
     if (!f.open(QIODevice::ReadWrite))
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unwritable);
     // Write after the last whole record, so that a torn tail never shifts the records.
     const qint64 whole = (f.size() / qint64(DrawRecord::kSize)) * qint64(DrawRecord::kSize);
     const QByteArray bytes = serialize(records);
@@ -113,7 +115,7 @@ Status append(const QString& path, const std::vector<DrawRecord>& records)
         return wouldBeTooLarge(path, whole + bytes.size());
     if (!f.seek(whole) || f.write(bytes) != bytes.size() || !f.resize(whole + bytes.size()) ||
         !f.flush())
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unwritable);
     return {};
 }
 
@@ -128,7 +130,7 @@ Status createEmpty(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unwritable);
     return {};
 }
 
@@ -144,11 +146,11 @@ Result<Prepared> convertLegacy(const QString& home)
         records.push_back(LegacyDrawRecord::fromBytes(b).toDrawRecord());
     });
     if (!read)
-        return Error{read.error()};
+        return read.failure();
     // Written in one step, so an interrupted conversion leaves no half draw file that would
     // stop the conversion from running again.
     if (const Status written = rewrite(target, records); !written)
-        return Error{written.error()};
+        return written.failure();
     return Prepared{Preparation::ConvertedLegacy, static_cast<int>(records.size())};
 }
 
@@ -162,9 +164,9 @@ Result<Prepared> seedFromHistory(const QString& home, Game game, HistorySource s
         return Prepared{};
     const auto history = source ? source(game) : shippedHistory(game);
     if (!history)
-        return Error{history.error()};
+        return history.failure();
     if (const Status written = rewrite(target, *history); !written)
-        return Error{written.error()};
+        return written.failure();
     return Prepared{Preparation::SeededFromHistory, static_cast<int>(history->size())};
 }
 
@@ -184,7 +186,7 @@ Result<Prepared> prepare(const QString& home, HistorySource source)
         return lotto;
     // An older program folder gets the Lotto Plus history on the first start that knows it.
     if (const auto plus = seedFromHistory(home, Game::Plus, source); !plus)
-        return Error{plus.error()};
+        return plus.failure();
     return lotto;
 }
 
@@ -201,7 +203,8 @@ Result<std::vector<DrawRecord>> parseHistoryCsv(const QByteArray& text)
             continue;
         const auto fields = line.split(',');
         auto fail = [&](const char* what) {
-            return Error{QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(what))};
+            return Error{QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(what)),
+                         ErrorKind::Damaged};
         };
         if (fields.size() != 8)
             return fail("expected draw number, date and six numbers");
@@ -227,12 +230,12 @@ Result<std::vector<DrawRecord>> shippedHistory(Game game)
     const QString resource = QStringLiteral(":/data/") + QLatin1String(gameInfo(game).shippedCsv);
     QFile f(resource);
     if (!f.open(QIODevice::ReadOnly))
-        return fileError(f, resource);
+        return fileError(f, resource, ErrorKind::Unreadable);
     auto records = parseHistoryCsv(f.readAll());
     if (!records)
-        return Error{QStringLiteral("%1: %2").arg(resource, records.error())};
+        return Error{QStringLiteral("%1: %2").arg(resource, records.error()), records.errorKind()};
     if (records->empty())
-        return Error{QStringLiteral("%1: holds no draw").arg(resource)};
+        return Error{QStringLiteral("%1: holds no draw").arg(resource), ErrorKind::Damaged};
     return records;
 }
 

@@ -72,7 +72,7 @@ Result<DrawHistory> DrawHistory::load(const QString& drawPath)
 {
     auto records = drawfile::read(drawPath);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     return DrawHistory(std::move(records).value());
 }
 

@@ -111,14 +111,16 @@ Status WeightList::takeFileLines(const QStringList& lines)
             continue;
         weights[index(k)] = fileWeight(line);
         if (!weights[index(k)])
-            return Error{fillIn(text(Text::WeightListBadLine),
-                                {QString::number(k), lines.at(k - 1).left(40),
-                                 QString::number(kMaxWeight)})};
+            return Error{
+                fillIn(text(Text::WeightListBadLine),
+                       {QString::number(k), lines.at(k - 1).left(40), QString::number(kMaxWeight)}),
+                ErrorKind::Damaged};
     }
     if (lines.size() != kNumbers)
         return Error{lines.size() < kNumbers
                          ? fillIn(text(Text::WeightListEndsEarly), {QString::number(lines.size())})
-                         : text(Text::WeightListTooLong)};
+                         : text(Text::WeightListTooLong),
+                     ErrorKind::Damaged};
     for (int k = 1; k <= kNumbers; ++k) {
         const auto w = weights[index(k)];
         set(k, w.has_value(), w.value_or(1));
@@ -143,12 +145,12 @@ Status loadWeightList(WeightList& list, const QString& path)
 {
     const auto lines = readLines(path, LineLimits{WeightList::kNumbers + 1});
     if (!lines)
-        return Error{lines.error()};
+        return lines.failure();
     QStringList texts;
     for (const QByteArray& line : *lines)
         texts << QString::fromLatin1(line);
     if (const Status taken = list.takeFileLines(texts); !taken)
-        return Error{path + QStringLiteral(": ") + taken.error()};
+        return Error{path + QStringLiteral(": ") + taken.error(), taken.errorKind()};
     return {};
 }
 

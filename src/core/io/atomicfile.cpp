@@ -18,12 +18,14 @@
 
 namespace vendrilo {
 
-Error fileError(const QFileDevice& file, const QString& path)
+Error fileError(const QFileDevice& file, const QString& path, ErrorKind kind)
 {
     QString reason = file.errorString();
     if ((reason.isEmpty() || reason == QLatin1String("Unknown error")) && errno != 0)
         reason = QString::fromLocal8Bit(std::strerror(errno));
-    return {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
+    if (kind == ErrorKind::Unreadable && !QFileInfo::exists(path))
+        kind = ErrorKind::NotFound;
+    return {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason), kind};
 }
 
 namespace {
@@ -33,7 +35,8 @@ const QString kTemporaryInfix = QStringLiteral(".vendrilo-");
 Error systemError(const QString& path, int error)
 {
     return {QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                         QString::fromLocal8Bit(std::strerror(error)))};
+                                         QString::fromLocal8Bit(std::strerror(error))),
+            ErrorKind::Unwritable};
 }
 
 #ifdef Q_OS_UNIX
@@ -131,7 +134,8 @@ Status checkWritable(const QString& path)
 #endif
     return Error{QStringLiteral("%1 ist schreibgeschützt und wird nicht geändert. Heben Sie den "
                                 "Schreibschutz auf, wenn das Programm die Datei ändern soll.")
-                     .arg(QDir::toNativeSeparators(path))};
+                     .arg(QDir::toNativeSeparators(path)),
+                 ErrorKind::Unwritable};
 }
 
 Status writeFileAtomically(const QString& path, const QByteArray& bytes)
@@ -146,14 +150,14 @@ Status writeFileAtomically(const QString& path, const QByteArray& bytes)
     // Unbuffered, so that a short write shows in write()'s result here instead of being lost
     // in a late flush that commit() would not report.
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unwritable);
     if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
-        Error error = fileError(f, path);
+        Error error = fileError(f, path, ErrorKind::Unwritable);
         f.cancelWriting();
         return error;
     }
     if (!f.commit())
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unwritable);
     return {};
 #endif
 }

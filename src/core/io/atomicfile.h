@@ -39,7 +39,8 @@ int removeStaleTemporariesOf(const QString& path);
 
 // "<file>: <the system's reason>", for a file operation that failed. Where the device knows no
 // reason of its own, the C library's text for errno is taken, so that a full disk reads "No space
-// left on device" rather than "Unknown error".
-Error fileError(const QFileDevice& file, const QString& path);
+// left on device" rather than "Unknown error". `kind` says whether the file was being read or
+// written; a file to read that is not there at all is NotFound.
+Error fileError(const QFileDevice& file, const QString& path, ErrorKind kind);
 
 } // namespace vendrilo

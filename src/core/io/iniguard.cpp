@@ -159,7 +159,8 @@ Result<QString> setAside(const QString& path, const QString& why)
     const QString backup = freeBackupName(path);
     if (!QFile::rename(path, backup))
         return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" beiseitegelegt werden")
-                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName())};
+                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName()),
+                     ErrorKind::Unwritable};
     return QStringLiteral("Die Einstellungsdatei \"%1\" %2; sie liegt nun als \"%3\" daneben, "
                           "und das Programm beginnt mit seinen Grundeinstellungen.")
         .arg(QDir::toNativeSeparators(path), why, QFileInfo(backup).fileName());
@@ -180,7 +181,7 @@ Result<QString> makeSettingsFileSafe(const QString& path)
                                   .arg(info.size() >> 20));
     const auto read = readRegularFile(path, kMaxSettingsFileSize);
     if (!read)
-        return Error{read.error()};
+        return read.failure();
     const QByteArray& text = *read;
     if (!iniTextMayHoldSerialisedValue(text))
         return QString();
@@ -193,9 +194,10 @@ Result<QString> makeSettingsFileSafe(const QString& path)
     const QString backup = freeBackupName(path);
     if (!QFile::copy(path, backup))
         return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" aufbewahrt werden")
-                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName())};
+                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName()),
+                     ErrorKind::Unwritable};
     if (const Status written = writeFileAtomically(path, cleaned); !written)
-        return Error{written.error()};
+        return written.failure();
     const QString shownPath = QDir::toNativeSeparators(path);
     const QString shownBackup = QFileInfo(backup).fileName();
     if (whole)

@@ -24,7 +24,8 @@ Error notRegular(const QString& path)
 {
     return {QStringLiteral("%1: keine gewöhnliche Datei (ein Ordner, ein Gerät oder eine Pipe); "
                            "sie wird nicht gelesen.")
-                .arg(QDir::toNativeSeparators(path))};
+                .arg(QDir::toNativeSeparators(path)),
+            ErrorKind::Unreadable};
 }
 
 QString sizeText(qint64 bytes)
@@ -40,7 +41,8 @@ Error fileTooLarge(const QString& path, qint64 size, qint64 maxBytes)
 {
     return {QStringLiteral("%1: Die Datei ist %2 groß; an dieser Stelle liest das Programm "
                            "höchstens %3. Sie wird nicht gelesen.")
-                .arg(QDir::toNativeSeparators(path), sizeText(size), sizeText(maxBytes))};
+                .arg(QDir::toNativeSeparators(path), sizeText(size), sizeText(maxBytes)),
+            ErrorKind::Damaged};
 }
 
 bool isRegularFile(const QString& path)
@@ -57,7 +59,8 @@ Status openRegularFile(QFile& file, const QString& path)
     if (fd < 0) {
         file.setFileName(path);
         return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                  QString::fromLocal8Bit(std::strerror(errno)))};
+                                                  QString::fromLocal8Bit(std::strerror(errno))),
+                     errno == ENOENT ? ErrorKind::NotFound : ErrorKind::Unreadable};
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -68,7 +71,7 @@ Status openRegularFile(QFile& file, const QString& path)
     file.setFileName(path);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fileError(file, path);
+        return fileError(file, path, ErrorKind::Unreadable);
     }
     return {};
 #else
@@ -76,7 +79,7 @@ Status openRegularFile(QFile& file, const QString& path)
         return notRegular(path);
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fileError(file, path);
+        return fileError(file, path, ErrorKind::Unreadable);
     return {};
 #endif
 }
@@ -85,13 +88,13 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
 {
     QFile file;
     if (const Status opened = openRegularFile(file, path); !opened)
-        return Error{opened.error()};
+        return opened.failure();
     if (file.size() > maxBytes)
         return fileTooLarge(path, file.size(), maxBytes);
     // A file that grows while it is read is still read no further than the bound.
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return fileError(file, path);
+        return fileError(file, path, ErrorKind::Unreadable);
     if (bytes.size() > maxBytes)
         return fileTooLarge(path, bytes.size(), maxBytes);
     return bytes;

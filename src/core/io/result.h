@@ -8,10 +8,24 @@
 
 namespace vendrilo {
 
-// Why a piece of file work failed, in words a user can act on (usually the file's name and the
-// system's reason).
+// What sort of failure an error is, for callers that act on it (retry, keep a file aside, tell
+// a script by its exit status) without reading the words meant for the user.
+enum class ErrorKind {
+    Other,       // not sorted further
+    NotFound,    // a file, folder or record that is not there
+    Unreadable,  // there, but cannot be opened or read
+    Unwritable,  // cannot be created, written or put in place
+    Damaged,     // read, but not in the form the program writes
+    BadInput,    // a value the user gave that is malformed or out of range
+    Unavailable, // a server or the connection did not answer as it should
+    Refused,     // a rule of the game or of the program says no (a run that cannot start)
+};
+
+// Why a piece of work failed, in words a user can act on (usually the file's name and the
+// system's reason), and of what kind.
 struct Error {
     QString message;
+    ErrorKind kind = ErrorKind::Other;
 };
 
 // The outcome of file work: a value, or the message to show. Every reader and writer of the
@@ -33,6 +47,9 @@ public:
     T& operator*() & { return value(); }
 
     const QString& error() const { return std::get<Error>(m_state).message; }
+    ErrorKind errorKind() const { return std::get<Error>(m_state).kind; }
+    // The failure as a whole, to hand on to a caller of another result type.
+    const Error& failure() const { return std::get<Error>(m_state); }
 
 private:
     std::variant<T, Error> m_state;
@@ -42,14 +59,16 @@ private:
 template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error.message)), m_failed(true) {}
+    Result(Error error) : m_error(std::move(error)), m_failed(true) {}
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
-    const QString& error() const { return m_error; }
+    const QString& error() const { return m_error.message; }
+    ErrorKind errorKind() const { return m_error.kind; }
+    const Error& failure() const { return m_error; }
 
 private:
-    QString m_error;
+    Error m_error;
     bool m_failed = false;
 };
 

@@ -69,7 +69,7 @@ Status splitFile(const QString& path, const LineLimits& limits, LineSplitter& sp
         const qint64 wanted = std::min<qint64>(block.size(), limits.maxBytesScanned - scanned);
         const qint64 got = file.read(block.data(), wanted);
         if (got < 0)
-            return fileError(file, path);
+            return fileError(file, path, ErrorKind::Unreadable);
         if (got == 0 || !splitter.feed(block.constData(), got))
             break;
         scanned += got;
@@ -84,7 +84,7 @@ Result<QList<QByteArray>> readLines(const QString& path, const LineLimits& limit
 {
     LineSplitter splitter(limits);
     if (const Status split = splitFile(path, limits, splitter); !split)
-        return Error{split.error()};
+        return split.failure();
     return splitter.lines();
 }
 

@@ -142,14 +142,14 @@ Result<CheckReport> checkLedger(LedgerStore& store, const GameHistories& histori
 {
     auto tickets = store.tickets();
     if (!tickets)
-        return Error{tickets.error()};
+        return tickets.failure();
     auto checks = store.checks();
     if (!checks)
-        return Error{checks.error()};
+        return checks.failure();
     CheckPlan plan = planChecks(*tickets, *checks, histories, prizes);
     if (!plan.changes.empty())
         if (const Status saved = store.saveChecks(plan.changes); !saved)
-            return Error{saved.error()};
+            return saved.failure();
     return CheckReport{std::move(plan.newWins), plan.checked, plan.rechecked};
 }
 

@@ -19,14 +19,15 @@ Result<QByteArray> readBounded(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unreadable);
     if (f.size() > kMaxFileSize)
         return Error{QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Quotendatei.")
                          .arg(QDir::toNativeSeparators(path))
-                         .arg(f.size() >> 20)};
+                         .arg(f.size() >> 20),
+                     ErrorKind::Damaged};
     const QByteArray bytes = f.read(kMaxFileSize + 1);
     if (f.error() != QFileDevice::NoError)
-        return fileError(f, path);
+        return fileError(f, path, ErrorKind::Unreadable);
     return bytes;
 }
 
@@ -41,7 +42,8 @@ Result<PayoutTable> parseNamed(const QByteArray& bytes, const QString& name)
 {
     auto table = PayoutTable::parse(bytes);
     if (!table)
-        return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(name), table.error())};
+        return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(name), table.error()),
+                     table.errorKind()};
     return table;
 }
 
@@ -63,7 +65,7 @@ Status prepare(const QString& folder)
         return {};
     const auto shipped = shippedBytes();
     if (!shipped)
-        return Error{shipped.error()};
+        return shipped.failure();
     return writeFileAtomically(pathIn(folder), *shipped);
 }
 
@@ -73,7 +75,7 @@ Result<PayoutTable> read(const QString& folder)
     const bool own = QFileInfo::exists(path);
     const auto bytes = own ? readBounded(path) : shippedBytes();
     if (!bytes)
-        return Error{bytes.error()};
+        return bytes.failure();
     return parseNamed(*bytes, own ? path : kShippedResource);
 }
 
@@ -81,10 +83,10 @@ Result<int> merge(const QString& folder, const std::vector<PayoutLine>& lines)
 {
     auto bytes = currentBytes(folder);
     if (!bytes)
-        return Error{bytes.error()};
+        return bytes.failure();
     const auto table = parseNamed(*bytes, pathIn(folder));
     if (!table)
-        return Error{table.error()};
+        return table.failure();
     QByteArray added;
     std::set<std::pair<double, int>> taken;
     int count = 0;
@@ -100,7 +102,7 @@ Result<int> merge(const QString& folder, const std::vector<PayoutLine>& lines)
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += '\n';
     if (const Status written = writeFileAtomically(pathIn(folder), text + added); !written)
-        return Error{written.error()};
+        return written.failure();
     return count;
 }
 

@@ -73,7 +73,8 @@ Result<PayoutTable> PayoutTable::parse(const QByteArray& text)
             return Error{QStringLiteral("Zeile %1: keine Gewinnquote (Ziehung,TT.MM.JJJJ,"
                                         "Richtige,Gewinner,Betrag): \"%2\"")
                              .arg(lineNumber)
-                             .arg(QString::fromLatin1(raw.left(80)))};
+                             .arg(QString::fromLatin1(raw.left(80))),
+                         ErrorKind::Damaged};
         const auto [at, fresh] = seen.emplace(keyOf(line->day, line->hits), lineNumber);
         if (!fresh)
             return Error{QStringLiteral("Zeile %1: die Quote für %2 Richtige am %3 steht schon "
@@ -81,7 +82,8 @@ Result<PayoutTable> PayoutTable::parse(const QByteArray& text)
                              .arg(lineNumber)
                              .arg(line->hits)
                              .arg(formatDate(line->day))
-                             .arg(at->second)};
+                             .arg(at->second),
+                         ErrorKind::Damaged};
         lines.push_back(*line);
     }
     return PayoutTable(std::move(lines));

@@ -91,7 +91,7 @@ bool makePass(ProgramState& s, const DrawHistory& history, std::uint32_t seed, b
 {
     s.random.setSeed(seed);
     if (compute) {
-        const GenerationResult run = runGeneration(s, history);
+        const GenerationResult run = generateTips(s, history);
         if (run.outcome != GenerationOutcome::Finished) {
             message = run.message;
             return false;
@@ -204,7 +204,7 @@ Result<BacktestStart> startBacktest(ProgramState& s, Prompts& prompts, const Ana
 {
     auto draws = readOrCreateDraws(s);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     BacktestStart start{DrawHistory(std::move(draws).value()), s.chosenDate.date()};
     searchDraw(s, start.history.records());
     start.money = startBacktestMoney(s);
@@ -253,7 +253,7 @@ Result<BacktestResult> runBacktest(ProgramState& s, Prompts& prompts, double tod
 {
     auto start = startBacktest(s, prompts, hooks);
     if (!start)
-        return Error{start.error()};
+        return start.failure();
     BacktestResult result = runBacktestPasses(s, *start, today, hooks, workers);
     if (result.end == AnalysisEnd::Stopped)
         prompts.message(result.message);

@@ -11,13 +11,13 @@ charts::ChartInput chartInput(const ProgramState& state, std::span<const DrawRec
             state.options.drawDayFilter(), state.messages};
 }
 
-Result<charts::ChartData> computeChart(const ProgramState& state, charts::ChartKind kind)
+Result<charts::ChartData> chartForState(const ProgramState& state, charts::ChartKind kind)
 {
     if (kind == charts::ChartKind::Tips)
         return charts::computeChart(kind, chartInput(state, {}), state.sheet);
     const auto draws = readDraws(state);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     return charts::computeChart(kind, chartInput(state, *draws), state.sheet);
 }
 

@@ -14,6 +14,6 @@ namespace vendrilo {
 // What the charts read: the draws, the statistics period and the draw-day filter of the state.
 charts::ChartInput chartInput(const ProgramState& state, std::span<const DrawRecord> draws);
 // One chart over the state's period (the tip distribution reads the sheet, not the file).
-Result<charts::ChartData> computeChart(const ProgramState& state, charts::ChartKind kind);
+Result<charts::ChartData> chartForState(const ProgramState& state, charts::ChartKind kind);
 
 } // namespace vendrilo

@@ -21,7 +21,7 @@ Result<std::vector<DrawRecord>> readOrCreateDraws(const ProgramState& state)
     QString message = text(Text::ReadDrawsFirst);
     if (const Status created = drawfile::createEmpty(path); !created)
         message += QLatin1Char('\n') + created.error();
-    return Error{message};
+    return Error{message, ErrorKind::NotFound};
 }
 
 SheetEvaluation evaluateShownDraw(ProgramState& state)
@@ -35,7 +35,7 @@ Result<SheetEvaluation> showDrawForChosenDate(ProgramState& state)
 {
     const auto draws = readOrCreateDraws(state);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     state.shown.dateSearch(*draws, state.chosenDate);
     return evaluateShownDraw(state);
 }
@@ -46,7 +46,7 @@ Result<SheetEvaluation> stepDraws(ProgramState& state, int delta)
 {
     const auto draws = readDraws(state);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     state.shown.step(*draws, delta, state.chosenDate);
     return evaluateShownDraw(state);
 }

@@ -5,16 +5,16 @@
 
 namespace vendrilo {
 
-Result<GenerationResult> runGeneration(ProgramState& state, const GenerationHooks& hooks)
+Result<GenerationResult> generateTips(ProgramState& state, const GenerationHooks& hooks)
 {
     auto draws = readOrCreateDraws(state);
     if (!draws)
-        return Error{draws.error()};
-    return runGeneration(state, DrawHistory(std::move(draws).value()), hooks);
+        return draws.failure();
+    return generateTips(state, DrawHistory(std::move(draws).value()), hooks);
 }
 
-GenerationResult runGeneration(ProgramState& state, const DrawHistory& history,
-                               const GenerationHooks& hooks)
+GenerationResult generateTips(ProgramState& state, const DrawHistory& history,
+                              const GenerationHooks& hooks)
 {
     const GenerationInput input{history, state.chosenDate, state.statisticsStart.date(),
                                 state.shown, state.messages};

@@ -10,9 +10,9 @@ namespace vendrilo {
 
 // A generation run on the state's sheet, options and random source; afterwards the draw for the
 // chosen date is shown and the sheet evaluated against it.
-Result<GenerationResult> runGeneration(ProgramState& state, const GenerationHooks& hooks = {});
+Result<GenerationResult> generateTips(ProgramState& state, const GenerationHooks& hooks = {});
 // The same on draws already in memory (an analysis runs many generations on one history).
-GenerationResult runGeneration(ProgramState& state, const DrawHistory& history,
-                               const GenerationHooks& hooks = {});
+GenerationResult generateTips(ProgramState& state, const DrawHistory& history,
+                              const GenerationHooks& hooks = {});
 
 } // namespace vendrilo

@@ -21,8 +21,9 @@ namespace {
 Result<std::vector<DrawRecord>> existingDraws(const ProgramState& state)
 {
     if (!QFileInfo::exists(state.drawPath()))
-        return Error{fillIn(text(Text::DrawFileMissing),
-                            {state.drawPath(), text(Text::ReadDrawsFirst)})};
+        return Error{
+            fillIn(text(Text::DrawFileMissing), {state.drawPath(), text(Text::ReadDrawsFirst)}),
+            ErrorKind::NotFound};
     return readDraws(state);
 }
 
@@ -47,7 +48,7 @@ Result<DrawRecord> drawEntryTemplate(const ProgramState& state)
 {
     const auto records = existingDraws(state);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     // The draw on screen, also one stepped to before the pickers' first day.
     const auto shownAt = static_cast<std::size_t>(std::max(0, state.shown.position));
     if (shownAt < records->size() && (*records)[shownAt].date == state.shown.date)
@@ -69,18 +70,19 @@ Result<SheetEvaluation> enterDraw(ProgramState& state, const DrawRecord& entered
     const DrawDays days = drawDaysOf(state, today);
     const double day = std::floor(entered.date);
     if (day > days.last)
-        return Error{fillIn(text(Text::EntryAfterToday), {formatDate(day)})};
+        return Error{fillIn(text(Text::EntryAfterToday), {formatDate(day)}), ErrorKind::BadInput};
     if (day < days.first)
         return Error{fillIn(text(Text::EntryBeforeFirstDraw),
                             {formatDate(day), QLatin1String(gameInfo(state.game).title),
-                             formatDate(days.first)})};
+                             formatDate(days.first)}),
+                     ErrorKind::BadInput};
     const auto records = existingDraws(state);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     if (const Status written =
             drawfile::rewrite(state.drawPath(), withEnteredDraw(*records, entered));
         !written)
-        return Error{written.error()};
+        return written.failure();
     return showDrawFor(state, dayAfterNewest(*records));
 }
 
@@ -88,7 +90,7 @@ Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prom
 {
     const auto records = existingDraws(state);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     const double day = state.shown.date;
     QStringList numbers;
     for (int i = 1; i <= 6; ++i)
@@ -99,10 +101,10 @@ Result<std::optional<SheetEvaluation>> deleteShownDraw(ProgramState& state, Prom
         return std::optional<SheetEvaluation>();
     if (const Status written = drawfile::rewrite(state.drawPath(), withoutDrawsOf(*records, day));
         !written)
-        return Error{written.error()};
+        return written.failure();
     auto shown = showDrawForChosenDate(state);
     if (!shown)
-        return Error{shown.error()};
+        return shown.failure();
     return std::optional<SheetEvaluation>(*shown);
 }
 
@@ -110,7 +112,7 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path, dou
 {
     const auto records = existingDraws(state);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     // Read line by line: a long or wrong file never sits in memory whole. A line beyond the
     // longest a results line can sensibly have is refused rather than cut and read.
     DrawImporter importer(*records, drawDaysOf(state, today));
@@ -124,15 +126,15 @@ Result<DrawImport> importDrawsFrom(ProgramState& state, const QString& path, dou
         return true;
     });
     if (!read)
-        return Error{read.error()};
+        return read.failure();
     DrawImport result = importer.finish();
     if (!result.foundAnyDraw)
-        return Error{fillIn(text(Text::ImportFoundNoDraws), {path})};
+        return Error{fillIn(text(Text::ImportFoundNoDraws), {path}), ErrorKind::Damaged};
     if (result.added > 0)
         if (const Status written = drawfile::rewrite(state.drawPath(), result.records); !written)
-            return Error{written.error()};
+            return written.failure();
     if (auto shown = showDrawFor(state, dayAfterNewest(result.records)); !shown)
-        return Error{shown.error()};
+        return shown.failure();
     return result;
 }
 
@@ -145,10 +147,10 @@ Result<QString> writePrintoutFile(const ProgramState& state)
         printoutLines(state.sheet, draws ? *draws : std::vector<DrawRecord>{}, state.shown.date,
                       state.options.drawDayFilter(), state.messages);
     if (!lines)
-        return Error{lines.error()};
+        return lines.failure();
     const QString path = state.programFolder + QStringLiteral("Tipp.txt");
     if (const Status written = writePrintout(path, *lines); !written)
-        return Error{written.error()};
+        return written.failure();
     return path;
 }
 

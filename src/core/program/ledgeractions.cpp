@@ -48,15 +48,16 @@ Result<Ticket> ticketFromSheet(const ProgramState& state, const std::vector<Draw
     for (PlayableRow& row : playableRows(state.sheet)) {
         std::sort(row.numbers.begin(), row.numbers.end());
         if (std::adjacent_find(row.numbers.begin(), row.numbers.end()) != row.numbers.end())
-            return Error{fillIn(text(Text::LedgerNumberTwice), {QString::number(row.row)})};
+            return Error{fillIn(text(Text::LedgerNumberTwice), {QString::number(row.row)}),
+                         ErrorKind::Refused};
         ticket.rows.push_back({row.row, row.numbers});
     }
     if (ticket.rows.empty())
-        return Error{text(Text::LedgerNoCompleteRow)};
+        return Error{text(Text::LedgerNoCompleteRow), ErrorKind::Refused};
     const auto perDraw =
         stakeOf(static_cast<int>(ticket.rows.size()), plus, ticketPrices(state.internet));
     if (!perDraw)
-        return Error{text(Text::LedgerNoPrice)};
+        return Error{text(Text::LedgerNoPrice), ErrorKind::Refused};
     const double shown = state.shown.date != 0 ? state.shown.date : state.chosenDate.date();
     ticket.firstDraw = firstDrawAfter(lotto, shown);
     ticket.draws = std::clamp(draws, 1, kMaxDraws);
@@ -90,7 +91,7 @@ Result<GameHistories> readGameHistories(const ProgramState& state)
             continue;
         auto records = drawfile::read(path);
         if (!records)
-            return Error{records.error()};
+            return records.failure();
         (game == Game::Lotto ? histories.lotto : histories.plus) = std::move(*records);
     }
     return histories;
@@ -100,7 +101,7 @@ Result<PrizeLookup> ledgerPrizes(const ProgramState& state)
 {
     auto payouts = readPayouts(state);
     if (!payouts)
-        return Error{payouts.error()};
+        return payouts.failure();
     return PrizeLookup([table = std::move(*payouts)](Game game, double day, int hits) {
         return prizeFor(game, hits, day, table);
     });
@@ -110,10 +111,10 @@ Result<CheckReport> checkTickets(const ProgramState& state, LedgerStore& store)
 {
     const auto histories = readGameHistories(state);
     if (!histories)
-        return Error{histories.error()};
+        return histories.failure();
     const auto prizes = ledgerPrizes(state);
     if (!prizes)
-        return Error{prizes.error()};
+        return prizes.failure();
     return checkLedger(store, *histories, *prizes);
 }
 

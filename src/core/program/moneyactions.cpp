@@ -29,7 +29,7 @@ Result<std::optional<GameDraw>> plusDrawOn(const ProgramState& state, double day
         return std::optional<GameDraw>();
     const auto records = drawfile::read(path);
     if (!records)
-        return Error{records.error()};
+        return records.failure();
     for (const DrawRecord& record : *records)
         if (std::floor(record.date) == std::floor(day))
             return std::optional<GameDraw>(GameDraw{record.date, drawNumbersOf(record)});
@@ -43,7 +43,7 @@ Result<SheetPrizes> shownDrawPrizes(const ProgramState& state, bool withPlus,
     if (withPlus) {
         const auto found = plusDrawOn(state, state.shown.date);
         if (!found)
-            return Error{found.error()};
+            return found.failure();
         plus = *found;
     }
     return sheetPrizes(state.sheet, {state.shown.date, state.shown.numbers}, withPlus, plus,

@@ -120,7 +120,7 @@ Result<PortalHandOver> handOverSheet(const ProgramState& state, HttpGet& http)
     const InternetOptions& net = state.internet;
     const auto port = parseProxyPort(net.proxyPort);
     if (!net.proxyHost.trimmed().isEmpty() && !port)
-        return Error{fillIn(text(Text::ProxyPortNoNumber), {net.proxyPort})};
+        return Error{fillIn(text(Text::ProxyPortNoNumber), {net.proxyPort}), ErrorKind::BadInput};
     PortalRequest request;
     request.server = net.server;
     request.proxy = {net.proxyHost.trimmed(), port.value_or(80)};

@@ -91,7 +91,8 @@ Status syncSettings(QSettings& store)
     store.sync();
     // A format error only tells that the file read at the start was damaged; it is clean now.
     if (store.status() == QSettings::AccessError)
-        return Error{fillIn(text(Text::SettingsNotSaved), {store.fileName()})};
+        return Error{fillIn(text(Text::SettingsNotSaved), {store.fileName()}),
+                     ErrorKind::Unwritable};
     return {};
 }
 

@@ -25,7 +25,7 @@ Result<TipSearchResult> searchHistoryForTips(ProgramState& state, Prompts& promp
         return TipSearchResult{};
     const auto draws = readDraws(state);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     const TipSearchInput input{*draws,
                                state.statisticsStart.date(),
                                state.chosenDate.date(),

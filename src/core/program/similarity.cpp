@@ -130,7 +130,7 @@ Result<SimilarityResult> runSimilarity(ProgramState& s, Prompts& prompts,
 {
     const auto draws = readOrCreateDraws(s);
     if (!draws)
-        return Error{draws.error()};
+        return draws.failure();
     const double chosen = std::round(s.chosenDate.date()); // the day searched for
     s.shown.dateSearch(*draws, s.chosenDate);
     evaluateShownDraw(s);

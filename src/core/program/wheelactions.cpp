@@ -91,7 +91,7 @@ Result<QStringList> saveWheelTipFiles(const QString& chosenPath, const Wheel& wh
                 sheet.setRow(r, wheel.rows[index]);
         }
         if (const Status saved = saveTipFile(paths[f], sheet, {}); !saved)
-            return Error{saved.error()};
+            return saved.failure();
     }
     return paths;
 }
@@ -116,7 +116,7 @@ Result<QString> writeWheelPrintout(const ProgramState& state, const QString& tit
         return Error{kNotChecked};
     const QString path = state.programFolder + QStringLiteral("System.txt");
     if (const Status written = writeTextLines(path, wheelPrintoutLines(title, wheel)); !written)
-        return Error{written.error()};
+        return written.failure();
     return path;
 }
 

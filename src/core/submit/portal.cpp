@@ -128,26 +128,28 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
     const auto answer =
         http.get(portalTemplateUrl(request.server, request.rowCount), request.proxy);
     if (!answer)
-        return Error{fillIn(text(Text::PortalNoAnswer), {answer.error()})};
+        return Error{fillIn(text(Text::PortalNoAnswer), {answer.error()}), ErrorKind::Unavailable};
     if (answer->tooLarge)
-        return Error{text(Text::PortalAnswerTooLarge)};
+        return Error{text(Text::PortalAnswerTooLarge), ErrorKind::Unavailable};
     QString address = QString::fromLatin1(answer->body).trimmed();
     if (answer->status >= 400) {
         if (answer->body.contains("Mitteilung")) {
             if (const Status written =
                     writeFileAtomically(request.messagePage, messagePageBytes(answer->body));
                 !written)
-                return Error{written.error()};
+                return written.failure();
             return PortalHandOver{{}, request.messagePage};
         }
         address = fallbackPortalTemplate(request.server);
     }
     if (address.size() > kMaxTemplateLength)
         return Error{
-            fillIn(text(Text::PortalAddressTooLong), {QString::number(kMaxTemplateLength)})};
+            fillIn(text(Text::PortalAddressTooLong), {QString::number(kMaxTemplateLength)}),
+            ErrorKind::BadInput};
     address = fillPortalTemplate(address, sheet);
     if (!isWebAddress(address))
-        return Error{fillIn(text(Text::PortalNoWebAddress), {address.left(200)})};
+        return Error{fillIn(text(Text::PortalNoWebAddress), {address.left(200)}),
+                     ErrorKind::BadInput};
     return PortalHandOver{address, {}};
 }
 

@@ -78,7 +78,7 @@ Result<QStringList> readLanguageFile(const QString& path)
     // Language files hold a few hundred lines; anything near this size is no language file.
     const auto bytes = readRegularFile(path, qint64(4) << 20);
     if (!bytes)
-        return Error{bytes.error()};
+        return bytes.failure();
     QStringList lines;
     const QString text = decodeLanguageText(*bytes);
     qsizetype start = 0;

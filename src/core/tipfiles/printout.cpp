@@ -35,7 +35,7 @@ Result<QStringList> printoutLines(const TipSheet& sheet, const std::vector<DrawR
         for (const QString& field : fields) {
             const auto n = parseInteger(field);
             if (!n)
-                return Error{fillIn(text(Text::NoIntegerValue), {field})};
+                return Error{fillIn(text(Text::NoIntegerValue), {field}), ErrorKind::BadInput};
             numbers << QStringLiteral("%1").arg(*n, 2);
         }
         const QString prefix =

@@ -61,7 +61,7 @@ Status readTipFile(const QString& path, TipSheet& sheet, QString& ticketNumber)
     limits.maxLineLength = 1 << 16;
     const auto lines = readLines(path, limits);
     if (!lines)
-        return Error{lines.error()};
+        return lines.failure();
     QStringList texts;
     for (const QByteArray& line : *lines)
         texts.append(QString::fromLatin1(line));

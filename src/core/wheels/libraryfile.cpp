@@ -95,13 +95,16 @@ Result<LibraryEntries> parseLibraryFile(const QString& text)
         int n = 0;
         int count = 0;
         if (!parseHeader(line, n, count))
-            return Error{QStringLiteral("line %1: no section header").arg(lineNumber)};
+            return Error{QStringLiteral("line %1: no section header").arg(lineNumber),
+                         ErrorKind::Damaged};
         if (entries.count(n) != 0)
             return Error{
-                QStringLiteral("line %1: a second section for n=%2").arg(lineNumber).arg(n)};
+                QStringLiteral("line %1: a second section for n=%2").arg(lineNumber).arg(n),
+                ErrorKind::Damaged};
         auto rows = parseRows(lines, next, n, count);
         if (!rows)
-            return Error{QStringLiteral("section n=%1: a damaged row or too few rows").arg(n)};
+            return Error{QStringLiteral("section n=%1: a damaged row or too few rows").arg(n),
+                         ErrorKind::Damaged};
         entries[n] = std::move(*rows);
     }
     return entries;
