@@ -73,4 +73,22 @@ std::vector<ChartButton> chartButtonsOn(ChartPlace place)
     return buttons;
 }
 
+const ChartButton* chartButtonNamed(const QString& name)
+{
+    for (const ChartButton& b : kChartButtons)
+        if (name == QLatin1String(b.name))
+            return &b;
+    return nullptr;
+}
+
+std::vector<ChartButton> chartButtonsFor(charts::ChartKind kind, ChartPlace first)
+{
+    std::vector<ChartButton> buttons;
+    for (const bool samePlace : {true, false})
+        for (const ChartButton& b : kChartButtons)
+            if (b.kind == kind && (b.place == first) == samePlace)
+                buttons.push_back(b);
+    return buttons;
+}
+
 } // namespace vendrilo::gui

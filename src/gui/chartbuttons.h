@@ -24,4 +24,9 @@ struct ChartButton {
 // The chart controls of one place, in the order they stand.
 std::vector<ChartButton> chartButtonsOn(ChartPlace place);
 
+// The control of that name, if it draws a chart.
+const ChartButton* chartButtonNamed(const QString& name);
+// Every control that draws this chart: first those of `first`'s place, then the rest in order.
+std::vector<ChartButton> chartButtonsFor(charts::ChartKind kind, ChartPlace first);
+
 } // namespace vendrilo::gui

@@ -9,6 +9,7 @@
 #include "core/generator/generationrun.h"
 #include "core/texts/textlist.h"
 #include "core/tipfiles/tipfile.h"
+#include "gui/chartbuttons.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -271,9 +272,32 @@ void Session::drawChart(charts::ChartKind kind, bool showDiagramFirst)
     if (reportFailure(chart))
         return;
     m_lastChart = kind;
+    showHintOfDrawnChart(kind);
     Q_EMIT chartChanged(*chart);
     if (chart->showsDiagramTab)
         Q_EMIT diagramWanted();
+}
+
+// The status bar must not name another chart than the one drawn: a chart drawn by a menu, a
+// redraw, a key or a run while the hint of another chart's control shows gets the hint of a
+// control of its own (of the same page where there is one), or none.
+void Session::showHintOfDrawnChart(charts::ChartKind kind)
+{
+    if (!m_hintSource)
+        return;
+    const ChartButton* hinted = chartButtonNamed(m_hintSource->objectName());
+    if (!hinted || hinted->kind == kind)
+        return;
+    const QWidget* window = m_hintSource->window();
+    for (const ChartButton& b : chartButtonsFor(kind, hinted->place)) {
+        const auto* control = window->findChild<QWidget*>(QLatin1String(b.name));
+        if (control && !control->toolTip().isEmpty()) {
+            showHint(control);
+            return;
+        }
+    }
+    m_hintSource = nullptr;
+    setStatusText(1, QString());
 }
 
 void Session::redrawLastChart()

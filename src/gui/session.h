@@ -198,6 +198,7 @@ Q_SIGNALS:
     void addOnsShownChanged(bool shown);
 
 private:
+    void showHintOfDrawnChart(charts::ChartKind kind);
     void applyEvaluation(const SheetEvaluation& evaluation);
     template <typename Run> auto runAnalysis(Run run);
     void setAnalysisRunning(bool running);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
 #include "core/program/programstate.h"
+#include "gui/chartbuttons.h"
 #include "gui/chartview.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
@@ -251,6 +252,45 @@ TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
     auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
     EXPECT_EQ(w->chartView()->chartData().heading(), win.state().messages.text(Msg::OverdueTitle));
+}
+
+// The status bar never names another chart than the one drawn: after a hint of one chart's
+// control, a chart drawn another way shows the hint of a control of its own on the same page, or
+// none where no control of that chart has a hint.
+TEST(MainWindow, TheStatusHintFollowsTheChartDrawn)
+{
+    test::StartedWindow win;
+    using charts::ChartKind;
+    using gui::ChartButton;
+    using gui::ChartPlace;
+    using gui::chartButtonsFor;
+    struct Case {
+        ChartKind hovered;
+        ChartPlace page;
+        ChartKind drawn;
+    };
+    const Case cases[] = {
+        {ChartKind::Numbers, ChartPlace::Diagram, ChartKind::CrossSums},
+        {ChartKind::Overdue, ChartPlace::Database, ChartKind::Pairs},
+        {ChartKind::Primes, ChartPlace::MathematicsOptions, ChartKind::Odd},
+        {ChartKind::Numbers, ChartPlace::Diagram, ChartKind::Superzahl}, // no hint anywhere
+        {ChartKind::Pairs, ChartPlace::Database, ChartKind::Pairs},      // its own hint stays
+    };
+    for (const Case& c : cases) {
+        const QWidget* hovered =
+            child<QWidget>(win.w.get(), chartButtonsFor(c.hovered, c.page).front().name);
+        win.session().showHint(hovered);
+        win.session().drawChart(c.drawn);
+        QString expected;
+        for (const ChartButton& b : chartButtonsFor(c.drawn, c.page)) {
+            expected = child<QWidget>(win.w.get(), b.name)->toolTip();
+            if (!expected.isEmpty())
+                break;
+        }
+        EXPECT_EQ(win.w->statusText(1), expected) << static_cast<int>(c.drawn);
+        if (c.hovered == c.drawn)
+            EXPECT_EQ(win.w->statusText(1), hovered->toolTip());
+    }
 }
 
 // Alt + a letter must reach exactly one control: two captions with the same marked letter
