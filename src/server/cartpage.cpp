@@ -1,30 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cart a user's browser lands on when the server's own template is used: it shows what the
 // program handed over, so that the whole way from the sheet to the browser can be tried by hand.
+#include "core/io/html.h"
 #include "server/answers.h"
 
 namespace vendrilo::server {
 
 namespace {
 
-// Escaped for HTML; a character beyond ISO-8859-1 (the page's charset) as a character reference.
-QByteArray htmlText(const QString& text)
-{
-    QByteArray bytes;
-    for (const char32_t c : text.toHtmlEscaped().toUcs4()) {
-        if (c < 0x100)
-            bytes += static_cast<char>(c);
-        else
-            bytes += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
-    }
-    return bytes;
-}
-
 QByteArray rowLine(int row, const QString& text)
 {
     // Six empty fields: a row the user left empty.
     const QByteArray shown =
-        text == QLatin1String(",,,,,") ? QByteArrayLiteral("<i>leer</i>") : htmlText(text);
+        text == QLatin1String(",,,,,") ? QByteArrayLiteral("<i>leer</i>") : latin1Html(text);
     return "<tr><td>" + QByteArray::number(row) + ". Tipp</td><td>" + shown + "</td></tr>\n";
 }
 
@@ -40,7 +28,7 @@ Response cartPage(const Request& request)
     QByteArray page = "<!DOCTYPE html>\n<html><head><meta charset=\"ISO-8859-1\">"
                       "<title>Warenkorb</title></head>\n<body>\n<h1>Warenkorb</h1>\n";
     if (const auto count = request.value(u"n"))
-        page += "<p>Anzahl der Tipps: " + htmlText(*count) + "</p>\n";
+        page += "<p>Anzahl der Tipps: " + latin1Html(*count) + "</p>\n";
     if (rows.isEmpty())
         page += "<p>Keine Tipps erhalten.</p>\n";
     else

@@ -116,6 +116,23 @@ def check_structure_check():
             if found != expected or (out.returncode != 0) != bool(expected):
                 fail("structure case %d: reported %s (exit %d), expected %s"
                      % (n, found, out.returncode, expected))
+    # The layers: io may use the fixed texts (a leaf) but not the draws above it; the leaf may
+    # include nothing of the program.
+    layer_cases = [
+        ({"core/io/a.cpp": '#include "core/texts/textlist.h"\n'}, []),
+        ({"core/io/a.cpp": '#include "core/draws/drawfile.h"\n'}, ["core/io/a.cpp:2"]),
+        ({"core/texts/textlist.h": '#include "core/io/result.h"\n'}, ["core/texts/textlist.h:2"]),
+    ]
+    for n, (files, expected) in enumerate(layer_cases):
+        with tempfile.TemporaryDirectory() as src:
+            for name, text in files.items():
+                os.makedirs(os.path.dirname(os.path.join(src, name)), exist_ok=True)
+                with open(os.path.join(src, name), "w", encoding="utf-8") as f:
+                    f.write("// SPDX-License-Identifier: GPL-3.0-or-later\n" + text)
+            out = subprocess.run([sys.executable, script, src], capture_output=True, text=True)
+            found = re.findall(r"^(\S+:\d+): ", out.stdout, re.M)
+            if found != expected:
+                fail("layer case %d: reported %s, expected %s" % (n, found, expected))
     out = subprocess.run([sys.executable, script, os.path.join(ROOT, "src")],
                          capture_output=True, text=True)
     if out.returncode != 0:

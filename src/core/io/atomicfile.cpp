@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -132,9 +133,7 @@ Status checkWritable(const QString& path)
     if (!info.exists() || info.isWritable())
         return {};
 #endif
-    return Error{QStringLiteral("%1 ist schreibgeschützt und wird nicht geändert. Heben Sie den "
-                                "Schreibschutz auf, wenn das Programm die Datei ändern soll.")
-                     .arg(QDir::toNativeSeparators(path)),
+    return Error{fillIn(text(Text::FileWriteProtected), {QDir::toNativeSeparators(path)}),
                  ErrorKind::Unwritable};
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/io/atomicfile.h"
 #include "core/io/regularfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,16 +155,15 @@ namespace {
 // A settings file QSettings must not read at all (a device, a pipe, a file of many megabytes
 // that it would hold in memory several times over) is renamed to a free backup name, so that
 // nothing is lost and the program starts with its defaults.
-Result<QString> setAside(const QString& path, const QString& why)
+Result<QString> setAside(const QString& path, Text told, const QStringList& details = {})
 {
     const QString backup = freeBackupName(path);
     if (!QFile::rename(path, backup))
-        return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" beiseitegelegt werden")
-                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName()),
+        return Error{fillIn(text(Text::SettingsCannotSetAside),
+                            {QDir::toNativeSeparators(path), QFileInfo(backup).fileName()}),
                      ErrorKind::Unwritable};
-    return QStringLiteral("Die Einstellungsdatei \"%1\" %2; sie liegt nun als \"%3\" daneben, "
-                          "und das Programm beginnt mit seinen Grundeinstellungen.")
-        .arg(QDir::toNativeSeparators(path), why, QFileInfo(backup).fileName());
+    return fillIn(text(told), QStringList{QDir::toNativeSeparators(path)} + details +
+                                  QStringList{QFileInfo(backup).fileName()});
 }
 
 } // namespace
@@ -174,11 +174,9 @@ Result<QString> makeSettingsFileSafe(const QString& path)
     if (!info.exists())
         return QString();
     if (!info.isFile())
-        return setAside(path, QStringLiteral("ist keine gewöhnliche Datei"));
+        return setAside(path, Text::SettingsSetAsideNotAFile);
     if (info.size() > kMaxSettingsFileSize)
-        return setAside(path, QStringLiteral("ist %1 MB groß (eine Einstellungsdatei hat nur "
-                                             "einige KB, höchstens 1 MB)")
-                                  .arg(info.size() >> 20));
+        return setAside(path, Text::SettingsSetAsideTooLarge, {QString::number(info.size() >> 20)});
     const auto read = readRegularFile(path, kMaxSettingsFileSize);
     if (!read)
         return read.failure();
@@ -193,22 +191,17 @@ Result<QString> makeSettingsFileSafe(const QString& path)
         cleaned.clear();
     const QString backup = freeBackupName(path);
     if (!QFile::copy(path, backup))
-        return Error{QStringLiteral("%1: die Datei kann nicht als \"%2\" aufbewahrt werden")
-                         .arg(QDir::toNativeSeparators(path), QFileInfo(backup).fileName()),
+        return Error{fillIn(vendrilo::text(Text::SettingsCannotKeep),
+                            {QDir::toNativeSeparators(path), QFileInfo(backup).fileName()}),
                      ErrorKind::Unwritable};
     if (const Status written = writeFileAtomically(path, cleaned); !written)
         return written.failure();
     const QString shownPath = QDir::toNativeSeparators(path);
     const QString shownBackup = QFileInfo(backup).fileName();
     if (whole)
-        return QStringLiteral("Die Einstellungsdatei \"%1\" enthielt Werte, die Vendrilo nicht "
-                              "geschrieben hat; sie liegt nun als \"%2\" daneben, und das "
-                              "Programm beginnt mit seinen Grundeinstellungen.")
-            .arg(shownPath, shownBackup);
-    return QStringLiteral("Die Einstellungsdatei \"%1\" enthielt Werte, die Vendrilo nicht "
-                          "geschrieben hat (%2); diese Zeilen wurden entfernt. Die Datei, wie sie "
-                          "war, liegt als \"%3\" daneben.")
-        .arg(shownPath, dropped.join(QStringLiteral(", ")), shownBackup);
+        return fillIn(vendrilo::text(Text::SettingsForeignValuesWhole), {shownPath, shownBackup});
+    return fillIn(vendrilo::text(Text::SettingsForeignValuesRemoved),
+                  {shownPath, dropped.join(QStringLiteral(", ")), shownBackup});
 }
 
 int removeStaleSettingsTemporaries(const QString& path)

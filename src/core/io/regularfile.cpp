@@ -2,6 +2,7 @@
 #include "core/io/regularfile.h"
 
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,7 @@ namespace {
 
 Error notRegular(const QString& path)
 {
-    return {QStringLiteral("%1: keine gewöhnliche Datei (ein Ordner, ein Gerät oder eine Pipe); "
-                           "sie wird nicht gelesen.")
-                .arg(QDir::toNativeSeparators(path)),
+    return {fillIn(text(Text::FileNotRegular), {QDir::toNativeSeparators(path)}),
             ErrorKind::Unreadable};
 }
 
@@ -39,9 +38,8 @@ QString sizeText(qint64 bytes)
 
 Error fileTooLarge(const QString& path, qint64 size, qint64 maxBytes)
 {
-    return {QStringLiteral("%1: Die Datei ist %2 groß; an dieser Stelle liest das Programm "
-                           "höchstens %3. Sie wird nicht gelesen.")
-                .arg(QDir::toNativeSeparators(path), sizeText(size), sizeText(maxBytes)),
+    return {fillIn(text(Text::FileTooLargeHere),
+                   {QDir::toNativeSeparators(path), sizeText(size), sizeText(maxBytes)}),
             ErrorKind::Damaged};
 }
 

@@ -2,6 +2,7 @@
 #include "core/money/payoutfile.h"
 
 #include "core/io/atomicfile.h"
+#include "core/texts/textlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,9 +22,8 @@ Result<QByteArray> readBounded(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return fileError(f, path, ErrorKind::Unreadable);
     if (f.size() > kMaxFileSize)
-        return Error{QStringLiteral("%1: Die Datei ist %2 MB groß und damit keine Quotendatei.")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(f.size() >> 20),
+        return Error{fillIn(text(Text::PayoutFileTooLarge),
+                            {QDir::toNativeSeparators(path), QString::number(f.size() >> 20)}),
                      ErrorKind::Damaged};
     const QByteArray bytes = f.read(kMaxFileSize + 1);
     if (f.error() != QFileDevice::NoError)

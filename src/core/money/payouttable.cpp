@@ -2,6 +2,7 @@
 #include "core/money/payouttable.h"
 
 #include "core/draws/dates.h"
+#include "core/texts/textlist.h"
 
 #include <QRegularExpression>
 
@@ -70,19 +71,14 @@ Result<PayoutTable> PayoutTable::parse(const QByteArray& text)
             continue;
         const auto line = parsePayoutLine(QString::fromLatin1(raw));
         if (!line)
-            return Error{QStringLiteral("Zeile %1: keine Gewinnquote (Ziehung,TT.MM.JJJJ,"
-                                        "Richtige,Gewinner,Betrag): \"%2\"")
-                             .arg(lineNumber)
-                             .arg(QString::fromLatin1(raw.left(80))),
+            return Error{fillIn(vendrilo::text(Text::PayoutLineDamaged),
+                                {QString::number(lineNumber), QString::fromLatin1(raw.left(80))}),
                          ErrorKind::Damaged};
         const auto [at, fresh] = seen.emplace(keyOf(line->day, line->hits), lineNumber);
         if (!fresh)
-            return Error{QStringLiteral("Zeile %1: die Quote für %2 Richtige am %3 steht schon "
-                                        "in Zeile %4")
-                             .arg(lineNumber)
-                             .arg(line->hits)
-                             .arg(formatDate(line->day))
-                             .arg(at->second),
+            return Error{fillIn(vendrilo::text(Text::PayoutLineTwice),
+                                {QString::number(lineNumber), QString::number(line->hits),
+                                 formatDate(line->day), QString::number(at->second)}),
                          ErrorKind::Damaged};
         lines.push_back(*line);
     }

@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/money/payoutfile.h"
+#include "core/texts/textlist.h"
 
 namespace vendrilo {
 
@@ -39,12 +40,12 @@ PayoutUpdate updatePayouts(const QString& folder, const QString& server, const H
     if (answer->status != 200)
         return update;
     if (answer->tooLarge) {
-        update.problem = QStringLiteral("Die Gewinnquoten des Servers sind größer als 1 MB");
+        update.problem = text(Text::PayoutServerTooLarge);
         return update;
     }
     const auto served = PayoutTable::parse(answer->body);
     if (!served) {
-        update.problem = QStringLiteral("Gewinnquoten des Servers: ") + served.error();
+        update.problem = fillIn(text(Text::PayoutServerDamaged), {served.error()});
         return update;
     }
     const auto added = payoutfile::merge(folder, served->lines());

@@ -131,7 +131,7 @@ std::unique_ptr<QSettings> openSettings(const QString& iniPath, QString* notice)
             notices << text;
     }
     if (!safe)
-        notices << QStringLiteral("Die Einstellungen werden diesmal weder gelesen noch gespeichert.");
+        notices << text(Text::SettingsNotUsed);
     if (notice)
         *notice = notices.join(QLatin1Char(' '));
     if (!safe)

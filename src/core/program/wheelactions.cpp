@@ -4,6 +4,7 @@
 #include "core/io/atomicfile.h"
 #include "core/program/moneyactions.h"
 #include "core/tipfiles/tipfile.h"
+#include "core/texts/textlist.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -16,7 +17,6 @@ using wheels::checkWheel;
 using wheels::Wheel;
 
 namespace {
-const QString kNotChecked = QStringLiteral("the wheel failed its check");
 } // namespace
 
 std::optional<Money> wheelCost(std::size_t rows, const InternetOptions& internet)
@@ -81,7 +81,7 @@ QStringList wheelTipFilePaths(const QString& chosenPath, int rows)
 Result<QStringList> saveWheelTipFiles(const QString& chosenPath, const Wheel& wheel)
 {
     if (!checkWheel(wheel).passed)
-        return Error{kNotChecked};
+        return Error{text(Text::WheelNotChecked)};
     const QStringList paths = wheelTipFilePaths(chosenPath, static_cast<int>(wheel.rows.size()));
     for (qsizetype f = 0; f < paths.size(); ++f) {
         TipSheet sheet;
@@ -113,7 +113,7 @@ Result<QString> writeWheelPrintout(const ProgramState& state, const QString& tit
                                    const Wheel& wheel)
 {
     if (!checkWheel(wheel).passed)
-        return Error{kNotChecked};
+        return Error{text(Text::WheelNotChecked)};
     const QString path = state.programFolder + QStringLiteral("System.txt");
     if (const Status written = writeTextLines(path, wheelPrintoutLines(title, wheel)); !written)
         return written.failure();

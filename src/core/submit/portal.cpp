@@ -2,6 +2,7 @@
 #include "core/submit/portal.h"
 
 #include "core/io/atomicfile.h"
+#include "core/io/html.h"
 #include "core/io/textlines.h"
 #include "core/texts/textlist.h"
 
@@ -89,19 +90,6 @@ QString visibleText(const QString& html)
         ++i;
     }
     return text;
-}
-
-// Text for an ISO-8859-1 page: escaped, a sign beyond that charset as a character reference.
-QByteArray latin1Html(const QString& text)
-{
-    QByteArray bytes;
-    for (const char32_t c : text.toHtmlEscaped().toUcs4()) {
-        if (c < 0x100)
-            bytes += static_cast<char>(c);
-        else
-            bytes += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
-    }
-    return bytes;
 }
 
 // The service's message in a page of the program's own: the text escaped, nothing of the
