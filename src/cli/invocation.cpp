@@ -57,8 +57,8 @@ struct GlobalOption {
 // A --set assignment, checked now and applied over the stored settings later.
 void keepAssignment(GlobalOptions& g, const QString& assignment)
 {
-    if (auto error = Options{}.assign(assignment))
-        throw Failure{*error};
+    if (const Status assigned = Options{}.assign(assignment); !assigned)
+        throw Failure{assigned.error()};
     g.assignments << assignment;
 }
 
@@ -261,7 +261,7 @@ void setUp(GlobalOptions& g)
     if (g.from)
         s.statisticsStart.setDate(*g.from);
     for (const QString& assignment : g.assignments)
-        s.options.assign(assignment);
+        (void)s.options.assign(assignment); // checked when it was given
 
     if (g.draws) {
         ctx.drawPath = *g.draws;

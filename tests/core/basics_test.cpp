@@ -145,15 +145,13 @@ TEST(Options, AssignmentsAreCheckedAndClamped)
 {
     Options o;
     EXPECT_EQ(o.value(Option::RunBudgetThousands), 50);
-    EXPECT_FALSE(o.assign("UpDown7=40000"));
+    EXPECT_TRUE(o.assign("UpDown7=40000").ok());
     EXPECT_EQ(o.value(Option::RunBudgetThousands), 30000);
-    EXPECT_FALSE(o.assign("UpDown7=-5"));
+    EXPECT_TRUE(o.assign("UpDown7=-5").ok());
     EXPECT_EQ(o.value(Option::RunBudgetThousands), 1);
-    EXPECT_TRUE(o.assign("UpDown7=abc"));
-    EXPECT_TRUE(o.assign("NoSuchBox=1"));
-    EXPECT_TRUE(o.assign("CheckBox16=2"));
-    EXPECT_TRUE(o.assign("CheckBox16"));
-    EXPECT_FALSE(o.assign("CheckBox16=0"));
+    for (const char* refused : {"UpDown7=abc", "NoSuchBox=1", "CheckBox16=2", "CheckBox16"})
+        EXPECT_EQ(o.assign(refused).errorKind(), ErrorKind::BadInput) << refused;
+    EXPECT_TRUE(o.assign("CheckBox16=0").ok());
     EXPECT_FALSE(o.checked(Option::WeekendDraws));
     EXPECT_FALSE(o.drawDayFilter().weekend);
     EXPECT_TRUE(o.drawDayFilter().otherDays);

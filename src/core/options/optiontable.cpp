@@ -221,24 +221,27 @@ void Options::set(Option option, int value)
     m_values[i] = std::max(std::min(value, m_maximums[i]), m_minimums[i]);
 }
 
-std::optional<QString> Options::assign(const QString& assignment)
+Status Options::assign(const QString& assignment)
 {
     const auto eq = assignment.indexOf(QLatin1Char('='));
     if (eq <= 0)
-        return QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment);
+        return Error{QStringLiteral("--set expects NAME=VALUE, got \"%1\"").arg(assignment),
+                     ErrorKind::BadInput};
     const QString name = assignment.left(eq);
     const QString text = assignment.mid(eq + 1);
     const std::optional<Option> option = optionByName(name);
     if (!option)
-        return QStringLiteral("--set: unknown option \"%1\"").arg(name);
+        return Error{QStringLiteral("--set: unknown option \"%1\"").arg(name), ErrorKind::BadInput};
     bool ok = false;
     const int v = text.toInt(&ok);
     if (!ok)
-        return QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text);
+        return Error{QStringLiteral("--set: value of %1 is no integer: \"%2\"").arg(name, text),
+                     ErrorKind::BadInput};
     if (optionSpec(*option).kind == OptionSpec::Kind::Check && v != 0 && v != 1)
-        return QStringLiteral("--set: %1 takes 0 or 1, got \"%2\"").arg(name, text);
+        return Error{QStringLiteral("--set: %1 takes 0 or 1, got \"%2\"").arg(name, text),
+                     ErrorKind::BadInput};
     set(*option, v);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace vendrilo

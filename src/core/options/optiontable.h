@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/draws/drawdayfilter.h"
+#include "core/io/result.h"
 
 #include <QString>
 #include <optional>
@@ -103,9 +104,9 @@ public:
     bool checked(Option option) const { return value(option) != 0; }
     // Sets a value, clamped into the control's current range.
     void set(Option option, int value);
-    // "NAME=VALUE" from the command line; an error text when the name is unknown, the value
-    // no integer, or a check box given anything but 0 or 1.
-    std::optional<QString> assign(const QString& assignment);
+    // "NAME=VALUE" from the command line; refused (bad input) when the name is unknown, the
+    // value no integer, or a check box given anything but 0 or 1.
+    Status assign(const QString& assignment);
 
     // The current range of an up-down. The coupling of the overlap and even/odd limits moves it;
     // a new range leaves the position alone until it next changes, as the up-down control does.
