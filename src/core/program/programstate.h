@@ -45,7 +45,7 @@ struct CarriedValues {
     QString vendorAddress = QStringLiteral("https://www.quirlend.de/"); // "URLEdit"
     std::array<QString, 23> printPositions{}; // "Edit1F8" .. "Edit23F8"
     int printPositionChoice = 0;              // "RadioF8"
-    std::array<bool, 2> backTestBoxes{};      // "Chekcbox32", "Chekcbox33"
+    std::array<bool, 2> backTestBoxes{};      // two boxes no window shows (settingsschema.cpp)
 };
 
 // What the program holds between two user actions; the window and the command line drive the
