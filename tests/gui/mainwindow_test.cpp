@@ -4,6 +4,7 @@
 #include "gui/chartview.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
+#include "gui/weightinglistdialog.h"
 #include "gui/windows.h"
 #include "guitestsupport.h"
 
@@ -111,6 +112,50 @@ TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
             unexpected << name;
     EXPECT_TRUE(missing.isEmpty()) << "missing: " << missing.join(' ').toStdString();
     EXPECT_TRUE(unexpected.isEmpty()) << "not in the list: " << unexpected.join(' ').toStdString();
+}
+
+// Every id of the control table names exactly one control of its own window: a builder given
+// the wrong id, or two controls of a window under one name, would send a language file's text or
+// a test to the wrong control.
+TEST(MainWindow, EachControlIdNamesOneControlOfItsWindow)
+{
+    using gui::Control;
+    auto windows = gui::createWindows();
+    gui::ChartView* chart = windows.main->chartView();
+    QWidget* drawEntry = windows.main->findChild<gui::DrawEntryDialog*>();
+    QWidget* printPositions = windows.main->findChild<gui::PrintPositionsDialog*>();
+    QWidget* weightingList = windows.main->findChild<gui::WeightingListDialog*>();
+    ASSERT_TRUE(drawEntry && printPositions && weightingList);
+    const auto windowOf = [&](Control id) -> QWidget* {
+        if (id >= Control::DrawEntryDialog && id <= Control::DrawEntryCancel)
+            return drawEntry;
+        if (id >= Control::PrintPositionsDialog && id <= Control::PrintSuper6Choice)
+            return printPositions;
+        if (id >= Control::WeightingListDialog)
+            return weightingList;
+        return windows.main.get();
+    };
+    for (int i = 0; i <= static_cast<int>(Control::WeightingListRandom); ++i) {
+        const auto id = static_cast<Control>(i);
+        const QString name = gui::controlName(id);
+        QWidget* window = windowOf(id);
+        QList<QObject*> found;
+        if (window->objectName() == name)
+            found << window;
+        for (QObject* o : window->findChildren<QObject*>(name)) {
+            const auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->window() == window)
+                found << o;
+        }
+        if (id == Control::ReserveSeries || id == Control::BarSeries) {
+            QObject* series =
+                id == Control::BarSeries ? chart->barSeries() : chart->reserveSeries();
+            EXPECT_EQ(series->objectName(), name);
+            found.removeAll(series);
+            found << series;
+        }
+        EXPECT_EQ(found.size(), 1) << name.toStdString() << " (id " << i << ")";
+    }
 }
 
 TEST(MainWindow, DialogsAreCreatedInOrderAndStartUpMakesNoSecondOne)

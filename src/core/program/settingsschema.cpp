@@ -109,8 +109,7 @@ void SchemaBuilder::checkBoxes(int from, int to, int saveStep)
     }
 }
 
-// "Chekcbox16" and "Chekcbox17" (weekend and other days) both off select no draw at all: both go
-// back on.
+// The weekend and the other-day boxes both off select no draw at all: both go back on.
 void bothDrawDaysWhenNone(ProgramState& s)
 {
     if (!s.options.checked(Option::WeekendDraws) && !s.options.checked(Option::OtherDayDraws)) {
