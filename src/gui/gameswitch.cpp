@@ -29,7 +29,8 @@ constexpr struct {
 // button and the ticket's two choices.
 QStringList addOnControls()
 {
-    QStringList names{controlName(Control::SuperzahlChoice), controlName(Control::ExtraGamesChoice)};
+    QStringList names{controlName(Control::SuperzahlChoice),
+                      controlName(Control::ExtraGamesChoice)};
     for (const ChartButton& b : chartButtonsOn(ChartPlace::Database))
         if (b.kind == charts::ChartKind::Superzahl)
             names << QString::fromLatin1(b.name);
