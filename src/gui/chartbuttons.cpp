@@ -5,11 +5,13 @@ namespace vendrilo::gui {
 
 namespace {
 
+constexpr bool kHint = true; // the status bar shows the button's hint
+
 constexpr ChartButton kChartButtons[] = {
     {ChartPlace::Diagram, "SpeedButton200", "Zahlen", "Verteilung der gezogenen Zahlen",
-     charts::ChartKind::Numbers, false, false},
+     charts::ChartKind::Numbers, false, false, kHint},
     {ChartPlace::Diagram, "SpeedButton900", "QS", "Quersummenverteilung",
-     charts::ChartKind::CrossSums, false, false},
+     charts::ChartKind::CrossSums, false, false, kHint},
     {ChartPlace::Diagram, "SpeedButton1", "2er", "Paare", charts::ChartKind::Pairs, false, false},
     {ChartPlace::Diagram, "SpeedButton3", "3er", "Dreier", charts::ChartKind::Triples, false,
      false},
@@ -17,13 +19,14 @@ constexpr ChartButton kChartButtons[] = {
     {ChartPlace::Diagram, "SpeedButton9", "Ausstehende", "Ausstehende Zahlen",
      charts::ChartKind::Overdue, false, false},
     {ChartPlace::Database, "Button2", "Paare suchen", "Wie oft wurden die Zahlenpaare gezogen?",
-     charts::ChartKind::Pairs, false, false},
+     charts::ChartKind::Pairs, false, false, kHint},
     {ChartPlace::Database, "Button3", "Dreier suchen", "Wie oft wurden die Dreiergruppen gezogen?",
-     charts::ChartKind::Triples, false, false},
+     charts::ChartKind::Triples, false, false, kHint},
     {ChartPlace::Database, "Button4", "Vierer suchen", "Wie oft wurden die Vierergruppen gezogen?",
-     charts::ChartKind::Quads, false, false},
+     charts::ChartKind::Quads, false, false, kHint},
     {ChartPlace::Database, "Button5", "Ausstehende",
-     "Welche Zahlen wurden am längsten nicht gezogen?", charts::ChartKind::Overdue, false, false},
+     "Welche Zahlen wurden am längsten nicht gezogen?", charts::ChartKind::Overdue, false, false,
+     kHint},
     {ChartPlace::Database, "Button8", "Superzahl ausstehende", "", charts::ChartKind::Superzahl,
      false, false},
     {ChartPlace::Database, "Button9", "Primzahlen pro Tipp", "", charts::ChartKind::Primes, false,
@@ -89,6 +92,11 @@ std::vector<ChartButton> chartButtonsFor(charts::ChartKind kind, ChartPlace firs
             if (b.kind == kind && (b.place == first) == samePlace)
                 buttons.push_back(b);
     return buttons;
+}
+
+std::vector<ChartButton> allChartButtons()
+{
+    return {std::begin(kChartButtons), std::end(kChartButtons)};
 }
 
 } // namespace vendrilo::gui

@@ -19,10 +19,13 @@ struct ChartButton {
     charts::ChartKind kind;
     bool showDiagramFirst; // the "Diagramm" tab comes to the front before the chart is computed
     bool isLabel;
+    bool hintInStatusBar = false; // the status bar shows the hint while the mouse is over it
 };
 
 // The chart controls of one place, in the order they stand.
 std::vector<ChartButton> chartButtonsOn(ChartPlace place);
+// Every chart control, place by place.
+std::vector<ChartButton> allChartButtons();
 
 // The control of that name, if it draws a chart.
 const ChartButton* chartButtonNamed(const QString& name);

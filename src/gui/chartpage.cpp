@@ -25,7 +25,7 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    m_statisticsStart = datePicker(this, "DateTimePicker2", m_session.today());
+    m_statisticsStart = datePicker(this, Control::StatisticsStart, m_session.today());
     connect(m_statisticsStart, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setStatisticsStart(dayFromDate(d)); });
     bar->addWidget(m_statisticsStart);

@@ -3,6 +3,7 @@
 
 #include "core/io/atomicfile.h"
 #include "core/texts/textlist.h"
+#include "gui/controlnames.h"
 #include "gui/valuemarks.h"
 
 #include <QApplication>
@@ -63,7 +64,7 @@ int wholeTickStep(int minimum, int maximum, int wanted)
 
 ChartView::ChartView(QWidget* parent) : QChartView(parent)
 {
-    setObjectName(QStringLiteral("Chart1"));
+    setObjectName(controlName(Control::Chart));
     setRenderHint(QPainter::Antialiasing);
 
     auto* chart = new QChart;
@@ -72,11 +73,11 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
 
     // The series' own value labels stay off: QtCharts prints every one of them, also where
     // hundreds overlap, and clips the outermost at the plot's edge. The view draws its marks.
-    m_series1 = new QBarSeries(this);
-    m_series1->setObjectName(QStringLiteral("Series1"));
-    m_series2 = new QBarSeries(this);
-    m_series2->setObjectName(QStringLiteral("Series2"));
-    for (QBarSeries* s : {m_series1, m_series2})
+    m_reserveSeries = new QBarSeries(this);
+    m_reserveSeries->setObjectName(controlName(Control::ReserveSeries));
+    m_barSeries = new QBarSeries(this);
+    m_barSeries->setObjectName(controlName(Control::BarSeries));
+    for (QBarSeries* s : {m_reserveSeries, m_barSeries})
         s->setBarWidth(0.8);
 
     m_categoryAxis = new QCategoryAxis;
@@ -99,8 +100,8 @@ void ChartView::setChartData(const charts::ChartData& data)
 {
     m_data = data;
     QBarSeries* active = showOnlyActiveSeries(data.active);
-    m_series1->clear();
-    m_series2->clear();
+    m_reserveSeries->clear();
+    m_barSeries->clear();
     m_bars = fillBars(data, active);
     connect(m_bars, &QBarSet::hovered, this, &ChartView::showBarToolTip);
     chart()->setToolTip(QString());
@@ -137,9 +138,9 @@ void ChartView::layOutEmptyNote()
 
 QBarSeries* ChartView::showOnlyActiveSeries(charts::Series which)
 {
-    const bool second = which == charts::Series::Series2;
-    QBarSeries* active = second ? m_series2 : m_series1;
-    QBarSeries* idle = second ? m_series1 : m_series2;
+    const bool bars = which == charts::Series::Bars;
+    QBarSeries* active = bars ? m_barSeries : m_reserveSeries;
+    QBarSeries* idle = bars ? m_reserveSeries : m_barSeries;
     // Only the active series is in the chart: a hidden bar series still takes its share of
     // every bar's slot, which left the bars at half their width and beside their labels.
     if (idle->chart()) {
@@ -224,7 +225,7 @@ void ChartView::layOutMarks()
             mark->hide();
         return;
     }
-    QBarSeries* series = m_series2->chart() ? m_series2 : m_series1;
+    QBarSeries* series = m_barSeries->chart() ? m_barSeries : m_reserveSeries;
     // The bars as drawn: a bar below the axis' lower end has no height; none rises above the
     // upper end.
     for (int i = 0; i < n; ++i) {

@@ -22,9 +22,9 @@ QT_END_NAMESPACE
 
 namespace vendrilo::gui {
 
-// Chart1 of the "Diagramm" tab: draws one ChartData as bars of Series2 with value marks, the
-// per-bar colours, the value axis exactly as computed and the titles. Series1 stays switched off
-// and out of the chart.
+// The chart of the "Diagramm" tab: draws one ChartData as the bar series with value marks, the
+// per-bar colours, the value axis exactly as computed and the titles. The reserve series stays
+// switched off and out of the chart.
 // A bar's mark (its value, printed above it) is shown only where it has room; hovering over a
 // bar tells its X and value in a tooltip, so no value is out of reach. A context menu saves the
 // chart as a PNG image or copies it to the clipboard.
@@ -39,8 +39,8 @@ public:
     // The data last drawn: what a reader of the chart's bars and axis limits gets.
     const charts::ChartData& chartData() const { return m_data; }
 
-    QBarSeries* series1() const { return m_series1; }
-    QBarSeries* series2() const { return m_series2; }
+    QBarSeries* reserveSeries() const { return m_reserveSeries; }
+    QBarSeries* barSeries() const { return m_barSeries; }
     QBarSet* bars() const { return m_bars; }
     QValueAxis* valueAxis() const { return m_valueAxis; }
     // The axis below the bars: bar i stands at the value i, labelled with its X.
@@ -81,8 +81,8 @@ private:
     void showBarToolTip(bool entered, int i);
 
     charts::ChartData m_data;
-    QBarSeries* m_series1 = nullptr;
-    QBarSeries* m_series2 = nullptr;
+    QBarSeries* m_reserveSeries = nullptr;
+    QBarSeries* m_barSeries = nullptr;
     QBarSet* m_bars = nullptr;
     QValueAxis* m_valueAxis = nullptr;
     QCategoryAxis* m_categoryAxis = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/controlnames.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -54,6 +56,31 @@ void setRadioItems(QGroupBox* group, const QStringList& items);
 QStringList radioItems(const QGroupBox* group);
 int checkedRadioIndex(const QGroupBox* group);
 void checkRadio(QGroupBox* group, int index);
+
+// The same builders for a control of the name table, by its id.
+inline QToolButton* speedButton(QWidget* parent, Control id, const QString& text,
+                                const QString& hint = {})
+{
+    return speedButton(parent, controlEntry(id).objectName, text, hint);
+}
+inline QPushButton* pushButton(QWidget* parent, Control id, const QString& text,
+                               const QString& hint = {})
+{
+    return pushButton(parent, controlEntry(id).objectName, text, hint);
+}
+inline QLabel* namedLabel(QWidget* parent, Control id, const QString& text = {})
+{
+    return namedLabel(parent, controlEntry(id).objectName, text);
+}
+inline QDateEdit* datePicker(QWidget* parent, Control id, double today)
+{
+    return datePicker(parent, controlEntry(id).objectName, today);
+}
+inline QGroupBox* radioGroup(QWidget* parent, Control id, const QString& title,
+                             const QStringList& items)
+{
+    return radioGroup(parent, controlEntry(id).objectName, title, items);
+}
 
 // A field of the tip sheet: wide enough for two digits at any font size, and growing with the
 // window.

@@ -22,19 +22,20 @@ namespace vendrilo::gui {
 DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
     auto* grid = new QGridLayout(this);
-    m_drawLine = namedLabel(this, "Label29");
+    m_drawLine = namedLabel(this, Control::DatabaseDrawLine);
     QFont bold = m_drawLine->font();
     bold.setBold(true);
     m_drawLine->setFont(bold);
-    m_chosenDate = datePicker(this, "DateTimePicker1", m_session.today());
+    m_chosenDate = datePicker(this, Control::ChosenDate, m_session.today());
     connect(m_chosenDate, &QDateEdit::dateChanged, this,
             [this](const QDate& d) { m_session.setChosenDate(dayFromDate(d)); });
     auto* evaluate =
-        speedButton(this, "SpeedButton5", QStringLiteral("Auswerten"),
+        speedButton(this, Control::EvaluateChosenDraw, QStringLiteral("Auswerten"),
                     QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
     connect(evaluate, &QToolButton::clicked, &m_session, &Session::goToChosenDate);
-    auto* update = pushButton(this, "BitBtn1", QStringLiteral("&Datenbank aktualisieren"),
-                              QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
+    auto* update =
+        pushButton(this, Control::UpdateDatabase, QStringLiteral("&Datenbank aktualisieren"),
+                   QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
     connect(update, &QPushButton::clicked, &m_session, &Session::fetchNewDraws);
     connect(&m_session, &Session::updateRunningChanged, update,
             [update](bool running) { update->setEnabled(!running); });
@@ -69,9 +70,9 @@ DatabasePage::DatabasePage(Session& session, QWidget* parent) : QWidget(parent),
 // Keeping the history by hand: a draw typed in, the shown one deleted, published results read.
 void DatabasePage::addHistoryButtons(QGridLayout* grid)
 {
-    auto* enter = pushButton(this, "BitBtn8", QStringLiteral("Eingeben"),
+    auto* enter = pushButton(this, Control::EnterDraw, QStringLiteral("Eingeben"),
                              QStringLiteral("manuelle eingaben der Ziehungsdaten."));
-    auto* remove = pushButton(this, "BitBtn6", QStringLiteral("Löschen"),
+    auto* remove = pushButton(this, Control::DeleteDraw, QStringLiteral("Löschen"),
                               QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
     auto* import = pushButton(this, "ImportDrawsButton", QStringLiteral("Ziehungen importieren…"),
                               QStringLiteral("Veröffentlichte Ziehungsergebnisse aus einer "
@@ -102,11 +103,11 @@ QWidget* DatabasePage::buildAnalyses()
     const QString hint =
         QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
     auto* backtestNote = namedLabel(
-        box, "Label94",
+        box, Control::BackTestNote,
         QStringLiteral(
             "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"));
     auto* backtest = pushButton(
-        box, "BitBtn9",
+        box, Control::BackTest,
         QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"),
         hint);
     m_recomputeAfterThree = new QCheckBox(optionSpec(Option::RecomputeOnlyAfterThree).caption, box);
@@ -114,10 +115,10 @@ QWidget* DatabasePage::buildAnalyses()
     connect(m_recomputeAfterThree, &QCheckBox::toggled, this,
             [this](bool on) { m_session.setOption(Option::RecomputeOnlyAfterThree, on ? 1 : 0); });
     auto* similarityNote =
-        namedLabel(box, "Label93",
+        namedLabel(box, Control::SimilarityNote,
                    QStringLiteral("Grafische Analyse beginnen mit dem oben angegebenen Datum"));
     auto* similarity = pushButton(
-        box, "BitBtn19",
+        box, Control::SimilarityAnalysis,
         QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"), hint);
     grid->addWidget(backtestNote, 0, 0);
     grid->addWidget(backtest, 1, 0);

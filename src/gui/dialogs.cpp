@@ -18,10 +18,10 @@ namespace vendrilo::gui {
 
 DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(controlName(Control::DrawEntryDialog));
     auto* layout = new QVBoxLayout(this);
     m_date = new QDateEdit(this);
-    m_date->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_date->setObjectName(controlName(Control::DrawEntryDate));
     m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_date->setCalendarPopup(true);
     m_date->setMinimumDate(QDate(1950, 1, 1));
@@ -29,8 +29,8 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     auto* row = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
         auto* n = new QSpinBox(this);
-        n->setObjectName(QStringLiteral("UpDown%1").arg(i + 1));
-        n->setProperty("editName", QStringLiteral("Edit%1").arg(i + 1));
+        n->setObjectName(drawEntryNumberName(i + 1));
+        n->setProperty("editName", drawEntryNumberEditName(i + 1));
         n->setRange(1, 49);
         n->setValue(49);
         m_numbers[static_cast<std::size_t>(i)] = n;
@@ -38,10 +38,11 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     }
     // The bonus number; 0 where the history does not know it (the shipped draws).
     row->addSpacing(12);
-    row->addWidget(namedLabel(this, "Label1", QStringLiteral("Bonus:")));
+    row->addWidget(namedLabel(this, Control::DrawEntryBonusLabel, QStringLiteral("Bonus:")));
     m_bonus = new QSpinBox(this);
-    m_bonus->setObjectName(QStringLiteral("UpDown7"));
-    m_bonus->setProperty("editName", QStringLiteral("Edit7"));
+    m_bonus->setObjectName(controlName(Control::DrawEntryBonus));
+    m_bonus->setProperty("editName",
+                         QString::fromLatin1(controlEntry(Control::DrawEntryBonus).editName));
     m_bonus->setRange(0, 49);
     m_bonus->setSpecialValueText(QStringLiteral("–"));
     row->addWidget(m_bonus);
@@ -55,8 +56,8 @@ DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_problem);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* ok = pushButton(this, "BitBtn2", QStringLiteral("OK"));
-    auto* abort = pushButton(this, "BitBtn1", QStringLiteral("Abbrechen"));
+    auto* ok = pushButton(this, Control::DrawEntryOk, QStringLiteral("OK"));
+    auto* abort = pushButton(this, Control::DrawEntryCancel, QStringLiteral("Abbrechen"));
     ok->setDefault(true);
     buttons->addWidget(ok);
     buttons->addWidget(abort);
@@ -120,13 +121,15 @@ void DrawEntryDialog::accept()
 
 PrintPositionsDialog::PrintPositionsDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form8"));
+    setObjectName(controlName(Control::PrintPositionsDialog));
     setWindowTitle(QStringLiteral("Positionierung des Scheindruckes"));
     // Whether the extra games are printed on the slip; both groups offer the same answers.
     auto* layout = new QHBoxLayout(this);
     const QStringList yesNo{QStringLiteral("Ja"), QStringLiteral("Nein")};
-    layout->addWidget(radioGroup(this, "RadioGroup3", QStringLiteral("Spiel 77 drucken"), yesNo));
-    layout->addWidget(radioGroup(this, "RadioGroup4", QStringLiteral("Super 6 drucken"), yesNo));
+    layout->addWidget(
+        radioGroup(this, Control::PrintSpiel77Choice, QStringLiteral("Spiel 77 drucken"), yesNo));
+    layout->addWidget(
+        radioGroup(this, Control::PrintSuper6Choice, QStringLiteral("Super 6 drucken"), yesNo));
 }
 
 } // namespace vendrilo::gui

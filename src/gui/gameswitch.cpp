@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/gameswitch.h"
 
+#include "gui/chartbuttons.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -24,8 +25,17 @@ constexpr struct {
      "Die Ziehungen von Lotto Plus, der zweiten Ziehung desselben Abends (ZahlenPLPlus.dat)"},
 };
 
-// Objects named so by the pages; none of them is made here.
-constexpr const char* kAddOnControls[] = {"Button8", "RadioGroup1", "RadioGroup2"};
+// The controls of the Superzahl and the extra games, made by the pages: the Superzahl's chart
+// button and the ticket's two choices.
+QStringList addOnControls()
+{
+    QStringList names{controlName(Control::SuperzahlChoice),
+                      controlName(Control::ExtraGamesChoice)};
+    for (const ChartButton& b : chartButtonsOn(ChartPlace::Database))
+        if (b.kind == charts::ChartKind::Superzahl)
+            names << QString::fromLatin1(b.name);
+    return names;
+}
 
 } // namespace
 
@@ -70,8 +80,8 @@ QWidget* buildGameSwitch(Session& session, QWidget* parent)
 void hideAddOnsWithoutSuperzahl(QWidget* window, Session& session)
 {
     const auto follow = [window](bool shown) {
-        for (const char* name : kAddOnControls)
-            if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(name)))
+        for (const QString& name : addOnControls())
+            if (auto* control = window->findChild<QWidget*>(name))
                 control->setVisible(shown);
     };
     if (!session.addOnsShown())

@@ -21,16 +21,16 @@ namespace {
 
 // The link labels: each opens its caption as a web address.
 constexpr struct {
-    const char* name;
+    Control id;
     const char* caption;
 } kLinks[] = {
-    {"Label52", "www.lotto.pl"},
-    {"Label54", "www.lottoland.com"},
-    {"Label56", "www.doviduve.de"},
-    {"Label1", "www.quirlend.de"},
-    {"Label2", "www.lotto.pl/lotto/wyniki-i-wygrane"},
-    {"Label3", "www.multipasko.pl"},
-    {"Label4", "www.lotto.de"},
+    {Control::LottoPlLink, "www.lotto.pl"},
+    {Control::LottolandLink, "www.lottoland.com"},
+    {Control::DoviduveLink, "www.doviduve.de"},
+    {Control::VendorLink, "www.quirlend.de"},
+    {Control::LottoPlResultsLink, "www.lotto.pl/lotto/wyniki-i-wygrane"},
+    {Control::MultipaskoLink, "www.multipasko.pl"},
+    {Control::LottoDeLink, "www.lotto.de"},
 };
 
 } // namespace
@@ -52,9 +52,9 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
     m_proxyHost->setMinimumWidth(240);
     m_proxyPort = addField("ProxyPortLabel", "ProxyPortEdit", QStringLiteral("Port:"), {});
     // What a ticket costs: the price of a row and what a row played with Lotto Plus costs more.
-    m_rowPrice =
-        addField("FeeOneDrawLabel", "Edit81", QStringLiteral("Preis einer Reihe (zł):"), {});
-    m_plusSurcharge = addField("FeeBothDrawsLabel", "Edit82",
+    m_rowPrice = addField("FeeOneDrawLabel", controlEntry(Control::RowPrice).objectName,
+                          QStringLiteral("Preis einer Reihe (zł):"), {});
+    m_plusSurcharge = addField("FeeBothDrawsLabel", controlEntry(Control::PlusSurcharge).objectName,
                                QStringLiteral("Aufpreis Lotto Plus je Reihe (zł):"), {});
     const std::pair<QLineEdit*, QString InternetOptions::*> typed[] = {
         {m_proxyHost, &InternetOptions::proxyHost},
@@ -65,7 +65,7 @@ InternetPage::InternetPage(Session& session, QWidget* parent) : QWidget(parent),
         connect(edit, &QLineEdit::textChanged, this,
                 [this, field = field](const QString& t) { m_session.setInternetText(field, t); });
     m_linkPage = new QCheckBox(QStringLiteral("Linkseite aktivieren"), this);
-    m_linkPage->setObjectName(QStringLiteral("CheckBox21"));
+    m_linkPage->setObjectName(controlName(Control::LinkPage));
     connect(m_linkPage, &QCheckBox::toggled, &m_session, &Session::setLinkPage);
     m_form->addRow(m_linkPage);
     addTicketOptions();
@@ -92,11 +92,12 @@ void InternetPage::addTicketOptions()
 {
     auto* row = new QHBoxLayout;
     m_superzahl = radioGroup(
-        this, "RadioGroup1", QStringLiteral("Superzahl Option"),
+        this, Control::SuperzahlChoice, QStringLiteral("Superzahl Option"),
         {QStringLiteral("Superzahl aus der Losnummer"), QStringLiteral("Superzahl selbst wählen")});
-    m_extraGames = radioGroup(this, "RadioGroup2", QStringLiteral("Super6 und Spiel77 Option"),
-                              {QStringLiteral("Keine"), QStringLiteral("Spiel 77"),
-                               QStringLiteral("Super 6"), QStringLiteral("Spiel 77 und Super 6")});
+    m_extraGames =
+        radioGroup(this, Control::ExtraGamesChoice, QStringLiteral("Super6 und Spiel77 Option"),
+                   {QStringLiteral("Keine"), QStringLiteral("Spiel 77"), QStringLiteral("Super 6"),
+                    QStringLiteral("Spiel 77 und Super 6")});
     for (QGroupBox* group : {m_superzahl, m_extraGames}) {
         row->addWidget(group);
         connect(radioButtonGroup(group), &QButtonGroup::idToggled, this,
@@ -115,7 +116,7 @@ void InternetPage::addLinks()
 {
     m_form->addRow(namedLabel(this, "LinksLabel", QStringLiteral("Seiten rund ums Lotto:")));
     for (const auto& link : kLinks) {
-        QLabel* label = namedLabel(this, link.name, QString::fromLatin1(link.caption));
+        QLabel* label = namedLabel(this, link.id, QString::fromLatin1(link.caption));
         QFont f = label->font();
         f.setUnderline(true);
         label->setFont(f);

@@ -246,9 +246,15 @@ QString LanguageFiles::textFile() const
 
 QStringList radioGroupsOfFile(int file)
 {
-    if (file == 3)
-        return {QStringLiteral("RadioGroup3"), QStringLiteral("RadioGroup4")};
-    return {QStringLiteral("RadioGroup%1").arg(file)};
+    switch (file) {
+    case 1:
+        return {controlName(Control::SuperzahlChoice)};
+    case 2:
+        return {controlName(Control::ExtraGamesChoice)};
+    case 3:
+        return {controlName(Control::PrintSpiel77Choice), controlName(Control::PrintSuper6Choice)};
+    }
+    return {};
 }
 
 namespace {

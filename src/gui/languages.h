@@ -67,8 +67,8 @@ TextList loadTexts(const LanguageFiles& files, const QLocale& names);
 // caption, hint, character set) per control that has a caption or a hint.
 QStringList baseCaptionLines(QMainWindow* main);
 
-// The radio groups each radio file fills: 1 → RadioGroup1, 2 → RadioGroup2, 3 → RadioGroup3 and
-// RadioGroup4.
+// The radio groups each radio file fills: 1 the Superzahl's choice, 2 the extra games' choice,
+// 3 both choices of the print-out dialog.
 QStringList radioGroupsOfFile(int file);
 
 } // namespace vendrilo::gui

@@ -308,7 +308,7 @@ LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPa
     tabs->addTab(page, QStringLiteral("Konto"));
     // "Spielen" closes the sheet's column of actions, where the page has room to spare in
     // every language at 800x600.
-    auto* actions = sheetPage->findChild<QWidget*>(QStringLiteral("Panel3"));
+    auto* actions = sheetPage->findChild<QWidget*>(controlName(Control::SheetActions));
     if (auto* column = actions ? qobject_cast<QBoxLayout*>(actions->layout()) : nullptr) {
         column->insertSpacing(column->count() - 1, 12);
         column->insertWidget(column->count() - 1, new PlayPanel(*keeper, actions));

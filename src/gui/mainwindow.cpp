@@ -8,6 +8,7 @@
 #include "core/program/settingsstore.h"
 #include "core/texts/textlist.h"
 #include "gui/chartpage.h"
+#include "gui/controlnames.h"
 #include "gui/chartview.h"
 #include "gui/databasepage.h"
 #include "gui/dialogs.h"
@@ -65,7 +66,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     useTexts(germanTexts()); // a new window starts German, whatever another one chose before
     if (m_programFolder.isEmpty())
         m_programFolder = programFolderOfThisProgram(&m_programFolderNotice);
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(controlName(Control::MainWindow));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
     buildStatusBar();
@@ -89,7 +90,7 @@ ProgramState& MainWindow::state()
 void MainWindow::buildStatusBar()
 {
     auto* status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setObjectName(controlName(Control::MainStatusBar));
     const int widths[2] = {150, 50};
     for (int panel = 0; panel < 2; ++panel) {
         auto* label = new QLabel(status);
@@ -128,7 +129,7 @@ void MainWindow::buildStatusBar()
 void MainWindow::buildMenu()
 {
     QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setObjectName(controlName(Control::MainMenu));
     // The items are made in menu order, all owned by the bar, so that the language files meet
     // them in that order.
     auto topAction = [&](const char* name, const QString& text, const QKeySequence& key) {
@@ -176,25 +177,27 @@ void MainWindow::buildMenu()
 void MainWindow::buildPages()
 {
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setObjectName(controlName(Control::MainTabs));
     setCentralWidget(m_tabs);
 
     m_sheetPage = new SheetPage(*m_session, m_tabs);
     m_chartPage = new ChartPage(*m_session, m_tabs);
     const struct {
         QWidget* page;
-        const char* name;
+        QString name;
         const char* caption;
     } pages[] = {
-        {m_sheetPage, "TabSheet1", "Lottotipp"},
-        {new OptionsPage(*m_session, m_tabs), "TabSheet6", "Berechnung"},
-        {m_chartPage, "TabSheet5", "Diagramm"},
-        {new DatabasePage(*m_session, m_tabs), "TabSheet4", "Datenbank"},
-        {new InternetPage(*m_session, m_tabs), "TabSheet3", "Internet-Optionen"},
-        {new WheelsPage(*m_session, m_openUrl, m_tabs), "TabSheetWheels", "Systeme"},
+        {m_sheetPage, controlName(Control::SheetTab), "Lottotipp"},
+        {new OptionsPage(*m_session, m_tabs), controlName(Control::OptionsTab), "Berechnung"},
+        {m_chartPage, controlName(Control::ChartTab), "Diagramm"},
+        {new DatabasePage(*m_session, m_tabs), controlName(Control::DatabaseTab), "Datenbank"},
+        {new InternetPage(*m_session, m_tabs), controlName(Control::InternetTab),
+         "Internet-Optionen"},
+        {new WheelsPage(*m_session, m_openUrl, m_tabs), QStringLiteral("TabSheetWheels"),
+         "Systeme"},
     };
     for (const auto& p : pages) {
-        p.page->setObjectName(QString::fromLatin1(p.name));
+        p.page->setObjectName(p.name);
         m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
     }
     installLedger(*m_session, m_tabs, m_sheetPage);

@@ -51,7 +51,7 @@ OptionsPage::OptionsPage(Session& session, QWidget* parent) : QWidget(parent), m
 {
     auto* outer = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("PageControl2"));
+    pages->setObjectName(controlName(Control::OptionPages));
     outer->addWidget(pages);
     for (const OptionPageInfo& info : optionPages()) {
         QWidget* page = buildPage(info.page);

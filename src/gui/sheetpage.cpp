@@ -84,23 +84,23 @@ SheetPage::SheetPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 QWidget* SheetPage::buildDrawPanel()
 {
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel4"));
+    panel->setObjectName(controlName(Control::DrawPanel));
     panel->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(panel);
-    m_previousDraw = speedButton(panel, "SpeedButton6", QStringLiteral("◀"),
+    m_previousDraw = speedButton(panel, Control::PreviousDraw, QStringLiteral("◀"),
                                  QStringLiteral("vorhergehende Ziehung anzeigen"));
-    m_nextDraw = speedButton(panel, "SpeedButton7", QStringLiteral("▶"),
+    m_nextDraw = speedButton(panel, Control::NextDraw, QStringLiteral("▶"),
                              QStringLiteral("nächste Ziehung anzeigen"));
-    m_drawLine = namedLabel(panel, "Label35");
+    m_drawLine = namedLabel(panel, Control::SheetDrawLine);
     m_drawLine->setAlignment(Qt::AlignCenter);
-    m_crossSum = namedLabel(panel, "Label13", QStringLiteral("QS: "));
+    m_crossSum = namedLabel(panel, Control::CrossSumLine, QStringLiteral("QS: "));
     // The label shows its caption followed by the shown draw's cross sum; a language sets the
     // caption part.
     m_crossSum->setProperty(kCaptionPrefix, m_crossSum->text());
     m_crossSum->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
-    auto* update = speedButton(panel, "SpeedButton10", QStringLiteral("⟳"),
+    auto* update = speedButton(panel, Control::UpdateDraws, QStringLiteral("⟳"),
                                QStringLiteral("Ziehungen aus dem Internet aktualisieren"));
-    auto* stop = speedButton(panel, "SpeedButton8", QStringLiteral("■"),
+    auto* stop = speedButton(panel, Control::StopUpdate, QStringLiteral("■"),
                              QStringLiteral("Stoppt das Einlesen"));
     stop->hide(); // only while an update runs
     row->addWidget(m_previousDraw);
@@ -131,7 +131,7 @@ QWidget* SheetPage::buildSheet()
     grid->setVerticalSpacing(1);
     for (int r = 1; r <= 12; ++r)
         buildRow(sheet, r);
-    m_ticket = namedLabel(sheet, "Losnummer");
+    m_ticket = namedLabel(sheet, Control::TicketNumber);
     m_ticket->setToolTip(QStringLiteral("Die Losnummer Ihres Spielscheins"));
     grid->addWidget(m_ticket, 12, 0, 1, 7);
     new PlusHitsColumn(m_session, sheet, grid, 10);
@@ -181,31 +181,33 @@ void SheetPage::buildRow(QWidget* sheet, int r)
 QWidget* SheetPage::buildActions()
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel3"));
+    panel->setObjectName(controlName(Control::SheetActions));
     auto* buttons = new QVBoxLayout(panel);
     buttons->setContentsMargins(0, 0, 0, 0);
     // Alt+B belongs to the menu's "&Berechnen"; the button takes Alt+T, so that each starts.
-    m_startButton = pushButton(this, "BitBtn4", QStringLiteral("&Tipps berechnen"),
+    m_startButton = pushButton(this, Control::StartGeneration, QStringLiteral("&Tipps berechnen"),
                                QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den "
                                               "vorgegebenen Parametern berechnet"));
-    auto* lucky = speedButton(this, "SpeedButton13", QStringLiteral("Glückszahl setzen"),
+    auto* lucky = speedButton(this, Control::SetLuckyNumber, QStringLiteral("Glückszahl setzen"),
                               QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und "
                                              "wirklich Ihren Tipp generieren"));
-    auto* search = speedButton(this, "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
-                               QStringLiteral("Hier können Sie suchen ob dieser Tipp schon "
-                                              "einmal gezogen wurde"));
-    auto* save = speedButton(this, "SpeedButton15", QStringLiteral("Speichern"),
+    auto* search =
+        speedButton(this, Control::SearchTipsInDatabase, QStringLiteral("Tipps in DB suchen"),
+                    QStringLiteral("Hier können Sie suchen ob dieser Tipp schon "
+                                   "einmal gezogen wurde"));
+    auto* save = speedButton(this, Control::SaveTips, QStringLiteral("Speichern"),
                              QStringLiteral("Speichern des Tipps"));
-    auto* load = speedButton(this, "SpeedButton16", QStringLiteral("Laden"),
+    auto* load = speedButton(this, Control::LoadTips, QStringLiteral("Laden"),
                              QStringLiteral("Tipp laden aus Datei"));
-    auto* clear = speedButton(this, "SpeedButton11", QStringLiteral("Löschen"),
+    auto* clear = speedButton(this, Control::ClearSheet, QStringLiteral("Löschen"),
                               QStringLiteral("Löschen aller Tipps"));
-    auto* tipChart = pushButton(this, "Button6", QStringLiteral("Tippverteilung"),
-                                QStringLiteral("Zahlenverteilung des Tippes"));
-    auto* cart = pushButton(this, "Warenkorb", QStringLiteral("Cart"),
+    auto* tipChart =
+        pushButton(this, Control::TipDistributionChart, QStringLiteral("Tippverteilung"),
+                   QStringLiteral("Zahlenverteilung des Tippes"));
+    auto* cart = pushButton(this, Control::Cart, QStringLiteral("Cart"),
                             QStringLiteral("Die Tipps im Warenkorb eines Online-Portals abgeben"));
     // "Tipp": the filled rows as a text to print or copy.
-    auto* printout = speedButton(this, "BitBtn7", QStringLiteral("Tipp"),
+    auto* printout = speedButton(this, Control::PrintTicket, QStringLiteral("Tipp"),
                                  QStringLiteral("Die Tipps als Text ausgeben, zum Drucken oder "
                                                 "Kopieren"));
 
@@ -259,18 +261,19 @@ QWidget* SheetPage::buildBanner()
     auto* row = new QHBoxLayout(banner);
     row->setContentsMargins(0, 0, 0, 0);
     const struct {
-        const char* panel;
-        const char* label;
+        Control panel;
+        Control label;
         const char* text;
-    } parts[] = {{"Panel8", "Label43", "w w w . q u i r l e n d . d e"},
-                 {"Panel9", "Label44", "V e n d r i l o"}};
+    } parts[] = {
+        {Control::VendorBannerPanel, Control::VendorBanner, "w w w . q u i r l e n d . d e"},
+        {Control::NameBannerPanel, Control::NameBanner, "V e n d r i l o"}};
     for (const auto& part : parts) {
         auto* panel = new QFrame(banner);
-        panel->setObjectName(QString::fromLatin1(part.panel));
+        panel->setObjectName(controlName(part.panel));
         panel->setFrameShape(QFrame::StyledPanel);
         auto* inner = new QHBoxLayout(panel);
         auto* label = new QLabel(QString::fromLatin1(part.text), panel);
-        label->setObjectName(QString::fromLatin1(part.label));
+        label->setObjectName(controlName(part.label));
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(QStringLiteral("Die Seite von Vendrilo im Internet öffnen"));
         QFont f = label->font();

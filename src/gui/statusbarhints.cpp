@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/statusbarhints.h"
 
+#include "core/options/optiontable.h"
+#include "core/sheet/sheetcontrols.h"
+#include "gui/chartbuttons.h"
+#include "gui/controlnames.h"
+
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
@@ -8,14 +13,6 @@
 namespace vendrilo::gui {
 
 namespace {
-
-QStringList numbered(const char* prefix, int first, int last, const char* suffix = "")
-{
-    QStringList names;
-    for (int i = first; i <= last; ++i)
-        names << QString::fromLatin1(prefix) + QString::number(i) + QString::fromLatin1(suffix);
-    return names;
-}
 
 class HintWatcher : public QObject {
 public:
@@ -41,26 +38,17 @@ private:
 const QStringList& statusBarHintControls()
 {
     static const QStringList names = [] {
-        QStringList labels{QStringLiteral("Label28")};
-        labels << numbered("Label", 30, 34) << QStringLiteral("Label46")
-               << QStringLiteral("Label48") << numbered("Label", 61, 64)
-               << QStringLiteral("Losnummer") << QStringLiteral("Label43")
-               << QStringLiteral("Label44");
-        QStringList speedButtons;
-        for (int n : {4, 5, 6, 7, 8, 10, 11, 13, 15, 16, 34, 200, 900})
-            speedButtons << QStringLiteral("SpeedButton%1").arg(n);
-        speedButtons << numbered("Tipp", 1, 12, "Edit") << QStringLiteral("Button6")
-                     << QStringLiteral("BitBtn7");
-        QStringList bitButtons;
-        for (int n : {1, 2, 3, 4, 6, 8, 9})
-            bitButtons << QStringLiteral("BitBtn%1").arg(n);
-        bitButtons << QStringLiteral("Warenkorb");
-        QStringList checkBoxes = numbered("CheckBox", 1, 14);
-        for (int n : {16, 17, 18, 23, 24, 27, 28, 33, 34})
-            checkBoxes << QStringLiteral("CheckBox%1").arg(n);
-        const QStringList edits =
-            numbered("Edit", 40, 42) + numbered("Edit", 84, 87) + numbered("Edit", 91, 95);
-        return labels + speedButtons + bitButtons + numbered("Button", 2, 5) + checkBoxes + edits;
+        QStringList bound;
+        for (const SheetRowNames& row : kSheetRows) // every row label, which locks its row
+            bound << QString::fromLatin1(row.rowLabel);
+        bound << controlsWithStatusBarHint();
+        for (const ChartButton& b : allChartButtons())
+            if (b.hintInStatusBar)
+                bound << QString::fromLatin1(b.name);
+        for (const OptionSpec& o : optionTable())
+            if (o.hintInStatusBar)
+                bound << (o.kind == OptionSpec::Kind::UpDown ? o.edit : o.name);
+        return bound;
     }();
     return names;
 }

@@ -9,9 +9,9 @@ class QWidget;
 
 namespace vendrilo::gui {
 
-// The controls of the main window whose hint the status bar shows once the mouse is over them:
-// the row labels and banner, the speed buttons, the bit buttons, the buttons, the option check
-// boxes and the option fields.
+// The controls of the main window whose hint the status bar shows once the mouse is over them, by
+// name: the sheet's row labels and those entries of the control, chart button and option tables
+// that say so (for an option's up-down, the name of its field).
 const QStringList& statusBarHintControls();
 
 // Watches those of them that `window` holds. When the mouse comes over one, `show` gets that

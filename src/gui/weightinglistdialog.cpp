@@ -27,12 +27,12 @@ constexpr int kRandomTickMs = 25;
 
 WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form6"));
+    setObjectName(controlName(Control::WeightingListDialog));
     auto* layout = new QVBoxLayout(this);
     buildGrid();
     buildButtons();
     m_status = new QStatusBar(this);
-    m_status->setObjectName(QStringLiteral("StatusBar1"));
+    m_status->setObjectName(controlName(Control::WeightingListStatusBar));
     m_status->setSizeGripEnabled(false);
     layout->addWidget(m_status);
     // A run's pool edited here: OK still takes the pool as it came, "&Rechnen" the list as it
@@ -43,7 +43,7 @@ WeightingListDialog::WeightingListDialog(QWidget* parent) : QDialog(parent)
     m_status->addPermanentWidget(m_editedNote, 1);
     m_editedNote->hide();
     m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setObjectName(controlName(Control::WeightingListTimer));
     m_timer->setInterval(kRandomTickMs);
     connect(m_timer, &QTimer::timeout, this, &WeightingListDialog::randomTick);
     showAll();
@@ -62,7 +62,7 @@ void WeightingListDialog::buildGrid()
     grid->setHorizontalSpacing(6);
     for (int k = 1; k <= WeightList::kNumbers; ++k) {
         auto* box = new QCheckBox(QString::number(k), this);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
+        box->setObjectName(weightBoxName(k));
         box->setProperty("number", k);
         box->installEventFilter(this);
         connect(box, &QCheckBox::clicked, this, [this, k] {
@@ -91,14 +91,14 @@ void WeightingListDialog::buildGrid()
 void WeightingListDialog::buildButtons()
 {
     auto* row = new QHBoxLayout;
-    auto* save = speedButton(this, "SpeedButton1", QStringLiteral("Speichern"),
+    auto* save = speedButton(this, Control::SaveWeightingList, QStringLiteral("Speichern"),
                              QStringLiteral("Speichern der Liste"));
-    auto* load = speedButton(this, "SpeedButton2", QStringLiteral("Laden"),
+    auto* load = speedButton(this, Control::LoadWeightingList, QStringLiteral("Laden"),
                              QStringLiteral("Laden der Liste"));
-    auto* ok = pushButton(this, "BitBtn1", QStringLiteral("OK"));
-    auto* abort = pushButton(this, "BitBtn2", QStringLiteral("Abbrechen"));
-    m_recompute = pushButton(this, "BitBtn3", QStringLiteral("&Rechnen"));
-    m_randomButton = pushButton(this, "BitBtn4", QStringLiteral("&Zufall"));
+    auto* ok = pushButton(this, Control::WeightingListOk, QStringLiteral("OK"));
+    auto* abort = pushButton(this, Control::WeightingListCancel, QStringLiteral("Abbrechen"));
+    m_recompute = pushButton(this, Control::WeightingListRecompute, QStringLiteral("&Rechnen"));
+    m_randomButton = pushButton(this, Control::WeightingListRandom, QStringLiteral("&Zufall"));
     m_randomButton->hide();
     ok->setDefault(true);
     for (QWidget* w : {static_cast<QWidget*>(save), static_cast<QWidget*>(load)})

@@ -94,7 +94,7 @@ TEST(RowChecks, OverlapJudgesClosestAndFarthestRowUnlessEachRowCounts)
     check.set(Option::LimitMaxOverlap, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
 
-    // Minimum: fewer than UpDown9 shared with every row refuses.
+    // Minimum: fewer than MinOverlap shared with every row refuses.
     check.set(Option::MinOverlap, 3);
     check.rows = {row({3, 9, 40, 41, 42, 44}), row({1, 2, 4, 5, 6, 7})};
     EXPECT_EQ(check(kPlain), RowCheckStep::Overlap);

@@ -145,7 +145,7 @@ TEST(AnalysisWindow, TheSimilarityAnalysisWritesItsRtfReport)
     const QString html = QString::fromUtf8(reader.readAllStandardOutput());
     EXPECT_TRUE(html.contains("n&auml;chsten Ziehung")) << html.toStdString();
     EXPECT_TRUE(html.contains("&uuml;bern&auml;chsten")) << html.toStdString();
-    EXPECT_EQ(win.w->findChild<QTabWidget*>("PageControl1")->currentIndex(), 0);
+    EXPECT_EQ(win.control<QTabWidget>(gui::Control::MainTabs)->currentIndex(), 0);
     // Row 1 holds the numbers of the last draw compared; the last draw is shown.
     EXPECT_FALSE(win.state().sheet.row(1).fields[0].isEmpty());
 

@@ -3,6 +3,7 @@
 #include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
 #include "gui/chartview.h"
+#include "gui/controlnames.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ std::vector<QRectF> drawnBars(const ChartView& view)
     QChart* chart = view.chart();
     const int n = view.bars()->count();
     auto slot = [&](int i) {
-        return chart->mapToScene(chart->mapToPosition(QPointF(i, 0), view.series2()));
+        return chart->mapToScene(chart->mapToPosition(QPointF(i, 0), view.barSeries()));
     };
     const qreal axis = chart->mapToScene(chart->plotArea().bottomLeft()).y();
     std::vector<QRectF> bars;
@@ -118,7 +119,7 @@ int checkShownMarks(const ChartView& view)
         return 0;
     const QRectF frame = chartFrame(view);
     const QRectF plot = view.chart()->mapRectToScene(view.chart()->plotArea());
-    const qreal barWidth = view.series2()->barWidth() * plot.width() / static_cast<qreal>(n);
+    const qreal barWidth = view.barSeries()->barWidth() * plot.width() / static_cast<qreal>(n);
     std::vector<std::size_t> shown;
     for (std::size_t i = 0; i < n; ++i) {
         const QGraphicsSimpleTextItem* mark = view.marks()[i];
@@ -155,11 +156,11 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed)
     view.resize(1000, 600);
     view.setChartData(data);
 
-    EXPECT_EQ(view.objectName(), QStringLiteral("Chart1"));
-    EXPECT_EQ(view.series2()->objectName(), QStringLiteral("Series2"));
-    EXPECT_TRUE(view.series2()->isVisible());
-    EXPECT_FALSE(view.series1()->isVisible());
-    ASSERT_EQ(view.series2()->count(), 1);
+    EXPECT_EQ(view.objectName(), gui::controlName(gui::Control::Chart));
+    EXPECT_EQ(view.barSeries()->objectName(), gui::controlName(gui::Control::BarSeries));
+    EXPECT_TRUE(view.barSeries()->isVisible());
+    EXPECT_FALSE(view.reserveSeries()->isVisible());
+    ASSERT_EQ(view.barSeries()->count(), 1);
     EXPECT_EQ(view.bars()->count(), 49);
     EXPECT_EQ(shownPoints(view), data.points);
     EXPECT_EQ(view.valueAxis()->min(), data.valueAxis.minimum);
@@ -170,7 +171,7 @@ TEST(ChartView, DrawsTheNumberDistributionAsComputed)
     EXPECT_GE(view.categoryAxis()->categoriesLabels().size(), 24);
     // The values are the view's own black marks, one per bar; the series prints none of its
     // own, which would pile up over the view's.
-    EXPECT_FALSE(view.series2()->isLabelsVisible());
+    EXPECT_FALSE(view.barSeries()->isLabelsVisible());
     ASSERT_EQ(view.marks().size(), data.points.size());
     for (std::size_t i = 0; i < data.points.size(); ++i) {
         EXPECT_EQ(view.marks()[i]->text(), QString::number(data.points[i].y)) << i;

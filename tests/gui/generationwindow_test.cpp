@@ -34,14 +34,8 @@ struct Window : test::StartedWindow {
         }
         return list;
     }
-    QString crossSum(int r)
-    {
-        static const char* names[12] = {"Label36", "Label37", "Label38", "Label39",
-                                        "Label40", "Label41", "Label49", "Label50",
-                                        "Label67", "Label68", "Label71", "Label72"};
-        return child<QLabel>(names[r - 1])->text();
-    }
-    QPushButton* start() { return child<QPushButton>("BitBtn4"); }
+    QString crossSum(int r) { return child<QLabel>(kSheetRows[r - 1].crossSumLabel)->text(); }
+    QPushButton* start() { return control<QPushButton>(gui::Control::StartGeneration); }
     QString status() { return w->statusText(1); }
     // Runs `during` once the run has started, from inside its first pass.
     void whileRunning(const std::function<void()>& during)
@@ -120,7 +114,7 @@ TEST(GenerationWindow, ARunShowsTheClearedSheetAndLocksOutWhatWouldDisturbIt)
     const QColor lime(0, 0xFF, 0);
     ASSERT_EQ(win.w->sheetField(1, 1)->palette().color(QPalette::Base), lime);
 
-    auto* tabs = win.child<QTabWidget>("PageControl1");
+    auto* tabs = win.control<QTabWidget>(gui::Control::MainTabs);
     tabs->setCurrentIndex(2);
     struct Seen {
         QString tab, field;
@@ -132,20 +126,20 @@ TEST(GenerationWindow, ARunShowsTheClearedSheetAndLocksOutWhatWouldDisturbIt)
         seen.tab = tabs->currentWidget()->objectName();
         seen.field = win.w->sheetField(1, 1)->text();
         seen.colour = win.w->sheetField(1, 1)->palette().color(QPalette::Base);
-        seen.arrows = win.child<QToolButton>("SpeedButton6")->isEnabled() ||
-                      win.child<QToolButton>("SpeedButton7")->isEnabled();
-        seen.load = win.child<QToolButton>("SpeedButton16")->isEnabled();
-        seen.clear = win.child<QToolButton>("SpeedButton11")->isEnabled();
-        seen.pickers = win.child<QDateEdit>("DateTimePicker1")->isEnabled() ||
-                       win.child<QDateEdit>("DateTimePicker2")->isEnabled();
-        seen.evaluate = win.child<QToolButton>("SpeedButton5")->isEnabled();
-        seen.optionsOpen = win.child<QSpinBox>("UpDown7")->isEnabled();
+        seen.arrows = win.control<QToolButton>(gui::Control::PreviousDraw)->isEnabled() ||
+                      win.control<QToolButton>(gui::Control::NextDraw)->isEnabled();
+        seen.load = win.control<QToolButton>(gui::Control::LoadTips)->isEnabled();
+        seen.clear = win.control<QToolButton>(gui::Control::ClearSheet)->isEnabled();
+        seen.pickers = win.control<QDateEdit>(gui::Control::ChosenDate)->isEnabled() ||
+                       win.control<QDateEdit>(gui::Control::StatisticsStart)->isEnabled();
+        seen.evaluate = win.control<QToolButton>(gui::Control::EvaluateChosenDraw)->isEnabled();
+        seen.optionsOpen = win.option<QSpinBox>(Option::RunBudgetThousands)->isEnabled();
         seen.readOnly = win.w->sheetField(2, 2)->isReadOnly();
         win.start()->click(); // and stop, to keep the test short
     });
     win.w->findChild<QAction*>(QStringLiteral("Berechnen1"))->trigger();
 
-    EXPECT_EQ(seen.tab, "TabSheet1");
+    EXPECT_EQ(seen.tab, gui::controlName(gui::Control::SheetTab));
     EXPECT_EQ(seen.field, "") << "the old rows are gone before the first new one";
     EXPECT_EQ(seen.colour, win.w->palette().color(QPalette::Base));
     EXPECT_FALSE(seen.arrows);
@@ -156,32 +150,32 @@ TEST(GenerationWindow, ARunShowsTheClearedSheetAndLocksOutWhatWouldDisturbIt)
     EXPECT_TRUE(seen.optionsOpen);
     EXPECT_TRUE(seen.readOnly);
     // Afterwards everything is open again.
-    EXPECT_TRUE(win.child<QToolButton>("SpeedButton16")->isEnabled());
-    EXPECT_TRUE(win.child<QDateEdit>("DateTimePicker1")->isEnabled());
+    EXPECT_TRUE(win.control<QToolButton>(gui::Control::LoadTips)->isEnabled());
+    EXPECT_TRUE(win.control<QDateEdit>(gui::Control::ChosenDate)->isEnabled());
     EXPECT_FALSE(win.w->sheetField(2, 2)->isReadOnly());
 }
 
 TEST(GenerationWindow, AnExhaustedBudgetRestoresTheLoosenedOptions)
 {
     Window win;
-    win.child<QSpinBox>("UpDown7")->setValue(1);
+    win.option<QSpinBox>(Option::RunBudgetThousands)->setValue(1);
     // Only 1..6 has the cross sum 21, a run of three: no candidate passes.
-    win.child<QSpinBox>("UpDown1")->setValue(21);
-    win.child<QSpinBox>("UpDown2")->setValue(21);
-    win.child<QCheckBox>("CheckBox18")->setChecked(true);
-    win.child<QCheckBox>("CheckBox8")->setChecked(true);
-    const int lastDraw = win.child<QSpinBox>("UpDown4")->value();
-    const int secondLastDraw = win.child<QSpinBox>("UpDown5")->value();
-    const int wholePeriod = win.child<QSpinBox>("UpDown6")->value();
+    win.option<QSpinBox>(Option::CrossSumMinimum)->setValue(21);
+    win.option<QSpinBox>(Option::CrossSumMaximum)->setValue(21);
+    win.option<QCheckBox>(Option::NoRunOfThree)->setChecked(true);
+    win.option<QCheckBox>(Option::ForcePair)->setChecked(true);
+    const int lastDraw = win.option<QSpinBox>(Option::MaxFromLastDraw)->value();
+    const int secondLastDraw = win.option<QSpinBox>(Option::MaxFromSecondLastDraw)->value();
+    const int wholePeriod = win.option<QSpinBox>(Option::WholePeriodHits)->value();
 
     win.start()->click();
     EXPECT_EQ(win.status(), "Ändern Sie die Parameter um 12 Tipps zuberechnen");
     for (const QString& row : win.rows())
         EXPECT_EQ(row, ",,,,,");
-    EXPECT_TRUE(win.child<QCheckBox>("CheckBox8")->isChecked());
-    EXPECT_EQ(win.child<QSpinBox>("UpDown4")->value(), lastDraw);
-    EXPECT_EQ(win.child<QSpinBox>("UpDown5")->value(), secondLastDraw);
-    EXPECT_EQ(win.child<QSpinBox>("UpDown6")->value(), wholePeriod);
+    EXPECT_TRUE(win.option<QCheckBox>(Option::ForcePair)->isChecked());
+    EXPECT_EQ(win.option<QSpinBox>(Option::MaxFromLastDraw)->value(), lastDraw);
+    EXPECT_EQ(win.option<QSpinBox>(Option::MaxFromSecondLastDraw)->value(), secondLastDraw);
+    EXPECT_EQ(win.option<QSpinBox>(Option::WholePeriodHits)->value(), wholePeriod);
 }
 
 TEST(GenerationWindow, LockedRowsStayAndTheRowCountLimitsTheRun)
@@ -191,7 +185,7 @@ TEST(GenerationWindow, LockedRowsStayAndTheRowCountLimitsTheRun)
     for (int p = 1; p <= 6; ++p)
         win.w->sheetField(2, p)->setText(locked[p - 1]);
     win.session().toggleRowLock(2);
-    win.child<QSpinBox>("UpDown8")->setValue(3);
+    win.option<QSpinBox>(Option::RowCount)->setValue(3);
 
     win.start()->click();
     const QStringList rows = win.rows();
@@ -208,10 +202,10 @@ TEST(GenerationWindow, TheSameLuckyNumberGivesTheSameSheet)
 {
     Window win;
     win.prompts->inputAnswers = {"12345", "12345"};
-    win.child<QAbstractButton>("SpeedButton13")->click();
+    win.control<QAbstractButton>(gui::Control::SetLuckyNumber)->click();
     win.start()->click();
     const QStringList first = win.rows();
-    win.child<QAbstractButton>("SpeedButton13")->click();
+    win.control<QAbstractButton>(gui::Control::SetLuckyNumber)->click();
     win.start()->click();
     EXPECT_EQ(win.rows(), first);
     EXPECT_TRUE(isSixAscendingNumbers(first[0]));

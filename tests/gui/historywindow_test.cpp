@@ -34,17 +34,18 @@ TEST(HistoryWindow, EntryRefusesATwiceNumberAndStoresTheDrawSorted)
         auto& d = static_cast<gui::DrawEntryDialog&>(dialog);
         const QList<int> numbers{40, 2, 17, 9, 33, 40};
         for (int i = 0; i < 6; ++i)
-            d.findChild<QSpinBox*>(QStringLiteral("UpDown%1").arg(i + 1))->setValue(numbers[i]);
-        d.findChild<QDateEdit*>("DateTimePicker1")->setDate(QDate(2026, 8, 22));
-        auto* ok = d.findChild<QPushButton*>("BitBtn2");
+            d.findChild<QSpinBox*>(gui::drawEntryNumberName(i + 1))->setValue(numbers[i]);
+        d.findChild<QDateEdit*>(gui::controlName(gui::Control::DrawEntryDate))
+            ->setDate(QDate(2026, 8, 22));
+        auto* ok = d.findChild<QPushButton*>(gui::controlName(gui::Control::DrawEntryOk));
         click(ok); // 40 twice: refused, the dialog stays
         EXPECT_FALSE(d.problem().isEmpty());
         EXPECT_EQ(d.result(), 0);
-        d.findChild<QSpinBox*>("UpDown6")->setValue(21);
+        d.findChild<QSpinBox*>(gui::drawEntryNumberName(6))->setValue(21);
         click(ok);
         return d.result();
     };
-    click(win.child<QPushButton>("BitBtn8"));
+    click(win.control<QPushButton>(gui::Control::EnterDraw));
     const auto records = stored(win);
     ASSERT_EQ(records.size(), before + 1);
     EXPECT_EQ(formatDate(records.back().date), "22.08.2026");
@@ -53,7 +54,7 @@ TEST(HistoryWindow, EntryRefusesATwiceNumberAndStoresTheDrawSorted)
 
     // Cancelled: nothing written.
     win.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    click(win.child<QPushButton>("BitBtn8"));
+    click(win.control<QPushButton>(gui::Control::EnterDraw));
     EXPECT_EQ(stored(win).size(), before + 1);
 }
 
@@ -62,13 +63,13 @@ TEST(HistoryWindow, DeletionAsksAndImportAndPrintOutReport)
     test::StartedWindow win;
     const auto before = stored(win);
     win.prompts->yesNoAnswers = {false};
-    click(win.child<QPushButton>("BitBtn6"));
+    click(win.control<QPushButton>(gui::Control::DeleteDraw));
     EXPECT_EQ(stored(win).size(), before.size()); // "No": nothing deleted
     ASSERT_FALSE(win.prompts->asked.isEmpty());
     EXPECT_TRUE(win.prompts->asked.last().contains("20.08.2026"))
         << win.prompts->asked.last().toStdString();
     win.prompts->yesNoAnswers = {true};
-    click(win.child<QPushButton>("BitBtn6"));
+    click(win.control<QPushButton>(gui::Control::DeleteDraw));
     EXPECT_EQ(stored(win).size(), before.size() - 1);
 
     // The deleted draw comes back by import, the message counts it.
@@ -86,7 +87,7 @@ TEST(HistoryWindow, DeletionAsksAndImportAndPrintOutReport)
     win.session().setField(1, 1, "3");
     for (int p = 2; p <= 6; ++p)
         win.session().setField(1, p, QString::number(p * 7));
-    click(win.child<QWidget>("BitBtn7"));
+    click(win.control<QWidget>(gui::Control::PrintTicket));
     ASSERT_FALSE(win.openedUrls.isEmpty());
     EXPECT_EQ(win.openedUrls.last(), QUrl::fromLocalFile(win.dir.filePath("Tipp.txt")));
     const QByteArray text = test::readBytes(win.dir.filePath("Tipp.txt"));

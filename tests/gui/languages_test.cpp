@@ -78,10 +78,10 @@ QStringList checkedLanguages(test::StartedWindow& win)
     return checked;
 }
 
-QString tabText(test::StartedWindow& win, const char* page)
+QString tabText(test::StartedWindow& win, gui::Control page)
 {
-    auto* tabs = win.child<QTabWidget>("PageControl1");
-    return tabs->tabText(tabs->indexOf(win.child<QWidget>(page)));
+    auto* tabs = win.control<QTabWidget>(gui::Control::MainTabs);
+    return tabs->tabText(tabs->indexOf(win.control<QWidget>(page)));
 }
 
 bool hasBlock(const gui::LanguageComponent& c)
@@ -131,10 +131,12 @@ TEST(Languages, ShippedFilesCoverEveryControlInVisitOrder)
         }
 
     // Each language: two lines per block, the whole message list, one line per radio item.
-    const QStringList radioItems[] = {
-        gui::radioItems(windows.main->findChild<QGroupBox*>("RadioGroup1")),
-        gui::radioItems(windows.main->findChild<QGroupBox*>("RadioGroup2")),
-        gui::radioItems(windows.main->findChild<QGroupBox*>("RadioGroup3"))};
+    const QStringList radioItems[] = {gui::radioItems(test::findControl<QGroupBox>(
+                                          windows.main.get(), gui::Control::SuperzahlChoice)),
+                                      gui::radioItems(test::findControl<QGroupBox>(
+                                          windows.main.get(), gui::Control::ExtraGamesChoice)),
+                                      gui::radioItems(test::findControl<QGroupBox>(
+                                          windows.main.get(), gui::Control::PrintSpiel77Choice))};
     for (const Language& l : languages()) {
         const std::string code = l.code.toStdString();
         if (l.code != QLatin1String("de")) {
@@ -176,8 +178,9 @@ TEST(Languages, EachShippedLanguageReachesEveryControl)
         }
         EXPECT_EQ(messages.count(), MessageList::kDefaultCount);
         EXPECT_EQ(messages.text(Msg::Stop), shippedLines("meldungen.txt." + l.code).value(16));
-        EXPECT_EQ(gui::radioItems(main->findChild<QGroupBox*>("RadioGroup4")),
-                  shippedLines("Radio3.txt." + l.code));
+        EXPECT_EQ(
+            gui::radioItems(test::findControl<QGroupBox>(main, gui::Control::PrintSuper6Choice)),
+            shippedLines("Radio3.txt." + l.code));
     }
 }
 
@@ -189,7 +192,7 @@ TEST(Languages, MenuSwitchesTextsChecksItsItemAndKeepsTheNumber)
     const QStringList pl = shippedLines("bezeich.txt.pl");
     EXPECT_EQ(win.state().language, 8);
     EXPECT_EQ(checkedLanguages(win), QStringList{"Polnisch1"});
-    EXPECT_NE(tabText(win, "TabSheet1"), "Lottotipp");
+    EXPECT_NE(tabText(win, gui::Control::SheetTab), "Lottotipp");
     EXPECT_EQ(win.state().messages.line(0), shippedLines("meldungen.txt.pl").value(0));
     // What the program writes itself follows at once: the chart shown gets its new titles.
     EXPECT_TRUE(win.w->chartView()
@@ -201,10 +204,12 @@ TEST(Languages, MenuSwitchesTextsChecksItsItemAndKeepsTheNumber)
     action(win, "Deutsch1")->trigger();
     EXPECT_EQ(win.state().language, 0);
     EXPECT_EQ(checkedLanguages(win), QStringList{"Deutsch1"});
-    EXPECT_EQ(tabText(win, "TabSheet1"), "Lottotipp");
-    EXPECT_EQ(win.child<QAbstractButton>("BitBtn4")->text(), "&Tipps berechnen");
+    EXPECT_EQ(tabText(win, gui::Control::SheetTab), "Lottotipp");
+    EXPECT_EQ(win.control<QAbstractButton>(gui::Control::StartGeneration)->text(),
+              "&Tipps berechnen");
     EXPECT_EQ(win.state().messages.line(0), "Zahlenverteilung");
-    EXPECT_EQ(gui::radioItems(win.child<QGroupBox>("RadioGroup2")), shippedLines("Radio2.txt.de"));
+    EXPECT_EQ(gui::radioItems(win.control<QGroupBox>(gui::Control::ExtraGamesChoice)),
+              shippedLines("Radio2.txt.de"));
 
     // The help menu opens the manual in the program folder.
     action(win, "Dokumentationanzeigen1")->trigger();
@@ -217,11 +222,12 @@ TEST(Languages, EnglishWithOnlyTheBaseFileShowsTheGermanTexts)
     test::StartedWindow win([](const QTemporaryDir& dir) {
         copyLand(dir, [](const QString& name) { return name == "bezeich.txt"; });
     });
-    win.child<QAbstractButton>("BitBtn4")->setText("Calculate");
-    win.child<QTabWidget>("PageControl1")->setTabText(0, "Tip");
+    win.control<QAbstractButton>(gui::Control::StartGeneration)->setText("Calculate");
+    win.control<QTabWidget>(gui::Control::MainTabs)->setTabText(0, "Tip");
     action(win, "Englisch1")->trigger();
-    EXPECT_EQ(win.child<QAbstractButton>("BitBtn4")->text(), "&Tipps berechnen");
-    EXPECT_EQ(tabText(win, "TabSheet1"), "Lottotipp");
+    EXPECT_EQ(win.control<QAbstractButton>(gui::Control::StartGeneration)->text(),
+              "&Tipps berechnen");
+    EXPECT_EQ(tabText(win, gui::Control::SheetTab), "Lottotipp");
     EXPECT_EQ(win.state().language, 1);
     EXPECT_EQ(checkedLanguages(win), QStringList{"Englisch1"});
     EXPECT_EQ(win.state().messages.line(0), "Zahlenverteilung");
@@ -235,7 +241,7 @@ TEST(Languages, WithoutTheBaseFileOnlyTheMenuAndTheNumberChange)
     action(win, "Polnisch1")->trigger();
     EXPECT_EQ(win.state().language, 8);
     EXPECT_EQ(checkedLanguages(win), QStringList{"Polnisch1"});
-    EXPECT_EQ(tabText(win, "TabSheet1"), "Lottotipp");
+    EXPECT_EQ(tabText(win, gui::Control::SheetTab), "Lottotipp");
     EXPECT_EQ(win.state().messages.line(0), "Zahlenverteilung");
 }
 
@@ -268,7 +274,7 @@ TEST(Languages, AShortTranslationEmptiesTheRestAndTheTicketLabelFollowsTheMessag
         writeLand(dir, "meldungen.txt.xx", messages);
     });
     win.state().ticketNumber = "123456";
-    auto* superzahl = win.child<QGroupBox>("RadioGroup1");
+    auto* superzahl = win.control<QGroupBox>(gui::Control::SuperzahlChoice);
     const QStringList superzahlItems = gui::radioItems(superzahl);
     gui::checkRadio(superzahl, 1);
 
@@ -279,8 +285,10 @@ TEST(Languages, AShortTranslationEmptiesTheRestAndTheTicketLabelFollowsTheMessag
     EXPECT_EQ(action(win, "Aktualisieren1")->toolTip(), "New draws");
     EXPECT_EQ(action(win, "Berechnen1")->text(), "");
     EXPECT_NE(action(win, "Berechnen1")->toolTip(), "Tipps berechnen");
-    EXPECT_EQ(gui::radioItems(win.child<QGroupBox>("RadioGroup3")), (QStringList{"Oui", "Non"}));
-    EXPECT_EQ(gui::radioItems(win.child<QGroupBox>("RadioGroup4")), (QStringList{"Oui", "Non"}));
+    EXPECT_EQ(gui::radioItems(win.control<QGroupBox>(gui::Control::PrintSpiel77Choice)),
+              (QStringList{"Oui", "Non"}));
+    EXPECT_EQ(gui::radioItems(win.control<QGroupBox>(gui::Control::PrintSuper6Choice)),
+              (QStringList{"Oui", "Non"}));
     EXPECT_EQ(gui::radioItems(superzahl), superzahlItems); // no Radio1 file: as it was
     EXPECT_EQ(win.state().messages.count(), 13);
     EXPECT_EQ(win.child<QLabel>("Losnummer")->text(), "Billet : 123456");
@@ -334,9 +342,10 @@ TEST(Languages, HoveringABoundControlPutsItsHintIntoTheStatusBar)
     }
     EXPECT_GE(bound, 60);
     // Another control leaves the text as it is; the hint read is the current one.
-    hover(win.child<QWidget>("SpeedButton1"));
+    hover(win.child<QWidget>(
+        test::chartButtonName(gui::ChartPlace::Diagram, charts::ChartKind::Pairs)));
     EXPECT_EQ(win.w->statusText(1), "hint of " + last);
-    auto* search = win.child<QWidget>("SpeedButton4");
+    auto* search = win.control<QWidget>(gui::Control::SearchTipsInDatabase);
     search->setToolTip("neu");
     hover(search);
     EXPECT_EQ(win.w->statusText(1), "neu");
@@ -362,10 +371,13 @@ QStringList clippedControls(QWidget* window)
                           w->height() >= w->minimumSizeHint().height();
         if (!fits)
             clipped << QStringLiteral("%1 (%2 < %3)")
-                           .arg(w->objectName().isEmpty() ? w->metaObject()->className()
-                                                          : w->objectName())
-                           .arg(w->width())
-                           .arg(w->sizeHint().width()) + QStringLiteral(" h%1<%2").arg(w->height()).arg(w->minimumSizeHint().height());
+                               .arg(w->objectName().isEmpty() ? w->metaObject()->className()
+                                                              : w->objectName())
+                               .arg(w->width())
+                               .arg(w->sizeHint().width()) +
+                           QStringLiteral(" h%1<%2")
+                               .arg(w->height())
+                               .arg(w->minimumSizeHint().height());
     }
     return clipped;
 }
@@ -376,8 +388,8 @@ TEST(Languages, EveryLanguageFitsTheWindowAtItsDefaultSize)
 {
     test::StartedWindow win([](const QTemporaryDir& dir) { copyLand(dir); });
     win.w->show();
-    auto* tabs = win.child<QTabWidget>("PageControl1");
-    auto* options = win.child<QTabWidget>("PageControl2");
+    auto* tabs = win.control<QTabWidget>(gui::Control::MainTabs);
+    auto* options = win.control<QTabWidget>(gui::Control::OptionPages);
     for (const Language& l : languages()) {
         action(win, l.menuItem)->trigger();
         const std::string code = l.code.toStdString();

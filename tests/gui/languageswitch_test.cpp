@@ -122,7 +122,7 @@ TEST(LanguageSwitch, EnglishLeavesNoGermanTextOfTheProgramOnScreen)
     win.w->editRowInForm(3);
     win.state().options.set(Option::ShowWeightingList, 1); // a run shows its pool first
     win.session().startOrStopGeneration();
-    auto* start = win.child<QWidget>("BitBtn4");
+    auto* start = win.control<QWidget>(gui::Control::StartGeneration);
     hover(start);
     ASSERT_EQ(win.w->statusText(0), "Kein Update-Server eingestellt");
     const QStringList parts = germanOnlyParts();
@@ -140,8 +140,11 @@ TEST(LanguageSwitch, EnglishLeavesNoGermanTextOfTheProgramOnScreen)
     // Weekdays and months in English too, whatever the system's locale says.
     const QLocale english(QLocale::English);
     const double shown = win.state().shown.date;
-    EXPECT_TRUE(win.child<QLabel>("Label29")->text().startsWith(
-        english.dayName(dateFromDay(shown).dayOfWeek(), QLocale::ShortFormat) + ' '));
+    EXPECT_TRUE(
+        win.control<QLabel>(gui::Control::DatabaseDrawLine)
+            ->text()
+            .startsWith(english.dayName(dateFromDay(shown).dayOfWeek(), QLocale::ShortFormat) +
+                        ' '));
     const auto pickers = win.w->findChildren<QDateEdit*>();
     EXPECT_EQ(pickers.size(), 5); // two on the pages, the Konto period, the entry dialog
     for (QDateEdit* picker : pickers)
@@ -162,7 +165,7 @@ TEST(LanguageSwitch, StatusTextsFollowEachSwitchWithTheirValues)
     EXPECT_EQ(win.w->statusText(1), polish.text(Text::OnlyWebAddresses));
     server->setText(QStringLiteral("http://127.0.0.1:%1").arg(closedPort()));
     Q_EMIT server->editingFinished();
-    win.child<QAbstractButton>("SpeedButton10")->click();
+    win.control<QAbstractButton>(gui::Control::UpdateDraws)->click();
     // Both games stop at the day after the newest draw, each for the system's reason.
     const QString noAnswer = win.w->statusText(0);
     const QString lottoPart = noAnswer.section(QStringLiteral(" – Lotto Plus: "), 0, 0);

@@ -66,7 +66,7 @@ TEST(LedgerWindow, APlayedTicketIsCheckedWhenItsDrawsArriveAndAgainWhenOneIsCorr
     EXPECT_EQ(sound.count(), 1);
     EXPECT_EQ(win.session().statusText(0),
               "Gewinn! 1 Gewinnreihen neu geprüft, zusammen 0,00 zł + offen");
-    auto* tabs = win.child<QTabWidget>("PageControl1");
+    auto* tabs = win.control<QTabWidget>(gui::Control::MainTabs);
     tabs->setCurrentWidget(win.child<QWidget>("TabSheetKonto"));
     auto* table = win.child<QTableWidget>("LedgerTable");
     ASSERT_EQ(table->rowCount(), 1);

@@ -19,6 +19,10 @@ using namespace vendrilo;
 
 namespace {
 
+// The database tab's button of the Superzahl chart, which only a game with a Superzahl shows.
+const QString superzahlChart =
+    test::chartButtonName(gui::ChartPlace::Database, charts::ChartKind::Superzahl);
+
 std::set<int> numbersOn(Game game, const char* date)
 {
     const auto history = shippedHistory(game);
@@ -52,14 +56,14 @@ TEST(LottoPlusWindow, TheGameSwitchSelectsTheHistoryAndIsKept)
     {
         test::StartedWindow win({}, path);
         EXPECT_TRUE(win.child<QRadioButton>("GameLotto")->isChecked());
-        EXPECT_TRUE(win.child<QPushButton>("Button8")->isHidden()) << "no Superzahl stored";
+        EXPECT_TRUE(win.child<QPushButton>(superzahlChart)->isHidden()) << "no Superzahl stored";
         win.child<QRadioButton>("GamePlus")->click();
         EXPECT_EQ(win.state().game, Game::Plus);
         EXPECT_EQ(formatDate(win.state().shown.date), "20.08.2026");
         const auto& shown = win.state().shown.numbers;
         EXPECT_EQ(std::set<int>(shown.begin() + 1, shown.begin() + 7),
                   numbersOn(Game::Plus, "20.08.2026"));
-        EXPECT_TRUE(win.child<QLabel>("Label35")->text().contains("20.08.26"));
+        EXPECT_TRUE(win.control<QLabel>(gui::Control::SheetDrawLine)->text().contains("20.08.26"));
         win.w->close();
         QApplication::processEvents();
     }
@@ -72,9 +76,9 @@ TEST(LottoPlusWindow, TheGameSwitchSelectsTheHistoryAndIsKept)
     test::StartedWindow superzahl([](const QTemporaryDir& dir) {
         test::writeDrawFile(dir, {test::draw("01.08.2026", {1, 2, 3, 4, 5, 6}, 7, 3)});
     });
-    EXPECT_FALSE(superzahl.child<QPushButton>("Button8")->isHidden());
+    EXPECT_FALSE(superzahl.child<QPushButton>(superzahlChart)->isHidden());
     superzahl.child<QRadioButton>("GamePlus")->click();
-    EXPECT_TRUE(superzahl.child<QPushButton>("Button8")->isHidden()) << "Lotto Plus has none";
+    EXPECT_TRUE(superzahl.child<QPushButton>(superzahlChart)->isHidden()) << "Lotto Plus has none";
 }
 
 // Rows holding the Lotto and the Lotto Plus draw of 20.08.2026, scored against both draws of the
@@ -90,13 +94,13 @@ TEST(LottoPlusWindow, ASheetWithPlusShowsTheHitsInBothDraws)
     typeRow(win, 2, plus);
     auto* plusHits1 = win.child<QLabel>("PlusHits1");
     ASSERT_TRUE(plusHits1 && win.child<QLabel>("PlusHits2") && win.child<QLabel>("PlusHits3"));
-    ASSERT_TRUE(win.child<QCheckBox>("WithPlusBox") && win.child<QLabel>("Label22"));
+    ASSERT_TRUE(win.child<QCheckBox>("WithPlusBox") && win.child<QLabel>(kSheetRows[0].hitsLabel));
     EXPECT_TRUE(plusHits1->isHidden()) << "without Plus no column";
     win.child<QCheckBox>("WithPlusBox")->click();
     ASSERT_TRUE(win.state().withPlus);
     const struct {
         Game game;
-        QString hits1;      // Label22: row 1 in the shown draw
+        QString hits1;      // the hits label of row 1 in the shown draw
         QString companion1; // PlusHits1: row 1 in the other draw
         QString companion2;
     } cases[] = {
@@ -106,7 +110,7 @@ TEST(LottoPlusWindow, ASheetWithPlusShowsTheHitsInBothDraws)
     };
     for (const auto& c : cases) {
         win.session().setGame(c.game);
-        EXPECT_EQ(win.child<QLabel>("Label22")->text(), c.hits1);
+        EXPECT_EQ(win.child<QLabel>(kSheetRows[0].hitsLabel)->text(), c.hits1);
         EXPECT_FALSE(plusHits1->isHidden());
         EXPECT_EQ(plusHits1->text(), c.companion1);
         EXPECT_EQ(win.child<QLabel>("PlusHits2")->text(), c.companion2);

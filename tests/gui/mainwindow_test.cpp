@@ -5,6 +5,7 @@
 #include "gui/chartview.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
+#include "gui/weightinglistdialog.h"
 #include "gui/windows.h"
 #include "guitestsupport.h"
 
@@ -29,10 +30,10 @@ using vendrilo::test::draw;
 
 namespace {
 
-template <typename T> T* child(QWidget* w, const char* name)
+template <typename T> T* child(QWidget* w, gui::Control id)
 {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(c, nullptr) << name;
+    T* c = test::findControl<T>(w, id);
+    EXPECT_NE(c, nullptr) << gui::controlName(id).toStdString();
     return c;
 }
 
@@ -58,18 +59,21 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
     auto& w = win.w;
     EXPECT_EQ(w->windowTitle(), "Quirlends Vendrilo  6/49 PL");
 
-    auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
-    const QStringList expected{"Lottotipp", "Berechnung",        "Diagramm",
-                               "Datenbank", "Internet-Optionen", "Systeme", "Konto"};
+    auto* tabs = child<QTabWidget>(w.get(), gui::Control::MainTabs);
+    const QStringList expected{"Lottotipp",         "Berechnung", "Diagramm", "Datenbank",
+                               "Internet-Optionen", "Systeme",    "Konto"};
     QStringList captions, names;
     for (int i = 0; i < tabs->count(); ++i) {
         captions << tabs->tabText(i);
         names << tabs->widget(i)->objectName();
     }
     EXPECT_EQ(captions, expected);
-    EXPECT_EQ(names,
-              (QStringList{"TabSheet1", "TabSheet6", "TabSheet5", "TabSheet4", "TabSheet3",
-                           "TabSheetWheels", "TabSheetKonto"}));
+    EXPECT_EQ(names, (QStringList{gui::controlName(gui::Control::SheetTab),
+                                  gui::controlName(gui::Control::OptionsTab),
+                                  gui::controlName(gui::Control::ChartTab),
+                                  gui::controlName(gui::Control::DatabaseTab),
+                                  gui::controlName(gui::Control::InternetTab), "TabSheetWheels",
+                                  "TabSheetKonto"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
 
     QStringList menu;
@@ -79,8 +83,8 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
                                  "&Schein|", "Sprache/Language/Langue|", "Hilfe|",
                                  "S&chließen|"}));
 
-    for (const char* name : {"DateTimePicker1", "DateTimePicker2"})
-        EXPECT_EQ(child<QDateEdit>(w.get(), name)->minimumDate(), QDate(1994, 11, 19)) << name;
+    for (const gui::Control picker : {gui::Control::ChosenDate, gui::Control::StatisticsStart})
+        EXPECT_EQ(child<QDateEdit>(w.get(), picker)->minimumDate(), QDate(1994, 11, 19));
 }
 
 // Language files and the settings store find the controls by these names.
@@ -97,7 +101,7 @@ TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
             names << name;
     }
     // The bar series belong to the chart, not to the window's tree of widgets.
-    names << chart->series1()->objectName() << chart->series2()->objectName();
+    names << chart->reserveSeries()->objectName() << chart->barSeries()->objectName();
     names.removeDuplicates();
     const QStringList expected = fixtureLines("objectnames.txt");
     QStringList missing, unexpected;
@@ -109,6 +113,50 @@ TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
             unexpected << name;
     EXPECT_TRUE(missing.isEmpty()) << "missing: " << missing.join(' ').toStdString();
     EXPECT_TRUE(unexpected.isEmpty()) << "not in the list: " << unexpected.join(' ').toStdString();
+}
+
+// Every id of the control table names exactly one control of its own window: a builder given
+// the wrong id, or two controls of a window under one name, would send a language file's text or
+// a test to the wrong control.
+TEST(MainWindow, EachControlIdNamesOneControlOfItsWindow)
+{
+    using gui::Control;
+    auto windows = gui::createWindows();
+    gui::ChartView* chart = windows.main->chartView();
+    QWidget* drawEntry = windows.main->findChild<gui::DrawEntryDialog*>();
+    QWidget* printPositions = windows.main->findChild<gui::PrintPositionsDialog*>();
+    QWidget* weightingList = windows.main->findChild<gui::WeightingListDialog*>();
+    ASSERT_TRUE(drawEntry && printPositions && weightingList);
+    const auto windowOf = [&](Control id) -> QWidget* {
+        if (id >= Control::DrawEntryDialog && id <= Control::DrawEntryCancel)
+            return drawEntry;
+        if (id >= Control::PrintPositionsDialog && id <= Control::PrintSuper6Choice)
+            return printPositions;
+        if (id >= Control::WeightingListDialog)
+            return weightingList;
+        return windows.main.get();
+    };
+    for (int i = 0; i <= static_cast<int>(Control::WeightingListRandom); ++i) {
+        const auto id = static_cast<Control>(i);
+        const QString name = gui::controlName(id);
+        QWidget* window = windowOf(id);
+        QList<QObject*> found;
+        if (window->objectName() == name)
+            found << window;
+        for (QObject* o : window->findChildren<QObject*>(name)) {
+            const auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->window() == window)
+                found << o;
+        }
+        if (id == Control::ReserveSeries || id == Control::BarSeries) {
+            QObject* series =
+                id == Control::BarSeries ? chart->barSeries() : chart->reserveSeries();
+            EXPECT_EQ(series->objectName(), name);
+            found.removeAll(series);
+            found << series;
+        }
+        EXPECT_EQ(found.size(), 1) << name.toStdString() << " (id " << i << ")";
+    }
 }
 
 TEST(MainWindow, DialogsAreCreatedInOrderAndStartUpMakesNoSecondOne)
@@ -131,12 +179,14 @@ TEST(MainWindow, FirstStartShowsTheNewestShippedDraw)
     test::StartedWindow win;
     auto& w = win.w;
     EXPECT_EQ(drawfile::read(win.dir.filePath("ZahlenPL.dat"))->size(), 7394u);
-    EXPECT_TRUE(
-        child<QLabel>(w.get(), "Label35")->text().endsWith("20.08.26    6  12  19  21  23  26"));
-    EXPECT_EQ(child<QLabel>(w.get(), "Label13")->text(), "QS: 107");
-    EXPECT_EQ(child<QLabel>(w.get(), "Label29")->text(), child<QLabel>(w.get(), "Label35")->text());
+    EXPECT_TRUE(child<QLabel>(w.get(), gui::Control::SheetDrawLine)
+                    ->text()
+                    .endsWith("20.08.26    6  12  19  21  23  26"));
+    EXPECT_EQ(child<QLabel>(w.get(), gui::Control::CrossSumLine)->text(), "QS: 107");
+    EXPECT_EQ(child<QLabel>(w.get(), gui::Control::DatabaseDrawLine)->text(),
+              child<QLabel>(w.get(), gui::Control::SheetDrawLine)->text());
     EXPECT_EQ(win.state().shown.position, 7393);
-    EXPECT_EQ(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(2026, 8, 20));
+    EXPECT_EQ(child<QDateEdit>(w.get(), gui::Control::ChosenDate)->date(), QDate(2026, 8, 20));
     EXPECT_TRUE(win.prompts->messages.isEmpty());
 }
 
@@ -148,30 +198,30 @@ TEST(MainWindow, StepsThroughTheDrawFileWithTheArrowButtons)
                                   draw("11.01.1997", {3, 11, 19, 27, 35, 43})});
     });
     auto& w = win.w;
-    auto* label13 = child<QLabel>(w.get(), "Label13");
+    auto* label13 = child<QLabel>(w.get(), gui::Control::CrossSumLine);
     EXPECT_EQ(label13->text(), "QS: 138");
-    child<QToolButton>(w.get(), "SpeedButton6")->click();
+    child<QToolButton>(w.get(), gui::Control::PreviousDraw)->click();
     EXPECT_EQ(label13->text(), "QS: 57");
-    EXPECT_EQ(child<QDateEdit>(w.get(), "DateTimePicker1")->date(), QDate(1997, 1, 8));
-    child<QToolButton>(w.get(), "SpeedButton6")->click();
+    EXPECT_EQ(child<QDateEdit>(w.get(), gui::Control::ChosenDate)->date(), QDate(1997, 1, 8));
+    child<QToolButton>(w.get(), gui::Control::PreviousDraw)->click();
     EXPECT_EQ(label13->text(), "QS: 57") << "back stops at the second draw";
-    child<QToolButton>(w.get(), "SpeedButton7")->click();
+    child<QToolButton>(w.get(), gui::Control::NextDraw)->click();
     EXPECT_EQ(label13->text(), "QS: 138");
 
     // The picker and the state are one: a date typed into the picker is what "Auswerten" shows.
-    child<QDateEdit>(w.get(), "DateTimePicker1")->setDate(QDate(1997, 1, 5));
+    child<QDateEdit>(w.get(), gui::Control::ChosenDate)->setDate(QDate(1997, 1, 5));
     EXPECT_EQ(win.state().chosenDate.date(), *parseDate("05.01.1997"));
-    child<QToolButton>(w.get(), "SpeedButton5")->click();
+    child<QToolButton>(w.get(), gui::Control::EvaluateChosenDraw)->click();
     EXPECT_EQ(label13->text(), "QS: 57");
 }
 
 TEST(MainWindow, MissingDrawFileDuringNavigationChangesNothing)
 {
     test::StartedWindow win;
-    auto* label35 = child<QLabel>(win.w.get(), "Label35");
+    auto* label35 = child<QLabel>(win.w.get(), gui::Control::SheetDrawLine);
     const QString before = label35->text();
     QFile::remove(win.dir.filePath("ZahlenPL.dat"));
-    child<QToolButton>(win.w.get(), "SpeedButton6")->click();
+    child<QToolButton>(win.w.get(), gui::Control::PreviousDraw)->click();
     EXPECT_EQ(label35->text(), before);
     ASSERT_FALSE(win.prompts->messages.isEmpty());
     EXPECT_TRUE(win.prompts->messages.last().contains("ZahlenPL.dat"));
@@ -193,8 +243,9 @@ TEST(MainWindow, ADamagedDrawFileIsReportedOnceAndLeftAsItIs)
         << win.prompts->messages.first().toStdString();
     EXPECT_EQ(test::readBytes(win.dir.filePath("ZahlenPL.dat")), bytes);
     // Stepping onto the damaged records shows them as they stand; no second warning.
-    child<QToolButton>(win.w.get(), "SpeedButton6")->click();
-    EXPECT_TRUE(child<QLabel>(win.w.get(), "Label35")->text().startsWith("?? ??.??.??"));
+    child<QToolButton>(win.w.get(), gui::Control::PreviousDraw)->click();
+    EXPECT_TRUE(
+        child<QLabel>(win.w.get(), gui::Control::SheetDrawLine)->text().startsWith("?? ??.??.??"));
     win.session().warnAboutDamagedDraws();
     EXPECT_EQ(win.prompts->messages.size(), 1);
 }
@@ -205,7 +256,7 @@ TEST(MainWindow, ATallerWindowGivesRoomNotBiggerText)
     // text, boxes and arrows keep their proportions.
     test::StartedWindow win;
     auto& w = win.w;
-    auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
+    auto* tabs = child<QTabWidget>(w.get(), gui::Control::MainTabs);
     w->show();
     w->resize(w->width(), 600);
     const qreal at600 = tabs->font().pointSizeF();
@@ -245,12 +296,14 @@ TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
     EXPECT_GT(countedFrom2015, 0);
 
     // An earlier first day redraws the chart over the longer period.
-    child<QDateEdit>(w.get(), "DateTimePicker2")->setDate(QDate(1994, 11, 19));
+    child<QDateEdit>(w.get(), gui::Control::StatisticsStart)->setDate(QDate(1994, 11, 19));
     EXPECT_GT(w->chartView()->chartData().drawCount, countedFrom2015);
 
-    child<QAbstractButton>(w.get(), "Button5")->click();
-    auto* tabs = child<QTabWidget>(w.get(), "PageControl1");
-    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
+    w->findChild<QAbstractButton*>(
+         test::chartButtonName(gui::ChartPlace::Database, charts::ChartKind::Overdue))
+        ->click();
+    auto* tabs = child<QTabWidget>(w.get(), gui::Control::MainTabs);
+    EXPECT_EQ(tabs->currentWidget(), child<QWidget>(w.get(), gui::Control::ChartTab));
     EXPECT_EQ(w->chartView()->chartData().heading(), win.state().messages.text(Msg::OverdueTitle));
 }
 
@@ -320,7 +373,8 @@ TEST(MainWindow, AcceleratorsAreUniqueInTheWindow)
         ++marked;
     }
     EXPECT_GE(marked, 5);
-    EXPECT_EQ(child<QAbstractButton>(win.w.get(), "BitBtn4")->text(), "&Tipps berechnen");
+    EXPECT_EQ(child<QAbstractButton>(win.w.get(), gui::Control::StartGeneration)->text(),
+              "&Tipps berechnen");
 }
 
 TEST(MainWindow, QtsOwnTextsAreGerman)
@@ -346,14 +400,16 @@ TEST(MainWindow, TheInputBoxShowsItsWholeQuestion)
 TEST(MainWindow, TheBannerOpensTheProductPage)
 {
     test::StartedWindow win;
-    auto* tabs = child<QTabWidget>(win.w.get(), "PageControl1");
-    for (const char* name : {"Label43", "Label44", "Panel8", "Panel9"}) {
-        QWidget* part = child<QWidget>(win.w.get(), name);
+    auto* tabs = child<QTabWidget>(win.w.get(), gui::Control::MainTabs);
+    for (const gui::Control id : {gui::Control::VendorBanner, gui::Control::NameBanner,
+                                  gui::Control::VendorBannerPanel, gui::Control::NameBannerPanel}) {
+        QWidget* part = child<QWidget>(win.w.get(), id);
         ASSERT_NE(part, nullptr);
-        EXPECT_TRUE(tabs->widget(0)->isAncestorOf(part)) << name << " stands on Lottotipp";
+        EXPECT_TRUE(tabs->widget(0)->isAncestorOf(part))
+            << gui::controlName(id).toStdString() << " stands on Lottotipp";
         QTest::mouseClick(part, Qt::LeftButton, {}, QPoint(2, 2));
     }
     ASSERT_GE(win.openedUrls.size(), 4);
     EXPECT_EQ(win.openedUrls.first().scheme(), "https");
-    EXPECT_EQ(child<QLabel>(win.w.get(), "Label44")->text(), "V e n d r i l o");
+    EXPECT_EQ(child<QLabel>(win.w.get(), gui::Control::NameBanner)->text(), "V e n d r i l o");
 }

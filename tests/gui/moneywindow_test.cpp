@@ -88,7 +88,7 @@ TEST(MoneyWindow, EveryRowShowsItsPrizeAndTheSheetItsStakeAndWinnings)
     win.show("20.08.2026");
     EXPECT_EQ(win.text("Gewinn1"), "35,00 zł");
     // The price typed on the Internet page: the stake follows at once.
-    win.w->findChild<QLineEdit*>("Edit81")->setText(QStringLiteral("2,50"));
+    win.control<QLineEdit>(gui::Control::RowPrice)->setText(QStringLiteral("2,50"));
     EXPECT_EQ(win.state().internet.rowPrice, "2,50");
     EXPECT_EQ(win.text("EinsatzLabel"), "Einsatz: 12,50 zł");
     // Played with Plus: the Lotto Plus draw of the evening (2 12 13 14 36 44) pays 100 zł for four.

@@ -49,7 +49,7 @@ TEST(OnlineWindow, WithoutAServerNothingIsAskedAndTheUserIsTold)
 {
     OnlineWindow win;
     EXPECT_EQ(win.w->statusText(0), "Kein Update-Server eingestellt");
-    win.child<QAbstractButton>("BitBtn1")->click();
+    win.control<QAbstractButton>(gui::Control::UpdateDatabase)->click();
     ASSERT_EQ(win.prompts->messages.size(), 1);
     EXPECT_TRUE(win.prompts->messages.first().contains("Update-Server"));
     // Only web addresses are taken.
@@ -66,8 +66,8 @@ TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
     ASSERT_FALSE(server.url.isEmpty()) << server.process.readAllStandardError().toStdString();
     OnlineWindow win;
     win.useServer(server.url);
-    auto* stop = win.child<QToolButton>("SpeedButton8");
-    auto* update = win.child<QAbstractButton>("SpeedButton10");
+    auto* stop = win.control<QToolButton>(gui::Control::StopUpdate);
+    auto* update = win.control<QAbstractButton>(gui::Control::UpdateDraws);
     bool stopShown = false, updateDisabled = false;
     // Stop once the first days are in: the day being fetched is still stored.
     QTimer::singleShot(400, win.w.get(), [&] {
@@ -75,7 +75,7 @@ TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
         updateDisabled = !update->isEnabled();
         stop->click();
     });
-    win.child<QAbstractButton>("BitBtn1")->click();
+    win.control<QAbstractButton>(gui::Control::UpdateDatabase)->click();
     EXPECT_TRUE(stopShown);
     EXPECT_TRUE(updateDisabled);
     EXPECT_TRUE(stop->isHidden());
@@ -90,7 +90,7 @@ TEST(OnlineWindow, AnUpdateStoppedWithTheStopButtonKeepsTheDaysStored)
         << win.w->statusText(0).toStdString();
 
     // A second update goes on from there to today.
-    win.child<QAbstractButton>("SpeedButton10")->click();
+    win.control<QAbstractButton>(gui::Control::UpdateDraws)->click();
     EXPECT_EQ(win.stored(), 9u);
     EXPECT_TRUE(win.w->statusText(1).contains("accuracy"));
 }
@@ -132,7 +132,7 @@ TEST(OnlineWindow, AnUpdateBringsLottoAndLottoPlus)
     auto* edit = win.child<QLineEdit>("ServerEdit");
     edit->setText(server.url);
     Q_EMIT edit->editingFinished();
-    win.child<QAbstractButton>("BitBtn1")->click();
+    win.control<QAbstractButton>(gui::Control::UpdateDatabase)->click();
     EXPECT_EQ(drawfile::read(win.dir.filePath("ZahlenPL.dat"))->size(), 8u);
     EXPECT_EQ(*drawfile::read(win.dir.filePath("ZahlenPLPlus.dat")), plusWeek);
     const QString status = win.w->statusText(0);

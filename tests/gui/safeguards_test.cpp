@@ -55,6 +55,7 @@ void setOption(test::StartedWindow& win, Option option, int value)
 // over everything the restore never read.
 TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
 {
+    // Stored value names, as the settings file has them.
     for (const char* broken : {"NeuerSchein", "RadioGroup1", "RadioGroup2"}) {
         QTemporaryDir dir;
         const QString path = dir.filePath("Pelvano.conf");
@@ -63,13 +64,13 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
             // fees, a proxy, a server and a statistics start.
             test::StartedWindow first({}, path);
             first.w->show();
-            first.child<QSpinBox>("UpDown7")->setValue(120);
-            first.child<QCheckBox>("CheckBox19")->setChecked(true);
+            first.option<QSpinBox>(Option::RunBudgetThousands)->setValue(120);
+            first.option<QCheckBox>(Option::NeighboursOfLastDraw)->setChecked(true);
             first.w->sheetField(2, 3)->setText("17");
             first.state().ticketNumber = "4711";
             first.state().internet.proxyHost = "127.0.0.2";
             first.session().setServer("http://127.0.0.1:9");
-            first.child<QDateEdit>("DateTimePicker2")->setDate(QDate(2001, 2, 3));
+            first.control<QDateEdit>(gui::Control::StatisticsStart)->setDate(QDate(2001, 2, 3));
             first.state().language = 8;
             first.w->close();
         }
@@ -80,23 +81,24 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
         const QVariantMap before = storedValues(path);
         {
             test::StartedWindow win({}, path);
-            EXPECT_EQ(win.child<QSpinBox>("UpDown7")->value(), 50) << broken;
+            EXPECT_EQ(win.option<QSpinBox>(Option::RunBudgetThousands)->value(), 50) << broken;
             ASSERT_EQ(win.prompts->messages.size(), 1) << broken;
             EXPECT_TRUE(win.prompts->messages.first().contains(broken));
             EXPECT_TRUE(win.prompts->messages.first().contains("erhalten"));
             // Start-up went on: a draw is shown and the sheet is scored.
             EXPECT_GT(win.state().shown.date, 0);
             win.w->show();
-            win.child<QSpinBox>("UpDown8")->setValue(9); // one value set now: that one is new
+            win.option<QSpinBox>(Option::RowCount)
+                ->setValue(9); // one value set now: that one is new
             win.w->close();
         }
         const QVariantMap after = storedValues(path);
         for (auto it = before.begin(); it != before.end(); ++it) {
-            if (it.key() == broken || it.key() == "UpDown8")
+            if (it.key() == broken || it.key() == optionSpec(Option::RowCount).settingsName)
                 continue;
             EXPECT_EQ(after.value(it.key()), it.value()) << broken << ": " << it.key().toStdString();
         }
-        EXPECT_EQ(after.value("UpDown8").toString(), "9");
+        EXPECT_EQ(after.value(optionSpec(Option::RowCount).settingsName).toString(), "9");
         bool readable = false;
         after.value(broken).toString().toInt(&readable);
         EXPECT_TRUE(readable) << broken << ": the damaged value is written sound";
@@ -130,16 +132,16 @@ TEST(Safeguards, ClosingDuringARunStoresTheOptionsAsTheUserSetThem)
         EXPECT_FALSE(win.w->isVisible()) << "the window closed once the run had stopped";
         EXPECT_TRUE(win.state().options.checked(Option::ForcePair));
     }
-    EXPECT_EQ(storedValues(path).value("Chekcbox8").toString(), "1");
+    EXPECT_EQ(storedValues(path).value(optionSpec(Option::ForcePair).settingsName).toString(), "1");
 }
 
 TEST(Safeguards, TheEntryDialogStartsFromTheDrawOnScreenAndThePanelFollowsEveryChange)
 {
     test::StartedWindow win;
-    win.child<QDateEdit>("DateTimePicker1")->setDate(QDate(1994, 11, 19));
+    win.control<QDateEdit>(gui::Control::ChosenDate)->setDate(QDate(1994, 11, 19));
     win.session().goToChosenDate();
     for (int i = 0; i < 5; ++i)
-        win.child<QToolButton>("SpeedButton6")->click();
+        win.control<QToolButton>(gui::Control::PreviousDraw)->click();
     const double shownDay = win.state().shown.date;
     ASSERT_LT(shownDay, kPickerMinDate);
     const std::size_t count = drawfile::read(win.state().drawPath())->size();
@@ -148,25 +150,26 @@ TEST(Safeguards, TheEntryDialogStartsFromTheDrawOnScreenAndThePanelFollowsEveryC
         auto& entry = static_cast<gui::DrawEntryDialog&>(d);
         offered = entry.enteredRecord();
         // One number changed, the date left alone: the draw on screen is corrected.
-        entry.findChild<QSpinBox*>("UpDown1")->setValue(offered.numbers[0] == 1 ? 2 : 1);
+        entry.findChild<QSpinBox*>(gui::drawEntryNumberName(1))
+            ->setValue(offered.numbers[0] == 1 ? 2 : 1);
         return int(QDialog::Accepted);
     };
-    win.child<QPushButton>("BitBtn8")->click();
+    win.control<QPushButton>(gui::Control::EnterDraw)->click();
     EXPECT_EQ(offered.date, shownDay);
     const auto records = *drawfile::read(win.state().drawPath());
     EXPECT_EQ(records.size(), count) << "corrected, not added";
     // The panel shows what the sheet is scored against.
-    const QString line = win.child<QLabel>("Label35")->text();
-    EXPECT_TRUE(line.contains(formatDate(win.state().shown.date).mid(0, 6)))
-        << line.toStdString();
-    EXPECT_EQ(win.child<QLabel>("Label29")->text(), win.state().shown.drawLine);
+    const QString line = win.control<QLabel>(gui::Control::SheetDrawLine)->text();
+    EXPECT_TRUE(line.contains(formatDate(win.state().shown.date).mid(0, 6))) << line.toStdString();
+    EXPECT_EQ(win.control<QLabel>(gui::Control::DatabaseDrawLine)->text(),
+              win.state().shown.drawLine);
 
     // Deleting the shown draw: the panel moves on with the state.
     win.prompts->yesNoAnswers = {true};
     const QString deletedLine = win.state().shown.drawLine;
-    win.child<QPushButton>("BitBtn6")->click();
-    EXPECT_NE(win.child<QLabel>("Label35")->text(), deletedLine);
-    EXPECT_EQ(win.child<QLabel>("Label35")->text(), win.state().shown.drawLine);
+    win.control<QPushButton>(gui::Control::DeleteDraw)->click();
+    EXPECT_NE(win.control<QLabel>(gui::Control::SheetDrawLine)->text(), deletedLine);
+    EXPECT_EQ(win.control<QLabel>(gui::Control::SheetDrawLine)->text(), win.state().shown.drawLine);
 }
 
 TEST(Safeguards, ACancelledQuestionRunsNothing)
@@ -176,17 +179,18 @@ TEST(Safeguards, ACancelledQuestionRunsNothing)
     const QStringList rowsBefore = sheetRows(win);
     const std::uint32_t seed = win.state().random.seed();
     win.prompts->inputAnswers = {std::nullopt};
-    win.child<QToolButton>("SpeedButton13")->click(); // lucky number
+    win.control<QToolButton>(gui::Control::SetLuckyNumber)->click(); // lucky number
     EXPECT_EQ(win.state().random.seed(), seed);
 
     const double shown = win.state().shown.date;
     win.prompts->inputAnswers = {std::nullopt};
-    win.child<QToolButton>("SpeedButton4")->click(); // search the history for the tips
+    win.control<QToolButton>(gui::Control::SearchTipsInDatabase)
+        ->click(); // search the history for the tips
     EXPECT_EQ(win.state().shown.date, shown);
 
-    for (const char* analysis : {"BitBtn9", "BitBtn19"}) { // back-test, similarity
+    for (const gui::Control analysis : {gui::Control::BackTest, gui::Control::SimilarityAnalysis}) {
         win.prompts->inputAnswers = {std::nullopt};
-        win.child<QAbstractButton>(analysis)->click();
+        win.control<QAbstractButton>(analysis)->click();
     }
     EXPECT_EQ(win.state().random.seed(), seed);
     EXPECT_TRUE(win.openedUrls.isEmpty()) << "no report written or opened";
@@ -313,12 +317,12 @@ TEST(Safeguards, DisplaysFollowTheStateAtOnce)
     // The entry dialog's note goes as soon as the numbers are right again.
     gui::DrawEntryDialog dialog;
     dialog.showRecord(test::draw("01.08.2026", {1, 2, 3, 4, 5, 6}));
-    dialog.findChild<QSpinBox*>("UpDown2")->setValue(1);
+    dialog.findChild<QSpinBox*>(gui::drawEntryNumberName(2))->setValue(1);
     dialog.accept();
     EXPECT_FALSE(dialog.problem().isEmpty());
     const auto* note = dialog.findChildren<QLabel*>().last();
     EXPECT_FALSE(note->text().isEmpty());
-    dialog.findChild<QSpinBox*>("UpDown2")->setValue(7);
+    dialog.findChild<QSpinBox*>(gui::drawEntryNumberName(2))->setValue(7);
     EXPECT_TRUE(note->text().isEmpty());
 }
 
@@ -341,7 +345,7 @@ TEST(Safeguards, NoControlIsASilentNoOp)
     test::StartedWindow win;
     // A threshold that is no number is said so.
     win.prompts->inputAnswers = {"abc"};
-    win.child<QToolButton>("SpeedButton4")->click();
+    win.control<QToolButton>(gui::Control::SearchTipsInDatabase)->click();
     ASSERT_EQ(win.prompts->messages.size(), 1);
     EXPECT_EQ(win.prompts->messages.first(), "'abc' ist kein gültiger Integerwert");
     // "Ab&geben" hands the sheet over as the cart button does (here: no server is set).
@@ -356,8 +360,9 @@ TEST(Safeguards, QuestionsDefaultToNoAndPeriodsStayWithinTheHistory)
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
 
     test::StartedWindow win;
-    for (const char* picker : {"DateTimePicker1", "DateTimePicker2"})
-        EXPECT_EQ(win.child<QDateEdit>(picker)->maximumDate(), QDate(2026, 12, 8)) << picker;
+    for (const gui::Control picker : {gui::Control::ChosenDate, gui::Control::StatisticsStart})
+        EXPECT_EQ(win.control<QDateEdit>(picker)->maximumDate(), QDate(2026, 12, 8))
+            << gui::controlName(picker).toStdString();
     // Both draw-day boxes off: the chart says that no draw is counted.
     EXPECT_TRUE(win.w->chartView()->emptyPeriodNote().isEmpty());
     setOption(win, Option::WeekendDraws, 0);

@@ -63,17 +63,17 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
                 spin->setValue(spin->value() == spin->minimum() ? spin->value() + 1
                                                                 : spin->value() - 1);
         }
-        win.child<QSpinBox>("UpDown7")->setValue(120);
+        win.option<QSpinBox>(Option::RunBudgetThousands)->setValue(120);
         for (int r = 1; r <= 12; ++r)
             for (int p = 1; p <= 6; ++p)
                 win.w->sheetField(r, p)->setText(QString::number((r * 6 + p) % 49 + 1));
         win.child<QLineEdit>("ProxyHostEdit")->setText("127.0.0.2");
         win.child<QLineEdit>("ProxyPortEdit")->setText("3128");
-        win.child<QLineEdit>("Edit81")->setText("0,80");
-        win.child<QCheckBox>("CheckBox21")->setChecked(true);
+        win.control<QLineEdit>(gui::Control::RowPrice)->setText("0,80");
+        win.control<QCheckBox>(gui::Control::LinkPage)->setChecked(true);
         win.child<QLineEdit>("ServerEdit")->setText("http://127.0.0.1:9");
         Q_EMIT win.child<QLineEdit>("ServerEdit")->editingFinished();
-        win.child<QDateEdit>("DateTimePicker2")->setDate(QDate(2001, 2, 3));
+        win.control<QDateEdit>(gui::Control::StatisticsStart)->setDate(QDate(2001, 2, 3));
         win.w->resize(780, 590);
         closeAndSettle(win);
     }
@@ -101,17 +101,17 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
         for (int p = 1; p <= 6; ++p)
             EXPECT_EQ(again.w->sheetField(r, p)->text(), QString::number((r * 6 + p) % 49 + 1))
                 << r << "/" << p;
-    EXPECT_TRUE(again.child<QCheckBox>("CheckBox19")->isChecked());
-    EXPECT_FALSE(again.child<QCheckBox>("CheckBox14")->isChecked());
-    EXPECT_EQ(again.child<QSpinBox>("UpDown7")->value(), 120);
+    EXPECT_TRUE(again.option<QCheckBox>(Option::NeighboursOfLastDraw)->isChecked());
+    EXPECT_FALSE(again.option<QCheckBox>(Option::RareNumbers)->isChecked());
+    EXPECT_EQ(again.option<QSpinBox>(Option::RunBudgetThousands)->value(), 120);
     EXPECT_EQ(again.state().options.value(Option::RunBudgetThousands) * 1000, 120000);
-    EXPECT_EQ(again.child<QSpinBox>("UpDown8")->value(), 11);
+    EXPECT_EQ(again.option<QSpinBox>(Option::RowCount)->value(), 11);
     EXPECT_EQ(again.child<QLineEdit>("ProxyHostEdit")->text(), "127.0.0.2");
     EXPECT_EQ(again.child<QLineEdit>("ProxyPortEdit")->text(), "3128");
-    EXPECT_EQ(again.child<QLineEdit>("Edit81")->text(), "0,80");
-    EXPECT_TRUE(again.child<QCheckBox>("CheckBox21")->isChecked());
+    EXPECT_EQ(again.control<QLineEdit>(gui::Control::RowPrice)->text(), "0,80");
+    EXPECT_TRUE(again.control<QCheckBox>(gui::Control::LinkPage)->isChecked());
     EXPECT_EQ(again.child<QLineEdit>("ServerEdit")->text(), "http://127.0.0.1:9");
-    EXPECT_EQ(again.child<QDateEdit>("DateTimePicker2")->date(), QDate(2001, 2, 3));
+    EXPECT_EQ(again.control<QDateEdit>(gui::Control::StatisticsStart)->date(), QDate(2001, 2, 3));
     EXPECT_EQ(again.w->height(), 590);
 }
 
@@ -182,9 +182,9 @@ TEST(SettingsWindow, TheCommandLineWithStoredSettingsMakesTheWindowsSheet)
     QString drawFile;
     {
         test::StartedWindow win({}, store);
-        win.child<QSpinBox>("UpDown8")->setValue(7);
-        win.child<QCheckBox>("CheckBox19")->setChecked(true);
-        win.child<QSpinBox>("UpDown1")->setValue(90);
+        win.option<QSpinBox>(Option::RowCount)->setValue(7);
+        win.option<QCheckBox>(Option::NeighboursOfLastDraw)->setChecked(true);
+        win.option<QSpinBox>(Option::CrossSumMinimum)->setValue(90);
         win.prompts->inputAnswers = {"4711"};
         win.session().chooseLuckyNumber();
         win.session().startOrStopGeneration();
@@ -215,13 +215,13 @@ TEST(SettingsWindow, ADamagedSettingsFileStartsWithTheDefaultsAndIsWrittenClean)
     test::writeBytes(settings.path, noise);
     {
         test::StartedWindow win({}, settings.path);
-        EXPECT_EQ(win.child<QSpinBox>("UpDown7")->value(), 50);
-        EXPECT_TRUE(win.child<QCheckBox>("CheckBox14")->isChecked());
+        EXPECT_EQ(win.option<QSpinBox>(Option::RunBudgetThousands)->value(), 50);
+        EXPECT_TRUE(win.option<QCheckBox>(Option::RareNumbers)->isChecked());
         EXPECT_TRUE(win.prompts->messages.isEmpty());
         closeAndSettle(win);
     }
     QSettings clean(settings.path, QSettings::IniFormat);
     EXPECT_EQ(clean.status(), QSettings::NoError);
-    EXPECT_EQ(clean.value("UpDown7").toString(), "50");
-    EXPECT_EQ(clean.value("Chekcbox14").toString(), "1");
+    EXPECT_EQ(clean.value(optionSpec(Option::RunBudgetThousands).settingsName).toString(), "50");
+    EXPECT_EQ(clean.value(optionSpec(Option::RareNumbers).settingsName).toString(), "1");
 }

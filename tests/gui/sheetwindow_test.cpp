@@ -77,10 +77,10 @@ TEST(TipSheetWindow, LeavingAFieldSortsScoresAndColoursTheRow)
     for (int p = 1; p <= 6; ++p)
         row << win.field(1, p)->text();
     EXPECT_EQ(row.join(','), "3,14,22,30,41,49");
-    auto* hits = win.child<QLabel>("Label22");
+    auto* hits = win.child<QLabel>(kSheetRows[0].hitsLabel);
     EXPECT_EQ(hits->text(), "5 + B");
     EXPECT_EQ(hits->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
-    EXPECT_EQ(win.child<QLabel>("Label36")->text(), "159");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[0].crossSumLabel)->text(), "159");
     for (int p = 1; p <= 5; ++p)
         EXPECT_EQ(win.base(1, p), QColor(0, 0xFF, 0)) << p;
     EXPECT_EQ(win.base(1, 6), QColor(0xFF, 0xFF, 0));
@@ -89,8 +89,8 @@ TEST(TipSheetWindow, LeavingAFieldSortsScoresAndColoursTheRow)
     win.fillRow(2, {"40", "1", "2", "", "5", "6"});
     win.leave(2, 6);
     EXPECT_EQ(win.field(2, 1)->text(), "40");
-    EXPECT_EQ(win.child<QLabel>("Label23")->text(), "");
-    EXPECT_EQ(win.child<QLabel>("Label37")->text(), "");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[1].hitsLabel)->text(), "");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[1].crossSumLabel)->text(), "");
 }
 
 TEST(TipSheetWindow, RowLabelTogglesTheLockAndClearingSparesLockedRows)
@@ -99,20 +99,20 @@ TEST(TipSheetWindow, RowLabelTogglesTheLockAndClearingSparesLockedRows)
     win.fillRow(1, {"1", "2", "3", "4", "5", "6"});
     win.fillRow(2, {"7", "8", "9", "10", "11", "12"});
     win.leave(2, 6);
-    auto* label = win.child<QLabel>("Label28");
+    auto* label = win.child<QLabel>(kSheetRows[0].rowLabel);
     const QColor unlocked = label->palette().color(QPalette::WindowText);
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
     EXPECT_TRUE(win.w->state().sheet.locked(1));
 
     win.prompts->yesNoAnswers = {true};
-    win.child<QToolButton>("SpeedButton11")->click();
+    win.control<QToolButton>(gui::Control::ClearSheet)->click();
     EXPECT_EQ(win.prompts->asked.last(),
               "Alle Tipps löschen? | Sollen alle Tipps gelöscht werden??");
     EXPECT_EQ(win.field(1, 6)->text(), "6") << "the locked row stays";
-    EXPECT_EQ(win.child<QLabel>("Label36")->text(), "21");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[0].crossSumLabel)->text(), "21");
     EXPECT_EQ(win.field(2, 1)->text(), "");
-    EXPECT_EQ(win.child<QLabel>("Label37")->text(), "");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[1].crossSumLabel)->text(), "");
 
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), unlocked);
@@ -125,8 +125,8 @@ TEST(TipSheetWindow, AnsweringNoToTheClearQuestionChangesNothing)
     win.fillRow(3, {"5", "6", "7", "8", "9", "10"});
     win.leave(3, 6);
     win.prompts->yesNoAnswers = {false};
-    win.child<QToolButton>("SpeedButton11")->click();
+    win.control<QToolButton>(gui::Control::ClearSheet)->click();
     EXPECT_EQ(win.prompts->asked.size(), 1);
     EXPECT_EQ(win.field(3, 1)->text(), "5");
-    EXPECT_EQ(win.child<QLabel>("Label38")->text(), "45");
+    EXPECT_EQ(win.child<QLabel>(kSheetRows[2].crossSumLabel)->text(), "45");
 }

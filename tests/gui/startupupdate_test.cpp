@@ -71,7 +71,7 @@ TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
     ASSERT_FALSE(server.url.isEmpty());
     UnstartedWindow win(server.url);
     gui::Session& session = win.w->session();
-    auto* stop = win.w->findChild<QToolButton*>("SpeedButton8");
+    auto* stop = test::findControl<QToolButton>(win.w.get(), gui::Control::StopUpdate);
     bool exposedAtStart = false, stopShown = false, ended = false;
     QObject::connect(&session, &gui::Session::updateRunningChanged, [&](bool running) {
         if (running) {
@@ -95,7 +95,9 @@ TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
     // The newest draw and the chart follow the update.
     EXPECT_EQ(win.stored(), 8u);
     EXPECT_EQ(win.w->state().shown.date, test::day("08.12.2026"));
-    EXPECT_TRUE(win.w->findChild<QLabel*>("Label35")->text().contains("08.12.26"));
+    EXPECT_TRUE(test::findControl<QLabel>(win.w.get(), gui::Control::SheetDrawLine)
+                    ->text()
+                    .contains("08.12.26"));
     EXPECT_EQ(win.w->chartView()->chartData().drawCount, 8);
     EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
 }

@@ -194,8 +194,10 @@ TEST(WeightingList, TheSingleTipFormEditsOneRow)
     win.onDialog = [&](QDialog& dialog) {
         auto& d = static_cast<WeightingListDialog&>(dialog);
         look(d);
-        EXPECT_FALSE(d.findChild<QPushButton*>("BitBtn3")->isVisibleTo(&d));
-        EXPECT_TRUE(d.findChild<QPushButton*>("BitBtn4")->isVisibleTo(&d));
+        EXPECT_FALSE(test::findControl<QPushButton>(&d, gui::Control::WeightingListRecompute)
+                         ->isVisibleTo(&d));
+        EXPECT_TRUE(
+            test::findControl<QPushButton>(&d, gui::Control::WeightingListRandom)->isVisibleTo(&d));
         click(d, 48);
         click(d, 2);
         return int(WeightingListDialog::Ok);
@@ -207,8 +209,10 @@ TEST(WeightingList, TheSingleTipFormEditsOneRow)
     EXPECT_EQ(rowOf(win, 3), (QStringList{"2", "5", "12", "19", "33", "40"}));
     WeightingListDialog& d = listOf(win);
     EXPECT_EQ(d.windowTitle(), "Zahlen für Berechnung wählen");
-    EXPECT_TRUE(d.findChild<QPushButton*>("BitBtn3")->isVisibleTo(&d));
-    EXPECT_FALSE(d.findChild<QPushButton*>("BitBtn4")->isVisibleTo(&d));
+    EXPECT_TRUE(
+        test::findControl<QPushButton>(&d, gui::Control::WeightingListRecompute)->isVisibleTo(&d));
+    EXPECT_FALSE(
+        test::findControl<QPushButton>(&d, gui::Control::WeightingListRandom)->isVisibleTo(&d));
     EXPECT_TRUE(highlighted(d).empty());
 
     // Four ticked: the first four fields change, the last two stay.
@@ -248,7 +252,7 @@ TEST(WeightingList, RandomModePicksSixDistinctNumbers)
     std::set<int> seen;
     win.onDialog = [&](QDialog& dialog) {
         auto& d = static_cast<WeightingListDialog&>(dialog);
-        auto* button = d.findChild<QPushButton*>("BitBtn4");
+        auto* button = test::findControl<QPushButton>(&d, gui::Control::WeightingListRandom);
         for (int pick = 0; pick < 40; ++pick) {
             QTest::mouseClick(button, Qt::LeftButton); // starts
             for (int press = 1; press <= 6; ++press) {

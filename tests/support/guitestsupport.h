@@ -2,6 +2,10 @@
 #pragma once
 
 #include "core/draws/dates.h"
+#include "core/options/optiontable.h"
+#include "core/sheet/sheetcontrols.h"
+#include "gui/chartbuttons.h"
+#include "gui/controlnames.h"
 #include "gui/mainwindow.h"
 #include "gui/session.h"
 #include "testsupport.h"
@@ -23,6 +27,30 @@ namespace vendrilo::test {
 inline double testToday()
 {
     return *parseDate(QStringLiteral("08.12.2026"));
+}
+
+// Controls found as the program names them: by their typed id in the control table, an option's
+// check box or up-down by the option, a chart control by its place and chart.
+template <typename T> T* findControl(const QObject* root, gui::Control id)
+{
+    return root->findChild<T*>(gui::controlName(id));
+}
+template <typename T> T* findOption(const QObject* root, Option id)
+{
+    return root->findChild<T*>(optionSpec(id).name);
+}
+// The first control of `place` that draws `kind` (a button before a label that draws the same).
+inline QString chartButtonName(gui::ChartPlace place, charts::ChartKind kind)
+{
+    QString label;
+    for (const gui::ChartButton& b : gui::chartButtonsOn(place))
+        if (b.kind == kind) {
+            if (!b.isLabel)
+                return QString::fromLatin1(b.name);
+            if (label.isEmpty())
+                label = QString::fromLatin1(b.name);
+        }
+    return label;
 }
 
 // A started main window on its own temporary program folder, with scripted prompts, a fixed
@@ -68,6 +96,8 @@ struct StartedWindow {
         w->startUp();
     }
     template <typename T> T* child(const QString& name) { return w->findChild<T*>(name); }
+    template <typename T> T* control(gui::Control id) { return findControl<T>(w.get(), id); }
+    template <typename T> T* option(Option id) { return findOption<T>(w.get(), id); }
     QString settingsFile() const
     {
         return m_settingsFile.isEmpty() ? dir.filePath(QStringLiteral("settings.ini"))

@@ -13,10 +13,11 @@ namespace vendrilo::charts {
 // Colours as 0xRRGGBB; the core stays free of the GUI's colour type.
 using Rgb = std::uint32_t;
 inline constexpr Rgb kRed = 0xFF0000;   // prime numbers
-inline constexpr Rgb kGreen = 0x008000; // other numbers, and the default colour of Series2
+inline constexpr Rgb kGreen = 0x008000; // other numbers, and the bars' default colour
 
-// The two bar series of Chart1. Every chart fills Series2 and switches Series1 off.
-enum class Series { Series1, Series2 };
+// The two bar series of the chart: every chart fills the bars and switches the reserve off, which
+// stays for the language files and any later chart that wants a second series.
+enum class Series { Reserve, Bars };
 
 struct ChartPoint {
     int x = 0;
@@ -37,10 +38,10 @@ struct ValueAxis {
     bool operator==(const ValueAxis&) const = default;
 };
 
-// Everything one chart leaves in Chart1: the bars of the active series in ascending X, the
+// Everything one chart leaves in the chart: the bars of the active series in ascending X, the
 // value axis and the titles. The window draws it, the generator reads its statistics from it.
 struct ChartData {
-    Series active = Series::Series2;
+    Series active = Series::Bars;
     Rgb seriesColour = kGreen;
     std::vector<ChartPoint> points;
     ValueAxis valueAxis;

@@ -63,8 +63,8 @@ enum class Option : int {
     RunBudgetThousands,   // candidate passes of a run, in thousands
     OnlyPreferredNumbers, // pool: only the numbers the statistics prefer
     ShowWeightingList,
-    RowCount,         // rows a run fills, beside the sheet
-    BonusCountsAsHit, // never shown: the bonus number counts as one more hit in past wins
+    RowCount,                // rows a run fills, beside the sheet
+    BonusCountsAsHit,        // never shown: the bonus number counts as one more hit in past wins
     RecomputeOnlyAfterThree, // back-test: a new sheet only after a pass with a 3 or more
 };
 inline constexpr int kOptionCount = static_cast<int>(Option::RecomputeOnlyAfterThree) + 1;
@@ -89,6 +89,9 @@ struct OptionSpec {
     QString suffix = {}; // text after the up-down's field ("Tausend", "Ziehungen")
     // The option whose line this one continues on its page; none: it starts a line of its own.
     std::optional<Option> sameLineAs = {};
+    // The status bar shows the hint while the mouse is over the control (over the field for an
+    // up-down).
+    bool hintInStatusBar = false;
 };
 
 // The table, in the order of the ids.

@@ -40,12 +40,12 @@ struct CarriedValues {
     int country = 1;    // "Land"
     int printTop = 39;  // "TippTop"
     int printLeft = 47; // "TippLeft"
-    int superzahlOption = 0;     // "RadioGroup1"
-    int super6Spiel77Option = 3; // "RadioGroup2"
+    int superzahlOption = 0;     // where the ticket's Superzahl comes from
+    int super6Spiel77Option = 3; // Super 6 and Spiel 77 on the ticket
     QString vendorAddress = QStringLiteral("https://www.quirlend.de/"); // "URLEdit"
     std::array<QString, 23> printPositions{}; // "Edit1F8" .. "Edit23F8"
     int printPositionChoice = 0;              // "RadioF8"
-    std::array<bool, 2> backTestBoxes{};      // "Chekcbox32", "Chekcbox33"
+    std::array<bool, 2> backTestBoxes{};      // two boxes no window shows (settingsschema.cpp)
 };
 
 // What the program holds between two user actions; the window and the command line drive the

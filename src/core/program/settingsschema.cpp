@@ -3,9 +3,27 @@
 
 #include "core/sheet/sheetcontrols.h"
 
+#include <iterator>
+#include <optional>
+
 namespace vendrilo {
 
 namespace {
+
+// The back-test's two check boxes that no window shows any more: the settings store keeps their
+// values, which the program carries to the next run (CarriedValues::backTestBoxes, in this order).
+constexpr struct {
+    const char* controlName;
+    const char* settingsName; // misspelt like every check box's value name
+} kBackTestBoxes[] = {{"CheckBox32", "Chekcbox32"}, {"CheckBox33", "Chekcbox33"}};
+
+std::optional<std::size_t> backTestBoxByName(const QString& controlName)
+{
+    for (std::size_t i = 0; i < std::size(kBackTestBoxes); ++i)
+        if (controlName == QLatin1String(kBackTestBoxes[i].controlName))
+            return i;
+    return std::nullopt;
+}
 
 using Get = std::function<QVariant(const ProgramState&, const WindowSize&)>;
 using Set = std::function<void(ProgramState&, WindowSize&, const QVariant&)>;
@@ -66,11 +84,10 @@ public:
             });
     }
     void checkBoxes(int from, int to, int saveStep);
-    void backTestBox(int number, int saveStep)
+    void backTestBox(std::size_t i, int saveStep)
     {
-        const auto i = static_cast<std::size_t>(number - 32);
         add(
-            QStringLiteral("Chekcbox%1").arg(number), StoredType::Bool, saveStep,
+            QString::fromLatin1(kBackTestBoxes[i].settingsName), StoredType::Bool, saveStep,
             [i](const ProgramState& s, const WindowSize&) { return s.carried.backTestBoxes[i]; },
             [i](ProgramState& s, WindowSize&, const QVariant& v) {
                 s.carried.backTestBoxes[i] = v.toBool();
@@ -78,19 +95,21 @@ public:
     }
 };
 
+// The store keeps the check boxes in the order of their control numbers, which is all the
+// numbers mean here: the options' boxes and the back-test's two.
 void SchemaBuilder::checkBoxes(int from, int to, int saveStep)
 {
     for (int n = from; n <= to; ++n) {
-        if (n == 32 || n == 33) {
-            backTestBox(n, saveStep + n);
-        } else if (const auto id = optionByName(QStringLiteral("CheckBox%1").arg(n))) {
+        const QString name = QStringLiteral("CheckBox%1").arg(n);
+        if (const auto box = backTestBoxByName(name)) {
+            backTestBox(*box, saveStep + n);
+        } else if (const auto id = optionByName(name)) {
             option(optionSpec(*id), saveStep + n);
         }
     }
 }
 
-// "Chekcbox16" and "Chekcbox17" (weekend and other days) both off select no draw at all: both go
-// back on.
+// The weekend and the other-day boxes both off select no draw at all: both go back on.
 void bothDrawDaysWhenNone(ProgramState& s)
 {
     if (!s.options.checked(Option::WeekendDraws) && !s.options.checked(Option::OtherDayDraws)) {
