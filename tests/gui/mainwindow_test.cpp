@@ -331,12 +331,13 @@ TEST(MainWindow, TheStatusHintFollowsTheChartDrawn)
     };
     for (const Case& c : cases) {
         const QWidget* hovered =
-            child<QWidget>(win.w.get(), chartButtonsFor(c.hovered, c.page).front().name);
+            win.w->findChild<QWidget*>(chartButtonsFor(c.hovered, c.page).front().name);
+        ASSERT_NE(hovered, nullptr);
         win.session().showHint(hovered);
         win.session().drawChart(c.drawn);
         QString expected;
         for (const ChartButton& b : chartButtonsFor(c.drawn, c.page)) {
-            expected = child<QWidget>(win.w.get(), b.name)->toolTip();
+            expected = win.w->findChild<QWidget*>(b.name)->toolTip();
             if (!expected.isEmpty())
                 break;
         }
