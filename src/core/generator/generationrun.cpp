@@ -3,6 +3,7 @@
 
 #include "core/generator/optionconflicts.h"
 #include "core/generator/pastwintests.h"
+#include "core/generator/rowfilter.h"
 #include "core/texts/integers.h"
 #include "core/texts/textlist.h"
 
@@ -96,6 +97,13 @@ std::optional<QString> lockedRowProblem(const TipSheet& sheet)
     return std::nullopt;
 }
 
+// The passes at which loosenLimits may change an option: it changes none at any other.
+bool loosensAt(int passes, int budget)
+{
+    const int left = budget - passes;
+    return 2 * passes == budget || left == 20000 || left == 10000 || left == 5000;
+}
+
 // The candidate loop: for each row, candidates from the pool until the row checks accept one or
 // the budget shared by all rows is used up.
 class RowMaker {
@@ -115,7 +123,8 @@ public:
 private:
     TipRow makeRow(int row);
     bool makePass(int row, TipRow& candidate);
-    void loosenLimits(int row);
+    bool makeRowQuickly(int row, TipRow& candidate);
+    bool loosenLimits(int row);
     void drawCandidate(TipRow& candidate);
 
     const NumberPool& m_pool;
@@ -162,7 +171,9 @@ std::vector<int> RowMaker::makeRows()
 TipRow RowMaker::makeRow(int row)
 {
     TipRow c{};
-    if (row == 1 || (m_passes < runBudget(m_options) && row <= m_options.value(Option::RowCount)))
+    if ((row == 1 ||
+         (m_passes < runBudget(m_options) && row <= m_options.value(Option::RowCount))) &&
+        !makeRowQuickly(row, c))
         while (makePass(row, c) && checkRow(c, m_info.shownCrossSum, m_rows, m_draws, m_options,
                                             m_pastWins) != RowCheckStep::Accepted) {
         }
@@ -196,15 +207,70 @@ bool RowMaker::makePass(int row, TipRow& candidate)
     return true;
 }
 
-void RowMaker::loosenLimits(int row)
+// The same passes as makePass and checkRow make them, when no hook can change the options
+// between passes: then only loosenLimits does, and the checks stand compiled into a RowFilter
+// between its changes. The candidate is drawn as drawCandidate draws it, as the bits of its
+// numbers, and sorted only when accepted. False, and nothing done, where that does not hold:
+// a pass hook, or a pool too large to be held entry by entry or holding numbers above 63.
+bool RowMaker::makeRowQuickly(int row, TipRow& candidate)
+{
+    const std::span<const std::uint8_t> flat = m_pool.flatEntries();
+    if (m_hooks.pass || flat.empty() || flat.size() != m_pool.size() ||
+        *std::max_element(flat.begin(), flat.end()) >= 64)
+        return false;
+    const int budget = runBudget(m_options);
+    const auto drawRange = static_cast<std::uint32_t>(flat.size());
+    RandomSource random = m_random;
+    RowFilter filter(m_rows, m_draws, m_options, m_pastWins);
+    std::uint64_t numbers = 0;
+    std::uint64_t tallies = 0;
+    bool accepted = false;
+    while (!accepted && m_passes < budget) {
+        ++m_passes;
+        if (loosensAt(m_passes, budget) && loosenLimits(row))
+            filter = RowFilter(m_rows, m_draws, m_options, m_pastWins);
+        // Bit 0 stands for a drawn 0, which is drawn again as a repeat is.
+        numbers = 1;
+        tallies = 0;
+        for (int drawn = 0; drawn < 6;) {
+            const std::uint8_t n = flat[random.next(drawRange)];
+            const std::uint64_t bit = std::uint64_t(1) << n;
+            if (numbers & bit)
+                continue;
+            numbers |= bit;
+            tallies += filter.tally(n);
+            ++drawn;
+        }
+        numbers &= ~std::uint64_t(1);
+        accepted = filter.accepts(numbers, tallies);
+    }
+    m_random = random;
+    if (numbers != 0) {
+        sortBits(m_info.shownCandidate, numbers);
+        m_info.shownRow = row;
+        m_info.shownCrossSum = static_cast<int>(tallies >> 48);
+    }
+    // A refused candidate is wiped, as checkRow wipes it.
+    if (accepted)
+        candidate = m_info.shownCandidate;
+    else
+        candidate.fill(0);
+    return true;
+}
+
+// True when it may have changed an option.
+bool RowMaker::loosenLimits(int row)
 {
     const int budget = runBudget(m_options);
+    bool changed = false;
     // Forced pairs are given up for the second half of the budget.
-    if (2 * m_passes == budget)
+    if (2 * m_passes == budget) {
         m_options.set(Option::ForcePair, 0);
+        changed = true;
+    }
     // Later rows loosen the limits when the budget runs low.
     if (row < 3)
-        return;
+        return changed;
     const int left = budget - m_passes;
     if (left == 20000) {
         m_options.set(Option::WholePeriodHits, 6);
@@ -214,7 +280,10 @@ void RowMaker::loosenLimits(int row)
     } else if (left == 5000) {
         m_options.set(Option::MaxFromSecondLastDraw, 3);
         m_options.set(Option::MaxFromLastDraw, 2);
+    } else {
+        return changed;
     }
+    return true;
 }
 
 // Draws until six different numbers stand; a repeat or a 0 is drawn again. A refused candidate
