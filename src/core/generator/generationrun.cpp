@@ -98,10 +98,62 @@ std::optional<QString> lockedRowProblem(const TipSheet& sheet)
 }
 
 // The passes at which loosenLimits may change an option: it changes none at any other.
+constexpr std::array<int, 3> kLooseningLeft{20000, 10000, 5000}; // passes left in the budget
 bool loosensAt(int passes, int budget)
 {
     const int left = budget - passes;
-    return 2 * passes == budget || left == 20000 || left == 10000 || left == 5000;
+    return 2 * passes == budget ||
+           std::find(kLooseningLeft.begin(), kLooseningLeft.end(), left) != kLooseningLeft.end();
+}
+
+// The first pass after `passes` at which loosenLimits may change an option, budget + 1 for none.
+int nextLoosening(int passes, int budget)
+{
+    int next = budget + 1;
+    if (budget % 2 == 0 && budget / 2 > passes)
+        next = std::min(next, budget / 2);
+    for (const int left : kLooseningLeft)
+        if (budget - left > passes)
+            next = std::min(next, budget - left);
+    return next;
+}
+
+// Candidates for up to `count` passes, drawn from the pool's entries as drawCandidate draws them
+// (each below 64), until `filter` accepts one. Each stands as the bits of its numbers and the sum
+// of their tallies; the last one stays in `numbers` and `tallies`. Returns the passes made.
+[[gnu::noinline]] int drawUntilAccepted(RandomSource& random, std::span<const std::uint8_t> flat,
+                      const RowFilter& filter, int count, std::uint64_t& numbers,
+                      std::uint64_t& tallies, bool& accepted)
+{
+    const auto drawRange = static_cast<std::uint32_t>(flat.size());
+    const std::uint8_t* entries = flat.data();
+    RandomSource source = random;
+    std::uint64_t bits = 0;
+    std::uint64_t sum = 0;
+    bool ok = false;
+    int made = 0;
+    while (!ok && made < count) {
+        ++made;
+        // Bit 0 stands for a drawn 0, which is drawn again as a repeat is.
+        bits = 1;
+        sum = 0;
+        for (int drawn = 0; drawn < 6;) {
+            const std::uint8_t n = entries[source.next(drawRange)];
+            const std::uint64_t bit = std::uint64_t(1) << n;
+            if (bits & bit)
+                continue;
+            bits |= bit;
+            sum += filter.tally(n);
+            ++drawn;
+        }
+        bits &= ~std::uint64_t(1);
+        ok = filter.accepts(bits, sum);
+    }
+    random = source;
+    numbers = bits;
+    tallies = sum;
+    accepted = ok;
+    return made;
 }
 
 // The candidate loop: for each row, candidates from the pool until the row checks accept one or
@@ -219,7 +271,6 @@ bool RowMaker::makeRowQuickly(int row, TipRow& candidate)
         *std::max_element(flat.begin(), flat.end()) >= 64)
         return false;
     const int budget = runBudget(m_options);
-    const auto drawRange = static_cast<std::uint32_t>(flat.size());
     RandomSource random = m_random;
     RowFilter filter(m_rows, m_draws, m_options, m_pastWins);
     std::uint64_t numbers = 0;
@@ -229,20 +280,9 @@ bool RowMaker::makeRowQuickly(int row, TipRow& candidate)
         ++m_passes;
         if (loosensAt(m_passes, budget) && loosenLimits(row))
             filter = RowFilter(m_rows, m_draws, m_options, m_pastWins);
-        // Bit 0 stands for a drawn 0, which is drawn again as a repeat is.
-        numbers = 1;
-        tallies = 0;
-        for (int drawn = 0; drawn < 6;) {
-            const std::uint8_t n = flat[random.next(drawRange)];
-            const std::uint64_t bit = std::uint64_t(1) << n;
-            if (numbers & bit)
-                continue;
-            numbers |= bit;
-            tallies += filter.tally(n);
-            ++drawn;
-        }
-        numbers &= ~std::uint64_t(1);
-        accepted = filter.accepts(numbers, tallies);
+        // This pass and the ones up to the next loosening.
+        const int stretch = nextLoosening(m_passes, budget) - m_passes;
+        m_passes += drawUntilAccepted(random, flat, filter, stretch, numbers, tallies, accepted) - 1;
     }
     m_random = random;
     if (numbers != 0) {

@@ -59,7 +59,8 @@ public:
     RowFilter(std::span<const TipRow> rows, const LastDraws& draws, const Options& options,
               PastWinTests& pastWins);
 
-    std::uint64_t tally(std::uint8_t number) const { return m_tallies[number & 63]; }
+    // For a number from 1 to 63.
+    std::uint64_t tally(std::uint8_t number) const { return m_tallies[number]; }
 
     // checkRow(c, crossSum, ...) == Accepted for the candidate c of six different numbers from
     // 1 to 63, given as bits and as the sum of their tallies; the cross sum is the sum of c.
@@ -126,7 +127,7 @@ private:
     std::uint64_t m_crossSumSpan = 0;
     std::uint64_t m_tallyBias = 0;
     std::uint64_t m_tallyMinimums = 0; // the top bits of the bytes with a minimum
-    std::array<std::uint64_t, 64> m_tallies{};
+    std::array<std::uint64_t, 256> m_tallies{}; // 0 beyond 63
     // The overlap with the rows made before.
     std::vector<EntryCount> m_rows;
     int m_mostOverlap, m_leastOverlap;
