@@ -70,6 +70,16 @@ public:
         return true;
     }
 
+    // Whether the first group of the tip given as bits, its threshold - 1 smallest numbers, was
+    // drawn with another of its numbers, so that the tip has won; a look-up without a branch.
+    bool firstGroupWon(std::uint64_t numbers) const
+    {
+        const auto a = static_cast<unsigned>(std::countr_zero(numbers));
+        const auto b = static_cast<unsigned>(std::countr_zero(numbers & (numbers - 1)));
+        const unsigned group = m_hits == 3 ? (a << 6 | b) : m_hits == 2 ? a : 0;
+        return (m_drawnWith[group] & numbers) != 0;
+    }
+
     static bool isAscendingTip(const std::array<std::uint8_t, 6>& tip)
     {
         if (tip[0] < 1 || tip[5] > 63)

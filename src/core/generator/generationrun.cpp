@@ -137,14 +137,17 @@ int nextLoosening(int passes, int budget)
         // Bit 0 stands for a drawn 0, which is drawn again as a repeat is.
         bits = 1;
         sum = 0;
-        for (int drawn = 0; drawn < 6;) {
-            const std::uint8_t n = entries[source.next(drawRange)];
-            const std::uint64_t bit = std::uint64_t(1) << n;
-            if (bits & bit)
-                continue;
+        // Unrolled: only a repeat branches back, never the count of numbers drawn.
+#pragma GCC unroll 6
+        for (int position = 0; position < 6; ++position) {
+            std::uint8_t n = 0;
+            std::uint64_t bit = 0;
+            do {
+                n = entries[source.next(drawRange)];
+                bit = std::uint64_t(1) << n;
+            } while (bits & bit);
             bits |= bit;
             sum += filter.tally(n);
-            ++drawn;
         }
         bits &= ~std::uint64_t(1);
         ok = filter.accepts(bits, sum);

@@ -86,6 +86,9 @@ RowFilter::RowFilter(std::span<const TipRow> rows, const LastDraws& draws, const
         ask(o.value(Option::OlderHits), o.value(Option::OlderDraws));
     if (o.checked(Option::WholePeriodCheck))
         ask(o.value(Option::WholePeriodHits), 0);
+    for (const Question& q : m_questions)
+        if (q.table && !m_firstTable)
+            m_firstTable = q.table.get();
 }
 
 // A count of at most 6 * 7 plus a bias of at most 127 stays within its byte.
