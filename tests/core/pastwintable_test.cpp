@@ -112,6 +112,10 @@ TEST(PastWinTable, AnswersAsThePlainScanOverRandomHistoriesAndWindows)
                         bits |= std::uint64_t(1) << n;
                     ASSERT_EQ(table->neverWonBits(bits), noWin)
                         << "bits, threshold " << query.threshold << " query " << q;
+                    // The first group alone may tell a win, never a tip that did not win.
+                    if (table->firstGroupWon(bits)) {
+                        ASSERT_FALSE(noWin) << "first group, query " << q;
+                    }
                 }
             }
         }
