@@ -45,27 +45,7 @@ RowFilter::RowFilter(std::span<const TipRow> rows, const LastDraws& draws, const
         requireTally(kOddAgain, o.value(Option::OddMinimum));
 
     const bool bonusCounts = o.checked(Option::BonusCountsAsHit);
-    const int drawEntries = bonusCounts ? 7 : 6;
-    const std::array<EntryCount, 3> lastDraws{EntryCount(draws.A.data(), drawEntries),
-                                              EntryCount(draws.B.data(), drawEntries),
-                                              EntryCount(draws.C.data(), drawEntries)};
-    const std::array<std::pair<Option, Option>, 3> limits{
-        {{Option::LimitLastDraw, Option::MaxFromLastDraw},
-         {Option::LimitSecondLastDraw, Option::MaxFromSecondLastDraw},
-         {Option::LimitThirdLastDraw, Option::MaxFromThirdLastDraw}}};
-    for (std::size_t d = 0; d < 3; ++d)
-        // A limit of 0 is left to the number pool.
-        if (o.checked(limits[d].first) && o.value(limits[d].second) > 0)
-            limitTally(static_cast<TallyByte>(kDrawA + d), o.value(limits[d].second));
-    for (int n = 1; n < 64; ++n) {
-        const std::uint64_t bit = std::uint64_t(1) << n;
-        const auto odd = static_cast<std::uint64_t>(n & 1);
-        std::uint64_t& t = m_tallies[static_cast<std::size_t>(n)];
-        t = static_cast<std::uint64_t>(n) << 48 | odd << (8 * kOdd) | odd << (8 * kOddAgain) |
-            static_cast<std::uint64_t>(charts::isPrime(n)) << (8 * kPrime);
-        for (std::size_t d = 0; d < 3; ++d)
-            t |= static_cast<std::uint64_t>(lastDraws[d].of(bit)) << (8 * (kDrawA + d));
-    }
+    tallyLastDraws(draws, o);
 
     for (const TipRow& row : rows)
         m_rows.emplace_back(row.data(), 6);
@@ -89,6 +69,32 @@ RowFilter::RowFilter(std::span<const TipRow> rows, const LastDraws& draws, const
     for (const Question& q : m_questions)
         if (q.table && !m_firstTable)
             m_firstTable = q.table.get();
+}
+
+// The tallies of the numbers 1 to 63, and the limits on the numbers of the last three draws.
+void RowFilter::tallyLastDraws(const LastDraws& draws, const Options& o)
+{
+    const int drawEntries = o.checked(Option::BonusCountsAsHit) ? 7 : 6;
+    const std::array<EntryCount, 3> lastDraws{EntryCount(draws.A.data(), drawEntries),
+                                              EntryCount(draws.B.data(), drawEntries),
+                                              EntryCount(draws.C.data(), drawEntries)};
+    const std::array<std::pair<Option, Option>, 3> limits{
+        {{Option::LimitLastDraw, Option::MaxFromLastDraw},
+         {Option::LimitSecondLastDraw, Option::MaxFromSecondLastDraw},
+         {Option::LimitThirdLastDraw, Option::MaxFromThirdLastDraw}}};
+    for (std::size_t d = 0; d < 3; ++d)
+        // A limit of 0 is left to the number pool.
+        if (o.checked(limits[d].first) && o.value(limits[d].second) > 0)
+            limitTally(static_cast<TallyByte>(kDrawA + d), o.value(limits[d].second));
+    for (int n = 1; n < 64; ++n) {
+        const std::uint64_t bit = std::uint64_t(1) << n;
+        const auto odd = static_cast<std::uint64_t>(n & 1);
+        std::uint64_t& t = m_tallies[static_cast<std::size_t>(n)];
+        t = static_cast<std::uint64_t>(n) << 48 | odd << (8 * kOdd) | odd << (8 * kOddAgain) |
+            static_cast<std::uint64_t>(charts::isPrime(n)) << (8 * kPrime);
+        for (std::size_t d = 0; d < 3; ++d)
+            t |= static_cast<std::uint64_t>(lastDraws[d].of(bit)) << (8 * (kDrawA + d));
+    }
 }
 
 // A count of at most 6 * 7 plus a bias of at most 127 stays within its byte.

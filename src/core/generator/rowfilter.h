@@ -86,6 +86,7 @@ private:
     enum TallyByte { kOdd, kOddAgain, kPrime, kDrawA, kDrawB, kDrawC };
     static constexpr std::uint64_t kTallyTops = 0x0000'8080'8080'8080ull;
 
+    void tallyLastDraws(const LastDraws& draws, const Options& options);
     void limitTally(TallyByte byte, int most);
     void requireTally(TallyByte byte, int least);
 
@@ -129,7 +130,7 @@ private:
     std::int64_t m_crossSumMinimum = 0;
     std::uint64_t m_crossSumSpan = 0;
     std::uint64_t m_tallyBias = 0;
-    std::uint64_t m_tallyMinimums = 0; // the top bits of the bytes with a minimum
+    std::uint64_t m_tallyMinimums = 0;          // the top bits of the bytes with a minimum
     std::array<std::uint64_t, 256> m_tallies{}; // 0 beyond 63
     // The overlap with the rows made before.
     std::vector<EntryCount> m_rows;
