@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <array>
+#include <random>
 #include <set>
 
 using namespace vendrilo;
@@ -595,4 +597,57 @@ TEST(GenerationRun, LimitsNoRowCanMeetAreRefusedUnchanged)
         const auto refusal = impossibleOptions(options);
         EXPECT_EQ(refusal.has_value(), c.refused) << (refusal ? refusal->toStdString() : "");
     }
+}
+
+// Without a pass hook the run takes a quicker way through its candidates, which must not change
+// a single decision. A hook that lets every pass run makes it go the plain way; over random
+// option sets, locked rows, dates and seeds both ways end with the same sheet, passes, options
+// and random state.
+TEST(GenerationRun, APassHookThatLetsEveryPassRunChangesNothing)
+{
+    std::mt19937 rng(20261209);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const std::array<const char*, 5> dates{"19.11.1994", "07.07.2001", "14.03.2020",
+                                           "01.06.2023", "03.03.2025"};
+    const std::array<int, 7> budgets{1, 2, 5, 6, 10, 11, 21};
+    int madeRows = 0;
+    int refusedRuns = 0;
+    for (int i = 0; i < 100; ++i) {
+        ProgramState quick = stateFor(dates[static_cast<std::size_t>(below(5))], rng());
+        for (const OptionSpec& spec : optionTable())
+            if (spec.id != Option::ShowWeightingList && below(3) == 0)
+                set(quick, spec.id,
+                    spec.minimum + below(quick.options.maximum(spec.id) - spec.minimum + 1));
+        set(quick, Option::RunBudgetThousands, budgets[static_cast<std::size_t>(below(7))]);
+        // A locked row may hold a number twice.
+        if (below(3) == 0) {
+            const int row = 1 + below(12);
+            std::array<int, 6> numbers{};
+            for (int& n : numbers)
+                n = 1 + below(49);
+            quick.sheet.setRow(row, numbers);
+            quick.sheet.setLocked(row, true);
+        }
+        ProgramState plain = quick;
+        int hookCalls = 0;
+        GenerationHooks hooks;
+        hooks.pass = [&](const GenerationPass&) {
+            ++hookCalls;
+            return true;
+        };
+        const GenerationResult a = generateTips(quick, history());
+        const GenerationResult b = generateTips(plain, history(), hooks);
+        ASSERT_EQ(rowStrings(quick), rowStrings(plain)) << i;
+        EXPECT_EQ(a.passes, b.passes) << i;
+        EXPECT_EQ(b.passes, hookCalls) << i;
+        EXPECT_EQ(a.status, b.status) << i;
+        EXPECT_EQ(quick.random.seed(), plain.random.seed()) << i;
+        EXPECT_TRUE(quick.options == plain.options) << i;
+        for (int r = 1; r <= TipSheet::kRows; ++r)
+            madeRows += !quick.sheet.locked(r) && quick.sheet.numbers(r).has_value();
+        refusedRuns += a.budgetExhausted;
+    }
+    // The cases are worth something only if rows were both made and refused.
+    EXPECT_GT(madeRows, 300);
+    EXPECT_GT(refusedRuns, 10);
 }

@@ -68,9 +68,9 @@ TipBytes randomTip(std::mt19937& rng)
 
 } // namespace
 
-// Every question a table answers gets the answer of the plain scan, over random histories,
-// windows, filters, thresholds and tips; a table is refused only where the history holds a draw
-// it cannot describe.
+// Every question a table answers gets the answer of the plain scan, for the tip given as numbers
+// and as bits, over random histories, windows, filters, thresholds and tips; a table is refused
+// only where the history holds a draw it cannot describe.
 TEST(PastWinTable, AnswersAsThePlainScanOverRandomHistoriesAndWindows)
 {
     std::mt19937 rng(20261208);
@@ -104,9 +104,18 @@ TEST(PastWinTable, AnswersAsThePlainScanOverRandomHistoriesAndWindows)
                 for (int t = 0; t < 50; ++t) {
                     const TipBytes tip = randomTip(rng);
                     const Tip asInts{tip[0], tip[1], tip[2], tip[3], tip[4], tip[5]};
-                    ASSERT_EQ(table->neverWon(tip),
-                              pastWinScan(history.records(), asInts, query).noWin)
+                    const bool noWin = pastWinScan(history.records(), asInts, query).noWin;
+                    ASSERT_EQ(table->neverWon(tip), noWin)
                         << "threshold " << query.threshold << " query " << q;
+                    std::uint64_t bits = 0;
+                    for (const std::uint8_t n : tip)
+                        bits |= std::uint64_t(1) << n;
+                    ASSERT_EQ(table->neverWonBits(bits), noWin)
+                        << "bits, threshold " << query.threshold << " query " << q;
+                    // The first group alone may tell a win, never a tip that did not win.
+                    if (table->firstGroupWon(bits)) {
+                        ASSERT_FALSE(noWin) << "first group, query " << q;
+                    }
                 }
             }
         }

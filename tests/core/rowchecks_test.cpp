@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/rowchecks.h"
+#include "core/generator/rowfilter.h"
 
+#include <bit>
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 using namespace vendrilo;
@@ -240,4 +243,80 @@ TEST(RowChecks, WithoutCheckBox28NoDatabaseOrPrimeCheckRuns)
     check.set(Option::DatabaseChecks, 0);
     EXPECT_EQ(check(kPlain), RowCheckStep::Accepted);
     EXPECT_TRUE(check.pastWins.calls.empty());
+}
+
+namespace {
+
+// Past-win answers that hang on every argument, so that a question asked with a wrong threshold,
+// window or bonus flag, or about another tip, gets another answer.
+struct HashedPastWins : PastWinTests {
+    static bool answer(const TipRow& tip, int threshold, int drawCount, bool bonus)
+    {
+        std::uint32_t h = 2166136261u;
+        for (const int x : {tip[0], tip[1], tip[2], tip[3], tip[4], tip[5]})
+            h = (h ^ static_cast<std::uint32_t>(x)) * 16777619u;
+        for (const int x : {threshold, drawCount, bonus ? 1 : 0})
+            h = (h ^ static_cast<std::uint32_t>(x)) * 16777619u;
+        return h % 5 != 0;
+    }
+    bool neverWonInPeriod(const TipRow& tip, int threshold, bool bonus) override
+    {
+        return answer(tip, threshold, -1, bonus);
+    }
+    bool neverWonRecently(const TipRow& tip, int threshold, int drawCount, bool bonus) override
+    {
+        return answer(tip, threshold, drawCount, bonus);
+    }
+};
+
+} // namespace
+
+// The compiled checks of the candidate loop give checkRow's verdict over random option sets,
+// rows and draws (numbers twice, zeros and numbers beyond 63 among them) and candidates of
+// numbers from 1 to 63.
+TEST(RowFilter, AcceptsWhatCheckRowAccepts)
+{
+    std::mt19937 rng(4711);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    auto entry = [&] { return static_cast<std::uint8_t>(below(5) == 0 ? below(70) : below(50)); };
+    HashedPastWins pastWins;
+    int accepted = 0, refused = 0;
+    for (int set = 0; set < 300; ++set) {
+        Options options;
+        for (const OptionSpec& spec : optionTable())
+            if (below(2) == 0)
+                options.set(spec.id,
+                            spec.minimum + below(options.maximum(spec.id) - spec.minimum + 1));
+        LastDraws draws;
+        for (DrawBytes* d : {&draws.A, &draws.B, &draws.C})
+            for (std::uint8_t& n : *d)
+                n = entry();
+        std::vector<TipRow> rows(static_cast<std::size_t>(below(6)));
+        for (TipRow& r : rows)
+            for (std::uint8_t& n : r)
+                n = entry();
+        const RowFilter filter(rows, draws, options, pastWins);
+        for (int c = 0; c < 200; ++c) {
+            std::uint64_t bits = 0;
+            while (std::popcount(bits) < 6)
+                bits |= std::uint64_t(1) << (1 + below(below(4) == 0 ? 63 : 49));
+            TipRow candidate{};
+            std::uint64_t tallies = 0;
+            int crossSum = 0;
+            std::size_t p = 0;
+            for (int n = 1; n < 64; ++n)
+                if (bits >> n & 1) {
+                    candidate[p++] = static_cast<std::uint8_t>(n);
+                    tallies += filter.tally(static_cast<std::uint8_t>(n));
+                    crossSum += n;
+                }
+            const bool checked = checkRow(candidate, crossSum, rows, draws, options, pastWins) ==
+                                 RowCheckStep::Accepted;
+            ASSERT_EQ(filter.accepts(bits, tallies), checked)
+                << "set " << set << " candidate " << c;
+            ++(checked ? accepted : refused);
+        }
+    }
+    EXPECT_GT(accepted, 2000);
+    EXPECT_GT(refused, 2000);
 }

@@ -4,6 +4,7 @@
 #include "core/evaluation/pastwin.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -45,6 +46,38 @@ public:
                     drawnWithSome |= with[unsigned(tip[a]) << 6 | tip[b]];
         }
         return (drawnWithSome & mask) == 0;
+    }
+
+    // neverWon for the tip of six numbers from 1 to 63 given as bits, its groups looked up one
+    // after another until one was drawn with another of its numbers. Over a long window nearly
+    // every tip has won, and most are told so by their first group.
+    bool neverWonBits(std::uint64_t numbers) const
+    {
+        const std::uint64_t* with = m_drawnWith.data();
+        if (m_hits == 1)
+            return (with[0] & numbers) == 0;
+        for (std::uint64_t rest = numbers; rest != 0; rest &= rest - 1) {
+            const auto a = static_cast<unsigned>(std::countr_zero(rest));
+            if (m_hits == 2) {
+                if (with[a] & numbers)
+                    return false;
+                continue;
+            }
+            for (std::uint64_t later = rest & (rest - 1); later != 0; later &= later - 1)
+                if (with[a << 6 | static_cast<unsigned>(std::countr_zero(later))] & numbers)
+                    return false;
+        }
+        return true;
+    }
+
+    // Whether the first group of the tip given as bits, its threshold - 1 smallest numbers, was
+    // drawn with another of its numbers, so that the tip has won; a look-up without a branch.
+    bool firstGroupWon(std::uint64_t numbers) const
+    {
+        const auto a = static_cast<unsigned>(std::countr_zero(numbers));
+        const auto b = static_cast<unsigned>(std::countr_zero(numbers & (numbers - 1)));
+        const unsigned group = m_hits == 3 ? (a << 6 | b) : m_hits == 2 ? a : 0;
+        return (m_drawnWith[group] & numbers) != 0;
     }
 
     static bool isAscendingTip(const std::array<std::uint8_t, 6>& tip)

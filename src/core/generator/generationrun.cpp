@@ -3,38 +3,17 @@
 
 #include "core/generator/optionconflicts.h"
 #include "core/generator/pastwintests.h"
+#include "core/generator/rowmaker.h"
 #include "core/texts/integers.h"
 #include "core/texts/textlist.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 #include <optional>
 
 namespace vendrilo {
 
 namespace {
 
-// Six different numbers below 64, given as bits, in ascending order (a candidate's sort), in one
-// store, so that reading the row back as a whole does not wait for six byte stores.
-void sortBits(TipRow& c, std::uint64_t bits)
-{
-    std::uint64_t packed = 0;
-    for (int p = 0; p < 6; ++p) {
-        packed |= static_cast<std::uint64_t>(std::countr_zero(bits)) << (8 * p);
-        bits &= bits - 1;
-    }
-    if constexpr (std::endian::native == std::endian::little)
-        std::memcpy(c.data(), &packed, c.size());
-    else
-        for (std::size_t p = 0; p < c.size(); ++p)
-            c[p] = static_cast<std::uint8_t>(packed >> (8 * p));
-}
-
-int runBudget(const Options& options)
-{
-    return options.value(Option::RunBudgetThousands) * 1000;
-}
 
 // The options a run loosens on its way and puts back at its end.
 struct LoosenedOptions {
@@ -96,170 +75,6 @@ std::optional<QString> lockedRowProblem(const TipSheet& sheet)
     return std::nullopt;
 }
 
-// The candidate loop: for each row, candidates from the pool until the row checks accept one or
-// the budget shared by all rows is used up.
-class RowMaker {
-public:
-    RowMaker(const NumberPool& pool, const LastDraws& draws, TipSheet& sheet, Options& options,
-             RandomSource& random, PastWinTests& pastWins, const GenerationHooks& hooks)
-        : m_pool(pool), m_draws(draws), m_sheet(sheet), m_options(options), m_random(random),
-          m_pastWins(pastWins), m_hooks(hooks)
-    {
-    }
-
-    // Makes every row; returns the rows the run could not or was not to make.
-    std::vector<int> makeRows();
-    int passes() const { return m_passes; }
-    bool stopped() const { return m_stopped; }
-
-private:
-    TipRow makeRow(int row);
-    bool makePass(int row, TipRow& candidate);
-    void loosenLimits(int row);
-    void drawCandidate(TipRow& candidate);
-
-    const NumberPool& m_pool;
-    const LastDraws& m_draws;
-    TipSheet& m_sheet;
-    Options& m_options;
-    RandomSource& m_random;
-    PastWinTests& m_pastWins;
-    const GenerationHooks& m_hooks;
-    int m_passes = 0;
-    bool m_stopped = false;
-    std::vector<TipRow> m_rows;
-    GenerationPass m_info;
-};
-
-std::vector<int> RowMaker::makeRows()
-{
-    std::vector<int> zeroRows;
-    for (int r = 1; r <= TipSheet::kRows; ++r) {
-        // A row locked while the run went on counts only with six numbers; else it is made.
-        const auto locked = m_sheet.locked(r) ? m_sheet.numbers(r) : std::nullopt;
-        TipRow c{};
-        if (locked) {
-            std::copy(locked->begin(), locked->end(), c.begin());
-        } else {
-            c = makeRow(r);
-            int sum = 0;
-            for (const std::uint8_t n : c)
-                sum += n;
-            m_sheet.row(r).crossSumLabel = QString::number(sum);
-            if (sum == 0)
-                zeroRows.push_back(r);
-        }
-        std::array<int, 6> numbers{};
-        std::copy(c.begin(), c.end(), numbers.begin());
-        m_sheet.setRow(r, numbers);
-        m_rows.push_back(c);
-        if (m_hooks.rowWritten)
-            m_hooks.rowWritten(r);
-    }
-    return zeroRows;
-}
-
-TipRow RowMaker::makeRow(int row)
-{
-    TipRow c{};
-    if (row == 1 || (m_passes < runBudget(m_options) && row <= m_options.value(Option::RowCount)))
-        while (makePass(row, c) && checkRow(c, m_info.shownCrossSum, m_rows, m_draws, m_options,
-                                            m_pastWins) != RowCheckStep::Accepted) {
-        }
-    // A row accepted on the very last pass of the budget is dropped with the rest.
-    if (m_passes >= runBudget(m_options))
-        c.fill(0);
-    std::sort(c.begin(), c.end());
-    return c;
-}
-
-// One pass: false when the budget is used up or the run was stopped, else a fresh sorted
-// candidate stands in `candidate`.
-bool RowMaker::makePass(int row, TipRow& candidate)
-{
-    if (m_passes >= runBudget(m_options) || m_stopped)
-        return false;
-    if (m_hooks.pass) {
-        m_info.row = row;
-        m_info.passes = m_passes;
-        m_info.budget = runBudget(m_options);
-        if (!m_hooks.pass(m_info)) {
-            m_stopped = true;
-            return false;
-        }
-    }
-    ++m_passes;
-    loosenLimits(row);
-    drawCandidate(candidate);
-    m_info.shownRow = row;
-    m_info.shownCandidate = candidate;
-    return true;
-}
-
-void RowMaker::loosenLimits(int row)
-{
-    const int budget = runBudget(m_options);
-    // Forced pairs are given up for the second half of the budget.
-    if (2 * m_passes == budget)
-        m_options.set(Option::ForcePair, 0);
-    // Later rows loosen the limits when the budget runs low.
-    if (row < 3)
-        return;
-    const int left = budget - m_passes;
-    if (left == 20000) {
-        m_options.set(Option::WholePeriodHits, 6);
-    } else if (left == 10000) {
-        m_options.set(Option::MaxFromSecondLastDraw, 2);
-        m_options.set(Option::MaxFromLastDraw, 1);
-    } else if (left == 5000) {
-        m_options.set(Option::MaxFromSecondLastDraw, 3);
-        m_options.set(Option::MaxFromLastDraw, 2);
-    }
-}
-
-// Draws until six different numbers stand; a repeat or a 0 is drawn again. A refused candidate
-// is all zeros, so each pass starts at position 1.
-void RowMaker::drawCandidate(TipRow& c)
-{
-    const auto drawRange = static_cast<std::uint32_t>(m_pool.top() + 1);
-    // Drawn into locals: a byte stored through a reference could alias the seed and the pool,
-    // which would then be read from memory for every number.
-    RandomSource random = m_random;
-    const std::span<const std::uint8_t> flat = m_pool.flatEntries();
-    TipRow numbers{};
-    std::uint64_t drawn = 0; // the numbers below 64 drawn so far, as bits
-    int below64 = 0;
-    for (std::size_t position = 0; position < numbers.size(); ++position) {
-        std::uint8_t n = 0;
-        for (;;) {
-            const std::uint32_t index = random.next(drawRange);
-            n = index < flat.size() ? flat[index] : m_pool.at(index);
-            if (n == 0)
-                continue;
-            if (n < 64) {
-                const std::uint64_t bit = std::uint64_t(1) << n;
-                if (drawn & bit)
-                    continue;
-                drawn |= bit;
-                ++below64;
-            } else if (std::find(numbers.begin(), numbers.begin() + position, n) !=
-                       numbers.begin() + position) {
-                continue;
-            }
-            break;
-        }
-        numbers[position] = n;
-    }
-    m_random = random;
-    c = numbers;
-    m_info.shownCrossSum = 0;
-    for (const std::uint8_t n : c)
-        m_info.shownCrossSum += n;
-    if (below64 == 6)
-        sortBits(c, drawn);
-    else
-        std::sort(c.begin(), c.end());
-}
 
 // The pool from the statistics of the period that ends with draw A, maybe edited in the
 // weighting list; an outcome when the run cannot go on with it.

@@ -2,6 +2,7 @@
 #include "core/generator/pastwintests.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vendrilo {
 
@@ -43,6 +44,17 @@ bool HistoryPastWins::neverWonRecently(const TipRow& tip, int threshold, int dra
     return neverWon(tip, {false, threshold, drawCount, bonusCounts});
 }
 
+std::shared_ptr<const PastWinTable> HistoryPastWins::periodTable(int threshold, bool bonusCounts)
+{
+    return tableFor({true, threshold, 0, bonusCounts});
+}
+
+std::shared_ptr<const PastWinTable> HistoryPastWins::recentTable(int threshold, int drawCount,
+                                                                 bool bonusCounts)
+{
+    return tableFor({false, threshold, drawCount, bonusCounts});
+}
+
 PastWinQuery HistoryPastWins::queryOf(const Question& q) const
 {
     return q.wholePeriod ? m_period.wholePeriod(q.threshold, q.bonusCounts)
@@ -56,27 +68,29 @@ bool HistoryPastWins::neverWon(const TipRow& tip, const Question& question)
         PastWinTable::isAscendingTip(tip))
         return m_tables.front().table->neverWon(tip);
     if (PastWinTable::isAscendingTip(tip))
-        if (const PastWinTable* table = tableFor(question))
+        if (const auto& table = tableFor(question))
             return table->neverWon(tip);
     return pastWin(m_history, tipOf(tip), queryOf(question)).noWin;
 }
 
-const PastWinTable* HistoryPastWins::tableFor(const Question& question)
+const std::shared_ptr<const PastWinTable>& HistoryPastWins::tableFor(const Question& question)
 {
+    static const std::shared_ptr<const PastWinTable> none;
     if (question.threshold < 1 || question.threshold > 3)
-        return nullptr;
+        return none;
     auto found = std::find_if(m_tables.begin(), m_tables.end(),
                               [&](const TableSlot& slot) { return slot.question == question; });
     if (found == m_tables.end()) {
         if (m_tables.size() == kTableSlots)
             m_tables.pop_back();
+        std::optional<PastWinTable> table = PastWinTable::build(m_history, queryOf(question));
         m_tables.insert(m_tables.begin(),
-                        {question, PastWinTable::build(m_history, queryOf(question))});
+                        {question, table ? std::make_shared<const PastWinTable>(std::move(*table))
+                                         : nullptr});
     } else if (found != m_tables.begin()) {
         std::rotate(m_tables.begin(), found, found + 1);
     }
-    const TableSlot& slot = m_tables.front();
-    return slot.table ? &*slot.table : nullptr;
+    return m_tables.front().table;
 }
 
 } // namespace vendrilo

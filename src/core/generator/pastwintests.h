@@ -6,7 +6,7 @@
 #include "core/evaluation/pastwintable.h"
 #include "core/generator/rowchecks.h"
 
-#include <optional>
+#include <memory>
 #include <vector>
 
 namespace vendrilo {
@@ -34,6 +34,9 @@ public:
     bool neverWonInPeriod(const TipRow& tip, int threshold, bool bonusCounts) override;
     bool neverWonRecently(const TipRow& tip, int threshold, int drawCount,
                           bool bonusCounts) override;
+    std::shared_ptr<const PastWinTable> periodTable(int threshold, bool bonusCounts) override;
+    std::shared_ptr<const PastWinTable> recentTable(int threshold, int drawCount,
+                                                    bool bonusCounts) override;
 
 private:
     // A question as the row check asks it; the period is the run's.
@@ -45,13 +48,15 @@ private:
     };
     bool neverWon(const TipRow& tip, const Question& question);
     PastWinQuery queryOf(const Question& question) const;
-    const PastWinTable* tableFor(const Question& question);
+    const std::shared_ptr<const PastWinTable>& tableFor(const Question& question);
 
     const DrawHistory& m_history;
     PastWinPeriod m_period;
     struct TableSlot {
         Question question;
-        std::optional<PastWinTable> table; // none where the table cannot answer
+        // None where the table cannot answer. Shared: the candidate loop holds on to the tables
+        // it looks up in.
+        std::shared_ptr<const PastWinTable> table;
     };
     // A run asks a few questions only (the options may change while it goes on); the last one
     // asked comes first.

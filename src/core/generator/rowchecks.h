@@ -5,9 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace vendrilo {
+
+class PastWinTable;
 
 // Six numbers of a candidate or a made row, positions 1..6 at indexes 0..5; a zero row
 // (skipped or failed) holds six zeros.
@@ -36,6 +39,20 @@ public:
     // hits.
     virtual bool neverWonRecently(const TipRow& tip, int threshold, int drawCount,
                                   bool bonusCounts) = 0;
+
+    // A table that gives the same answers as neverWonInPeriod or neverWonRecently with these
+    // arguments for tips PastWinTable::isAscendingTip accepts, where there is one: the
+    // candidate loop then looks its candidates up without a call.
+    virtual std::shared_ptr<const PastWinTable> periodTable(int /*threshold*/,
+                                                            bool /*bonusCounts*/)
+    {
+        return nullptr;
+    }
+    virtual std::shared_ptr<const PastWinTable> recentTable(int /*threshold*/, int /*drawCount*/,
+                                                            bool /*bonusCounts*/)
+    {
+        return nullptr;
+    }
 };
 
 // Which check refused a candidate: the numbers of the checks in the order they run.
