@@ -74,7 +74,7 @@ void LedgerKeeper::playSheet(bool plus, int draws)
     SqliteLedger* ledger = store(true);
     if (!ledger)
         return;
-    ProgramState& state = m_session.state();
+    const ProgramState& state = m_session.state();
     const auto histories = readGameHistories(state);
     if (reportFailure(histories))
         return;
@@ -180,10 +180,8 @@ void LedgerKeeper::openTicket(qint64 ticket)
     const auto t = ticketById(ticket);
     if (!t)
         return;
-    putTicketOnSheet(m_session.state(), *t);
-    m_session.goToChosenDate();
+    m_session.showTicketOnSheet(*t);
     Q_EMIT ticketOpened(t->draws, t->plus);
-    Q_EMIT m_session.sheetTabWanted();
 }
 
 void LedgerKeeper::annotateTicket(qint64 ticket)

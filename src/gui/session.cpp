@@ -5,7 +5,9 @@
 #include "core/options/optionpages.h"
 #include "core/program/chartactions.h"
 #include "core/program/drawactions.h"
+#include "core/program/ledgeractions.h"
 #include "core/program/sheetactions.h"
+#include "core/program/wheelactions.h"
 #include "core/generator/generationrun.h"
 #include "core/texts/textlist.h"
 #include "core/tipfiles/tipfile.h"
@@ -155,6 +157,20 @@ void Session::leaveField()
         applyEvaluation(evaluateShownDraw(m_state));
     else
         Q_EMIT sheetChanged(); // drops a sign left alone in a field
+}
+
+int Session::writeWheelRows(const wheels::Wheel& wheel, int first)
+{
+    const int next = putWheelRowsOnSheet(m_state.sheet, wheel, first);
+    leaveField(); // sorted and scored as if typed
+    return next;
+}
+
+void Session::showTicketOnSheet(const ledger::Ticket& ticket)
+{
+    putTicketOnSheet(m_state, ticket);
+    goToChosenDate();
+    Q_EMIT sheetTabWanted();
 }
 
 void Session::toggleRowLock(int row)

@@ -29,6 +29,12 @@ class QWidget;
 namespace vendrilo {
 struct SheetEvaluation;
 class TextList;
+namespace wheels {
+struct Wheel;
+}
+namespace ledger {
+struct Ticket;
+}
 } // namespace vendrilo
 
 namespace vendrilo::gui {
@@ -85,6 +91,11 @@ public:
     // sheet again; a run, an analysis, a load or a field edit is one step each.
     void undoSheetChange();
     bool canUndoSheetChange() const { return m_sheetHistory.canUndo(); }
+
+    // A wheel's rows written from row `first` on (the next row is returned), and a played ticket
+    // put back on the sheet with its draw shown; each scored as if typed, one undo step each.
+    int writeWheelRows(const wheels::Wheel& wheel, int first);
+    void showTicketOnSheet(const ledger::Ticket& ticket);
 
     // The single-tip form wrote a row: each field as if typed.
     void writeRow(int row, const std::array<QString, 6>& fields);

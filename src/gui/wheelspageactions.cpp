@@ -107,8 +107,7 @@ void WheelsPage::putRowsOnSheet()
 {
     if (!m_wheel || m_session.busy())
         return;
-    m_nextSheetRow = putWheelRowsOnSheet(m_session.state().sheet, *m_wheel, m_nextSheetRow);
-    m_session.leaveField(); // sorted and scored as if typed
+    m_nextSheetRow = m_session.writeWheelRows(*m_wheel, m_nextSheetRow);
 }
 
 void WheelsPage::chooseFileToSave()

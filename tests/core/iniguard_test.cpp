@@ -3,9 +3,12 @@
 #include "core/program/settingsstore.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -128,4 +131,55 @@ TEST(IniGuard, TheUsersOwnStoreIsGuardedWhereQSettingsReadsIt)
     (void)openSettings({}, &notice);
     qputenv("XDG_CONFIG_HOME", before);
     EXPECT_TRUE(notice.contains(QStringLiteral("(Server)"))) << notice.toStdString();
+}
+
+// What a killed save leaves beside the settings: a lock that names a process that is gone or
+// names none (killed before it was filled) goes at the next start together with the save's
+// temporary; a lock held right now, or one being filled this very moment, stays with it.
+TEST(IniGuard, StaleLocksAndTemporariesGoHeldOnesStay)
+{
+    enum class Lock { None, Unfilled, UnfilledJustNow, OfAGoneProcess, HeldHere };
+    const struct {
+        Lock lock;
+        bool removed;
+    } cases[] = {
+        {Lock::None, true},           {Lock::Unfilled, true},  {Lock::UnfilledJustNow, false},
+        {Lock::OfAGoneProcess, true}, {Lock::HeldHere, false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Pelvano.conf");
+        const QString lockPath = path + ".lock";
+        test::writeBytes(path, "[General]\n");
+        test::writeBytes(path + ".Ab12Cd", "half a save");
+        QLockFile held(lockPath);
+        switch (c.lock) {
+        case Lock::None:
+            break;
+        case Lock::Unfilled:
+        case Lock::UnfilledJustNow: {
+            test::writeBytes(lockPath, "");
+            QFile f(lockPath);
+            if (c.lock == Lock::Unfilled && f.open(QIODevice::ReadWrite))
+                f.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                              QFileDevice::FileModificationTime);
+            break;
+        }
+        case Lock::OfAGoneProcess:
+            // A process number no system hands out, on this host.
+            test::writeBytes(lockPath, "2147483646\nvendrilo\n" +
+                                           QSysInfo::machineHostName().toUtf8() + "\n");
+            break;
+        case Lock::HeldHere:
+            ASSERT_TRUE(held.tryLock(0));
+            break;
+        }
+        const int removed = removeStaleSettingsTemporaries(path);
+        EXPECT_EQ(removed > 0, c.removed) << static_cast<int>(c.lock);
+        EXPECT_EQ(QFile::exists(path + ".Ab12Cd"), !c.removed) << static_cast<int>(c.lock);
+        EXPECT_EQ(QFile::exists(lockPath),
+                  c.lock == Lock::UnfilledJustNow || c.lock == Lock::HeldHere)
+            << static_cast<int>(c.lock);
+        EXPECT_TRUE(QFile::exists(path));
+    }
 }

@@ -67,6 +67,21 @@ for _ in $(seq 200); do
 done
 csv2dat "$data/polish-lotto-6of49.csv" "$tmp/lotto-old.dat" 31.12.1999
 csv2dat "$data/polish-lotto-plus.csv" "$tmp/plus-old.dat" 31.12.2015
+# How long the two merges take on this machine: the kills are spread over twice that, so that
+# they land before, during and after the merges however fast or slow the machine is.
+cp "$tmp/lotto-old.dat" "$tmp/l.dat"
+cp "$tmp/plus-old.dat" "$tmp/p.dat"
+started=$(date +%s%N)
+"$server" --port 0 --draws "$tmp/l.dat" --plus-draws "$tmp/p.dat" --today 20.08.2026 \
+    --source "lotto=$pub/lotto.txt" --source "plus=$pub/plus.txt" >/dev/null 2>&1 &
+victim=$!
+for _ in $(seq 5000); do
+    cmp -s "$tmp/l.dat" "$tmp/lotto.dat" && cmp -s "$tmp/p.dat" "$tmp/plus.dat" && break
+    sleep 0.002
+done
+span_ms=$((($(date +%s%N) - started) / 500000 + 2))
+kill -9 "$victim" 2>/dev/null
+wait "$victim" 2>/dev/null
 outcomes=()
 for round in $(seq 15); do
     cp "$tmp/lotto-old.dat" "$tmp/l.dat"
@@ -74,7 +89,9 @@ for round in $(seq 15); do
     "$server" --port 0 --draws "$tmp/l.dat" --plus-draws "$tmp/p.dat" --today 20.08.2026 \
         --source "lotto=$pub/lotto.txt" --source "plus=$pub/plus.txt" >/dev/null 2>&1 &
     victim=$!
-    sleep "0.$(printf %03d $((RANDOM % 700 + 5)))"
+    # The first kill comes before any merge, the second after both, the rest anywhere.
+    delay_ms=$((round == 1 ? 0 : round == 2 ? span_ms : RANDOM % span_ms))
+    sleep "$(awk -v ms=$delay_ms 'BEGIN { printf "%.3f", ms / 1000 }')"
     kill -9 "$victim" 2>/dev/null
     wait "$victim" 2>/dev/null
     for game in lotto plus; do
@@ -87,7 +104,7 @@ for round in $(seq 15); do
     "$cli" --draws "$tmp/l.dat" draws >/dev/null 2>&1
     [ -z "$(find "$tmp" -maxdepth 1 -name 'l.dat.vendrilo-*')" ] && ok || fail "round $round: temporaries left"
 done
-echo "outcomes: ${outcomes[*]}"
+echo "merges took about $((span_ms / 2)) ms; outcomes: ${outcomes[*]}"
 # The kills must land before and after merges, or the test proves nothing.
 printf '%s\n' "${outcomes[@]}" | grep -q ':old' && printf '%s\n' "${outcomes[@]}" | grep -q ':new' &&
     ok || fail "the kills all landed on one side of the merges"

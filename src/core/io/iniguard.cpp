@@ -5,6 +5,7 @@
 #include "core/io/regularfile.h"
 #include "core/texts/textlist.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -204,12 +205,34 @@ Result<QString> makeSettingsFileSafe(const QString& path)
                   {shownPath, dropped.join(QStringLiteral(", ")), shownBackup});
 }
 
+namespace {
+
+// A program killed between making its lock file and writing its process into it leaves a lock
+// that names nobody; Qt would take it for held until it is 30 seconds old, and the next save
+// of the settings would wait that long. A running program fills its lock at once, so an unfilled
+// one older than a second is stale.
+bool removeUnfilledLock(QLockFile& lock, const QString& lockPath)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const QFileInfo info(lockPath);
+    if (!info.exists() || lock.getLockInfo(&pid, &host, &application))
+        return false;
+    if (info.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+        return false;
+    return lock.removeStaleLockFile();
+}
+
+} // namespace
+
 int removeStaleSettingsTemporaries(const QString& path)
 {
     const QFileInfo info(path);
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a killed program names a process that is gone: tryLock takes it over.
-    if (!lock.tryLock(0))
+    if (!lock.tryLock(0) &&
+        !(removeUnfilledLock(lock, path + QStringLiteral(".lock")) && lock.tryLock(0)))
         return 0;
     // The save's temporary file, and the helper file QLockFile makes while it removes a stale lock.
     const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock\\.rmlock)$")
