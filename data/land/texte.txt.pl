@@ -38,6 +38,7 @@ DrawFileTooLarge=%1: Plik ma %2 MB, więc nie jest plikiem losowań (najwyżej %
 DrawFileWouldBeTooLarge=%1: plik losowań miałby %2 MB, więcej niż program odczytuje (%3 MB); nic nie zapisano.
 ProgramFolderReadOnly=Folder programu „%1” jest chroniony przed zapisem. Vendrilo przechowuje więc swoje pliki w „%2”.
 ProgramFolderDrawsTaken= Losowania z folderu programu (%1) zostały tam przeniesione.
+ProgramFolderIncomplete=Nie udało się w pełni przygotować folderu programu „%1”; brakuje: %2
 DamagedDraws=Plik losowań %1 zawiera uszkodzone losowania (liczba: %2; liczby powyżej 49 lub niemożliwa data). Są wyświetlane i liczone tak, jak zapisano je w pliku; sam plik pozostaje bez zmian.
 DrawFileMissing=Brak pliku losowań %1; niczego nie zmieniono. %2
 DrawEntryTitle=Wprowadź liczby losowania

@@ -38,6 +38,7 @@ DrawFileTooLarge=%1: el archivo ocupa %2 MB y por tanto no es un archivo de sort
 DrawFileWouldBeTooLarge=%1: el archivo de sorteos llegaría a %2 MB, más de lo que lee el programa (%3 MB); no se ha escrito nada.
 ProgramFolderReadOnly=La carpeta del programa "%1" está protegida contra escritura. Por eso Vendrilo guarda sus archivos en "%2".
 ProgramFolderDrawsTaken= Los sorteos de la carpeta del programa (%1) se han copiado allí.
+ProgramFolderIncomplete=No se ha podido preparar por completo la carpeta del programa "%1"; falta: %2
 DamagedDraws=El archivo de sorteos %1 contiene %2 sorteos dañados (números mayores que 49 o una fecha imposible). Se muestran y se cuentan tal como figuran en el archivo; el propio archivo no se modifica.
 DrawFileMissing=Falta el archivo de sorteos %1; no se ha cambiado nada. %2
 DrawEntryTitle=Introducir los números del sorteo

@@ -40,18 +40,22 @@ bool usableAsProgramFolder(const QString& folder)
     return probe.open();
 }
 
-// Copies every file of `from` that `to` does not have yet, keeping the folder structure.
-void copyMissing(const QString& from, const QString& to)
+// Copies every file of `from` that `to` does not have yet, keeping the folder structure; the
+// names of those that could not be copied (a full disk, no permission).
+QStringList copyMissing(const QString& from, const QString& to)
 {
+    QStringList failed;
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+        const QString relative = QDir(from).relativeFilePath(source);
+        const QString target = QDir(to).filePath(relative);
         if (QFileInfo::exists(target))
             continue;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(source, target))
+            failed << relative;
     }
+    return failed;
 }
 
 // The draw files of a program folder that can no longer be written, copied into the user's
@@ -90,14 +94,21 @@ QString chooseProgramFolder(const QString& executableFolder, const QString& user
 {
     if (usableAsProgramFolder(executableFolder))
         return withSeparator(executableFolder);
-    QDir().mkpath(userDataFolder);
-    if (QFileInfo(installedDataFolder).isDir())
-        copyMissing(installedDataFolder, userDataFolder);
-    if (!isSystemFolder(executableFolder) && QFileInfo(executableFolder).isDir()) {
-        const QString moved = takeAlongDrawFiles(executableFolder, userDataFolder);
-        if (notice && !moved.isEmpty())
-            *notice = moved;
-    }
+    QStringList missing;
+    if (!QDir().mkpath(userDataFolder))
+        missing << QDir::toNativeSeparators(userDataFolder);
+    else if (QFileInfo(installedDataFolder).isDir())
+        missing = copyMissing(installedDataFolder, userDataFolder);
+    QStringList notices;
+    if (!isSystemFolder(executableFolder) && QFileInfo(executableFolder).isDir())
+        notices << takeAlongDrawFiles(executableFolder, userDataFolder);
+    if (!missing.isEmpty())
+        notices << fillIn(
+            text(Text::ProgramFolderIncomplete),
+            {QDir::toNativeSeparators(userDataFolder), missing.join(QStringLiteral(", "))});
+    notices.removeAll(QString());
+    if (notice && !notices.isEmpty())
+        *notice = notices.join(QLatin1Char(' '));
     return withSeparator(userDataFolder);
 }
 

@@ -69,6 +69,8 @@ namespace vendrilo {
                              "seine Dateien darum in \"%2\" ab.")                                       \
     X(ProgramFolderDrawsTaken, " Die Ziehungen aus dem Programmordner (%1) wurden dorthin "             \
                                "übernommen.")                                                           \
+    X(ProgramFolderIncomplete, "Der Programmordner \"%1\" konnte nicht vollständig eingerichtet "      \
+                               "werden; es fehlen: %2")                                                 \
     X(DamagedDraws, "Die Ziehungsdatei %1 enthält %2 beschädigte Ziehungen (Zahlen über 49 oder "    \
                     "ein unmögliches Datum). Sie werden so angezeigt und gezählt, wie sie in der "    \
                     "Datei stehen; die Datei selbst bleibt unverändert.")                               \
