@@ -614,10 +614,7 @@ TEST(GenerationRun, APassHookThatLetsEveryPassRunChangesNothing)
     int refusedRuns = 0;
     for (int i = 0; i < 100; ++i) {
         ProgramState quick = stateFor(dates[static_cast<std::size_t>(below(5))], rng());
-        for (const OptionSpec& spec : optionTable())
-            if (spec.id != Option::ShowWeightingList && below(3) == 0)
-                set(quick, spec.id,
-                    spec.minimum + below(quick.options.maximum(spec.id) - spec.minimum + 1));
+        test::setRandomOptions(quick.options, below, 3, Option::ShowWeightingList);
         set(quick, Option::RunBudgetThousands, budgets[static_cast<std::size_t>(below(7))]);
         // A locked row may hold a number twice.
         if (below(3) == 0) {

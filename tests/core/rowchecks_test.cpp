@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/generator/rowchecks.h"
 #include "core/generator/rowfilter.h"
+#include "testsupport.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -283,10 +284,7 @@ TEST(RowFilter, AcceptsWhatCheckRowAccepts)
     int accepted = 0, refused = 0;
     for (int set = 0; set < 300; ++set) {
         Options options;
-        for (const OptionSpec& spec : optionTable())
-            if (below(2) == 0)
-                options.set(spec.id,
-                            spec.minimum + below(options.maximum(spec.id) - spec.minimum + 1));
+        vendrilo::test::setRandomOptions(options, below, 2);
         LastDraws draws;
         for (DrawBytes* d : {&draws.A, &draws.B, &draws.C})
             for (std::uint8_t& n : *d)

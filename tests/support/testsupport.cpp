@@ -107,4 +107,13 @@ void writeBytes(const QString& path, const QByteArray& bytes)
         throw std::runtime_error(path.toStdString());
 }
 
+void setRandomOptions(Options& options, const std::function<int(int)>& below, int oneIn,
+                      std::optional<Option> kept)
+{
+    for (const OptionSpec& entry : optionTable())
+        if (entry.id != kept && below(oneIn) == 0)
+            options.set(entry.id,
+                        entry.minimum + below(options.maximum(entry.id) - entry.minimum + 1));
+}
+
 } // namespace vendrilo::test

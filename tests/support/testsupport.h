@@ -3,6 +3,7 @@
 
 #include "core/draws/drawrecord.h"
 #include "core/io/prompts.h"
+#include "core/options/optiontable.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -59,5 +61,10 @@ QByteArray readBytes(const QString& path);
 // cannot be set (not on Linux): the caller skips then.
 bool withFileSizeLimit(long bytes, const std::function<void()>& body);
 void writeBytes(const QString& path, const QByteArray& bytes);
+
+// Sets each option but `kept`, one time in `oneIn`, to a value drawn from its current range;
+// `below(n)` draws from 0..n-1.
+void setRandomOptions(Options& options, const std::function<int(int)>& below, int oneIn,
+                      std::optional<Option> kept = std::nullopt);
 
 } // namespace vendrilo::test
