@@ -92,15 +92,15 @@ int main(int argc, char** argv)
     dialogShot = QStringLiteral("singletip");
     window.editRowInForm(2);
     dialogShot = QStringLiteral("weightinglist");
-    window.state().options.set(vendrilo::Option::ShowWeightingList, 1);
+    session.setOption(vendrilo::Option::ShowWeightingList, 1);
     session.startOrStopGeneration();
-    window.state().options.set(vendrilo::Option::ShowWeightingList, 0);
+    session.setOption(vendrilo::Option::ShowWeightingList, 0);
     dialogShot.clear();
     if (args.size() > 3)
         session.openSheetFile(args.at(3));
     // A run caught after its fifth row: narrow cross-sum limits make each row take a while.
-    window.state().options.set(vendrilo::Option::CrossSumMinimum, 148);
-    window.state().options.set(vendrilo::Option::CrossSumMaximum, 152);
+    session.setOption(vendrilo::Option::CrossSumMinimum, 148);
+    session.setOption(vendrilo::Option::CrossSumMaximum, 152);
     int changes = 0;
     QObject::connect(&session, &vendrilo::gui::Session::sheetChanged, &window, [&] {
         if (session.generationRunning() && ++changes == 6) { // the clearing, then five rows

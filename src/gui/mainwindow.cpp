@@ -82,7 +82,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-ProgramState& MainWindow::state()
+const ProgramState& MainWindow::state() const
 {
     return m_session->state();
 }
@@ -273,28 +273,27 @@ void MainWindow::startUp()
 void MainWindow::startUpForFirstPaint()
 {
     m_startedUp = true;
-    ProgramState& s = m_session->state();
     const double today = m_clock();
 
     // Numbers and dates look the same whatever the user's locale: "dd.mm.yyyy", "hh:nn",
     // decimal comma, thousands dot.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    s.programFolder =
-        m_programFolder.endsWith(QLatin1Char('/')) ? m_programFolder : m_programFolder + '/';
+    m_session->setProgramFolder(m_programFolder);
+    const QString& folder = state().programFolder;
 
     restoreStoredSettings(today);
 
     if (!m_programFolderNotice.isEmpty())
         m_prompts->message(m_programFolderNotice);
     // Legacy conversion, or the shipped history on a very first start.
-    const auto prepared = drawfile::prepare(s.programFolder);
+    const auto prepared = drawfile::prepare(folder);
     if (!prepared)
         m_prompts->message(prepared.error());
-    if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
+    if (const Status payouts = payoutfile::prepare(folder); !payouts)
         m_prompts->message(payouts.error());
     m_session->warnAboutDamagedDraws();
 
-    s.random.randomize();
+    m_session->randomizeSeed();
     m_session->setChosenDate(today);
     m_session->goToChosenDate();
     m_startUpRest = true;
@@ -302,10 +301,11 @@ void MainWindow::startUpForFirstPaint()
 
 void MainWindow::restoreStoredSettings(double today)
 {
-    ProgramState& s = m_session->state();
     WindowSize size{width(), height(), true};
     QString notice;
-    const RestoreOutcome restored = restoreSettings(*openSettings(m_settingsFile, &notice), s, size);
+    const RestoreOutcome restored =
+        m_session->restoreSettings(*openSettings(m_settingsFile, &notice), size, today);
+    const int language = state().language;
     if (!notice.isEmpty())
         m_prompts->message(notice);
     const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
@@ -318,11 +318,10 @@ void MainWindow::restoreStoredSettings(double today)
     m_unreadSettings = restored.unread;
     // The stored language; a number that names none leaves the German texts. Qt's own texts
     // (its standard buttons and dialogs) come when the window is on the screen.
-    if (!restored.aborted && languageByIndex(s.language))
-        m_qtLanguage = loadLanguageTexts(s.language);
+    if (!restored.aborted && languageByIndex(language))
+        m_qtLanguage = loadLanguageTexts(language);
     else if (restored.aborted)
         installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
-    settleRestoredSettings(s, today);
     m_session->enableEvaluation();
     m_session->showRestoredState();
     if (restored.aborted)

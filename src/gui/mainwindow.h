@@ -61,7 +61,7 @@ public:
     ~MainWindow() override;
 
     Session& session() { return *m_session; }
-    ProgramState& state();
+    const ProgramState& state() const;
     Prompts& prompts() { return *m_prompts; }
 
     // The start-up sequence, all of it at once; runs once. Shown, the window runs what its first

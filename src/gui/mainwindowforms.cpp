@@ -15,7 +15,7 @@ WeightingListDialog* MainWindow::weightingList()
         m_weightingList = findChild<WeightingListDialog*>(QString(), Qt::FindDirectChildrenOnly);
     if (!m_weightingList)
         m_weightingList = new WeightingListDialog(this);
-    m_weightingList->setRandomSource(&state().random);
+    m_weightingList->setRandomSource(&m_session->randomSource());
     m_weightingList->setFileContext(m_clock, programFolder());
     return m_weightingList;
 }

@@ -29,10 +29,10 @@ void MainWindow::switchLanguage(int index)
 QLocale MainWindow::loadLanguageTexts(int index)
 {
     const Language* language = languageByIndex(index);
-    ProgramState& s = m_session->state();
     const LanguageFiles files{programFolder() + QStringLiteral("land"), language->code};
-    const bool loaded = loadLanguage(this, files, s.messages);
-    s.language = index;
+    MessageList messages = m_session->state().messages;
+    const bool loaded = loadLanguage(this, files, messages);
+    m_session->setLanguageTexts(index, std::move(messages));
     for (const Language& l : languages())
         m_languageItems[l.index]->setChecked(l.index == index);
     // Qt's own buttons and dialogs, weekdays and months follow the texts: German unless a

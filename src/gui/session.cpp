@@ -123,6 +123,34 @@ void Session::goToChosenDate()
     showNewDraw(showDrawForChosenDate(m_state));
 }
 
+void Session::setProgramFolder(const QString& folder)
+{
+    m_state.programFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + '/';
+}
+
+RestoreOutcome Session::restoreSettings(const QSettings& store, WindowSize& size, double today)
+{
+    RestoreOutcome restored = vendrilo::restoreSettings(store, m_state, size);
+    settleRestoredSettings(m_state, today);
+    return restored;
+}
+
+void Session::randomizeSeed()
+{
+    m_state.random.randomize();
+}
+
+void Session::setSeed(std::uint32_t seed)
+{
+    m_state.random.setSeed(seed);
+}
+
+void Session::setLanguageTexts(int language, MessageList messages)
+{
+    m_state.language = language;
+    m_state.messages = std::move(messages);
+}
+
 void Session::setChosenDate(double day)
 {
     m_state.chosenDate.setDate(day);

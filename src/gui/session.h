@@ -7,6 +7,7 @@
 #include "core/io/result.h"
 #include "core/program/analysis.h"
 #include "core/program/programstate.h"
+#include "core/program/settingsstore.h"
 #include "core/sheet/companionscore.h"
 #include "gui/drawfilecache.h"
 
@@ -52,10 +53,19 @@ public:
     // A back-test still running is cancelled and waited for.
     ~Session() override;
 
-    // The start-up and the language switch fill the state as a whole; pages change it only
-    // through the setters below, each with its signal.
-    ProgramState& state() { return m_state; }
+    // The state is read here and changed only through the actions below, each with its signal.
     const ProgramState& state() const { return m_state; }
+    // The start-up fills the state as a whole: where the program's files lie, the stored
+    // settings (the window's size comes back in `size`), a fresh random sequence.
+    void setProgramFolder(const QString& folder);
+    RestoreOutcome restoreSettings(const QSettings& store, WindowSize& size, double today);
+    void randomizeSeed();
+    // A run or a back-test from a known seed (the back-test asks the user for one).
+    void setSeed(std::uint32_t seed);
+    // The program's one random sequence, which the weighting list's random mode draws from too.
+    RandomSource& randomSource() { return m_state.random; }
+    // The language switch: the language's number and the messages read from its files.
+    void setLanguageTexts(int language, MessageList messages);
     Prompts& prompts() { return m_prompts; }
     double today() const { return m_clock(); }
 

@@ -116,7 +116,7 @@ TEST(AnalysisWindow, ASeedThatIsNoNumberIsReportedAndNothingRuns)
 {
     test::StartedWindow win;
     InFolder here(win.dir.path());
-    win.state().options.set(Option::ShowWeightingList, 1);
+    win.session().setOption(Option::ShowWeightingList, 1);
     win.prompts->inputAnswers = {"vier"};
     win.session().runBacktest();
     ASSERT_FALSE(win.prompts->messages.isEmpty());

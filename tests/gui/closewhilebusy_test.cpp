@@ -67,11 +67,11 @@ void closeOnFirstProgress(test::StartedWindow& win)
 const Case kCases[] = {
     {"generation",
      [](test::StartedWindow& win) {
-         Options& o = win.state().options;
-         o.set(Option::ForcePair, 1); // given up at half the budget
-         o.set(Option::RunBudgetThousands, 4);
-         o.set(Option::CrossSumMinimum, 21); // all but unreachable: the whole budget is used
-         o.set(Option::CrossSumMaximum, 21);
+         gui::Session& s = win.session();
+         s.setOption(Option::ForcePair, 1); // given up at half the budget
+         s.setOption(Option::RunBudgetThousands, 4);
+         s.setOption(Option::CrossSumMinimum, 21); // all but unreachable: the whole budget is used
+         s.setOption(Option::CrossSumMaximum, 21);
      },
      [](test::StartedWindow& win) {
          // The close comes once the run has loosened its options.
@@ -88,7 +88,7 @@ const Case kCases[] = {
      nullptr},
     {"back-test",
      [](test::StartedWindow& win) {
-         win.state().options.set(Option::ShowWeightingList, 1); // the passes turn it off
+         win.session().setOption(Option::ShowWeightingList, 1); // the passes turn it off
          win.session().setChosenDate(day("01.01.2000"));
      },
      [](test::StartedWindow& win) {

@@ -22,7 +22,7 @@ namespace {
 
 // A window on the shipped history with the draw of 20.08.2026 shown.
 struct Window : test::StartedWindow {
-    Window() { state().random.setSeed(4711); }
+    Window() { session().setSeed(4711); }
     QStringList rows()
     {
         QStringList list;
@@ -226,7 +226,7 @@ TEST(GenerationWindow, ALockedRowWithAnEmptyFieldRefusesTheStart)
 TEST(GenerationWindow, TheWindowAndTheCoreMakeTheSameSheet)
 {
     Window win;
-    win.state().random.setSeed(99);
+    win.session().setSeed(99);
     win.start()->click();
 
     // The command line drives the same core from a fresh state with the same defaults.

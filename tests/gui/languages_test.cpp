@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts/languagefiles.h"
 #include "core/texts/messagelist.h"
+#include "core/tipfiles/tipfile.h"
 #include "gui/chartview.h"
 #include "gui/controls.h"
 #include "gui/languages.h"
@@ -273,13 +274,16 @@ TEST(Languages, AShortTranslationEmptiesTheRestAndTheTicketLabelFollowsTheMessag
         messages[12] = "Billet ";
         writeLand(dir, "meldungen.txt.xx", messages);
     });
-    win.state().ticketNumber = "123456";
+    const QString ticket = win.dir.filePath("ticket.qkt");
+    ASSERT_TRUE(saveTipFile(ticket, win.state().sheet, "123456"));
+    win.session().openSheetFile(ticket);
     auto* superzahl = win.control<QGroupBox>(gui::Control::SuperzahlChoice);
     const QStringList superzahlItems = gui::radioItems(superzahl);
     gui::checkRadio(superzahl, 1);
 
-    ASSERT_TRUE(
-        gui::loadLanguage(win.w.get(), {win.dir.filePath("land"), "xx"}, win.state().messages));
+    MessageList messages = win.state().messages;
+    ASSERT_TRUE(gui::loadLanguage(win.w.get(), {win.dir.filePath("land"), "xx"}, messages));
+    win.session().setLanguageTexts(win.state().language, messages);
     win.session().showTextsAgain();
     EXPECT_EQ(action(win, "Aktualisieren1")->text(), "&Refresh");
     EXPECT_EQ(action(win, "Aktualisieren1")->toolTip(), "New draws");
@@ -295,7 +299,7 @@ TEST(Languages, AShortTranslationEmptiesTheRestAndTheTicketLabelFollowsTheMessag
 
     // New items keep the checked one, and a click still reaches the program state.
     writeLand(win.dir, "Radio1.txt.xx", {"Z losu", "Własna"});
-    gui::loadLanguage(win.w.get(), {win.dir.filePath("land"), "xx"}, win.state().messages);
+    gui::loadLanguage(win.w.get(), {win.dir.filePath("land"), "xx"}, messages);
     EXPECT_EQ(gui::checkedRadioIndex(superzahl), 1);
     gui::checkRadio(superzahl, 0);
     EXPECT_EQ(win.state().carried.superzahlOption, 0);

@@ -120,7 +120,7 @@ TEST(LanguageSwitch, EnglishLeavesNoGermanTextOfTheProgramOnScreen)
     // Every window and text the program writes once: both dialogs, a hint, the status bar.
     win.session().enterDrawByHand();
     win.w->editRowInForm(3);
-    win.state().options.set(Option::ShowWeightingList, 1); // a run shows its pool first
+    win.session().setOption(Option::ShowWeightingList, 1); // a run shows its pool first
     win.session().startOrStopGeneration();
     auto* start = win.control<QWidget>(gui::Control::StartGeneration);
     hover(start);

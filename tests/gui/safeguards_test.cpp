@@ -2,6 +2,7 @@
 // What the window must never do to the user: lose stored values, run what was cancelled, empty
 // the sheet for options no row can meet, leave a display behind the state, or stay silent.
 #include "core/draws/drawfile.h"
+#include "core/tipfiles/tipfile.h"
 #include "gui/chartview.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
@@ -64,14 +65,16 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
             // fees, a proxy, a server and a statistics start.
             test::StartedWindow first({}, path);
             first.w->show();
+            const QString ticket = dir.filePath("ticket.qkt");
+            ASSERT_TRUE(saveTipFile(ticket, first.state().sheet, "4711"));
+            first.session().openSheetFile(ticket);
             first.option<QSpinBox>(Option::RunBudgetThousands)->setValue(120);
             first.option<QCheckBox>(Option::NeighboursOfLastDraw)->setChecked(true);
             first.w->sheetField(2, 3)->setText("17");
-            first.state().ticketNumber = "4711";
-            first.state().internet.proxyHost = "127.0.0.2";
+            first.session().setInternetText(&InternetOptions::proxyHost, "127.0.0.2");
             first.session().setServer("http://127.0.0.1:9");
             first.control<QDateEdit>(gui::Control::StatisticsStart)->setDate(QDate(2001, 2, 3));
-            first.state().language = 8;
+            first.session().setLanguageTexts(8, first.state().messages);
             first.w->close();
         }
         {

@@ -125,8 +125,8 @@ TEST(WeightingList, FilesSaveLoadAndRefuse)
 TEST(WeightingList, TheRunShowsItsPoolAndTakesTheListsAnswer)
 {
     test::StartedWindow win;
-    win.state().options.set(Option::ShowWeightingList, 1);
-    win.state().random.setSeed(4711);
+    win.session().setOption(Option::ShowWeightingList, 1);
+    win.session().setSeed(4711);
 
     // The list shows the pool: a box per number the pool holds, weighted by its entries.
     int shown = 0;
@@ -248,7 +248,7 @@ TEST(WeightingList, TheSingleTipFormEditsOneRow)
 TEST(WeightingList, RandomModePicksSixDistinctNumbers)
 {
     test::StartedWindow win;
-    win.state().random.setSeed(99);
+    win.session().setSeed(99);
     std::set<int> seen;
     win.onDialog = [&](QDialog& dialog) {
         auto& d = static_cast<WeightingListDialog&>(dialog);

@@ -55,7 +55,7 @@ std::vector<int> upTo(int n)
 TEST(WheelsPage, RowsAndCostShowBeforeComputing)
 {
     test::StartedWindow win;
-    win.state().internet.rowPrice = QStringLiteral("3,00");
+    win.session().setInternetText(&InternetOptions::rowPrice, QStringLiteral("3,00"));
     WheelsPage& page = pageOf(win);
     clickNumbers(page, {3, 9, 12, 18, 22, 27, 33, 41});
     EXPECT_EQ(page.numberGrid()->chosen(), (std::vector<int>{3, 9, 12, 18, 22, 27, 33, 41}));

@@ -103,7 +103,7 @@ struct StartedWindow {
         return m_settingsFile.isEmpty() ? dir.filePath(QStringLiteral("settings.ini"))
                                         : m_settingsFile;
     }
-    ProgramState& state() { return w->state(); }
+    const ProgramState& state() const { return w->state(); }
     gui::Session& session() { return w->session(); }
 
 private:
