@@ -47,6 +47,7 @@ int main(int argc, char** argv)
 
     vendrilo::gui::MainWindowSetup setup;
     setup.arguments = app.arguments().mid(1);
+    setup.laterPagesAfterFirstPaint = true;
     const bool headless = QApplication::platformName() == QLatin1String("offscreen");
     if (headless)
         setup.prompts = std::make_unique<ConsolePrompts>();

@@ -73,6 +73,7 @@ ChancesPanel::ChancesPanel(Session& session, SheetPage& page, QWidget* parent)
     connect(&session, &Session::sheetChanged, this, &ChancesPanel::requestOdds);
     connect(&session, &Session::periodChanged, this, &ChancesPanel::requestOdds);
     connect(&session, &Session::internetChanged, this, &ChancesPanel::requestOdds);
+    connect(&session, &Session::moneyFiguresWanted, this, &ChancesPanel::requestOdds);
 }
 
 ChancesPanel::~ChancesPanel()
@@ -100,9 +101,11 @@ void ChancesPanel::setPlayedWithPlus(bool withPlus)
 
 void ChancesPanel::requestOdds()
 {
+    if (!m_session.moneyFiguresShown())
+        return;
     const ProgramState& state = m_session.state();
     OddsRequest request{playableNumbers(state.sheet), m_withPlus, state.chosenDate.date(),
-                        ticketPrices(state.internet), m_payouts.table(state.programFolder)};
+                        ticketPrices(state.internet), m_session.payoutTable()};
     // The count still running answers a sheet that is gone: it stops at its next check.
     if (m_stopCount)
         m_stopCount->store(true);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/money/sheetodds.h"
-#include "gui/payoutcache.h"
 
 #include <QGroupBox>
 
@@ -41,7 +40,6 @@ private:
                     const char* valueName);
 
     Session& m_session;
-    PayoutCache m_payouts;
     bool m_withPlus = false;
     int m_newest = 0;  // the number of the newest request
     int m_running = 0; // requests still running

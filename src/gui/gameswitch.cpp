@@ -77,16 +77,26 @@ QWidget* buildGameSwitch(Session& session, QWidget* parent)
     return box;
 }
 
+namespace {
+void showAddOns(QWidget* window, bool shown)
+{
+    for (const QString& name : addOnControls())
+        if (auto* control = window->findChild<QWidget*>(name))
+            control->setVisible(shown);
+}
+} // namespace
+
 void hideAddOnsWithoutSuperzahl(QWidget* window, Session& session)
 {
-    const auto follow = [window](bool shown) {
-        for (const QString& name : addOnControls())
-            if (auto* control = window->findChild<QWidget*>(name))
-                control->setVisible(shown);
-    };
+    hideAddOnsOfLaterPages(window, session);
+    QObject::connect(&session, &Session::addOnsShownChanged, window,
+                     [window](bool shown) { showAddOns(window, shown); });
+}
+
+void hideAddOnsOfLaterPages(QWidget* window, const Session& session)
+{
     if (!session.addOnsShown())
-        follow(false);
-    QObject::connect(&session, &Session::addOnsShownChanged, window, follow);
+        showAddOns(window, false);
 }
 
 } // namespace vendrilo::gui

@@ -15,5 +15,7 @@ QWidget* buildGameSwitch(Session& session, QWidget* parent);
 // The controls of add-ons that no Polish game has (the Superzahl chart, the Superzahl and the
 // Spiel 77 / Super 6 options) are hidden while the draw file knows no Superzahl.
 void hideAddOnsWithoutSuperzahl(QWidget* window, Session& session);
+// The same for controls made after that, once.
+void hideAddOnsOfLaterPages(QWidget* window, const Session& session);
 
 } // namespace vendrilo::gui

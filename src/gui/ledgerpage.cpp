@@ -300,12 +300,9 @@ void LedgerPage::chooseExportFile()
         m_keeper.exportCsv(path);
 }
 
-LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPage)
+LedgerKeeper* installLedgerKeeper(Session& session, QWidget* sheetPage)
 {
-    auto* keeper = new LedgerKeeper(session, tabs);
-    auto* page = new LedgerPage(*keeper, tabs);
-    page->setObjectName(QStringLiteral("TabSheetKonto"));
-    tabs->addTab(page, QStringLiteral("Konto"));
+    auto* keeper = new LedgerKeeper(session, sheetPage);
     // "Spielen" closes the sheet's column of actions, where the page has room to spare in
     // every language at 800x600.
     auto* actions = sheetPage->findChild<QWidget*>(controlName(Control::SheetActions));
@@ -315,9 +312,15 @@ LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPa
     }
     QObject::connect(&session, &Session::drawsChanged, keeper,
                      &LedgerKeeper::checkTicketsForNewDraws);
+    return keeper;
+}
+
+LedgerPage* makeLedgerPage(Session& session, LedgerKeeper& keeper, QWidget* parent)
+{
+    auto* page = new LedgerPage(keeper, parent);
     // A language switch writes the program's texts anew, the shown draw's line among them.
     QObject::connect(&session, &Session::shownDrawChanged, page, &LedgerPage::showTexts);
-    return keeper;
+    return page;
 }
 
 } // namespace vendrilo::gui

@@ -56,9 +56,11 @@ private:
 
 class Session;
 
-// Joins the ledger to the window: the "Konto" tab at the end of `tabs`, "Spielen" under the
-// sheet on `sheetPage` (just above its banner), and a check of the tickets whenever the session
-// says the draws changed. The keeper belongs to `tabs`.
-LedgerKeeper* installLedger(Session& session, QTabWidget* tabs, QWidget* sheetPage);
+// Joins the ledger to the sheet: "Spielen" under the sheet on `sheetPage` (just above its
+// banner) and a check of the tickets whenever the session says the draws changed. The keeper
+// belongs to `sheetPage`.
+LedgerKeeper* installLedgerKeeper(Session& session, QWidget* sheetPage);
+// The "Konto" page on the keeper's ledger.
+LedgerPage* makeLedgerPage(Session& session, LedgerKeeper& keeper, QWidget* parent);
 
 } // namespace vendrilo::gui

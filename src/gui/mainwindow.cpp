@@ -10,20 +10,14 @@
 #include "gui/chartpage.h"
 #include "gui/controlnames.h"
 #include "gui/chartview.h"
-#include "gui/databasepage.h"
 #include "gui/dialogs.h"
-#include "gui/gameswitch.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
-#include "gui/internetpage.h"
 #include "gui/languages.h"
-#include "gui/ledgerpage.h"
 #include "gui/statusbarhints.h"
-#include "gui/optionspage.h"
 #include "gui/qttranslations.h"
 #include "gui/session.h"
 #include "gui/sheetpage.h"
-#include "gui/wheelspage.h"
 
 #include <cstdio>
 
@@ -59,7 +53,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       m_openUrl(setup.openUrl ? std::move(setup.openUrl)
                               : [](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       m_programFolder(setup.programFolder), m_settingsFile(setup.settingsFile),
-      m_arguments(setup.arguments),
+      m_arguments(setup.arguments), m_laterPagesAfterFirstPaint(setup.laterPagesAfterFirstPaint),
       m_runDialog(setup.runDialog ? std::move(setup.runDialog)
                                   : [](QDialog& dialog) { return dialog.exec(); })
 {
@@ -78,6 +72,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     // does not shrink below the size at which every control stays legible.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(800, 600);
+    m_windowBuilt = true;
 }
 
 MainWindow::~MainWindow() = default;
@@ -174,71 +169,14 @@ void MainWindow::buildMenu()
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
-void MainWindow::buildPages()
-{
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(controlName(Control::MainTabs));
-    setCentralWidget(m_tabs);
-
-    m_sheetPage = new SheetPage(*m_session, m_tabs);
-    m_chartPage = new ChartPage(*m_session, m_tabs);
-    const struct {
-        QWidget* page;
-        QString name;
-        const char* caption;
-    } pages[] = {
-        {m_sheetPage, controlName(Control::SheetTab), "Lottotipp"},
-        {new OptionsPage(*m_session, m_tabs), controlName(Control::OptionsTab), "Berechnung"},
-        {m_chartPage, controlName(Control::ChartTab), "Diagramm"},
-        {new DatabasePage(*m_session, m_tabs), controlName(Control::DatabaseTab), "Datenbank"},
-        {new InternetPage(*m_session, m_tabs), controlName(Control::InternetTab),
-         "Internet-Optionen"},
-        {new WheelsPage(*m_session, m_openUrl, m_tabs), QStringLiteral("TabSheetWheels"),
-         "Systeme"},
-    };
-    for (const auto& p : pages) {
-        p.page->setObjectName(p.name);
-        m_tabs->addTab(p.page, QString::fromUtf8(p.caption));
-    }
-    installLedger(*m_session, m_tabs, m_sheetPage);
-    m_tabs->setCurrentIndex(0);
-    menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
-    hideAddOnsWithoutSuperzahl(this, *m_session);
-
-    // A run shows its rows as they come: the sheet comes to the front the moment it starts.
-    connect(m_session, &Session::generationRunningChanged, this, [this](bool running) {
-        if (running)
-            m_tabs->setCurrentWidget(m_sheetPage);
-    });
-    connect(m_session, &Session::sheetTabWanted, this,
-            [this] { m_tabs->setCurrentWidget(m_sheetPage); });
-    connect(m_session, &Session::diagramWanted, this,
-            [this] { m_tabs->setCurrentWidget(m_chartPage); });
-    connect(m_session, &Session::hitSoundWanted, this, &MainWindow::playHitSound);
-    for (auto ended : {&Session::generationRunningChanged, &Session::updateRunningChanged,
-                       &Session::analysisRunningChanged})
-        connect(m_session, ended, this, [this](bool running) {
-            if (!running && m_closeWhenIdle)
-                QTimer::singleShot(0, this, [this] {
-                    if (!m_session->busy())
-                        close();
-                });
-        });
-    connect(m_sheetPage, &SheetPage::productPageWanted, this, &MainWindow::openProductPage);
-    connect(m_sheetPage, &SheetPage::singleTipWanted, this, &MainWindow::editRowInForm);
-    connectSheetMenu();
-    m_session->setPoolEditor([this](NumberPool& pool) { return editPoolInList(pool); });
-    m_session->setDrawEditor([this](const DrawRecord& from) { return editDraw(from); });
-    m_chartPage->setChartPrompts(m_prompts.get());
-}
-
 QLineEdit* MainWindow::sheetField(int row, int position) const
 {
     return m_sheetPage->field(row, position);
 }
 
-ChartView* MainWindow::chartView() const
+ChartView* MainWindow::chartView()
 {
+    buildLaterPages();
     return m_chartPage->chartView();
 }
 

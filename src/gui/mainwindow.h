@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -31,6 +32,7 @@ namespace vendrilo::gui {
 
 class ChartPage;
 class ChartView;
+class LedgerKeeper;
 class PrintPositionsDialog;
 class WeightingListDialog;
 class Session;
@@ -50,6 +52,10 @@ struct MainWindowSetup {
     QStringList arguments;
     // Shows a dialog modally and returns how it ended; tests answer in place of the user.
     std::function<int(QDialog&)> runDialog;
+    // The tabs after the sheet are made right after the first paint, behind placeholders with
+    // their captions, so that the window shows sooner (the program's own start). Otherwise
+    // they are made with the window.
+    bool laterPagesAfterFirstPaint = false;
 };
 
 // The main window: the menu, the status bar and one page per tab. The program state and the
@@ -82,7 +88,7 @@ public:
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
 
     QLineEdit* sheetField(int row, int position) const;
-    ChartView* chartView() const; // made when first asked for
+    ChartView* chartView(); // made when first asked for, with the pages after the sheet
     QString statusText(int panel) const;
 
 protected:
@@ -96,6 +102,15 @@ private:
     void connectSheetMenu();
     void buildStatusBar();
     void buildPages();
+    // The tabs after the sheet in place of their placeholders, showing the state, the texts
+    // and the hints as the pages made with the window do; runs once.
+    void buildLaterPages();
+    struct LaterPage {
+        QString name;        // the page's objectName
+        const char* caption; // its tab's caption
+        std::function<QWidget*(MainWindow&)> make;
+    };
+    static const std::vector<LaterPage>& laterPages();
     void restoreStoredSettings(double today);
     void startUpForFirstPaint();
     void finishStartUpWhenVisible();
@@ -138,6 +153,11 @@ private:
     QTabWidget* m_tabs = nullptr;
     SheetPage* m_sheetPage = nullptr;
     ChartPage* m_chartPage = nullptr;
+    LedgerKeeper* m_ledgerKeeper = nullptr;
+    bool m_laterPagesAfterFirstPaint = false;
+    bool m_laterPagesPending = false;
+    bool m_windowBuilt = false; // the constructor has run
+    std::optional<int> m_loadedLanguage; // the language whose files the texts came from
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};
     QList<QAction*> m_sheetActions; // the sheet menu's items, in menu order

@@ -33,6 +33,7 @@ QLocale MainWindow::loadLanguageTexts(int index)
     MessageList messages = m_session->state().messages;
     const bool loaded = loadLanguage(this, files, messages);
     m_session->setLanguageTexts(index, std::move(messages));
+    m_loadedLanguage = index;
     for (const Language& l : languages())
         m_languageItems[l.index]->setChecked(l.index == index);
     // Qt's own buttons and dialogs, weekdays and months follow the texts: German unless a
@@ -47,7 +48,8 @@ QLocale MainWindow::loadLanguageTexts(int index)
 void MainWindow::showFixedTexts()
 {
     nameDatesIn(this, textLocale());
-    m_chartPage->showFixedTexts();
+    if (m_chartPage)
+        m_chartPage->showFixedTexts();
     if (auto* entry = findChild<DrawEntryDialog*>(QString(), Qt::FindDirectChildrenOnly))
         entry->showFixedTexts();
     if (auto* list = findChild<WeightingListDialog*>(QString(), Qt::FindDirectChildrenOnly))

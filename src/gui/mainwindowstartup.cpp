@@ -51,7 +51,9 @@ void MainWindow::finishStartUp()
     if (!m_startUpRest)
         return;
     m_startUpRest = false;
+    buildLaterPages();
     reportMissingQtTranslations(m_qtLanguage);
+    m_session->showMoneyFigures();
     m_session->drawChart(charts::ChartKind::Numbers);
     if (m_soundWanted)
         playHitSound();

@@ -58,6 +58,7 @@ PrizeColumn::PrizeColumn(Session& session, SheetPage& page, QGridLayout* grid, i
     connect(&session, &Session::sheetChanged, this, &PrizeColumn::showPrizes);
     connect(&session, &Session::shownDrawChanged, this, &PrizeColumn::showPrizes);
     connect(&session, &Session::internetChanged, this, &PrizeColumn::showPrizes);
+    connect(&session, &Session::moneyFiguresWanted, this, &PrizeColumn::showPrizes);
 }
 
 void PrizeColumn::setPlayedWithPlus(bool withPlus)
@@ -68,11 +69,10 @@ void PrizeColumn::setPlayedWithPlus(bool withPlus)
 
 void PrizeColumn::showPrizes()
 {
+    if (!m_session.moneyFiguresShown())
+        return;
     const ProgramState& state = m_session.state();
-    std::optional<QString> problem;
-    const PayoutTable& payouts = m_payouts.table(state.programFolder, &problem);
-    if (problem)
-        m_session.setStatusText(1, *problem);
+    const PayoutTable& payouts = m_session.payoutTable();
     const auto prizes = shownDrawPrizes(state, m_withPlus, payouts);
     for (QLabel* label : m_prizes)
         label->clear();

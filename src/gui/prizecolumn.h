@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gui/payoutcache.h"
 
 #include <QObject>
 
@@ -36,7 +35,6 @@ private:
     std::array<QLabel*, 12> m_prizes{};
     QLabel* m_stake = nullptr;
     QLabel* m_won = nullptr;
-    PayoutCache m_payouts;
     bool m_withPlus = false;
 };
 

@@ -151,6 +151,21 @@ void Session::setLanguageTexts(int language, MessageList messages)
     m_state.messages = std::move(messages);
 }
 
+const PayoutTable& Session::payoutTable()
+{
+    std::optional<QString> problem;
+    const PayoutTable& table = m_payouts.table(m_state.programFolder, &problem);
+    if (problem)
+        setStatusText(1, *problem);
+    return table;
+}
+
+void Session::showMoneyFigures()
+{
+    m_moneyFiguresShown = true;
+    Q_EMIT moneyFiguresWanted();
+}
+
 void Session::setChosenDate(double day)
 {
     m_state.chosenDate.setDate(day);

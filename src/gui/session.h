@@ -10,6 +10,7 @@
 #include "core/program/settingsstore.h"
 #include "core/sheet/companionscore.h"
 #include "gui/drawfilecache.h"
+#include "gui/payoutcache.h"
 
 #include "gui/sheethistory.h"
 #include "net/httpclient.h"
@@ -193,6 +194,13 @@ public:
     // evening (companionScore()).
     void setWithPlus(bool on);
     CompanionScore companionScore();
+    // The prizes paid per draw (the shipped table), read again only when its file changes; a
+    // file that cannot be read leaves an empty table and says why in the status bar, once.
+    const PayoutTable& payoutTable();
+    // The sheet's prizes and odds wait until the window is on the screen (the prize table is
+    // the largest file the start-up reads); from then on they follow every change.
+    void showMoneyFigures();
+    bool moneyFiguresShown() const { return m_moneyFiguresShown; }
     // Whether the draw file knows a Superzahl: without one, the controls of add-ons that no
     // Polish game has stay hidden.
     bool addOnsShown() const { return m_addOnsShown; }
@@ -208,6 +216,7 @@ Q_SIGNALS:
     void generationRunningChanged(bool running);
     void updateRunningChanged(bool running);
     void internetChanged();
+    void moneyFiguresWanted(); // the window is on the screen: prizes and odds may be worked out
     void hitSoundWanted();
     // The draw file changed (update, entry, deletion, import) or was read at start-up: the
     // ledger checks its tickets.
@@ -219,6 +228,8 @@ Q_SIGNALS:
     void addOnsShownChanged(bool shown);
 
 private:
+    PayoutCache m_payouts;
+    bool m_moneyFiguresShown = false;
     void showHintOfDrawnChart(charts::ChartKind kind);
     void applyEvaluation(const SheetEvaluation& evaluation);
     template <typename Run> auto runAnalysis(Run run);

@@ -53,11 +53,15 @@ const QStringList& statusBarHintControls()
     return names;
 }
 
-void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show)
+void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show,
+                          const QList<QWidget*>& parts)
 {
     auto* watcher = new HintWatcher(window, std::move(show));
     const QStringList& bound = statusBarHintControls();
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    QList<QWidget*> controls;
+    for (QWidget* part : parts.isEmpty() ? QList<QWidget*>{window} : parts)
+        controls += part->findChildren<QWidget*>();
+    for (QWidget* w : controls) {
         if (w->window() != window) // the dialogs' controls are not bound
             continue;
         // An option's field and its arrows are one control here, known by the field's name.

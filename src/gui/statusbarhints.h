@@ -16,6 +16,8 @@ const QStringList& statusBarHintControls();
 
 // Watches those of them that `window` holds. When the mouse comes over one, `show` gets that
 // control, whose hint then stands in the status bar until the mouse comes over another.
-void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show);
+// `parts`: only the controls within these (pages made later); empty: every control.
+void showHintsInStatusBar(QWidget* window, std::function<void(QWidget*)> show,
+                          const QList<QWidget*>& parts = {});
 
 } // namespace vendrilo::gui

@@ -14,9 +14,13 @@ Windows createWindows()
 Windows createWindows(MainWindowSetup setup)
 {
     Windows w;
+    const bool later = setup.laterPagesAfterFirstPaint;
     w.main = std::make_unique<MainWindow>(std::move(setup));
-    w.drawEntry = new DrawEntryDialog(w.main.get());
-    w.weightingList = new WeightingListDialog(w.main.get());
+    // The entry form and the weighting list come with the later pages then.
+    if (!later) {
+        w.drawEntry = new DrawEntryDialog(w.main.get());
+        w.weightingList = new WeightingListDialog(w.main.get());
+    }
     w.printPositions = new PrintPositionsDialog(w.main.get());
     w.main->setPrintPositionsDialog(w.printPositions);
     return w;

@@ -10,6 +10,10 @@
 #include "guitestsupport.h"
 
 #include <QAbstractButton>
+#include <QDateEdit>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCategoryAxis>
@@ -319,6 +323,82 @@ TEST(Languages, TheStoredLanguageComesBackAtStart)
                     ->titleText()
                     .replace(QChar(QChar::Nbsp), ' ')
                     .startsWith(win.state().messages.line(0)));
+}
+
+// What the main window's own controls show, by their path of names: texts, values, checks,
+// hints, and whether hidden. The odds are left out: a thread works them out.
+QMap<QString, QString> shownControls(gui::MainWindow* w)
+{
+    QMap<QString, QString> shown;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        QString path;
+        for (QObject* o = c; o && o != w; o = o->parent())
+            path.prepend('/' + o->objectName());
+        if (c->window() != w || c->objectName().isEmpty() || path.contains("ChancenBox"))
+            continue;
+        QString value = c->isHidden() ? QStringLiteral("hidden ") : QString();
+        if (auto* label = qobject_cast<QLabel*>(c))
+            value += label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(c))
+            value += button->text() + (button->isChecked() ? "*" : "");
+        else if (auto* edit = qobject_cast<QLineEdit*>(c))
+            value += edit->text();
+        else if (auto* spin = qobject_cast<QAbstractSpinBox*>(c))
+            value += spin->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(c))
+            value += group->title();
+        shown[path] = value + " | " + c->toolTip();
+    }
+    auto* tabs = w->findChild<QTabWidget*>(gui::controlName(gui::Control::MainTabs));
+    for (int i = 0; i < tabs->count(); ++i)
+        shown["tab " + QString::number(i)] = tabs->widget(i)->objectName() + ' ' +
+                                             tabs->tabText(i) + " | " + tabs->tabToolTip(i);
+    return shown;
+}
+
+// The program's own start makes the tabs after the sheet right after the first paint. They
+// must come out as those made with the window: in the stored language, with the stored
+// settings, the add-ons hidden, and their hints bound to the status bar.
+TEST(Languages, PagesMadeAfterTheFirstPaintShowWhatPagesMadeWithTheWindowShow)
+{
+    QTemporaryDir settingsDir;
+    const QString settings = settingsDir.filePath("Pelvano.conf");
+    QSettings(settings, QSettings::IniFormat).setValue("Sprache", 8);
+    const auto land = [](const QTemporaryDir& dir) { copyLand(dir); };
+    {
+        test::StartedWindow first(land, settings);
+        first.w->show();
+        first.option<QSpinBox>(Option::RunBudgetThousands)->setValue(120);
+        first.option<QCheckBox>(Option::NeighboursOfLastDraw)->setChecked(true);
+        first.session().setInternetText(&InternetOptions::proxyHost, "127.0.0.2");
+        first.control<QDateEdit>(gui::Control::StatisticsStart)->setDate(QDate(2001, 2, 3));
+        first.w->close();
+    }
+    test::StartedWindow made(land, settings);
+    test::StartedWindow later(land, settings, {}, true);
+    ASSERT_EQ(later.state().language, 8);
+    const QMap<QString, QString> expected = shownControls(made.w.get());
+    const QMap<QString, QString> shown = shownControls(later.w.get());
+    EXPECT_EQ(shown.keys(), expected.keys());
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        EXPECT_EQ(shown.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(later.option<QSpinBox>(Option::RunBudgetThousands)->value(), 120);
+
+    int hints = 0;
+    for (const QString& name : gui::statusBarHintControls()) {
+        QWidget* controls[] = {made.child<QWidget>(name), later.child<QWidget>(name)};
+        if (!controls[0] || !controls[1])
+            continue;
+        QString texts[2];
+        for (int i : {0, 1}) {
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(controls[i], &enter);
+            texts[i] = (i == 0 ? made : later).w->statusText(1);
+        }
+        EXPECT_EQ(texts[1], texts[0]) << name.toStdString();
+        hints += !texts[1].isEmpty();
+    }
+    EXPECT_GT(hints, 40);
 }
 
 TEST(Languages, HoveringABoundControlPutsItsHintIntoTheStatusBar)

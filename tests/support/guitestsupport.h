@@ -67,9 +67,11 @@ struct StartedWindow {
     std::unique_ptr<gui::MainWindow> w;
 
     // `settings`: the settings file to start from and save to (default: one in the folder);
-    // `arguments`: the command line after the program's name.
+    // `arguments`: the command line after the program's name; `laterPages`: the tabs after
+    // the sheet are made by the start-up, as in the program's own start.
     explicit StartedWindow(const std::function<void(const QTemporaryDir&)>& prepare = {},
-                           const QString& settings = {}, const QStringList& arguments = {})
+                           const QString& settings = {}, const QStringList& arguments = {},
+                           bool laterPages = false)
         : m_settingsFile(settings)
     {
         if (prepare)
@@ -86,6 +88,7 @@ struct StartedWindow {
         };
         setup.settingsFile = settingsFile();
         setup.arguments = arguments;
+        setup.laterPagesAfterFirstPaint = laterPages;
         setup.runDialog = [this](QDialog& d) {
             d.show();
             const int result = onDialog ? onDialog(d) : 0;
