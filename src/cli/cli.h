@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/io/result.h"
 #include "core/program/programstate.h"
 
 #include <QByteArray>
@@ -25,11 +26,32 @@ struct Context {
     std::optional<QString> ledgerPath; // --ledger
 };
 
-// A failure that ends the invocation with a message on stderr and the given status.
-struct Failure {
-    QString message;
+// Why an invocation ends early: the line for stderr, its kind, and the exit status of the stage
+// that failed. The status goes by stage, not by kind: the same unreadable draw file is the input
+// of `draws` (2) but stops the work of `enter` (3).
+struct Failure : Error {
     int status = 2;
 };
+
+// The invocation's input is at fault (status 2): an option, a value, a file it names.
+inline Failure inputFailure(QString message, ErrorKind kind = ErrorKind::BadInput)
+{
+    return {{std::move(message), kind}, 2};
+}
+inline Failure inputFailure(const Error& error)
+{
+    return {error, 2};
+}
+// The work itself could not be done (status 3).
+inline Failure workFailure(const Error& error)
+{
+    return {error, 3};
+}
+
+// What every step of the tool returns: a value, or the Failure that ends the invocation. A caller
+// passes a failure on with `return result.failure();`.
+template <typename T> using CliResult = Result<T, Failure>;
+using CliStatus = CliResult<void>;
 
 // An option of one command, given after the command's name (e.g. "generate --weights FILE").
 struct CommandOption {
@@ -58,7 +80,9 @@ struct CommandArgs {
     std::optional<QString> option(const QString& name) const;
 };
 
-using CommandFn = std::function<int(Context&, const CommandArgs& args)>;
+// A command's run: the exit status when it ran (a command may end with 3 after printing the
+// window's own message), or the Failure that ends the invocation.
+using CommandFn = std::function<CliResult<int>(Context&, const CommandArgs& args)>;
 
 // Commands register themselves from their own source files.
 struct CommandRegistration {

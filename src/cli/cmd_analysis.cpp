@@ -34,13 +34,15 @@ void printLines(const QStringList& lines)
 }
 
 // The back-test from --date with --seed as the answer to its seed question.
-int backtest(Context& ctx, const CommandArgs&)
+CliResult<int> backtest(Context& ctx, const CommandArgs&)
 {
     std::optional<QString> seed;
     if (ctx.seed)
         seed = QString::number(static_cast<qint32>(*ctx.seed));
     AnsweringPrompts prompts(seed);
-    setUpSheet(ctx); // locked rows stay through every pass, as in the window
+    // Locked rows stay through every pass, as in the window.
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     const auto result = runBacktest(ctx.state, prompts, ctx.today);
     if (!result) {
         printError(result.error());
@@ -52,11 +54,11 @@ int backtest(Context& ctx, const CommandArgs&)
     return 0;
 }
 
-int similarity(Context& ctx, const CommandArgs& args)
+CliResult<int> similarity(Context& ctx, const CommandArgs& args)
 {
     const QString threshold = args.option(QStringLiteral("--threshold")).value_or("6");
     if (!parseInteger(threshold))
-        throw Failure{QStringLiteral("--threshold: not an integer: \"%1\"").arg(threshold)};
+        return inputFailure(QStringLiteral("--threshold: not an integer: \"%1\"").arg(threshold));
     AnsweringPrompts prompts(threshold);
     const auto result = runSimilarity(ctx.state, prompts);
     if (!result) {

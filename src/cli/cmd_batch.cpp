@@ -98,11 +98,11 @@ bool readBoundedLine(std::string& line, bool& tooLong)
     return any;
 }
 
-int batch(Context&, const CommandArgs&)
+CliResult<int> batch(Context&, const CommandArgs&)
 {
     // The lines come from stdin, which a nested batch would read from under the outer one.
     if (running)
-        throw Failure{QStringLiteral("batch: cannot run inside a batch")};
+        return inputFailure(QStringLiteral("batch: cannot run inside a batch"), ErrorKind::Refused);
     running = true;
     struct Reset {
         ~Reset() { running = false; }
@@ -134,8 +134,9 @@ int batch(Context&, const CommandArgs&)
         }
     }
     if (status == 0 && (std::cin.bad() || std::ferror(stdin)))
-        throw Failure{QStringLiteral("batch: cannot read standard input: %1")
-                          .arg(systemErrorText(errno != 0 ? errno : EIO))};
+        return inputFailure(QStringLiteral("batch: cannot read standard input: %1")
+                                .arg(systemErrorText(errno != 0 ? errno : EIO)),
+                            ErrorKind::Unreadable);
     return status;
 }
 

@@ -15,19 +15,21 @@ QString names(const QString& separator = QStringLiteral(", "))
     return list.join(separator);
 }
 
-int chart(Context& ctx, const CommandArgs& args)
+CliResult<int> chart(Context& ctx, const CommandArgs& args)
 {
     const QString& name = args.positional.at(0);
     const auto kind = charts::chartKindFromName(name);
     if (!kind)
-        throw Failure{QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(name, names())};
+        return inputFailure(
+            QStringLiteral("chart: unknown chart \"%1\" (one of %2)").arg(name, names()));
 
     // The tip distribution counts the sheet: the --tips file, or an empty sheet.
     if (*kind == charts::ChartKind::Tips)
-        setUpSheet(ctx);
+        if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+            return sheet.failure();
     const auto chart = chartForState(ctx.state, *kind);
     if (!chart)
-        throw Failure{chart.error()};
+        return inputFailure(chart.failure());
     const charts::ChartData& data = *chart;
 
     QByteArray out = data.heading().toUtf8() + '\n';

@@ -16,11 +16,11 @@ QByteArray drawsLine(const DrawRecord& record)
 
 namespace {
 
-int draws(Context& ctx, const CommandArgs&)
+CliResult<int> draws(Context& ctx, const CommandArgs&)
 {
     const auto records = drawfile::read(ctx.drawPath);
     if (!records)
-        throw Failure{records.error()};
+        return inputFailure(records.failure());
     QByteArray out;
     out.reserve(static_cast<qsizetype>(records->size() * 40));
     for (const auto& r : *records)

@@ -8,13 +8,14 @@ namespace vendrilo::cli {
 namespace {
 
 // The sheet scored against the draw the window shows for --date.
-int evaluate(Context& ctx, const CommandArgs&)
+CliResult<int> evaluate(Context& ctx, const CommandArgs&)
 {
     ProgramState& s = ctx.state;
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     const auto evaluation = showDrawForChosenDate(s);
     if (!evaluation)
-        throw Failure{evaluation.error()};
+        return inputFailure(evaluation.failure());
 
     for (int r = 1; r <= TipSheet::kRows; ++r) {
         const TipSheet::Row& row = s.sheet.row(r);

@@ -11,7 +11,7 @@ namespace {
 // A full run of "Tipps berechnen" on the sheet of --tips/--lock, with the options, dates and
 // seed of the global options. No weighting list is shown (the run goes on as after its "OK");
 // with --weights the run takes the pool of that list, as after "&Rechnen" on it.
-int generate(Context& ctx, const CommandArgs& args)
+CliResult<int> generate(Context& ctx, const CommandArgs& args)
 {
     ProgramState& s = ctx.state;
     GenerationHooks hooks;
@@ -27,7 +27,8 @@ int generate(Context& ctx, const CommandArgs& args)
             return true;
         };
     }
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     const auto run = generateTips(s, hooks);
     if (!run) {
         printError(run.error());

@@ -26,89 +26,98 @@ public:
     }
 };
 
-int numberIn(const QString& text, int minimum, int maximum, const char* what)
+CliResult<int> numberIn(const QString& text, int minimum, int maximum, const char* what)
 {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     if (!ok || n < minimum || n > maximum)
-        throw Failure{QStringLiteral("%1: not a number from %2 to %3: \"%4\"")
-                          .arg(QString::fromLatin1(what))
-                          .arg(minimum)
-                          .arg(maximum)
-                          .arg(text)};
+        return inputFailure(QStringLiteral("%1: not a number from %2 to %3: \"%4\"")
+                                .arg(QString::fromLatin1(what))
+                                .arg(minimum)
+                                .arg(maximum)
+                                .arg(text));
     return n;
 }
 
 // The entry dialog's OK with the given date and numbers; everything else as the template has it.
-DrawRecord enteredDraw(const DrawRecord& from, const QStringList& args)
+CliResult<DrawRecord> enteredDraw(const DrawRecord& from, const QStringList& args)
 {
     DrawRecord r = from;
     const auto date = parseDate(args.at(0));
     if (!date)
-        throw Failure{QStringLiteral("enter: not a date: \"%1\"").arg(args.at(0))};
+        return inputFailure(QStringLiteral("enter: not a date: \"%1\"").arg(args.at(0)));
     r.date = *date;
     const QStringList numbers = args.at(1).split(QLatin1Char(','));
     if (numbers.size() != 6)
-        throw Failure{
-            QStringLiteral("enter: six numbers separated by commas, got \"%1\"").arg(args.at(1))};
+        return inputFailure(
+            QStringLiteral("enter: six numbers separated by commas, got \"%1\"").arg(args.at(1)));
     std::set<int> seen;
     for (int i = 0; i < 6; ++i) {
-        const int n = numberIn(numbers[i], 1, 49, "enter");
-        if (!seen.insert(n).second)
-            throw Failure{QStringLiteral("enter: %1 stands twice; a draw holds six different "
-                                         "numbers")
-                              .arg(n)};
-        r.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
+        const CliResult<int> n = numberIn(numbers[i], 1, 49, "enter");
+        if (!n)
+            return n.failure();
+        if (!seen.insert(*n).second)
+            return inputFailure(
+                QStringLiteral("enter: %1 stands twice; a draw holds six different numbers")
+                    .arg(*n));
+        r.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*n);
     }
-    if (args.size() > 2)
-        r.bonus = static_cast<std::uint8_t>(numberIn(args.at(2), 0, 49, "enter: bonus"));
+    if (args.size() > 2) {
+        const CliResult<int> bonus = numberIn(args.at(2), 0, 49, "enter: bonus");
+        if (!bonus)
+            return bonus.failure();
+        r.bonus = static_cast<std::uint8_t>(*bonus);
+    }
     return r;
 }
 
-int enter(Context& ctx, const CommandArgs& args)
+CliResult<int> enter(Context& ctx, const CommandArgs& args)
 {
     const auto from = drawEntryTemplate(ctx.state);
     if (!from)
-        throw Failure{from.error(), 3};
-    const DrawRecord entered = enteredDraw(*from, args.positional);
-    if (const auto shown = enterDraw(ctx.state, entered, ctx.today); !shown)
-        throw Failure{shown.error(), 3};
+        return workFailure(from.failure());
+    const CliResult<DrawRecord> entered = enteredDraw(*from, args.positional);
+    if (!entered)
+        return entered.failure();
+    if (const auto shown = enterDraw(ctx.state, *entered, ctx.today); !shown)
+        return workFailure(shown.failure());
     printShownDraw(ctx.state.shown);
     return 0;
 }
 
-int deleteDraw(Context& ctx, const CommandArgs&)
+CliResult<int> deleteDraw(Context& ctx, const CommandArgs&)
 {
     if (const auto shown = showDrawForChosenDate(ctx.state); !shown)
-        throw Failure{shown.error(), 3};
+        return workFailure(shown.failure());
     ConfirmingPrompts yes;
     if (const auto done = deleteShownDraw(ctx.state, yes); !done)
-        throw Failure{done.error(), 3};
+        return workFailure(done.failure());
     printShownDraw(ctx.state.shown);
     return 0;
 }
 
-int printout(Context& ctx, const CommandArgs&)
+CliResult<int> printout(Context& ctx, const CommandArgs&)
 {
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     const auto draws = readOrCreateDraws(ctx.state);
     if (!draws)
-        throw Failure{draws.error(), 3};
+        return workFailure(draws.failure());
     ctx.state.shown.dateSearch(*draws, ctx.state.chosenDate);
     const auto lines = printoutLines(ctx.state.sheet, *draws, ctx.state.shown.date,
                                      ctx.state.options.drawDayFilter(), ctx.state.messages);
     if (!lines)
-        throw Failure{lines.error(), 3};
+        return workFailure(lines.failure());
     for (const QString& line : *lines)
         print(line);
     return 0;
 }
 
-int importFile(Context& ctx, const CommandArgs& args)
+CliResult<int> importFile(Context& ctx, const CommandArgs& args)
 {
     const auto result = importDrawsFrom(ctx.state, args.positional.at(0), ctx.today);
     if (!result)
-        throw Failure{result.error(), 3};
+        return workFailure(result.failure());
     for (const RefusedLine& refused : result->refused)
         print(QStringLiteral("refused %1: %2")
                   .arg(refused.line)

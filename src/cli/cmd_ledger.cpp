@@ -22,27 +22,20 @@ using namespace ledger;
 
 // The ledger of --ledger or of the program folder. Only `add` makes a new file; without one the
 // other commands see an empty ledger (nullptr).
-std::unique_ptr<SqliteLedger> openStore(const Context& ctx, bool create = false)
+CliResult<std::unique_ptr<SqliteLedger>> openStore(const Context& ctx, bool create = false)
 {
     const QString path = ctx.ledgerPath.value_or(ledgerPathIn(ctx.state));
     if (!create && !QFileInfo::exists(path))
-        return nullptr;
+        return std::unique_ptr<SqliteLedger>();
     auto opened = openLedger(path);
     if (!opened)
-        throw Failure{opened.error(), 3};
+        return workFailure(opened.failure());
     if (!opened->notice.isEmpty())
         printError(QStringLiteral("vendrilo-cli: warning: ") + opened->notice);
     return std::move(opened->ledger);
 }
 
-template <typename T> T valueOr3(Result<T> result)
-{
-    if (!result)
-        throw Failure{result.error(), 3};
-    return std::move(*result);
-}
-
-int runsOption(const CommandArgs& args)
+CliResult<int> runsOption(const CommandArgs& args)
 {
     const auto text = args.option(QStringLiteral("--runs"));
     if (!text)
@@ -50,25 +43,37 @@ int runsOption(const CommandArgs& args)
     bool ok = false;
     const int runs = text->toInt(&ok);
     if (!ok || runs < 1 || runs > kMaxDraws)
-        throw Failure{QStringLiteral("ledger add: --runs takes a number of draws from 1 to %1, "
-                                     "got \"%2\"")
-                          .arg(kMaxDraws)
-                          .arg(*text)};
+        return inputFailure(QStringLiteral("ledger add: --runs takes a number of draws from 1 to "
+                                           "%1, got \"%2\"")
+                                .arg(kMaxDraws)
+                                .arg(*text));
     return runs;
 }
 
-int add(Context& ctx, const CommandArgs& args)
+CliResult<int> add(Context& ctx, const CommandArgs& args)
 {
-    const int runs = runsOption(args);
+    const CliResult<int> runs = runsOption(args);
+    if (!runs)
+        return runs.failure();
     const bool plus = args.option(QStringLiteral("--plus")).has_value();
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     ProgramState& s = ctx.state;
     if (const auto shown = showDrawForChosenDate(s); !shown)
-        throw Failure{shown.error(), 3};
-    const GameHistories histories = valueOr3(readGameHistories(s));
-    const Ticket ticket = valueOr3(ticketFromSheet(s, histories.lotto, plus, runs));
+        return workFailure(shown.failure());
+    const auto histories = readGameHistories(s);
+    if (!histories)
+        return workFailure(histories.failure());
+    const auto ticket = ticketFromSheet(s, histories->lotto, plus, *runs);
+    if (!ticket)
+        return workFailure(ticket.failure());
     const auto store = openStore(ctx, true);
-    print(QStringLiteral("ticket %1").arg(valueOr3(store->addTicket(ticket))));
+    if (!store)
+        return store.failure();
+    const auto id = (*store)->addTicket(*ticket);
+    if (!id)
+        return workFailure(id.failure());
+    print(QStringLiteral("ticket %1").arg(*id));
     return 0;
 }
 
@@ -77,13 +82,20 @@ QString amountText(std::optional<Money> amount)
     return amount ? formatAmount(*amount) : QStringLiteral("?");
 }
 
-int check(Context& ctx, const CommandArgs&)
+CliResult<int> check(Context& ctx, const CommandArgs&)
 {
-    const auto store = openStore(ctx);
+    const auto opened = openStore(ctx);
+    if (!opened)
+        return opened.failure();
+    SqliteLedger* store = opened->get();
     if (!store)
         return 0;
-    (void)valueOr3(checkTickets(ctx.state, *store));
-    const std::vector<DrawCheck> checks = valueOr3(store->checks());
+    if (const auto checked = checkTickets(ctx.state, *store); !checked)
+        return workFailure(checked.failure());
+    const auto stored = store->checks();
+    if (!stored)
+        return workFailure(stored.failure());
+    const std::vector<DrawCheck>& checks = *stored;
     // By ticket and draw: each row, Lotto before Plus.
     std::vector<std::tuple<qint64, double, int, Game, QString>> lines;
     for (const DrawCheck& c : checks)
@@ -105,18 +117,29 @@ int check(Context& ctx, const CommandArgs&)
     return 0;
 }
 
-std::vector<TicketLine> storedLines(Context& ctx)
+CliResult<std::vector<TicketLine>> storedLines(Context& ctx)
 {
-    const auto store = openStore(ctx);
+    const auto opened = openStore(ctx);
+    if (!opened)
+        return opened.failure();
+    SqliteLedger* store = opened->get();
     if (!store)
-        return {};
-    const std::vector<Ticket> tickets = valueOr3(store->tickets());
-    return ticketLines(tickets, valueOr3(store->checks()));
+        return std::vector<TicketLine>();
+    const auto tickets = store->tickets();
+    if (!tickets)
+        return workFailure(tickets.failure());
+    const auto checks = store->checks();
+    if (!checks)
+        return workFailure(checks.failure());
+    return ticketLines(*tickets, *checks);
 }
 
-int list(Context& ctx, const CommandArgs&)
+CliResult<int> list(Context& ctx, const CommandArgs&)
 {
-    std::vector<TicketLine> lines = storedLines(ctx);
+    CliResult<std::vector<TicketLine>> stored = storedLines(ctx);
+    if (!stored)
+        return stored.failure();
+    std::vector<TicketLine>& lines = *stored;
     std::sort(lines.begin(), lines.end(),
               [](const TicketLine& a, const TicketLine& b) { return a.ticket.id < b.ticket.id; });
     for (const TicketLine& line : lines) {
@@ -133,10 +156,12 @@ int list(Context& ctx, const CommandArgs&)
     return 0;
 }
 
-int summary(Context& ctx, const CommandArgs&)
+CliResult<int> summary(Context& ctx, const CommandArgs&)
 {
-    const std::vector<TicketLine> lines = storedLines(ctx);
-    const Totals totals = totalsOf(lines, -1e9, 1e9);
+    const auto lines = storedLines(ctx);
+    if (!lines)
+        return lines.failure();
+    const Totals totals = totalsOf(*lines, -1e9, 1e9);
     const QString open = totals.prizeOpen ? QStringLiteral(" ?") : QString();
     print(QStringLiteral("tickets: %1").arg(totals.tickets));
     print(QStringLiteral("stake: %1").arg(formatAmount(totals.stake)));
@@ -146,14 +171,14 @@ int summary(Context& ctx, const CommandArgs&)
     return 0;
 }
 
-int ledgerCommand(Context& ctx, const CommandArgs& args)
+CliResult<int> ledgerCommand(Context& ctx, const CommandArgs& args)
 {
     const QString what = args.positional.at(0);
     const bool addOptions =
         args.option(QStringLiteral("--plus")) || args.option(QStringLiteral("--runs"));
     if (addOptions && what != QLatin1String("add"))
-        throw Failure{
-            QStringLiteral("ledger %1: --plus and --runs belong to \"ledger add\"").arg(what)};
+        return inputFailure(
+            QStringLiteral("ledger %1: --plus and --runs belong to \"ledger add\"").arg(what));
     if (what == QLatin1String("add"))
         return add(ctx, args);
     if (what == QLatin1String("check"))
@@ -162,7 +187,8 @@ int ledgerCommand(Context& ctx, const CommandArgs& args)
         return list(ctx, args);
     if (what == QLatin1String("summary"))
         return summary(ctx, args);
-    throw Failure{QStringLiteral("ledger: \"%1\" is none of add, list, check, summary").arg(what)};
+    return inputFailure(
+        QStringLiteral("ledger: \"%1\" is none of add, list, check, summary").arg(what));
 }
 
 const CommandRegistration registration(

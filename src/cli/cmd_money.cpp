@@ -16,26 +16,22 @@ QString amountOrUnknown(const std::optional<Money>& amount)
     return amount ? formatAmount(*amount) : QStringLiteral("?");
 }
 
-PayoutTable payoutsOrFail(const ProgramState& state)
-{
-    auto payouts = readPayouts(state);
-    if (!payouts)
-        throw Failure{payouts.error()};
-    return std::move(payouts).value();
-}
-
 // One line per playable row: its hits and prize in the shown Lotto draw, with --plus also in the
 // Lotto Plus draw of that day; then the stake and what was won.
-int prizes(Context& ctx, const CommandArgs& args)
+CliResult<int> prizes(Context& ctx, const CommandArgs& args)
 {
     ProgramState& s = ctx.state;
     const bool withPlus = args.option(QStringLiteral("--plus")).has_value();
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     if (const auto shown = showDrawForChosenDate(s); !shown)
-        throw Failure{shown.error()};
-    const auto result = shownDrawPrizes(s, withPlus, payoutsOrFail(s));
+        return inputFailure(shown.failure());
+    const auto payouts = readPayouts(s);
+    if (!payouts)
+        return inputFailure(payouts.failure());
+    const auto result = shownDrawPrizes(s, withPlus, *payouts);
     if (!result)
-        throw Failure{result.error()};
+        return inputFailure(result.failure());
     for (const RowPrize& row : result->rows) {
         QString line =
             QStringLiteral("%1\t%2\t%3").arg(row.row).arg(row.hits).arg(amountOrUnknown(row.prize));
@@ -53,10 +49,11 @@ int prizes(Context& ctx, const CommandArgs& args)
 }
 
 // The one-row odds, then for the sheet's rows their exact chance, stake and expected prize.
-int odds(Context& ctx, const CommandArgs&)
+CliResult<int> odds(Context& ctx, const CommandArgs&)
 {
     ProgramState& s = ctx.state;
-    setUpSheet(ctx);
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     for (int hits = 6; hits >= 3; --hits)
         print(QStringLiteral("%1\t%2\t1 in %3")
                   .arg(hits)
@@ -68,8 +65,11 @@ int odds(Context& ctx, const CommandArgs&)
     const auto rows = playableNumbers(s.sheet);
     if (rows.empty())
         return 0;
+    const auto payouts = readPayouts(s);
+    if (!payouts)
+        return inputFailure(payouts.failure());
     const SheetOdds sheet =
-        sheetOdds(rows, false, s.chosenDate.date(), ticketPrices(s.internet), payoutsOrFail(s));
+        sheetOdds(rows, false, s.chosenDate.date(), ticketPrices(s.internet), *payouts);
     const qint64 winning = sheet.winningDraws.value_or(0);
     print(QStringLiteral("rows: %1").arg(sheet.distinctRows));
     print(QStringLiteral("sheet any\t%1\t1 in %2").arg(winning).arg(oddsText(winning)));

@@ -11,26 +11,30 @@ namespace vendrilo::cli {
 namespace {
 
 // The server given with --server, else the one the settings hold; none is an error (status 3).
-QString serverFor(const Context& ctx, const CommandArgs& args)
+CliResult<QString> serverFor(const Context& ctx, const CommandArgs& args)
 {
     const QString server =
         args.option(QStringLiteral("--server")).value_or(ctx.state.internet.server);
     if (server.isEmpty())
-        throw Failure{QStringLiteral("no update server: give one with --server URL"), 3};
+        return workFailure(
+            {QStringLiteral("no update server: give one with --server URL"), ErrorKind::NotFound});
     if (!isWebAddress(server))
-        throw Failure{
-            QStringLiteral("--server: not an http:// or https:// address: \"%1\"").arg(server)};
+        return inputFailure(
+            QStringLiteral("--server: not an http:// or https:// address: \"%1\"").arg(server));
     return server;
 }
 
-int update(Context& ctx, const CommandArgs& args)
+CliResult<int> update(Context& ctx, const CommandArgs& args)
 {
-    ctx.state.internet.server = serverFor(ctx, args);
+    const CliResult<QString> server = serverFor(ctx, args);
+    if (!server)
+        return server.failure();
+    ctx.state.internet.server = *server;
     net::HttpClient http;
     UpdateObserver quiet;
     const DrawUpdate result = updateDraws(ctx.state, ctx.today, http, quiet);
     if (result.update.fileError)
-        throw Failure{*result.update.fileError};
+        return inputFailure(*result.update.fileError, ErrorKind::Other);
     QByteArray out;
     for (const DrawRecord& r : result.update.appended)
         out += drawsLine(r);
@@ -41,14 +45,18 @@ int update(Context& ctx, const CommandArgs& args)
     return 0;
 }
 
-int cart(Context& ctx, const CommandArgs& args)
+CliResult<int> cart(Context& ctx, const CommandArgs& args)
 {
-    ctx.state.internet.server = serverFor(ctx, args);
-    setUpSheet(ctx);
+    const CliResult<QString> server = serverFor(ctx, args);
+    if (!server)
+        return server.failure();
+    ctx.state.internet.server = *server;
+    if (const CliStatus sheet = setUpSheet(ctx); !sheet)
+        return sheet.failure();
     net::HttpClient http;
     const auto handOver = handOverSheet(ctx.state, http);
     if (!handOver)
-        throw Failure{handOver.error(), 3};
+        return workFailure(handOver.failure());
     if (!handOver->messagePage.isEmpty()) {
         // The service's message page is shown instead; the status bar stays as it was.
         print(QStringLiteral("page: ") + handOver->messagePage);

@@ -6,12 +6,12 @@ namespace vendrilo::cli {
 
 namespace {
 
-int show(Context& ctx, const CommandArgs&)
+CliResult<int> show(Context& ctx, const CommandArgs&)
 {
     ShownDraw& shown = ctx.state.shown;
     const auto draws = readOrCreateDraws(ctx.state);
     if (!draws)
-        throw Failure{draws.error()};
+        return inputFailure(draws.failure());
     shown.dateSearch(*draws, ctx.state.chosenDate);
     printShownDraw(shown);
     return 0;

@@ -12,22 +12,22 @@ using namespace vendrilo::wheels;
 
 constexpr double kDefaultSearchSeconds = 10;
 
-std::vector<int> parseNumbers(const QString& text)
+CliResult<std::vector<int>> parseNumbers(const QString& text)
 {
     std::vector<int> numbers;
     for (const QString& part : text.split(u',')) {
         bool ok = false;
         const int number = part.trimmed().toInt(&ok);
         if (!ok)
-            throw Failure{QStringLiteral("wheel: not a number: \"%1\"").arg(part)};
+            return inputFailure(QStringLiteral("wheel: not a number: \"%1\"").arg(part));
         numbers.push_back(number);
     }
     if (!chosenNumbers(numbers))
-        throw Failure{QStringLiteral("wheel: %1").arg(problemText(WheelProblem::BadNumbers))};
+        return inputFailure(QStringLiteral("wheel: %1").arg(problemText(WheelProblem::BadNumbers)));
     return numbers;
 }
 
-double parseSeconds(const CommandArgs& args)
+CliResult<double> parseSeconds(const CommandArgs& args)
 {
     const auto text = args.option(QStringLiteral("--seconds"));
     if (!text)
@@ -35,29 +35,34 @@ double parseSeconds(const CommandArgs& args)
     bool ok = false;
     const double seconds = text->toDouble(&ok);
     if (!ok || seconds < 0)
-        throw Failure{QStringLiteral("--seconds: not a number of seconds: \"%1\"").arg(*text)};
+        return inputFailure(
+            QStringLiteral("--seconds: not a number of seconds: \"%1\"").arg(*text));
     return seconds;
 }
 
 // The library's wheel (or the full one) when there is one, mapped onto the numbers in their
 // order (or shuffled with --seed); else a live search of at most --seconds.
-int wheel(Context& ctx, const CommandArgs& args)
+CliResult<int> wheel(Context& ctx, const CommandArgs& args)
 {
-    const std::vector<int> numbers = parseNumbers(args.positional.at(0));
+    const CliResult<std::vector<int>> numbers = parseNumbers(args.positional.at(0));
+    if (!numbers)
+        return numbers.failure();
     const QString code = args.option(QStringLiteral("--guarantee")).value_or(QString());
     const auto guarantee = Guarantee::parse(code);
     if (!guarantee)
-        throw Failure{QStringLiteral("--guarantee: not \"full\" or \"KifM\" with 2 <= K <= M <= 6: "
-                                     "\"%1\"")
-                          .arg(code)};
-    const double seconds = parseSeconds(args);
-    WheelOutcome outcome = instantWheel(numbers, *guarantee, ctx.seed.value_or(0));
+        return inputFailure(
+            QStringLiteral("--guarantee: not \"full\" or \"KifM\" with 2 <= K <= M <= 6: \"%1\"")
+                .arg(code));
+    const CliResult<double> seconds = parseSeconds(args);
+    if (!seconds)
+        return seconds.failure();
+    WheelOutcome outcome = instantWheel(*numbers, *guarantee, ctx.seed.value_or(0));
     if (outcome.problem == WheelProblem::NoneKnown) {
         QElapsedTimer clock;
         clock.start();
         outcome =
-            searchWheel(numbers, *guarantee, nullptr, ctx.seed.value_or(1),
-                        [&](const SearchProgress&) { return clock.elapsed() < seconds * 1000; });
+            searchWheel(*numbers, *guarantee, nullptr, ctx.seed.value_or(1),
+                        [&](const SearchProgress&) { return clock.elapsed() < *seconds * 1000; });
     }
     if (!outcome.wheel) {
         printError(QStringLiteral("wheel: %1").arg(problemText(outcome.problem)));

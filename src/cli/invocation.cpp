@@ -51,15 +51,30 @@ struct GlobalOption {
     const char* valueName = nullptr; // nullptr: a flag without a value
     const char* description;
     Action action = Action::Run;
-    void (*apply)(GlobalOptions&, const QString& option, const QString& value) = nullptr;
+    CliStatus (*apply)(GlobalOptions&, const QString& option, const QString& value) = nullptr;
 };
 
+// An option's value into its place: as given, or as read by its parser, which may refuse it.
+template <typename T, typename V> CliStatus keep(T& target, V value)
+{
+    target = std::move(value);
+    return {};
+}
+template <typename T, typename V> CliStatus keep(T& target, CliResult<V> parsed)
+{
+    if (!parsed)
+        return parsed.failure();
+    target = std::move(parsed).value();
+    return {};
+}
+
 // A --set assignment, checked now and applied over the stored settings later.
-void keepAssignment(GlobalOptions& g, const QString& assignment)
+CliStatus keepAssignment(GlobalOptions& g, const QString& assignment)
 {
     if (const Status assigned = Options{}.assign(assignment); !assigned)
-        throw Failure{assigned.error()};
+        return inputFailure(assigned.failure());
     g.assignments << assignment;
+    return {};
 }
 
 // The one list of global options: the parser and the help text both read it.
@@ -71,47 +86,47 @@ const std::vector<GlobalOption>& globalOptions()
         {.name = "--draws",
          .valueName = "FILE",
          .description = "the draw file (default: the game's own in the program folder)",
-         .apply = [](G& g, S, S v) { g.draws = v; }},
+         .apply = [](G& g, S, S v) { return keep(g.draws, v); }},
         {.name = "--game",
          .valueName = "lotto|plus",
          .description = "the game whose draws every command reads and changes (default: lotto)",
-         .apply = [](G& g, S o, S v) { g.game = parseGame(o, v); }},
+         .apply = [](G& g, S o, S v) { return keep(g.game, parseGame(o, v)); }},
         {.name = "--date",
          .valueName = "DD.MM.YYYY",
          .description = "the chosen draw day, end of the statistics period (default: today)",
-         .apply = [](G& g, S o, S v) { g.date = parseDateOption(o, v); }},
+         .apply = [](G& g, S o, S v) { return keep(g.date, parseDateOption(o, v)); }},
         {.name = "--from",
          .valueName = "DD.MM.YYYY",
          .description =
              "the statistics start (default 07.10.2015; 19.11.1994 if today < 14.10.2015)",
-         .apply = [](G& g, S o, S v) { g.from = parseDateOption(o, v); }},
+         .apply = [](G& g, S o, S v) { return keep(g.from, parseDateOption(o, v)); }},
         {.name = "--set",
          .valueName = "NAME=VALUE",
          .description = "an option control: CheckBoxN=0|1 or UpDownN=integer; repeatable",
-         .apply = [](G& g, S, S v) { keepAssignment(g, v); }},
+         .apply = [](G& g, S, S v) { return keepAssignment(g, v); }},
         {.name = "--settings",
          .description = "start from the stored settings, as the window's start-up restores them",
-         .apply = [](G& g, S, S) { g.settings = true; }},
+         .apply = [](G& g, S, S) { return keep(g.settings, true); }},
         {.name = "--tips",
          .valueName = "FILE",
          .description = "a tip file loaded into the sheet before the command",
-         .apply = [](G& g, S, S v) { g.ctx.tipsPath = v; }},
+         .apply = [](G& g, S, S v) { return keep(g.ctx.tipsPath, v); }},
         {.name = "--lock",
          .valueName = "LIST",
          .description = "rows locked before the command, e.g. 1,5",
-         .apply = [](G& g, S, S v) { g.ctx.lockedRows = parseRows(v); }},
+         .apply = [](G& g, S, S v) { return keep(g.ctx.lockedRows, parseRows(v)); }},
         {.name = "--seed",
          .valueName = "N",
          .description = "the random seed (default: from the clock)",
-         .apply = [](G& g, S, S v) { g.ctx.seed = parseSeed(v); }},
+         .apply = [](G& g, S, S v) { return keep(g.ctx.seed, parseSeed(v)); }},
         {.name = "--ledger",
          .valueName = "FILE",
          .description = "the ticket ledger (default: Vendrilo.sqlite in the program folder)",
-         .apply = [](G& g, S, S v) { g.ctx.ledgerPath = v; }},
+         .apply = [](G& g, S, S v) { return keep(g.ctx.ledgerPath, v); }},
         {.name = "--today",
          .valueName = "DD.MM.YYYY",
          .description = "the date taken as today (default: the system date)",
-         .apply = [](G& g, S o, S v) { g.today = parseDateOption(o, v); }},
+         .apply = [](G& g, S o, S v) { return keep(g.today, parseDateOption(o, v)); }},
         {.name = "--help",
          .alias = "-h",
          .description = "print this help and exit",
@@ -199,8 +214,8 @@ void printHelp()
 
 // The command's own options and positional arguments. A global option here would be ignored,
 // so it is an error, like anything the command does not take.
-CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
-                             const QStringList& args)
+CliResult<CommandArgs> parseCommandArgs(const QString& name, const CommandSyntax& syntax,
+                                        const QStringList& args)
 {
     CommandArgs parsed;
     const QString usage = commandUsage(name, syntax);
@@ -215,30 +230,31 @@ CommandArgs parseCommandArgs(const QString& name, const CommandSyntax& syntax,
                 continue;
             }
             if (i + 1 >= args.size())
-                throw Failure{QStringLiteral("%1: %2 needs a value").arg(name, a)};
+                return inputFailure(QStringLiteral("%1: %2 needs a value").arg(name, a));
             parsed.options[a] = args.at(++i);
             continue;
         }
         if (findGlobalOption(a))
-            throw Failure{QStringLiteral("%1: the global option %2 must come before the command")
-                              .arg(name, a)};
+            return inputFailure(
+                QStringLiteral("%1: the global option %2 must come before the command")
+                    .arg(name, a));
         if (a.startsWith(QLatin1String("--")))
-            throw Failure{
-                QStringLiteral("%1: unknown option \"%2\" (usage: %3)").arg(name, a, usage)};
+            return inputFailure(
+                QStringLiteral("%1: unknown option \"%2\" (usage: %3)").arg(name, a, usage));
         if (parsed.positional.size() >= syntax.maxArguments)
-            throw Failure{
-                QStringLiteral("%1: unexpected argument \"%2\" (usage: %3)").arg(name, a, usage)};
+            return inputFailure(
+                QStringLiteral("%1: unexpected argument \"%2\" (usage: %3)").arg(name, a, usage));
         parsed.positional << a;
     }
     if (parsed.positional.size() < syntax.minArguments)
-        throw Failure{QStringLiteral("%1: missing %2 (usage: %3)")
-                          .arg(name, QLatin1String(syntax.arguments), usage)};
+        return inputFailure(QStringLiteral("%1: missing %2 (usage: %3)")
+                                .arg(name, QLatin1String(syntax.arguments), usage));
     return parsed;
 }
 
 // Dates with their defaults, the draw file and the random source, as the window's start-up
 // would have them.
-void setUp(GlobalOptions& g)
+CliStatus setUp(GlobalOptions& g)
 {
     Context& ctx = g.ctx;
     ProgramState& s = ctx.state;
@@ -254,7 +270,7 @@ void setUp(GlobalOptions& g)
         if (!notice.isEmpty())
             printError(QStringLiteral("vendrilo-cli: warning: ") + notice);
         if (restored.aborted)
-            throw Failure{restored.message};
+            return inputFailure(restored.message, ErrorKind::Damaged);
     }
     settleRestoredSettings(s, ctx.today);
     s.game = g.game; // never the stored game: without --game a command reads Lotto
@@ -267,7 +283,8 @@ void setUp(GlobalOptions& g)
         ctx.drawPath = *g.draws;
         const QFileInfo fi(ctx.drawPath);
         if (!fi.isFile())
-            throw Failure{QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath)};
+            return inputFailure(QStringLiteral("--draws: cannot read \"%1\"").arg(ctx.drawPath),
+                                ErrorKind::NotFound);
         s.programFolder = fi.absolutePath() + QLatin1Char('/');
         s.drawFileName = fi.fileName();
         // A write of this file killed half-way left its temporary file beside it.
@@ -280,9 +297,9 @@ void setUp(GlobalOptions& g)
             printError(QStringLiteral("vendrilo-cli: warning: ") + folderNotice);
         const auto prepared = drawfile::prepare(s.programFolder);
         if (!prepared)
-            throw Failure{prepared.error()};
+            return inputFailure(prepared.failure());
         if (const Status payouts = payoutfile::prepare(s.programFolder); !payouts)
-            throw Failure{payouts.error()};
+            return inputFailure(payouts.failure());
         ctx.drawPath = s.drawPath();
     }
     warnAboutDamagedDraws(ctx.drawPath);
@@ -290,53 +307,65 @@ void setUp(GlobalOptions& g)
         s.random.setSeed(*ctx.seed);
     else
         s.random.randomize();
+    return {};
 }
 
-int run(const QStringList& args)
+// The global options up to the command, read into `g`; `i` stops at the command. --help and
+// --version end the reading: their action is returned, the options before them are left alone.
+CliResult<Action> readGlobalOptions(const QStringList& args, qsizetype& i, GlobalOptions& g)
 {
-    if (args.isEmpty()) {
-        printHelp();
-        return 0;
-    }
-    GlobalOptions g;
-    qsizetype i = 0;
     for (; i < args.size(); ++i) {
         const QString& a = args.at(i);
         if (!a.startsWith(QLatin1Char('-')))
             break;
         const GlobalOption* option = findGlobalOption(a);
         if (!option)
-            throw Failure{QStringLiteral("unknown option \"%1\"").arg(a)};
-        if (option->action == Action::Help) {
-            printHelp();
-            return 0;
-        }
-        if (option->action == Action::Version) {
-            print(QStringLiteral("vendrilo-cli " VENDRILO_VERSION));
-            return 0;
-        }
-        if (!option->valueName) {
-            option->apply(g, a, {});
-        } else {
-            if (i + 1 >= args.size())
-                throw Failure{QStringLiteral("%1 needs a value").arg(a)};
-            option->apply(g, a, args.at(++i));
-        }
+            return inputFailure(QStringLiteral("unknown option \"%1\"").arg(a));
+        if (option->action != Action::Run)
+            return option->action;
+        if (option->valueName && i + 1 >= args.size())
+            return inputFailure(QStringLiteral("%1 needs a value").arg(a));
+        const QString value = option->valueName ? args.at(++i) : QString();
+        if (const CliStatus applied = option->apply(g, a, value); !applied)
+            return applied.failure();
         g.any = true;
     }
+    return Action::Run;
+}
+
+CliResult<int> run(const QStringList& args)
+{
+    GlobalOptions g;
+    qsizetype i = 0;
+    // No arguments at all: the help.
+    const CliResult<Action> action =
+        args.isEmpty() ? CliResult<Action>(Action::Help) : readGlobalOptions(args, i, g);
+    if (!action)
+        return action.failure();
+    if (*action == Action::Help)
+        printHelp();
+    if (*action == Action::Version)
+        print(QStringLiteral("vendrilo-cli " VENDRILO_VERSION));
+    if (*action != Action::Run)
+        return 0;
     if (i >= args.size())
-        throw Failure{QStringLiteral("no command after the options (see --help)")};
+        return inputFailure(QStringLiteral("no command after the options (see --help)"));
     const QString name = args.at(i);
     const auto it = commands().find(name);
     if (it == commands().end())
-        throw Failure{QStringLiteral("unknown command \"%1\" (see --help)").arg(name)};
+        return inputFailure(QStringLiteral("unknown command \"%1\" (see --help)").arg(name));
     const Command& command = it->second;
-    const CommandArgs commandArgs = parseCommandArgs(name, command.syntax, args.mid(i + 1));
+    const auto commandArgs = parseCommandArgs(name, command.syntax, args.mid(i + 1));
+    if (!commandArgs)
+        return commandArgs.failure();
     if (!command.syntax.takesGlobalOptions && g.any)
-        throw Failure{QStringLiteral("%1 takes no global options").arg(name)};
-    if (command.syntax.takesGlobalOptions)
-        setUp(g);
-    return command.run(g.ctx, commandArgs);
+        return inputFailure(QStringLiteral("%1 takes no global options").arg(name),
+                            ErrorKind::Refused);
+    if (command.syntax.takesGlobalOptions) {
+        if (const CliStatus set = setUp(g); !set)
+            return set.failure();
+    }
+    return command.run(g.ctx, *commandArgs);
 }
 
 } // namespace
@@ -356,14 +385,13 @@ CommandRegistration::CommandRegistration(const char* name, CommandSyntax syntax,
 
 int runInvocation(const QStringList& args)
 {
-    int status = 0;
-    try {
-        status = run(args);
-    } catch (const Failure& f) {
-        printError(QStringLiteral("vendrilo-cli: ") + f.message);
-        return f.status;
+    const CliResult<int> status = run(args);
+    if (!status) {
+        // The failure's own status stands; the output is checked only after a run.
+        printError(QStringLiteral("vendrilo-cli: ") + status.error());
+        return status.failure().status;
     }
-    return flushOutput() ? status : 2;
+    return flushOutput() ? *status : 2;
 }
 
 } // namespace vendrilo::cli

@@ -5,16 +5,18 @@
 
 namespace vendrilo::cli {
 
-void setUpSheet(Context& ctx)
+CliStatus setUpSheet(Context& ctx)
 {
     ProgramState& s = ctx.state;
     for (int r : ctx.lockedRows)
         s.sheet.setLocked(r, true);
     if (!ctx.tipsPath)
-        return;
+        return {};
     const Status loaded = loadTipFile(s, *ctx.tipsPath);
     if (!loaded)
-        throw Failure{QStringLiteral("--tips: cannot read %1").arg(loaded.error())};
+        return inputFailure(QStringLiteral("--tips: cannot read %1").arg(loaded.error()),
+                            loaded.errorKind());
+    return {};
 }
 
 } // namespace vendrilo::cli

@@ -7,6 +7,6 @@ namespace vendrilo::cli {
 
 // Fills the sheet as the global options ask: rows of --lock locked, then the --tips file loaded
 // with the tip-file reader. An unreadable tips file is a Failure (status 2).
-void setUpSheet(Context& ctx);
+CliStatus setUpSheet(Context& ctx);
 
 } // namespace vendrilo::cli

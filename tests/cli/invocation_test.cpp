@@ -20,12 +20,17 @@ struct Received {
 };
 Received received;
 
-int probe(Context& ctx, const CommandArgs& args)
+// Ends with 7, or fails as its argument asks: "input" (status 2) or "work" (status 3).
+CliResult<int> probe(Context& ctx, const CommandArgs& args)
 {
     ++received.calls;
     received.args = args;
     received.drawPath = ctx.drawPath;
     received.date = ctx.state.chosenDate.date();
+    if (args.positional == QStringList{"input"})
+        return inputFailure(QStringLiteral("probe: refused input"));
+    if (args.positional == QStringList{"work"})
+        return workFailure({QStringLiteral("probe: the work failed"), vendrilo::ErrorKind::Unwritable});
     return 7;
 }
 
@@ -98,6 +103,58 @@ TEST(CommandOptions, MistakesAreOneLineErrorsAndTheCommandDoesNotRun)
         EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
         EXPECT_NE(o.err.find(c.named), std::string::npos) << o.err;
         EXPECT_EQ(received.calls, 0) << c.named;
+    }
+}
+
+// Every global option's value is checked before the command runs, in the order given; a
+// failure ends the invocation with the status of its stage and one line naming it.
+TEST(GlobalOptions, AFailureStopsTheInvocationWithItsOwnStatus)
+{
+    const QString missing = QStringLiteral(VENDRILO_FIXTURES "/no-such-draws.dat");
+    const struct {
+        QStringList options;   // before the command
+        QStringList arguments; // after it
+        int status;
+        const char* named; // in the one line on stderr; nullptr: the probe ran
+    } cases[] = {
+        {{"--date", "31.02.2021"}, {}, 2, "--date: not a date"},
+        {{"--from", "1.1.21"}, {}, 2, "--from: not a date"},
+        {{"--today", "today"}, {}, 2, "--today: not a date"},
+        {{"--lock", "0"}, {}, 2, "--lock: rows are 1..12"},
+        {{"--lock", "1,13"}, {}, 2, "--lock: rows are 1..12"},
+        {{"--lock", "1,,2"}, {}, 2, "--lock: rows are 1..12"},
+        {{"--seed", "4294967296"}, {}, 2, "--seed: not a 32-bit integer"},
+        {{"--seed", "-2147483649"}, {}, 2, "--seed: not a 32-bit integer"},
+        {{"--seed", "4294967295"}, {}, 7, nullptr},
+        {{"--seed", "-2147483648", "--lock", "1,12"}, {}, 7, nullptr},
+        {{"--game", "keno"}, {}, 2, "--game: lotto or plus"},
+        {{"--game", "plus", "--set", "CheckBox14=2"}, {}, 2, "CheckBox14"},
+        {{"--set", "NoSuchBox=1"}, {}, 2, "NoSuchBox"},
+        {{"--draws", missing}, {}, 2, "--draws: cannot read"},
+        // The first refused value ends the reading, also before --help.
+        {{"--seed", "x", "--lock", "0"}, {}, 2, "--seed"},
+        {{"--seed", "5", "--today", "x", "--help"}, {}, 2, "--today"},
+        // Files are named now and read only by the commands that use them.
+        {{"--tips", missing, "--ledger", missing}, {}, 7, nullptr},
+        // What the command itself refuses keeps the status it gave.
+        {{}, {"input"}, 2, "vendrilo-cli: probe: refused input"},
+        {{}, {"work"}, 3, "vendrilo-cli: probe: the work failed"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args =
+            QStringList{"--draws", kDraws} + c.options + QStringList{"probe"} + c.arguments;
+        const Outcome o = invoke(args);
+        const std::string what = args.join(' ').toStdString();
+        EXPECT_EQ(o.status, c.status) << what;
+        EXPECT_EQ(o.out, "") << what;
+        if (!c.named) {
+            EXPECT_EQ(o.err, "") << what;
+            EXPECT_EQ(received.calls, 1) << what;
+            continue;
+        }
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << what << ": " << o.err;
+        EXPECT_NE(o.err.find(c.named), std::string::npos) << what << ": " << o.err;
+        EXPECT_EQ(received.calls, c.arguments.isEmpty() ? 0 : 1) << what;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -28,12 +29,20 @@ struct Error {
     ErrorKind kind = ErrorKind::Other;
 };
 
+// What a result may carry as its failure: the core's Error, or a caller's own extension of it
+// that carries more along (the command line's exit status). error(), errorKind() and failure()
+// read these two members.
+template <typename E>
+concept FailureType = std::is_convertible_v<decltype(E::message), QString> &&
+    std::is_convertible_v<decltype(E::kind), ErrorKind>;
+
 // The outcome of file work: a value, or the message to show. Every reader and writer of the
-// program returns one, so that no failure can pass unnoticed.
-template <typename T> class [[nodiscard]] Result {
+// program returns one, so that no failure can pass unnoticed. E is the failure's type; the core
+// always uses Error.
+template <typename T, FailureType E = Error> class [[nodiscard]] Result {
 public:
     Result(T value) : m_state(std::move(value)) {}
-    Result(Error error) : m_state(std::move(error)) {}
+    Result(E error) : m_state(std::move(error)) {}
 
     bool ok() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return ok(); }
@@ -46,29 +55,29 @@ public:
     const T& operator*() const& { return value(); }
     T& operator*() & { return value(); }
 
-    const QString& error() const { return std::get<Error>(m_state).message; }
-    ErrorKind errorKind() const { return std::get<Error>(m_state).kind; }
+    const QString& error() const { return failure().message; }
+    ErrorKind errorKind() const { return failure().kind; }
     // The failure as a whole, to hand on to a caller of another result type.
-    const Error& failure() const { return std::get<Error>(m_state); }
+    const E& failure() const { return std::get<E>(m_state); }
 
 private:
-    std::variant<T, Error> m_state;
+    std::variant<T, E> m_state;
 };
 
 // A result without a value: done, or the message.
-template <> class [[nodiscard]] Result<void> {
+template <FailureType E> class [[nodiscard]] Result<void, E> {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error)), m_failed(true) {}
+    Result(E error) : m_error(std::move(error)), m_failed(true) {}
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
     const QString& error() const { return m_error.message; }
     ErrorKind errorKind() const { return m_error.kind; }
-    const Error& failure() const { return m_error; }
+    const E& failure() const { return m_error; }
 
 private:
-    Error m_error;
+    E m_error;
     bool m_failed = false;
 };
 
