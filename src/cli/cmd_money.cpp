@@ -54,6 +54,11 @@ CliResult<int> odds(Context& ctx, const CommandArgs&)
     ProgramState& s = ctx.state;
     if (const CliStatus sheet = setUpSheet(ctx); !sheet)
         return sheet.failure();
+    // The prize table is read before anything is printed: a failure leaves stdout empty.
+    const auto rows = playableNumbers(s.sheet);
+    const auto payouts = rows.empty() ? Result<PayoutTable>(PayoutTable()) : readPayouts(s);
+    if (!payouts)
+        return inputFailure(payouts.failure());
     for (int hits = 6; hits >= 3; --hits)
         print(QStringLiteral("%1\t%2\t1 in %3")
                   .arg(hits)
@@ -62,12 +67,8 @@ CliResult<int> odds(Context& ctx, const CommandArgs&)
     print(QStringLiteral("any\t%1\t1 in %2")
               .arg(drawsGivingAPrize())
               .arg(oddsText(drawsGivingAPrize())));
-    const auto rows = playableNumbers(s.sheet);
     if (rows.empty())
         return 0;
-    const auto payouts = readPayouts(s);
-    if (!payouts)
-        return inputFailure(payouts.failure());
     const SheetOdds sheet =
         sheetOdds(rows, false, s.chosenDate.date(), ticketPrices(s.internet), *payouts);
     const qint64 winning = sheet.winningDraws.value_or(0);

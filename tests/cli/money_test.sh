@@ -43,4 +43,14 @@ else
 fi
 "$cli" odds extra >/dev/null 2>&1
 [ $? -eq 2 ] && ok || fail "odds with an argument: not a usage error"
+# A damaged prize table: both commands fail before they print anything.
+cp "$tmp/QuotenPL.csv" "$tmp/QuotenPL.good"
+printf 'not a prize table\n' >"$tmp/QuotenPL.csv"
+for command in prizes odds; do
+    out=$("$cli" --tips "$tmp/tips.qkt" --date 20.08.2026 "$command" 2>"$tmp/err")
+    status=$?
+    [ $status -eq 2 ] && [ -z "$out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] && ok ||
+        fail "$command with a damaged prize table: status $status, stdout '$out'"
+done
+mv "$tmp/QuotenPL.good" "$tmp/QuotenPL.csv"
 finish money
