@@ -19,6 +19,7 @@ namespace {
 const QString kHitSound = QStringLiteral("yippee.wav");
 // Should the window never be exposed (started minimised), the rest starts anyway.
 constexpr int kLatestRestMs = 1000;
+constexpr int kBusyRetryMs = 100;
 } // namespace
 
 bool MainWindow::isBatchImport() const
@@ -50,6 +51,12 @@ void MainWindow::finishStartUp()
 {
     if (!m_startUpRest)
         return;
+    // A run started in the moment before (a key pressed at once) has the state: the rest,
+    // and the pages it makes, wait for its end.
+    if (m_session->busy()) {
+        QTimer::singleShot(kBusyRetryMs, this, &MainWindow::finishStartUp);
+        return;
+    }
     m_startUpRest = false;
     buildLaterPages();
     reportMissingQtTranslations(m_qtLanguage);
