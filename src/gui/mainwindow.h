@@ -20,7 +20,6 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
-class QSoundEffect;
 class QTabWidget;
 
 namespace vendrilo {
@@ -161,7 +160,7 @@ private:
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};
     QList<QAction*> m_sheetActions; // the sheet menu's items, in menu order
-    QSoundEffect* m_sound = nullptr;
+    QObject* m_sound = nullptr; // the hit sound's player, from the sound module
     PrintPositionsDialog* m_printPositions = nullptr;
     WeightingListDialog* m_weightingList = nullptr;
     std::function<int(QDialog&)> m_runDialog;

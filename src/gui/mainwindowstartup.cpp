@@ -6,10 +6,10 @@
 #include "gui/mainwindow.h"
 #include "gui/qttranslations.h"
 #include "gui/session.h"
+#include "gui/soundmodule.h"
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QWindow>
 
@@ -88,12 +88,14 @@ void MainWindow::playHitSound()
     if (!QFileInfo::exists(path))
         return;
     if (!m_sound)
-        m_sound = new QSoundEffect(this);
+        m_sound = makeSoundPlayer(this);
+    if (!m_sound)
+        return;
     const QUrl source = QUrl::fromLocalFile(path);
-    if (m_sound->source() != source)
-        m_sound->setSource(source);
-    m_sound->stop();
-    m_sound->play();
+    if (m_sound->property("source").toUrl() != source)
+        m_sound->setProperty("source", source);
+    QMetaObject::invokeMethod(m_sound, "stop");
+    QMetaObject::invokeMethod(m_sound, "play");
 }
 
 } // namespace vendrilo::gui

@@ -342,8 +342,9 @@ TEST(MainWindow, TheStatusHintFollowsTheChartDrawn)
                 break;
         }
         EXPECT_EQ(win.w->statusText(1), expected) << static_cast<int>(c.drawn);
-        if (c.hovered == c.drawn)
+        if (c.hovered == c.drawn) {
             EXPECT_EQ(win.w->statusText(1), hovered->toolTip());
+        }
     }
 }
 

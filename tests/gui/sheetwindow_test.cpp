@@ -84,6 +84,14 @@ TEST(TipSheetWindow, LeavingAFieldSortsScoresAndColoursTheRow)
     for (int p = 1; p <= 5; ++p)
         EXPECT_EQ(win.base(1, p), QColor(0, 0xFF, 0)) << p;
     EXPECT_EQ(win.base(1, 6), QColor(0xFF, 0xFF, 0));
+    // Five hits start the hit sound: its player comes from the sound module, on the sound file.
+    QObject* player = nullptr;
+    for (QObject* o : win.w->findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly))
+        if (QByteArray(o->metaObject()->className()) == "QSoundEffect")
+            player = o;
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->property("source").toUrl(),
+              QUrl::fromLocalFile(win.dir.filePath("yippee.wav")));
 
     // A row with an empty field keeps its order and shows no result.
     win.fillRow(2, {"40", "1", "2", "", "5", "6"});
