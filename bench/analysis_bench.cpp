@@ -50,7 +50,8 @@ void BM_Backtest(benchmark::State& bench)
         ProgramState s = shipped().state("19.11.1994", "19.11.1994");
         if (bench.range(0) == 1)
             for (const char* a : {"CheckBox22=1", "UpDown18=500", "UpDown21=500"})
-                s.options.assign(QString::fromLatin1(a));
+                if (const Status set = s.options.assign(QString::fromLatin1(a)); !set)
+                    qFatal("%s", qPrintable(set.error()));
         test::ScriptedPrompts prompts;
         prompts.inputAnswers = {"4711"};
         const auto r = runBacktest(s, prompts, kToday);

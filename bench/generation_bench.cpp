@@ -55,7 +55,8 @@ ProgramState state(int options, quint32 seed)
         s.statisticsStart.setDate(kPickerMinDate);
         for (const char* a : {"UpDown6=6", "UpDown17=6", "UpDown18=500", "UpDown20=6",
                               "UpDown21=500", "CheckBox22=1", "UpDown10=6"})
-            s.options.assign(QString::fromLatin1(a));
+            if (const Status set = s.options.assign(QString::fromLatin1(a)); !set)
+                qFatal("%s", qPrintable(set.error()));
     }
     return s;
 }

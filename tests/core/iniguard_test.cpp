@@ -152,6 +152,16 @@ TEST(IniGuard, StaleLocksAndTemporariesGoHeldOnesStay)
         const QString lockPath = path + ".lock";
         test::writeBytes(path, "[General]\n");
         test::writeBytes(path + ".Ab12Cd", "half a save");
+        // The helper locks of a stale lock's removal, left by programs killed while they removed
+        // it (the deeper one while it removed the helper above it).
+        const QStringList helpers = {lockPath + ".rmlock", lockPath + ".rmlock.rmlock.rmlock"};
+        for (const QString& helper : helpers) {
+            test::writeBytes(helper, "");
+            QFile f(helper);
+            if (f.open(QIODevice::ReadWrite))
+                f.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                              QFileDevice::FileModificationTime);
+        }
         QLockFile held(lockPath);
         switch (c.lock) {
         case Lock::None:
@@ -177,6 +187,8 @@ TEST(IniGuard, StaleLocksAndTemporariesGoHeldOnesStay)
         const int removed = removeStaleSettingsTemporaries(path);
         EXPECT_EQ(removed > 0, c.removed) << static_cast<int>(c.lock);
         EXPECT_EQ(QFile::exists(path + ".Ab12Cd"), !c.removed) << static_cast<int>(c.lock);
+        for (const QString& helper : helpers) // stale whatever the lock: nobody holds them
+            EXPECT_FALSE(QFile::exists(helper)) << static_cast<int>(c.lock);
         EXPECT_EQ(QFile::exists(lockPath),
                   c.lock == Lock::UnfilledJustNow || c.lock == Lock::HeldHere)
             << static_cast<int>(c.lock);

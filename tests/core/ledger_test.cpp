@@ -274,8 +274,9 @@ TEST(LedgerSums, TotalsAndRunningBalanceAreTheSumsOfTheirLines)
         int tickets = 0, open = 0, lottoThrees = 0;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const TicketLine& line = lines[i];
-            if (i > 0) // by first draw day
+            if (i > 0) { // by first draw day
                 EXPECT_LE(lines[i - 1].ticket.firstDraw, line.ticket.firstDraw);
+            }
             running.grosze += line.won.grosze - line.ticket.stake.grosze;
             EXPECT_EQ(line.balance, running);
             if (line.ticket.firstDraw < from || line.ticket.firstDraw > to)

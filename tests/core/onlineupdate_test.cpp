@@ -371,8 +371,9 @@ TEST_F(Update, ManyRandomServersAgreeWithTheRuleOfWholeDays)
         EXPECT_EQ(r.appended.size(), expected.size());
         // Nothing after the stop was asked, and the next update starts at or before it.
         const double next = all.size() > 2 ? std::floor(all.back().date) + 1 : first;
-        if (stop)
+        if (stop) {
             EXPECT_LE(next, *stop);
+        }
     }
 }
 

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace vendrilo {
 
 namespace {
@@ -224,18 +226,43 @@ bool removeUnfilledLock(QLockFile& lock, const QString& lockPath)
     return lock.removeStaleLockFile();
 }
 
+// Qt removes a stale lock under a helper lock of its own, "<lock>.rmlock" (whose removal, when
+// stale in turn, uses "<lock>.rmlock.rmlock", and so on). A program killed meanwhile leaves the
+// helper behind, which then keeps the stale lock from being taken over for half a minute. The
+// helpers that nobody holds go, the deepest first; one a running program holds stays.
+void removeStaleRemovalHelpers(const QString& lockPath)
+{
+    const QFileInfo info(lockPath);
+    QStringList helpers = info.absoluteDir().entryList(
+        {info.fileName() + QStringLiteral(".rmlock*")}, QDir::Files | QDir::Hidden | QDir::System);
+    std::sort(helpers.begin(), helpers.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const QRegularExpression chain(QStringLiteral("^%1(\\.rmlock)+$")
+                                       .arg(QRegularExpression::escape(info.fileName())));
+    for (const QString& name : helpers) {
+        if (!chain.match(name).hasMatch())
+            continue;
+        const QString helperPath = info.absoluteDir().filePath(name);
+        QLockFile helper(helperPath);
+        if (helper.tryLock(0) || (removeUnfilledLock(helper, helperPath) && helper.tryLock(0)))
+            helper.unlock();
+    }
+}
+
 } // namespace
 
 int removeStaleSettingsTemporaries(const QString& path)
 {
     const QFileInfo info(path);
+    removeStaleRemovalHelpers(path + QStringLiteral(".lock"));
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a killed program names a process that is gone: tryLock takes it over.
     if (!lock.tryLock(0) &&
         !(removeUnfilledLock(lock, path + QStringLiteral(".lock")) && lock.tryLock(0)))
         return 0;
-    // The save's temporary file, and the helper file QLockFile makes while it removes a stale lock.
-    const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock\\.rmlock)$")
+    // The save's temporary file, and the helper files QLockFile makes while it removes a stale
+    // lock.
+    const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock(\\.rmlock)+)$")
                                          .arg(QRegularExpression::escape(info.fileName())));
     const QDir dir = info.absoluteDir();
     int removed = 0;
