@@ -260,6 +260,8 @@ void LedgerPage::showChart()
     if (!m_lines.empty())
         time->setRange(chartTime(m_lines.front().ticket.firstDraw - 1),
                        chartTime(m_lines.back().ticket.firstDraw + 1));
+    else // no ticket yet: the period's days, not the clock's first day
+        time->setRange(m_from->date().startOfDay(), m_to->date().addDays(1).startOfDay());
     auto* money = new QValueAxis(chart);
     // Round steps of 1, 2 or 5 times a power of ten, about four of them.
     const double rough = std::max(1.0, (high - low) / 4);
@@ -268,7 +270,9 @@ void LedgerPage::showChart()
                         : rough <= 2 * power ? 2 * power
                         : rough <= 5 * power ? 5 * power
                                              : 10 * power;
-    const double bottom = std::floor(low / step) * step, top = std::ceil(high / step) * step;
+    // At least one step, also for a ledger of no tickets or of a balance of nought throughout.
+    const double bottom = std::floor(low / step) * step;
+    const double top = std::max(std::ceil(high / step) * step, bottom + step);
     money->setRange(bottom, top);
     money->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
     money->setLabelFormat(QStringLiteral("%.0f"));

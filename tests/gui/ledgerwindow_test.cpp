@@ -9,6 +9,10 @@
 #include "ledger/sqliteledger.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QValueAxis>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -124,6 +128,14 @@ TEST(LedgerWindow, APlayedTicketIsCheckedWhenItsDrawsArriveAndAgainWhenOneIsCorr
     win.prompts->yesNoAnswers = {true};
     click(win.child<QPushButton>("LedgerDelete"));
     EXPECT_EQ(table->rowCount(), 0);
+    // The chart of an empty ledger keeps sensible scales: the period's days, a step of money.
+    QChart* chart = win.child<QChartView>("LedgerChart")->chart();
+    auto* days = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+    auto* money = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+    ASSERT_TRUE(days && money);
+    EXPECT_GE(days->min().date().year(), 2000);
+    EXPECT_GT(days->max(), days->min());
+    EXPECT_GT(money->max(), money->min());
 }
 
 TEST(LedgerWindow, TicketsWhoseDrawsCameWhileTheWindowWasClosedAreCheckedAtStartUp)
