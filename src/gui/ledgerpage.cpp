@@ -169,11 +169,13 @@ void LedgerPage::showEvent(QShowEvent* event)
 void LedgerPage::showLedger()
 {
     m_lines = m_keeper.lines();
-    if (!m_periodChosen && !m_lines.empty()) {
+    if (!m_periodChosen) {
+        // From the first ticket to the last; without any, today.
+        const double today = m_keeper.session().today();
         const QSignalBlocker quietFrom(m_from);
         const QSignalBlocker quietTo(m_to);
-        setPickerDay(m_from, m_lines.front().ticket.firstDraw);
-        setPickerDay(m_to, m_lines.back().ticket.firstDraw);
+        setPickerDay(m_from, m_lines.empty() ? today : m_lines.front().ticket.firstDraw);
+        setPickerDay(m_to, m_lines.empty() ? today : m_lines.back().ticket.firstDraw);
     }
     showTable();
     showChart();
@@ -260,8 +262,10 @@ void LedgerPage::showChart()
     if (!m_lines.empty())
         time->setRange(chartTime(m_lines.front().ticket.firstDraw - 1),
                        chartTime(m_lines.back().ticket.firstDraw + 1));
-    else // no ticket yet: the period's days, not the clock's first day
+    else { // no ticket yet: the period's days, not the clock's first day
         time->setRange(m_from->date().startOfDay(), m_to->date().addDays(1).startOfDay());
+        time->setTickCount(2);
+    }
     auto* money = new QValueAxis(chart);
     // Round steps of 1, 2 or 5 times a power of ten, about four of them.
     const double rough = std::max(1.0, (high - low) / 4);
