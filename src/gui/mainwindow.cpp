@@ -72,7 +72,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     // does not shrink below the size at which every control stays legible.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(800, 600);
-    m_windowBuilt = true;
+    if (!m_laterPagesAfterFirstPaint)
+        buildLaterPages();
 }
 
 MainWindow::~MainWindow() = default;

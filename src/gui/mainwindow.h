@@ -155,7 +155,6 @@ private:
     LedgerKeeper* m_ledgerKeeper = nullptr;
     bool m_laterPagesAfterFirstPaint = false;
     bool m_laterPagesPending = false;
-    bool m_windowBuilt = false; // the constructor has run
     std::optional<int> m_loadedLanguage; // the language whose files the texts came from
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};

@@ -37,8 +37,6 @@ void MainWindow::buildPages()
         m_tabs->addTab(placeholder, QString::fromUtf8(later.caption));
     }
     m_laterPagesPending = true;
-    if (!m_laterPagesAfterFirstPaint)
-        buildLaterPages();
     m_tabs->setCurrentIndex(0);
     menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
     hideAddOnsWithoutSuperzahl(this, *m_session);
@@ -120,12 +118,13 @@ void MainWindow::buildLaterPages()
         made << page;
     }
     m_tabs->setCurrentIndex(current);
-    if (!m_windowBuilt)
-        return; // made with the window, which binds the hints and hides the add-ons
-    // The dialogs the language files name besides the window.
-    if (!findChild<DrawEntryDialog*>(QString(), Qt::FindDirectChildrenOnly))
-        new DrawEntryDialog(this);
-    weightingList();
+    // The dialogs the language files name besides the window (made with the window by
+    // createWindows otherwise).
+    if (m_laterPagesAfterFirstPaint) {
+        if (!findChild<DrawEntryDialog*>(QString(), Qt::FindDirectChildrenOnly))
+            new DrawEntryDialog(this);
+        weightingList();
+    }
     showHintsInStatusBar(this, [this](QWidget* control) { m_session->showHint(control); }, made);
     hideAddOnsOfLaterPages(this, *m_session);
     if (!m_startedUp)
