@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/deferredicons.h"
 #include "gui/mainwindow.h"
 #include "gui/windows.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     runHeadlessForBatchWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
+    QApplication::setStyle(new vendrilo::gui::DeferredIconStyle);
 
     vendrilo::gui::MainWindowSetup setup;
     setup.arguments = app.arguments().mid(1);

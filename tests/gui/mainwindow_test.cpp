@@ -3,6 +3,7 @@
 #include "core/program/programstate.h"
 #include "gui/chartbuttons.h"
 #include "gui/chartview.h"
+#include "gui/deferredicons.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
 #include "gui/weightinglistdialog.h"
@@ -414,4 +415,28 @@ TEST(MainWindow, TheBannerOpensTheProductPage)
     ASSERT_GE(win.openedUrls.size(), 4);
     EXPECT_EQ(win.openedUrls.first().scheme(), "https");
     EXPECT_EQ(child<QLabel>(win.w.get(), gui::Control::NameBanner)->text(), "V e n d r i l o");
+}
+
+// The program's style hands out its standard icons unloaded; drawn, they are the platform
+// style's own, pixel for pixel, at every size and state asked for.
+TEST(MainWindow, DeferredStandardIconsDrawAsTheStylesOwn)
+{
+    gui::DeferredIconStyle deferred;
+    QStyle* own = deferred.baseStyle();
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_MessageBoxWarning, QStyle::SP_DialogOkButton, QStyle::SP_ArrowBack}) {
+        const QIcon lazy = deferred.standardIcon(which);
+        const QIcon direct = own->standardIcon(which);
+        EXPECT_EQ(lazy.isNull(), direct.isNull()) << which;
+        for (const int size : {16, 32})
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                EXPECT_EQ(lazy.pixmap(size, mode).toImage(), direct.pixmap(size, mode).toImage())
+                    << which << " " << size << " " << mode;
+        EXPECT_EQ(lazy.availableSizes(), direct.availableSizes()) << which;
+    }
+    // A copy made before the first drawing draws the same.
+    const QIcon copy = QIcon(deferred.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton));
+    EXPECT_EQ(copy.pixmap(16).toImage(),
+              own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage());
 }

@@ -254,6 +254,13 @@ void removeStaleRemovalHelpers(const QString& lockPath)
 int removeStaleSettingsTemporaries(const QString& path)
 {
     const QFileInfo info(path);
+    // Usually there is nothing beside the file: then the lock is not needed either (taking and
+    // dropping it writes and removes a file, which a start-up would wait for).
+    if (info.absoluteDir()
+            .entryList({info.fileName() + QStringLiteral(".*")},
+                       QDir::Files | QDir::Hidden | QDir::System)
+            .isEmpty())
+        return 0;
     removeStaleRemovalHelpers(path + QStringLiteral(".lock"));
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a killed program names a process that is gone: tryLock takes it over.
