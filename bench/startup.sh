@@ -11,9 +11,10 @@
 #
 #   bench/startup.sh BUILD_BIN_DIR [RUNS] [EARLIER_VENDRILO]
 #
-# BUILD_BIN_DIR holds vendrilo, vendrilo-server, vendrilo-bare-window, vendrilo-startup-watch
-# and land/ (as the build leaves them). With EARLIER_VENDRILO (the program of an earlier build)
-# its start without a server is measured in the same turns. Figures are in bench/README.md.
+# BUILD_BIN_DIR holds vendrilo with its modules, vendrilo-server, vendrilo-bare-window,
+# vendrilo-startup-watch and land/ (as the build leaves them). With EARLIER_VENDRILO (the
+# program of an earlier build) its start without a server is measured in the same turns.
+# Figures are in bench/README.md.
 set -u
 bin=$(cd "$1" && pwd)
 runs=${2:-15}
@@ -48,6 +49,7 @@ setup() {
     cp "$bin/vendrilo" "$tmp/$1/prog/"
     cp -r "$bin/land" "$tmp/$1/prog/"
     [ -f "$bin/yippee.wav" ] && cp "$bin/yippee.wav" "$tmp/$1/prog/"
+    cp "$bin"/vendrilo-*.so "$tmp/$1/prog/" 2>/dev/null
     draws "$tmp/$1/prog/ZahlenPL.dat" $((today - 400)) $((today - 100))
 }
 setup window

@@ -13,7 +13,7 @@
 #include "gui/payoutcache.h"
 
 #include "gui/sheethistory.h"
-#include "net/httpclient.h"
+#include "gui/httpmodule.h"
 
 #include <QObject>
 #include <QPointer>
@@ -269,7 +269,7 @@ private:
     bool m_updateRunning = false;
     bool m_stopUpdate = false;
     std::function<bool(const QUrl&)> m_openUrl;
-    net::HttpClient m_http;
+    ModuleHttpClient m_http;
     int m_damagedReported = 0;
     std::optional<charts::ChartKind> m_lastChart;
     std::function<bool(NumberPool&)> m_poolEditor;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/soundmodule.h"
 
-#include <QCoreApplication>
+#include "gui/modulefolders.h"
+
 #include <QLibrary>
 #include <QObject>
 
@@ -12,10 +13,8 @@ namespace vendrilo::gui {
 QObject* makeSoundPlayer(QObject* parent)
 {
     using Make = QObject* (*)(QObject*);
-    const QString programs = QCoreApplication::applicationDirPath();
     QString problem;
-    for (const QString& folder :
-         {programs, programs + QStringLiteral("/../" VENDRILO_INSTALL_LIBDIR "/vendrilo")}) {
+    for (const QString& folder : moduleFolders()) {
         QLibrary module(folder + QStringLiteral("/vendrilo-sound"));
         if (auto make = reinterpret_cast<Make>(module.resolve("vendriloMakeSoundPlayer")))
             return make(parent);

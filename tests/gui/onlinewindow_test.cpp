@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/draws/drawfile.h"
+#include "core/texts/textlist.h"
+#include "gui/httpmodule.h"
 #include "guitestsupport.h"
 
 #include <QAbstractButton>
@@ -139,4 +141,41 @@ TEST(OnlineWindow, AnUpdateBringsLottoAndLottoPlus)
     EXPECT_TRUE(status.startsWith("Lotto: ") && status.contains(" – Lotto Plus: "))
         << status.toStdString();
     EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
+}
+
+// The window's requests go through the network module. Its messages are in the language the
+// window shows, and a module that cannot be loaded is said so, on every request.
+TEST(OnlineWindow, TheNetworkModuleSpeaksTheWindowsLanguageAndIsMissedAloud)
+{
+    const TextList english = TextList::fromFileLines(
+        QString::fromUtf8(test::readBytes(QStringLiteral(VENDRILO_DATA "/land/texte.txt.en")))
+            .split(QLatin1Char('\n')),
+        QLocale(QLocale::English));
+    struct Case {
+        const TextList* texts;
+        QStringList folders;
+        Text expected;
+        ErrorKind kind;
+    };
+    const TextList german;
+    const Case cases[] = {
+        {&german, {}, Text::NetNoWebAddress, ErrorKind::BadInput},
+        {&english, {}, Text::NetNoWebAddress, ErrorKind::BadInput},
+        {&german, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing, ErrorKind::Unavailable},
+        {&english, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing,
+         ErrorKind::Unavailable},
+    };
+    for (const Case& c : cases) {
+        useTexts(*c.texts);
+        gui::ModuleHttpClient client(c.folders);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const auto answer = client.get(QStringLiteral("ftp://example.org/x"), HttpProxy{});
+            ASSERT_FALSE(answer);
+            EXPECT_EQ(answer.errorKind(), c.kind);
+            const QString pattern = c.texts->text(c.expected);
+            EXPECT_TRUE(answer.error().startsWith(pattern.left(pattern.indexOf("%1"))))
+                << answer.error().toStdString();
+        }
+    }
+    useTexts(TextList());
 }

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/httpmodule.h"
+
+#include "gui/modulefolders.h"
+#include "net/httpmodule.h"
+
+#include <QLibrary>
+
+namespace vendrilo::gui {
+
+namespace {
+
+const net::HttpModuleHost kHost{&vendrilo::text, &vendrilo::fillIn};
+
+Result<HttpGet*> loadHttpClient(const QStringList& folders)
+{
+    QString problem;
+    for (const QString& folder : folders) {
+        QLibrary module(folder + QStringLiteral("/vendrilo-http"));
+        if (auto make = reinterpret_cast<net::MakeModuleHttpClient>(
+                module.resolve(net::kMakeHttpClientEntry)))
+            return make(&kHost);
+        if (problem.isEmpty())
+            problem = module.errorString();
+    }
+    return Error{fillIn(text(Text::NetModuleMissing), {problem}), ErrorKind::Unavailable};
+}
+
+} // namespace
+
+ModuleHttpClient::ModuleHttpClient(QStringList folders)
+    : m_folders(folders.isEmpty() ? moduleFolders() : std::move(folders))
+{
+}
+
+ModuleHttpClient::~ModuleHttpClient() = default;
+
+Result<HttpAnswer> ModuleHttpClient::get(const QString& url, const HttpProxy& proxy)
+{
+    if (!m_client) {
+        const Result<HttpGet*> made = loadHttpClient(m_folders);
+        if (!made)
+            return made.failure();
+        m_client.reset(*made);
+    }
+    return m_client->get(url, proxy);
+}
+
+} // namespace vendrilo::gui
