@@ -57,7 +57,8 @@ std::vector<TicketLine> ticketLines(const std::vector<Ticket>& tickets,
         byTicket[c.key.ticket].push_back(&c);
     std::vector<TicketLine> lines;
     for (const Ticket& t : tickets) {
-        TicketLine line{t};
+        TicketLine line;
+        line.ticket = t;
         addChecks(line, byTicket[t.id]);
         lines.push_back(std::move(line));
     }

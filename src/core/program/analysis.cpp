@@ -205,7 +205,9 @@ Result<BacktestStart> startBacktest(ProgramState& s, Prompts& prompts, const Ana
     auto draws = readOrCreateDraws(s);
     if (!draws)
         return draws.failure();
-    BacktestStart start{DrawHistory(std::move(draws).value()), s.chosenDate.date()};
+    BacktestStart start;
+    start.history = DrawHistory(std::move(draws).value());
+    start.chosenDate = s.chosenDate.date();
     searchDraw(s, start.history.records());
     start.money = startBacktestMoney(s);
     const RandomSource random = s.random;
