@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -41,7 +42,8 @@ namespace vendrilo::gui {
 namespace {
 // The language menu lists the languages in this order of their numbers.
 constexpr int kLanguageMenuOrder[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
-// Below this the sheet's fields and the option pages' lines overlap.
+// Below this the sheet's fields and the option pages' lines overlap (and the window keeps the
+// room its pages need beyond it: event()).
 constexpr int kMinimumWidth = 760;
 constexpr int kMinimumHeight = 560;
 } // namespace
@@ -184,6 +186,21 @@ ChartView* MainWindow::chartView()
 QString MainWindow::statusText(int panel) const
 {
     return m_statusPanels[panel == 0 ? 0 : 1]->text();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The smallest size is the floor below, or what the pages need once they need more: the sheet
+    // with its money line and its chances is taller. A window smaller than that grows, rather
+    // than squeeze the texts.
+    if (event->type() == QEvent::LayoutRequest && layout()) {
+        const QSize floor(kMinimumWidth,
+                          std::max(kMinimumHeight, layout()->totalMinimumSize().height()));
+        if (minimumSize() != floor)
+            setMinimumSize(floor);
+    }
+    return handled;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -66,6 +66,8 @@ void setTextColour(QWidget* w, const QColor& colour)
 SheetPage::SheetPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4); // narrow: the page is tall for the first size
+    layout->setSpacing(4);
     layout->addWidget(buildDrawPanel());
     auto* body = new QHBoxLayout;
     body->addWidget(buildSheet(), 1);

@@ -74,7 +74,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
         win.child<QLineEdit>("ServerEdit")->setText("http://127.0.0.1:9");
         Q_EMIT win.child<QLineEdit>("ServerEdit")->editingFinished();
         win.control<QDateEdit>(gui::Control::StatisticsStart)->setDate(QDate(2001, 2, 3));
-        win.w->resize(780, 590);
+        win.w->resize(780, 640);
         closeAndSettle(win);
     }
     // Read back as another program would: the names and types of the store.
@@ -84,7 +84,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
     EXPECT_EQ(raw.value("UpDown7").toString(), "120");
     EXPECT_EQ(raw.value("Edit14").toString(), "21"); // row 3, position 2
     EXPECT_EQ(raw.value("Browser").toString(), "1");
-    EXPECT_EQ(raw.value("height").toString(), "590");
+    EXPECT_EQ(raw.value("height").toString(), "640");
     EXPECT_EQ(raw.value("DateTimePicker2").toByteArray().size(), 8);
 
     test::StartedWindow again({}, settings.path);
@@ -112,7 +112,7 @@ TEST(SettingsWindow, WhatTheUserChangedIsThereAfterARestart)
     EXPECT_TRUE(again.control<QCheckBox>(gui::Control::LinkPage)->isChecked());
     EXPECT_EQ(again.child<QLineEdit>("ServerEdit")->text(), "http://127.0.0.1:9");
     EXPECT_EQ(again.control<QDateEdit>(gui::Control::StatisticsStart)->date(), QDate(2001, 2, 3));
-    EXPECT_EQ(again.w->height(), 590);
+    EXPECT_EQ(again.w->height(), 640);
 }
 
 TEST(SettingsWindow, BatchImportStoresTheTipsAndCloses)

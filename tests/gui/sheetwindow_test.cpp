@@ -138,3 +138,31 @@ TEST(TipSheetWindow, AnsweringNoToTheClearQuestionChangesNothing)
     EXPECT_EQ(win.field(3, 1)->text(), "5");
     EXPECT_EQ(win.child<QLabel>(kSheetRows[2].crossSumLabel)->text(), "45");
 }
+
+// At the smallest size the window allows and at its first size, with every line of the sheet
+// page shown (rows calculated, the money line, the chances), no text on the page is squeezed
+// below its own height.
+TEST(TipSheetWindow, EveryTextOfTheSheetPageKeepsItsHeightAtTheSmallestWindow)
+{
+    test::StartedWindow win;
+    auto& w = win.w;
+    w->show();
+    win.session().startOrStopGeneration();
+    QApplication::processEvents();
+    // The first size holds the whole page: the window need not grow for it.
+    EXPECT_LE(w->minimumSize().height(), 600);
+    for (const QSize size : {w->minimumSize(), QSize(800, 600)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        int checked = 0;
+        for (QWidget* text : w->centralWidget()->findChildren<QWidget*>()) {
+            if (!text->isVisible() || !(qobject_cast<QLabel*>(text) || text->inherits("QCheckBox")))
+                continue;
+            ++checked;
+            EXPECT_GE(text->height(), text->minimumSizeHint().height())
+                << size.width() << "x" << size.height() << " " << text->objectName().toStdString()
+                << " \"" << text->property("text").toString().toStdString() << "\"";
+        }
+        EXPECT_GT(checked, 30);
+    }
+}
