@@ -191,16 +191,22 @@ QString MainWindow::statusText(int panel) const
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    // The smallest size is the floor below, or what the pages need once they need more: the sheet
-    // with its money line and its chances is taller. A window smaller than that grows, rather
-    // than squeeze the texts.
-    if (event->type() == QEvent::LayoutRequest && layout()) {
-        const QSize floor(kMinimumWidth,
-                          std::max(kMinimumHeight, layout()->totalMinimumSize().height()));
-        if (minimumSize() != floor)
-            setMinimumSize(floor);
-    }
+    if (event->type() == QEvent::LayoutRequest)
+        keepRoomForThePages();
     return handled;
+}
+
+// The smallest size is the floor above, or what the pages need once they need more: the sheet
+// with its money line and its chances is taller. A window smaller than that grows, rather than
+// squeeze the texts.
+void MainWindow::keepRoomForThePages()
+{
+    if (!layout())
+        return;
+    const QSize floor(kMinimumWidth,
+                      std::max(kMinimumHeight, layout()->totalMinimumSize().height()));
+    if (minimumSize() != floor)
+        setMinimumSize(floor);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -280,6 +286,7 @@ void MainWindow::restoreStoredSettings(double today)
         installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
     m_session->enableEvaluation();
     m_session->showRestoredState();
+    keepRoomForThePages(); // the restored sheet may need more than the stored size: before the map
     if (restored.aborted)
         m_prompts->message(restored.message);
 }

@@ -112,6 +112,7 @@ private:
     };
     static const std::vector<LaterPage>& laterPages();
     void restoreStoredSettings(double today);
+    void keepRoomForThePages();
     void startUpForFirstPaint();
     void finishStartUpWhenVisible();
     void finishStartUp();
