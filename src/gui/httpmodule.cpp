@@ -4,8 +4,6 @@
 #include "gui/modulefolders.h"
 #include "net/httpmodule.h"
 
-#include <QLibrary>
-
 namespace vendrilo::gui {
 
 namespace {
@@ -15,14 +13,9 @@ const net::HttpModuleHost kHost{&vendrilo::text, &vendrilo::fillIn};
 Result<HttpGet*> loadHttpClient(const QStringList& folders)
 {
     QString problem;
-    for (const QString& folder : folders) {
-        QLibrary module(folder + QStringLiteral("/vendrilo-http"));
-        if (auto make = reinterpret_cast<net::MakeModuleHttpClient>(
-                module.resolve(net::kMakeHttpClientEntry)))
-            return make(&kHost);
-        if (problem.isEmpty())
-            problem = module.errorString();
-    }
+    if (auto make = reinterpret_cast<net::MakeModuleHttpClient>(resolveModuleEntry(
+            QStringLiteral("vendrilo-http"), net::kMakeHttpClientEntry, &problem, folders)))
+        return make(&kHost);
     return Error{fillIn(text(Text::NetModuleMissing), {problem}), ErrorKind::Unavailable};
 }
 

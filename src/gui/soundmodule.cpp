@@ -3,7 +3,6 @@
 
 #include "gui/modulefolders.h"
 
-#include <QLibrary>
 #include <QObject>
 
 #include <cstdio>
@@ -14,13 +13,9 @@ QObject* makeSoundPlayer(QObject* parent)
 {
     using Make = QObject* (*)(QObject*);
     QString problem;
-    for (const QString& folder : moduleFolders()) {
-        QLibrary module(folder + QStringLiteral("/vendrilo-sound"));
-        if (auto make = reinterpret_cast<Make>(module.resolve("vendriloMakeSoundPlayer")))
-            return make(parent);
-        if (problem.isEmpty())
-            problem = module.errorString();
-    }
+    if (auto make = reinterpret_cast<Make>(resolveModuleEntry(QStringLiteral("vendrilo-sound"),
+                                                              "vendriloMakeSoundPlayer", &problem)))
+        return make(parent);
     static bool told = false;
     if (!told)
         std::fprintf(stderr, "vendrilo: no hit sound: %s\n", qPrintable(problem));
