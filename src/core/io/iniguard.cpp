@@ -230,11 +230,10 @@ bool removeUnfilledLock(QLockFile& lock, const QString& lockPath)
 // stale in turn, uses "<lock>.rmlock.rmlock", and so on). A program killed meanwhile leaves the
 // helper behind, which then keeps the stale lock from being taken over for half a minute. The
 // helpers that nobody holds go, the deepest first; one a running program holds stays.
-void removeStaleRemovalHelpers(const QString& lockPath)
+// `helpers`: names of files in the lock's folder; those that are not its helpers are passed over.
+void removeStaleRemovalHelpers(const QString& lockPath, QStringList helpers)
 {
     const QFileInfo info(lockPath);
-    QStringList helpers = info.absoluteDir().entryList(
-        {info.fileName() + QStringLiteral(".rmlock*")}, QDir::Files | QDir::Hidden | QDir::System);
     std::sort(helpers.begin(), helpers.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
     const QRegularExpression chain(QStringLiteral("^%1(\\.rmlock)+$")
@@ -254,14 +253,14 @@ void removeStaleRemovalHelpers(const QString& lockPath)
 int removeStaleSettingsTemporaries(const QString& path)
 {
     const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    const QStringList beside = dir.entryList({info.fileName() + QStringLiteral(".*")},
+                                             QDir::Files | QDir::Hidden | QDir::System);
     // Usually there is nothing beside the file: then the lock is not needed either (taking and
     // dropping it writes and removes a file, which a start-up would wait for).
-    if (info.absoluteDir()
-            .entryList({info.fileName() + QStringLiteral(".*")},
-                       QDir::Files | QDir::Hidden | QDir::System)
-            .isEmpty())
+    if (beside.isEmpty())
         return 0;
-    removeStaleRemovalHelpers(path + QStringLiteral(".lock"));
+    removeStaleRemovalHelpers(path + QStringLiteral(".lock"), beside);
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a killed program names a process that is gone: tryLock takes it over.
     if (!lock.tryLock(0) &&
@@ -271,9 +270,8 @@ int removeStaleSettingsTemporaries(const QString& path)
     // lock.
     const QRegularExpression pattern(QStringLiteral("^%1\\.([A-Za-z0-9]{6}|lock(\\.rmlock)+)$")
                                          .arg(QRegularExpression::escape(info.fileName())));
-    const QDir dir = info.absoluteDir();
     int removed = 0;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString& name : beside)
         if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
             ++removed;
     lock.unlock();
