@@ -8,11 +8,12 @@ set -euo pipefail
 # and the raw HTTP client of the draw server's tests.
 # libqt6sql6-sqlite is Qt SQL's SQLite driver, which keeps the ticket ledger.
 # poppler-utils reads the manual PDF back in its test, unrtf the analysis report; libxcb1-dev
-# builds the start-up benchmark's window watcher.
+# builds the start-up benchmark's window watcher; libfontconfig-dev lets the program read the
+# font configuration ahead at start.
 packages=(build-essential cmake ninja-build ccache libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libqt6sql6-sqlite
           qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core xvfb xauth python3
-          poppler-utils unrtf libxcb1-dev)
+          poppler-utils unrtf libxcb1-dev libfontconfig-dev)
 
 missing=()
 for p in "${packages[@]}"; do

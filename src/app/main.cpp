@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/fontsetup.h"
 #include "gui/deferredicons.h"
 #include "gui/mainwindow.h"
 #include "gui/windows.h"
@@ -42,6 +43,7 @@ public:
 
 int main(int argc, char** argv)
 {
+    vendrilo::FontSetUpInBackground fonts;
     runHeadlessForBatchWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
@@ -53,6 +55,7 @@ int main(int argc, char** argv)
     const bool headless = QApplication::platformName() == QLatin1String("offscreen");
     if (headless)
         setup.prompts = std::make_unique<ConsolePrompts>();
+    fonts.wait();
     auto windows = vendrilo::gui::createWindows(std::move(setup));
     windows.main->show();
     // Without a screen a window that stays open would wait for nobody: a failed import ends.
