@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/io/atomicfile.h"
 #include "core/io/iniguard.h"
 #include "core/program/settingsstore.h"
 #include "testsupport.h"
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -193,5 +197,50 @@ TEST(IniGuard, StaleLocksAndTemporariesGoHeldOnesStay)
                   c.lock == Lock::UnfilledJustNow || c.lock == Lock::HeldHere)
             << static_cast<int>(c.lock);
         EXPECT_TRUE(QFile::exists(path));
+    }
+}
+
+// What a start-up removes beside the draw file and the settings, over many names near and far
+// from those of the writers' temporaries, against the patterns the temporaries are made by.
+TEST(IniGuard, TheCleanUpsRemoveExactlyTheWritersTemporaries)
+{
+    const QRegularExpression atomicTemporary(R"(^.+\.vendrilo-[A-Za-z0-9]{6}$)");
+    const QRegularExpression settingsTemporary(R"(^Pelvano\.conf\.([A-Za-z0-9]{6}|lock(\.rmlock)+)$)");
+    const QStringList bases = {"ZahlenPL.dat", "x", "", "Pelvano.conf", "pelvano.CONF", "Pelvano"};
+    const QStringList marks = {".vendrilo-", ".vendrilo", ".Vendrilo-", "vendrilo-", ".", ".lock",
+                               ".lock.rmlock", ".lock.rmlock.rmlock", ".rmlock", ""};
+    const QString letters = QStringLiteral("aZ09_-.äß ");
+    QRandomGenerator random(20261209);
+    for (int round = 0; round < 40; ++round) {
+        QTemporaryDir dir;
+        test::writeBytes(dir.filePath("Pelvano.conf"), "[General]\n");
+        QSet<QString> names;
+        for (int n = 0; n < 30; ++n) {
+            QString name = bases[random.bounded(bases.size())] + marks[random.bounded(marks.size())];
+            const int tail = random.bounded(3) == 0 ? random.bounded(9) : 6;
+            for (int i = 0; i < tail; ++i)
+                name += random.bounded(4) == 0 ? letters[random.bounded(letters.size())]
+                                               : QChar(u"abcXYZ0189"[random.bounded(10)]);
+            if (name.isEmpty() || name == "Pelvano.conf" || name.contains('/') ||
+                name == "." || name == ".." || names.contains(name))
+                continue;
+            test::writeBytes(dir.filePath(name), "left");
+            names.insert(name);
+        }
+        const auto survivors = [&dir] {
+            const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+            return QSet<QString>(left.begin(), left.end());
+        };
+        QSet<QString> expected = names;
+        expected.insert("Pelvano.conf");
+        expected.removeIf([&](const QString& name) { return atomicTemporary.match(name).hasMatch(); });
+        EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), names.size() + 1 - expected.size());
+        EXPECT_EQ(survivors(), expected) << round;
+        const qsizetype before = expected.size();
+        expected.removeIf(
+            [&](const QString& name) { return settingsTemporary.match(name).hasMatch(); });
+        EXPECT_EQ(removeStaleSettingsTemporaries(dir.filePath("Pelvano.conf")),
+                  before - expected.size());
+        EXPECT_EQ(survivors(), expected) << round;
     }
 }

@@ -4,10 +4,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -170,13 +171,31 @@ Status writeTextLines(const QString& path, const QStringList& lines)
     return writeFileAtomically(path, bytes);
 }
 
+namespace {
+
+// "NAME.vendrilo-XXXXXX", XXXXXX six letters or digits: what writeFileAtomically leaves when it is
+// killed. Compared by hand, as a regular expression would be compiled at every start.
+bool isLeftTemporary(const QString& name)
+{
+    const QLatin1StringView mark(".vendrilo-");
+    constexpr qsizetype kSuffix = 6;
+    const qsizetype at = name.size() - kSuffix - mark.size();
+    if (at < 1 || QStringView(name).sliced(at, mark.size()) != mark)
+        return false;
+    const QStringView suffix = QStringView(name).last(kSuffix);
+    return std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+        return c.unicode() < 128 && std::isalnum(static_cast<unsigned char>(c.unicode()));
+    });
+}
+
+} // namespace
+
 int removeStaleTemporaryFiles(const QString& folder)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(^.+\.vendrilo-[A-Za-z0-9]{6}$)"));
     int removed = 0;
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-        if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+        if (isLeftTemporary(name) && QFile::remove(dir.filePath(name)))
             ++removed;
     return removed;
 }

@@ -254,8 +254,12 @@ int removeStaleSettingsTemporaries(const QString& path)
 {
     const QFileInfo info(path);
     const QDir dir = info.absoluteDir();
-    const QStringList beside = dir.entryList({info.fileName() + QStringLiteral(".*")},
-                                             QDir::Files | QDir::Hidden | QDir::System);
+    // Compared by hand: a name filter would compile a regular expression at every start.
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    QStringList beside = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    beside.removeIf([&prefix](const QString& name) {
+        return !name.startsWith(prefix, Qt::CaseInsensitive);
+    });
     // Usually there is nothing beside the file: then the lock is not needed either (taking and
     // dropping it writes and removes a file, which a start-up would wait for).
     if (beside.isEmpty())
