@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/fontsetup.h"
+#include "app/startupwarmup.h"
 #include "gui/deferredicons.h"
 #include "gui/mainwindow.h"
 #include "gui/windows.h"
@@ -43,9 +43,10 @@ public:
 
 int main(int argc, char** argv)
 {
-    vendrilo::FontSetUpInBackground fonts;
+    vendrilo::StartUpWarmUp warmUp;
     runHeadlessForBatchWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    warmUp.connectSessionBus();
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
     QApplication::setStyle(new vendrilo::gui::DeferredIconStyle);
 
@@ -55,11 +56,13 @@ int main(int argc, char** argv)
     const bool headless = QApplication::platformName() == QLatin1String("offscreen");
     if (headless)
         setup.prompts = std::make_unique<ConsolePrompts>();
-    fonts.wait();
+    warmUp.waitForFonts();
     auto windows = vendrilo::gui::createWindows(std::move(setup));
     windows.main->show();
     // Without a screen a window that stays open would wait for nobody: a failed import ends.
     if (headless && windows.main->batchImportFailed())
         return 1;
-    return app.exec();
+    const int status = QApplication::exec();
+    warmUp.finish(); // before the application and its bus connection go
+    return status;
 }
