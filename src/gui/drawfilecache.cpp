@@ -15,6 +15,7 @@ const std::vector<DrawRecord>& DrawFileCache::records(const QString& path)
     if (path == m_path && size == m_size && modified == m_modified)
         return m_records;
     auto read = drawfile::read(path);
+    m_readOk = read.ok();
     m_records = read ? std::move(read).value() : std::vector<DrawRecord>{};
     m_path = path;
     m_size = size;

@@ -17,12 +17,15 @@ class DrawFileCache {
 public:
     // The file's records; none when it cannot be read (the operations that need it say why).
     const std::vector<DrawRecord>& records(const QString& path);
+    // Whether the file of the last records() was there and could be read.
+    bool lastReadOk() const { return m_readOk; }
 
 private:
     QString m_path;
     qint64 m_size = -1;
     QDateTime m_modified;
     std::vector<DrawRecord> m_records;
+    bool m_readOk = false;
 };
 
 } // namespace vendrilo::gui

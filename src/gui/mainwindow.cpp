@@ -253,11 +253,10 @@ void MainWindow::startUpForFirstPaint()
         m_prompts->message(prepared.error());
     if (const Status payouts = payoutfile::prepare(folder); !payouts)
         m_prompts->message(payouts.error());
-    m_session->warnAboutDamagedDraws();
 
     m_session->randomizeSeed();
     m_session->setChosenDate(today);
-    m_session->goToChosenDate();
+    m_session->showDrawFileAnew();
     m_startUpRest = true;
 }
 

@@ -368,10 +368,28 @@ void Session::redrawLastChart()
 void Session::warnAboutDamagedDraws()
 {
     const auto draws = readDraws(m_state);
-    const int damaged = draws ? countDamaged(*draws) : 0;
+    reportDamagedDraws(draws ? countDamaged(*draws) : 0);
+}
+
+void Session::reportDamagedDraws(int damaged)
+{
     if (damaged > 0 && damaged != m_damagedReported)
         m_prompts.message(damagedFileWarning(m_state.drawPath(), damaged));
     m_damagedReported = damaged;
+}
+
+void Session::showDrawFileAnew()
+{
+    // The records are those the add-ons beside the shown draw read too.
+    const std::vector<DrawRecord>& draws = m_drawFile.records(m_state.drawPath());
+    if (!m_drawFile.lastReadOk()) { // missing or unreadable: created or reported as always
+        warnAboutDamagedDraws();
+        goToChosenDate();
+        return;
+    }
+    reportDamagedDraws(countDamaged(draws));
+    const SheetEvaluation shown = showDrawForChosenDate(m_state, draws);
+    showNewDraw(shown);
 }
 
 } // namespace vendrilo::gui

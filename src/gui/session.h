@@ -187,6 +187,9 @@ public:
 
     // The user is told once that the draw file holds damaged records, unless the count changes.
     void warnAboutDamagedDraws();
+    // Both of the above for a draw file that may have changed (at start-up, on a game switch):
+    // the damaged records reported, the chosen date's draw shown, the file read once for both.
+    void showDrawFileAnew();
 
     // The game whose draws everything works on; the shown draw, the chart and the rest follow.
     void setGame(Game game);
@@ -247,6 +250,7 @@ private:
     void runUpdate();
     // After a step or the date search: the new draw, its date and the sheet scored against it.
     void showNewDraw(const Result<SheetEvaluation>& result);
+    void reportDamagedDraws(int damaged);
     // Shows the message of a failed result; true when there was one.
     template <typename R> bool reportFailure(const R& result)
     {

@@ -15,8 +15,7 @@ void Session::setGame(Game game)
     }
     m_state.game = game;
     Q_EMIT gameChanged();
-    warnAboutDamagedDraws();
-    goToChosenDate();
+    showDrawFileAnew();
     redrawLastChart();
 }
 

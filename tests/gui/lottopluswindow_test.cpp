@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 using namespace vendrilo;
@@ -122,4 +123,37 @@ TEST(LottoPlusWindow, ASheetWithPlusShowsTheHitsInBothDraws)
     EXPECT_EQ(plusHits1->text(), "Plus: –");
     win.child<QCheckBox>("WithPlusBox")->click();
     EXPECT_TRUE(plusHits1->isHidden());
+}
+
+// Each switch shows the game's file as it stands then, read once for the draw and its damaged
+// records: a file changed while the other game was shown is not taken from before.
+TEST(LottoPlusWindow, TheSwitchBackShowsTheFileAsItStandsNow)
+{
+    test::StartedWindow win([](const QTemporaryDir& dir) {
+        test::writeDrawFile(dir, {test::draw("01.08.2026", {1, 2, 3, 4, 5, 6})});
+    });
+    win.session().setChosenDate(test::day("01.08.2026"));
+    win.session().goToChosenDate();
+    DrawRecord damaged = test::draw("08.08.2026", {7, 8, 9, 10, 11, 12});
+    damaged.date = std::numeric_limits<double>::quiet_NaN();
+    const DrawRecord later = test::draw("12.08.2026", {3, 11, 19, 27, 35, 43});
+    const struct {
+        std::vector<DrawRecord> lotto; // written while Lotto Plus is shown
+        std::set<int> shown;           // the numbers of 01.08.2026 after the switch back
+        qsizetype warnings;            // messages about damaged records so far
+    } cases[] = {
+        {{test::draw("01.08.2026", {9, 10, 11, 12, 13, 14}), later}, {9, 10, 11, 12, 13, 14}, 0},
+        {{test::draw("01.08.2026", {1, 2, 3, 4, 5, 6}), damaged, later}, {1, 2, 3, 4, 5, 6}, 1},
+        // Told again: the sound Lotto Plus file was shown in between.
+        {{test::draw("01.08.2026", {2, 3, 4, 5, 6, 7}), damaged}, {2, 3, 4, 5, 6, 7}, 2},
+    };
+    for (const auto& c : cases) {
+        win.session().setGame(Game::Plus);
+        test::writeDrawFile(win.dir, c.lotto);
+        win.session().setGame(Game::Lotto);
+        const auto& shown = win.state().shown.numbers;
+        EXPECT_EQ(formatDate(win.state().shown.date), QStringLiteral("01.08.2026"));
+        EXPECT_EQ(std::set<int>(shown.begin() + 1, shown.begin() + 7), c.shown);
+        EXPECT_EQ(win.prompts->messages.size(), c.warnings);
+    }
 }

@@ -36,7 +36,12 @@ Result<SheetEvaluation> showDrawForChosenDate(ProgramState& state)
     const auto draws = readOrCreateDraws(state);
     if (!draws)
         return draws.failure();
-    state.shown.dateSearch(*draws, state.chosenDate);
+    return showDrawForChosenDate(state, *draws);
+}
+
+SheetEvaluation showDrawForChosenDate(ProgramState& state, const std::vector<DrawRecord>& draws)
+{
+    state.shown.dateSearch(draws, state.chosenDate);
     return evaluateShownDraw(state);
 }
 

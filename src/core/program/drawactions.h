@@ -23,6 +23,8 @@ Result<std::vector<DrawRecord>> readOrCreateDraws(const ProgramState& state);
 
 // The draw for the chosen date (the first on or after it, else the last), then the evaluation.
 Result<SheetEvaluation> showDrawForChosenDate(ProgramState& state);
+// The same with the draw file's records, read already.
+SheetEvaluation showDrawForChosenDate(ProgramState& state, const std::vector<DrawRecord>& draws);
 // One draw back or forth in the file, then the evaluation; the chosen date follows the draw.
 Result<SheetEvaluation> showPreviousDraw(ProgramState& state);
 Result<SheetEvaluation> showNextDraw(ProgramState& state);
