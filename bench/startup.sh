@@ -7,6 +7,7 @@
 #   window  vendrilo with its files as installed (language files, sound) and no update server
 #   server  the same with an update server that answers each request after 150 ms
 #           (vendrilo-server --delay 150) and a draw file 100 days behind today
+# The starts run with a session bus of their own, as on a desktop (NO_BUS=1: without one).
 # Each figure is followed by its ratio to bare (window, server) or to window (server).
 #
 #   bench/startup.sh BUILD_BIN_DIR [RUNS] [EARLIER_VENDRILO]
@@ -22,6 +23,12 @@ earlier=${3:+$(cd "$(dirname "$3")" && pwd)/$(basename "$3")}
 if [ -z "${DISPLAY:-}" ]; then
     # -noreset: the server must outlive each program, or the next start finds it resetting.
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
+fi
+# A desktop has a session bus, which Qt's accessibility connects to at the first text: the
+# starts get one of their own, unless NO_BUS=1 (or there is no dbus-run-session).
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && [ -z "${NO_BUS:-}" ] &&
+    command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v "fd limit" >&2)
 fi
 tmp=$(mktemp -d)
 server_pid=
@@ -92,7 +99,9 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 fields=$([ -n "$earlier" ] && echo 8 || echo 6)
 column() { awk -v c="$1" -v n="$fields" 'NF == n { print $c }' "$tmp/times" | median; }
 ratio() { awk -v a="$1" -v b="$2" -v n="$fields" 'NF == n { print $a / $b }' "$tmp/times" | median; }
-echo "median of $(awk -v n="$fields" 'NF == n' "$tmp/times" | wc -l) starts, ms     mapped   drawn"
+bus=$([ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && echo "a session bus" || echo "no session bus")
+echo "median of $(awk -v n="$fields" 'NF == n' "$tmp/times" | wc -l) starts with $bus, ms"
+echo "                                 mapped   drawn"
 printf 'bare                            %7.0f %7.0f\n' "$(column 1)" "$(column 2)"
 printf 'window, no server               %7.0f %7.0f   to bare: %.2f %.2f\n' "$(column 3)" \
     "$(column 4)" "$(ratio 3 1)" "$(ratio 4 2)"
