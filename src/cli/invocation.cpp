@@ -288,7 +288,7 @@ CliStatus setUp(GlobalOptions& g)
         s.programFolder = fi.absolutePath() + QLatin1Char('/');
         s.drawFileName = fi.fileName();
         // A write of this file killed half-way left its temporary file beside it.
-        removeStaleTemporariesOf(ctx.drawPath);
+        removeStaleTemporariesOf({ctx.drawPath});
     } else {
         // The window's own file; a first start writes it just as the window would.
         QString folderNotice;

@@ -187,8 +187,8 @@ public:
 
     // The user is told once that the draw file holds damaged records, unless the count changes.
     void warnAboutDamagedDraws();
-    // Both of the above for a draw file that may have changed (at start-up, on a game switch):
-    // the damaged records reported, the chosen date's draw shown, the file read once for both.
+    // For a draw file that may have changed (at start-up, on a game switch): the damaged records
+    // reported as above and the chosen date's draw shown, the file read once for both.
     void showDrawFileAnew();
 
     // The game whose draws everything works on; the shown draw, the chart and the rest follow.

@@ -72,7 +72,7 @@ TEST(CrashSafety, AKilledWriterLeavesTheOldOrTheNewFileWhole)
             }
             vendrilo::removeStaleSettingsTemporaries(path);
         } else
-            vendrilo::removeStaleTemporariesOf(path);
+            vendrilo::removeStaleTemporariesOf({path});
         EXPECT_EQ(
             QDir(dir.path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
@@ -107,7 +107,7 @@ TEST(CrashSafety, AKilledWriterLeavesALinkedFileWholeAndALink)
         const QByteArray now = vendrilo::test::readBytes(link);
         EXPECT_TRUE(now == first || now == second) << now.size() << " bytes, neither content";
         left += QDir(dir.filePath("elsewhere")).entryList(QDir::Files).size() - 1;
-        vendrilo::removeStaleTemporariesOf(link);
+        vendrilo::removeStaleTemporariesOf({link});
         EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files),
                   QStringList{"ZahlenPL.dat"});
     }

@@ -176,9 +176,10 @@ Result<Prepared> prepare(const QString& home, HistorySource source)
 {
     // What a write killed half-way left beside the program's files goes first, also beside a
     // draw file that a link leads to elsewhere.
-    removeStaleTemporaryFiles(home);
+    QStringList drawFiles;
     for (const Game game : {Game::Lotto, Game::Plus})
-        removeStaleTemporariesOf(pathIn(home, QString::fromLatin1(gameInfo(game).drawFileName)));
+        drawFiles << pathIn(home, QString::fromLatin1(gameInfo(game).drawFileName));
+    removeStaleTemporariesOf(drawFiles); // the program folder among theirs
     Result<Prepared> lotto = convertLegacy(home);
     if (lotto && lotto->what == Preparation::Kept)
         lotto = seedFromHistory(home, Game::Lotto, source);

@@ -200,13 +200,17 @@ int removeStaleTemporaryFiles(const QString& folder)
     return removed;
 }
 
-int removeStaleTemporariesOf(const QString& path)
+int removeStaleTemporariesOf(const QStringList& paths)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    const QString targetFolder = QFileInfo(linkTarget(path)).absolutePath();
-    int removed = removeStaleTemporaryFiles(folder);
-    if (targetFolder != folder)
-        removed += removeStaleTemporaryFiles(targetFolder);
+    QStringList folders;
+    for (const QString& path : paths)
+        for (const QString& folder : {QFileInfo(path).absolutePath(),
+                                      QFileInfo(linkTarget(path)).absolutePath()})
+            if (!folders.contains(folder))
+                folders << folder;
+    int removed = 0;
+    for (const QString& folder : folders)
+        removed += removeStaleTemporaryFiles(folder);
     return removed;
 }
 

@@ -33,9 +33,9 @@ Status writeTextLines(const QString& path, const QStringList& lines);
 // Temporary files that a kill in the middle of writeFileAtomically left in `folder`: removed.
 // Returns how many.
 int removeStaleTemporaryFiles(const QString& folder);
-// The same beside a file the program writes: in its folder and, for a link, beside the file the
-// link leads to.
-int removeStaleTemporariesOf(const QString& path);
+// The same beside files the program writes: in their folders and, for a link, beside the file
+// the link leads to; each folder is looked through once.
+int removeStaleTemporariesOf(const QStringList& paths);
 
 // "<file>: <the system's reason>", for a file operation that failed. Where the device knows no
 // reason of its own, the C library's text for errno is taken, so that a full disk reads "No space
