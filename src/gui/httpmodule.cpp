@@ -16,7 +16,7 @@ Result<HttpGet*> loadHttpClient(const QStringList& folders)
     if (auto make = reinterpret_cast<net::MakeModuleHttpClient>(resolveModuleEntry(
             QStringLiteral("vendrilo-http"), net::kMakeHttpClientEntry, &problem, folders)))
         return make(&kHost);
-    return Error{fillIn(text(Text::NetModuleMissing), {problem}), ErrorKind::Unavailable};
+    return Error{fillIn(text(Text::NetModuleMissing), {problem}), ErrorKind::NotFound};
 }
 
 } // namespace

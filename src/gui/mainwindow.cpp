@@ -197,13 +197,14 @@ bool MainWindow::event(QEvent* event)
 }
 
 // The smallest size is the floor above, or what the pages need once they need more: the sheet
-// with its money line and its chances is taller. A window smaller than that grows, rather than
-// squeeze the texts.
+// with its money line and its chances is taller, and the menu bar of some languages is wider
+// (every menu stays on the bar, none behind its overflow arrow). A window smaller than that
+// grows, rather than squeeze the texts.
 void MainWindow::keepRoomForThePages()
 {
     if (!layout())
         return;
-    const QSize floor(kMinimumWidth,
+    const QSize floor(std::max(kMinimumWidth, menuBar()->sizeHint().width()),
                       std::max(kMinimumHeight, layout()->totalMinimumSize().height()));
     if (minimumSize() != floor)
         setMinimumSize(floor);

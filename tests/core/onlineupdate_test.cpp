@@ -2,6 +2,7 @@
 #include "core/draws/drawfile.h"
 #include "core/draws/onlineupdate.h"
 #include "core/program/onlineactions.h"
+#include "core/submit/portal.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -22,6 +23,7 @@ namespace {
 struct ScriptedServer : HttpGet {
     std::map<QString, HttpAnswer> answers; // by the yyyymmdd of the request
     std::optional<QString> failFrom;       // from this day on no server answers
+    Error failure{QStringLiteral("Connection refused"), ErrorKind::Unavailable}; // then
     QStringList requests;
     QList<HttpProxy> proxies;
 
@@ -31,7 +33,7 @@ struct ScriptedServer : HttpGet {
         proxies << proxy;
         const QString key = url.right(8);
         if (failFrom && key >= *failFrom)
-            return Error{QStringLiteral("Connection refused")};
+            return failure;
         const auto it = answers.find(key);
         return it == answers.end() ? HttpAnswer{200, QStringLiteral("OK"), {}} : it->second;
     }
@@ -170,43 +172,52 @@ TEST_F(Update, TheFirstDayNotGotCompletelyEndsTheUpdateAndComesAgain)
     const QString later = QStringLiteral("x,1,2,3,4,5,6;;;");
     const struct {
         HttpAnswer answer;
-        bool transportFails;
+        std::optional<Error> transport; // the request's own failure, if any
         const char* status;      // the final status, "" when the status is "Received ..."
         const char* failingLine; // the message, "" for none
     } cases[] = {
-        {{500, "Internal Server Error", "noch nicht da"}, false, "05.10.2023 noch nicht da!", ""},
+        {{500, "Internal Server Error", "noch nicht da"}, {}, "05.10.2023 noch nicht da!", ""},
         {{503, "Service Unavailable", {}},
-         false,
+         {},
          "Failed : 503 Service Unavailable; 05.10.2023 wird beim nächsten Update wieder abgefragt",
          ""},
         {{302, "Found", {}},
-         false,
+         {},
          "Failed : 302 Found; 05.10.2023 wird beim nächsten Update wieder abgefragt",
          ""},
         {{200, "OK", {}, true},
-         false,
+         {},
          "Die Antwort für 05.10.2023 ist größer als 1 MB und wird nicht gelesen; 05.10.2023 wird "
          "beim nächsten Update wieder abgefragt",
          ""},
         {{},
-         true,
+         Error{"Connection refused", ErrorKind::Unavailable},
          "Keine Antwort vom Update-Server: Connection refused; 05.10.2023 wird beim nächsten "
          "Update wieder abgefragt",
          ""},
-        {{200, "OK", "x,7,8,9,10,11,12;\n3,11,19,27,35,43\n"}, false, "", "43"},
+        // A program without its network module asked nobody: it says so, not "no answer".
+        {{},
+         Error{"Das Netzwerkmodul (vendrilo-http) kann nicht geladen werden: gone",
+               ErrorKind::NotFound},
+         "Das Netzwerkmodul (vendrilo-http) kann nicht geladen werden: gone; 05.10.2023 wird "
+         "beim nächsten Update wieder abgefragt",
+         ""},
+        {{200, "OK", "x,7,8,9,10,11,12;\n3,11,19,27,35,43\n"}, {}, "", "43"},
         {{200, "OK", "x,7,8,9,10,11,12;\nx,7,8,9,10,11,13;\nx,1,2,3,4,5,7;\n"},
-         false,
+         {},
          "",
          "1,2,3,4,5,7;"},
-        {{200, "OK", "x,7,8,9,10,11,12;\nx,1,2,3,4,5,305;\n"}, false, "", "305;"},
+        {{200, "OK", "x,7,8,9,10,11,12;\nx,1,2,3,4,5,305;\n"}, {}, "", "305;"},
     };
     for (const auto& c : cases) {
         SetUp();
         server = {};
         observer = {};
         server.answers[QStringLiteral("20231004")] = {200, "OK", "x,40,41,42,43,44,45;;;"};
-        if (c.transportFails)
+        if (c.transport) {
             server.failFrom = QStringLiteral("20231005");
+            server.failure = *c.transport;
+        }
         else
             server.answers[QStringLiteral("20231005")] = c.answer;
         server.answers[QStringLiteral("20231006")] = {200, "OK", later.toLatin1()};
@@ -230,6 +241,33 @@ TEST_F(Update, TheFirstDayNotGotCompletelyEndsTheUpdateAndComesAgain)
         EXPECT_TRUE(server.requests.first().endsWith("20231005"));
         EXPECT_EQ(next.appended.size(), 2u);
         EXPECT_EQ(records().size(), 5u);
+    }
+}
+
+// The portal's hand-over names a failed request as the portal's silence, but a missing network
+// module as what it is: no portal was asked.
+TEST(PortalHandOver, AMissingNetworkModuleIsNotThePortalsSilence)
+{
+    const struct {
+        Error failure;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("Connection refused"), ErrorKind::Unavailable},
+         "Keine Antwort vom Portal-Dienst: Connection refused"},
+        {{QStringLiteral("Das Netzwerkmodul (vendrilo-http) kann nicht geladen werden: gone"),
+          ErrorKind::NotFound},
+         "Das Netzwerkmodul (vendrilo-http) kann nicht geladen werden: gone"},
+    };
+    for (const auto& c : cases) {
+        ScriptedServer server;
+        server.failFrom = QString();
+        server.failure = c.failure;
+        const auto handed =
+            handOverToPortal(PortalRequest{QStringLiteral("http://127.0.0.1:9"), {}, 12, {}},
+                             TipSheet{}, server);
+        ASSERT_FALSE(handed);
+        EXPECT_EQ(handed.error(), QString::fromUtf8(c.message));
+        EXPECT_EQ(server.requests.size(), 1);
     }
 }
 

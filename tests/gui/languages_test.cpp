@@ -490,5 +490,11 @@ TEST(Languages, EveryLanguageFitsTheWindowAtItsDefaultSize)
             EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width()) << code;
         }
         EXPECT_LE(options->tabBar()->sizeHint().width(), options->width()) << code;
+        // At the smallest size every menu is still on the bar, none behind its overflow arrow.
+        win.w->resize(win.w->minimumSize());
+        QApplication::processEvents();
+        EXPECT_LE(win.w->menuBar()->sizeHint().width(), win.w->menuBar()->width()) << code;
+        win.w->resize(800, 600);
+        QApplication::processEvents();
     }
 }

@@ -161,9 +161,8 @@ TEST(OnlineWindow, TheNetworkModuleSpeaksTheWindowsLanguageAndIsMissedAloud)
     const Case cases[] = {
         {&german, {}, Text::NetNoWebAddress, ErrorKind::BadInput},
         {&english, {}, Text::NetNoWebAddress, ErrorKind::BadInput},
-        {&german, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing, ErrorKind::Unavailable},
-        {&english, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing,
-         ErrorKind::Unavailable},
+        {&german, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing, ErrorKind::NotFound},
+        {&english, {QStringLiteral("/nonexistent")}, Text::NetModuleMissing, ErrorKind::NotFound},
     };
     for (const Case& c : cases) {
         useTexts(*c.texts);

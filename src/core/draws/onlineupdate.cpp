@@ -191,8 +191,11 @@ bool Updater::fetchDay(double day, ShownDraw& shown)
     if (const auto problem = proxyProblem())
         return stop(day, *problem);
     const auto answer = get(updateRequestUrl(m_request.server, day, m_request.game));
+    // A program without its network module asked no server: that is said as it stands.
     if (!answer)
-        return stop(day, fillIn(text(Text::UpdateNoAnswer), {answer.error()}));
+        return stop(day, answer.errorKind() == ErrorKind::NotFound
+                             ? answer.error()
+                             : fillIn(text(Text::UpdateNoAnswer), {answer.error()}));
     status(0, fillIn(text(Text::UpdateReceivedBytes), {QString::number(answer->body.size())}));
     status(1, text(Text::UpdateAccuracyNotice));
     if (m_result.requests == 1 && tryResultsList(*answer))

@@ -115,6 +115,8 @@ Result<PortalHandOver> handOverToPortal(const PortalRequest& request, const TipS
 {
     const auto answer =
         http.get(portalTemplateUrl(request.server, request.rowCount), request.proxy);
+    if (!answer && answer.errorKind() == ErrorKind::NotFound) // no network module: no request
+        return answer.failure();
     if (!answer)
         return Error{fillIn(text(Text::PortalNoAnswer), {answer.error()}), ErrorKind::Unavailable};
     if (answer->tooLarge)
