@@ -6,7 +6,7 @@
 #include "core/charts/charts.h"
 #include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 
 #include <QApplication>
 #include <cstdio>

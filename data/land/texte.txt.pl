@@ -24,6 +24,7 @@ NetBadLength=nieprawidłowa długość odpowiedzi: %1
 NetBadChunk=nieprawidłowy fragment odpowiedzi
 NetNoTls=ta wersja programu nie obsługuje https
 NetModuleMissing=nie można załadować modułu sieciowego (vendrilo-http): %1
+ChartModuleMissing=Nie można załadować modułu wykresów (vendrilo-charts): %1
 NoUpdateServerStatus=Nie ustawiono serwera danych
 NoUpdateServerMessage=Nie ustawiono serwera danych. Wpisz adres serwera na karcie „Opcje internetowe”.
 OnlyWebAddresses=Tylko adresy http:// lub https://

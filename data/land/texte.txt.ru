@@ -24,6 +24,7 @@ NetBadLength=недопустимая длина ответа: %1
 NetBadChunk=недопустимый фрагмент ответа
 NetNoTls=эта версия программы не поддерживает https
 NetModuleMissing=не удаётся загрузить сетевой модуль (vendrilo-http): %1
+ChartModuleMissing=Не удаётся загрузить модуль диаграмм (vendrilo-charts): %1
 NoUpdateServerStatus=Сервер данных не задан
 NoUpdateServerMessage=Сервер данных не задан. Введите адрес сервера на вкладке «Интернет-настройки».
 OnlyWebAddresses=Только адреса http:// или https://

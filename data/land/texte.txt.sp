@@ -24,6 +24,7 @@ NetBadLength=longitud de respuesta no válida: %1
 NetBadChunk=fragmento de respuesta no válido
 NetNoTls=esta versión del programa no admite https
 NetModuleMissing=no se puede cargar el módulo de red (vendrilo-http): %1
+ChartModuleMissing=No se puede cargar el módulo de gráficos (vendrilo-charts): %1
 NoUpdateServerStatus=No hay servidor de actualización configurado
 NoUpdateServerMessage=No hay ningún servidor de actualización configurado. Introduzca la dirección del servidor en «Opciones de Internet».
 OnlyWebAddresses=Solo direcciones http:// o https://

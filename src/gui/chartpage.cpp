@@ -5,7 +5,7 @@
 #include "core/options/optiontable.h"
 #include "core/texts/textlist.h"
 #include "gui/chartbuttons.h"
-#include "gui/chartview.h"
+#include "gui/chartwidgets.h"
 #include "gui/controls.h"
 #include "gui/session.h"
 
@@ -41,8 +41,10 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
     layout->addLayout(bar);
     m_layout = layout;
 
-    connect(&m_session, &Session::chartChanged, this,
-            [this](const charts::ChartData& data) { chartView()->setChartData(data); });
+    connect(&m_session, &Session::chartChanged, this, [this](const charts::ChartData& data) {
+        if (StatisticsChart* shown = chart())
+            shown->setChartData(data);
+    });
     connect(&m_session, &Session::periodChanged, this, &ChartPage::showPeriod);
     connect(&m_session, &Session::optionsChanged, this, &ChartPage::showDrawDayFilter);
     connect(&m_session, &Session::generationRunningChanged, m_statisticsStart,
@@ -96,12 +98,21 @@ void ChartPage::showDrawDayFilter()
     }
 }
 
-ChartView* ChartPage::chartView()
+StatisticsChart* ChartPage::chart()
 {
-    if (!m_chart) {
-        m_chart = new ChartView(this);
+    if (m_chart || m_chartMissing)
+        return m_chart;
+    QString problem;
+    if (const ChartWidgets* widgets = chartWidgets(&problem)) {
+        m_chart = widgets->makeStatisticsChart(this);
         m_chart->setPrompts(m_prompts);
-        m_layout->addWidget(m_chart, 1);
+        m_layout->addWidget(m_chart->widget(), 1);
+    } else {
+        m_chartMissing = new QLabel(problem, this);
+        m_chartMissing->setObjectName(QStringLiteral("ChartMissing"));
+        m_chartMissing->setAlignment(Qt::AlignCenter);
+        m_chartMissing->setWordWrap(true);
+        m_layout->addWidget(m_chartMissing, 1);
     }
     return m_chart;
 }

@@ -6,6 +6,7 @@
 class QBoxLayout;
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 
 namespace vendrilo {
 class Prompts;
@@ -13,17 +14,18 @@ class Prompts;
 
 namespace vendrilo::gui {
 
-class ChartView;
 class Session;
+class StatisticsChart;
 
 // The "Diagramm" tab: the first day of the statistics period, the chart buttons and the chart.
 class ChartPage : public QWidget {
     Q_OBJECT
 public:
     ChartPage(Session& session, QWidget* parent);
-    // The chart view is made when first needed (the first chart, a test), not before the
-    // window's first paint: the charts take a while to set up.
-    ChartView* chartView();
+    // The chart is made when first needed (the first chart, a test), not before the window's
+    // first paint: the charts' module takes a while to load. Null when it cannot be loaded; the
+    // page then says why in the chart's place.
+    StatisticsChart* chart();
     // The questions of the chart's context menu (saving the picture).
     void setChartPrompts(Prompts* prompts);
     // The picker's hint, which no caption file reaches, in the language of the texts.
@@ -38,7 +40,8 @@ private:
     QDateEdit* m_statisticsStart = nullptr;
     QCheckBox* m_drawDays[2] = {};
     QBoxLayout* m_layout = nullptr;
-    ChartView* m_chart = nullptr;
+    StatisticsChart* m_chart = nullptr;
+    QLabel* m_chartMissing = nullptr;
     Prompts* m_prompts = nullptr;
 };
 

@@ -3,31 +3,24 @@
 
 #include "core/draws/dates.h"
 #include "gui/chartbuttons.h"
+#include "gui/chartwidgets.h"
 #include "gui/controls.h"
 #include "core/texts/textlist.h"
 #include "gui/ledgerkeeper.h"
 #include "gui/playpanel.h"
 #include "gui/session.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDateEdit>
-#include <QDateTimeAxis>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <cmath>
 
 namespace vendrilo::gui {
 
@@ -74,11 +67,17 @@ LedgerPage::LedgerPage(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent),
     m_classes->setObjectName(QStringLiteral("LedgerClasses"));
     layout->addWidget(m_totals);
     layout->addWidget(m_classes);
-    m_chartView = new QChartView(this);
-    m_chartView->setObjectName(QStringLiteral("LedgerChart"));
-    m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumHeight(160);
-    layout->addWidget(m_chartView, 3);
+    // The balance's chart; where the charts' module is missing, why.
+    QString problem;
+    if (const ChartWidgets* charts = chartWidgets(&problem)) {
+        m_chart = charts->makeBalanceChart(this);
+        layout->addWidget(m_chart->widget(), 3);
+    } else {
+        auto* missing = new QLabel(problem, this);
+        missing->setObjectName(QStringLiteral("LedgerChartMissing"));
+        missing->setWordWrap(true);
+        layout->addWidget(missing, 3);
+    }
 
     connect(&m_keeper, &LedgerKeeper::ledgerChanged, this, [this] {
         if (isVisible())
@@ -185,8 +184,8 @@ void LedgerPage::showLedger()
 void LedgerPage::showTexts()
 {
     m_table->setHorizontalHeaderLabels(text(Text::LedgerColumns).split(QLatin1Char('|')));
-    if (QChart* chart = m_chartView->chart())
-        chart->setTitle(text(Text::LedgerChartTitle));
+    if (m_chart)
+        m_chart->setTitle(text(Text::LedgerChartTitle));
     // The sums wait until the tab is shown: a label the language files meet holds no text of
     // its own before.
     if (isVisible())
@@ -243,51 +242,18 @@ void LedgerPage::showTotals()
 
 void LedgerPage::showChart()
 {
-    auto* chart = new QChart;
-    chart->setTitle(text(Text::LedgerChartTitle));
-    chart->legend()->hide();
-    auto* series = new QLineSeries(chart);
-    series->setPointsVisible(true);
-    double low = 0, high = 0;
-    for (const TicketLine& line : m_lines) {
-        const double zloty = static_cast<double>(line.balance.grosze) / 100.0;
-        series->append(static_cast<qreal>(chartTime(line.ticket.firstDraw).toMSecsSinceEpoch()),
-                       zloty);
-        low = std::min(low, zloty);
-        high = std::max(high, zloty);
-    }
-    chart->addSeries(series);
-    auto* time = new QDateTimeAxis(chart);
-    time->setFormat(QStringLiteral("dd.MM.yy"));
-    if (!m_lines.empty())
-        time->setRange(chartTime(m_lines.front().ticket.firstDraw - 1),
-                       chartTime(m_lines.back().ticket.firstDraw + 1));
-    else { // no ticket yet: the period's days, not the clock's first day
-        time->setRange(m_from->date().startOfDay(), m_to->date().addDays(1).startOfDay());
-        time->setTickCount(2);
-    }
-    auto* money = new QValueAxis(chart);
-    // Round steps of 1, 2 or 5 times a power of ten, about four of them.
-    const double rough = std::max(1.0, (high - low) / 4);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    const double step = rough <= power       ? power
-                        : rough <= 2 * power ? 2 * power
-                        : rough <= 5 * power ? 5 * power
-                                             : 10 * power;
-    // At least one step, also for a ledger of no tickets or of a balance of nought throughout.
-    const double bottom = std::floor(low / step) * step;
-    const double top = std::max(std::ceil(high / step) * step, bottom + step);
-    money->setRange(bottom, top);
-    money->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
-    money->setLabelFormat(QStringLiteral("%.0f"));
-    money->setTitleText(QStringLiteral("zł"));
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(money, Qt::AlignLeft);
-    series->attachAxis(time);
-    series->attachAxis(money);
-    QChart* old = m_chartView->chart();
-    m_chartView->setChart(chart);
-    delete old;
+    if (!m_chart)
+        return;
+    std::vector<BalancePoint> points;
+    for (const TicketLine& line : m_lines)
+        points.push_back(
+            {chartTime(line.ticket.firstDraw), static_cast<double>(line.balance.grosze) / 100.0});
+    // No ticket yet: the period's days, not the clock's first day.
+    const QDateTime from = m_lines.empty() ? m_from->date().startOfDay()
+                                           : chartTime(m_lines.front().ticket.firstDraw - 1);
+    const QDateTime to = m_lines.empty() ? m_to->date().addDays(1).startOfDay()
+                                         : chartTime(m_lines.back().ticket.firstDraw + 1);
+    m_chart->showBalance(points, from, to, text(Text::LedgerChartTitle));
 }
 
 std::optional<qint64> LedgerPage::chosenTicket()

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-class QChart;
-class QChartView;
 class QDateEdit;
 class QLabel;
 class QTabWidget;
@@ -14,6 +12,7 @@ class QTableWidget;
 
 namespace vendrilo::gui {
 
+class BalanceChart;
 class LedgerKeeper;
 
 // The "Konto" tab: the tickets played with stake, winnings and the balance so far; the actions
@@ -24,7 +23,6 @@ public:
     LedgerPage(LedgerKeeper& keeper, QWidget* parent);
 
     QTableWidget* table() const { return m_table; }
-    QChartView* chartView() const { return m_chartView; }
     // The ledger read again and shown.
     void showLedger();
     // The texts the program writes itself, again in the language now chosen.
@@ -51,7 +49,7 @@ private:
     bool m_periodChosen = false; // the user set the period: a refresh keeps it
     QLabel* m_totals = nullptr;
     QLabel* m_classes = nullptr;
-    QChartView* m_chartView = nullptr;
+    BalanceChart* m_chart = nullptr; // null without the charts' module
 };
 
 class Session;

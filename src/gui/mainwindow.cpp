@@ -9,7 +9,7 @@
 #include "core/texts/textlist.h"
 #include "gui/chartpage.h"
 #include "gui/controlnames.h"
-#include "gui/chartview.h"
+#include "gui/chartwidgets.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
@@ -177,10 +177,10 @@ QLineEdit* MainWindow::sheetField(int row, int position) const
     return m_sheetPage->field(row, position);
 }
 
-ChartView* MainWindow::chartView()
+StatisticsChart* MainWindow::statisticsChart()
 {
     buildLaterPages();
-    return m_chartPage->chartView();
+    return m_chartPage->chart();
 }
 
 QString MainWindow::statusText(int panel) const

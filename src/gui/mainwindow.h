@@ -30,7 +30,7 @@ struct ProgramState;
 namespace vendrilo::gui {
 
 class ChartPage;
-class ChartView;
+class StatisticsChart;
 class LedgerKeeper;
 class PrintPositionsDialog;
 class WeightingListDialog;
@@ -87,7 +87,8 @@ public:
     void setPrintPositionsDialog(PrintPositionsDialog* dialog) { m_printPositions = dialog; }
 
     QLineEdit* sheetField(int row, int position) const;
-    ChartView* chartView(); // made when first asked for, with the pages after the sheet
+    // Made when first asked for, with the pages after the sheet; null without the charts' module.
+    StatisticsChart* statisticsChart();
     QString statusText(int panel) const;
 
 protected:
@@ -142,13 +143,14 @@ private:
     QString m_settingsFile;
     QStringList m_arguments;
     bool m_batchFailed = false;
-    bool m_settingsSaved = false; // the batch import has stored what it should: closing saves nothing
+    bool m_settingsSaved =
+        false; // the batch import has stored what it should: closing saves nothing
     UnreadSettings m_unreadSettings;
     bool m_closeWhenIdle = false; // closed during long work: closes when the work has stopped
     Session* m_session = nullptr;
     bool m_startedUp = false;
-    bool m_startUpRest = false; // the part after the first paint has yet to run
-    bool m_soundWanted = false; // a hit before that part: the sound waits for it
+    bool m_startUpRest = false;            // the part after the first paint has yet to run
+    bool m_soundWanted = false;            // a hit before that part: the sound waits for it
     QLocale m_qtLanguage{QLocale::German}; // Qt's texts, installed after the first paint
 
     QTabWidget* m_tabs = nullptr;
@@ -161,7 +163,7 @@ private:
     QLabel* m_statusPanels[2] = {};
     QAction* m_languageItems[9] = {};
     QList<QAction*> m_sheetActions; // the sheet menu's items, in menu order
-    QObject* m_sound = nullptr; // the hit sound's player, from the sound module
+    QObject* m_sound = nullptr;     // the hit sound's player, from the sound module
     PrintPositionsDialog* m_printPositions = nullptr;
     WeightingListDialog* m_weightingList = nullptr;
     std::function<int(QDialog&)> m_runDialog;

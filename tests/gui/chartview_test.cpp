@@ -2,7 +2,9 @@
 #include "core/charts/charts.h"
 #include "core/draws/dates.h"
 #include "core/draws/drawfile.h"
-#include "gui/chartview.h"
+#include "charts/chartmakers.h"
+#include "charts/chartview.h"
+#include "gui/chartwidgets.h"
 #include "gui/controlnames.h"
 #include "testsupport.h"
 
@@ -429,7 +431,6 @@ TEST(ChartView, HoveringOverABarTellsItsXAndValue)
     EXPECT_TRUE(view.chart()->toolTip().isEmpty());
 }
 
-
 TEST(ChartView, AFailedSaveTellsTheUserWhichFileAndWhy)
 {
     const std::vector<DrawRecord> history = *shippedHistory();
@@ -484,4 +485,57 @@ TEST(ChartView, WholeTickSteps)
     EXPECT_EQ(gui::wholeTickStep(0, 11), 2);
     EXPECT_EQ(gui::wholeTickStep(600, 1000), 50);
     EXPECT_EQ(gui::wholeTickStep(0, 7394), 1000);
+}
+
+// The program draws its charts through the module vendrilo-charts, which the build puts beside
+// the programs. Its charts speak the language the window shows, and a module that is not there
+// is said so, in that language.
+TEST(ChartModule, DrawsInTheWindowsLanguageAndIsMissedAloud)
+{
+    const TextList english = TextList::fromFileLines(
+        QString::fromUtf8(test::readBytes(QStringLiteral(VENDRILO_DATA "/land/texte.txt.en")))
+            .split(QLatin1Char('\n')),
+        QLocale(QLocale::English));
+    const TextList german;
+    const QStringList beside{QCoreApplication::applicationDirPath()};
+    const QStringList nowhere{QStringLiteral("/nonexistent")};
+    struct Case {
+        const TextList* texts;
+        const QStringList* folders;
+        Text expected; // the empty period's note, or the message of the missing module
+    };
+    const Case cases[] = {
+        {&german, &beside, Text::EmptyPeriod},
+        {&english, &beside, Text::EmptyPeriod},
+        {&german, &nowhere, Text::ChartModuleMissing},
+        {&english, &nowhere, Text::ChartModuleMissing},
+    };
+    for (const Case& c : cases) {
+        useTexts(*c.texts);
+        const QString expected = c.texts->text(c.expected);
+        QString problem;
+        const gui::ChartWidgets* module = gui::loadChartModule(*c.folders, &problem);
+        if (c.expected == Text::ChartModuleMissing) {
+            EXPECT_EQ(module, nullptr);
+            EXPECT_TRUE(problem.startsWith(expected.left(expected.indexOf("%1"))))
+                << problem.toStdString();
+            continue;
+        }
+        ASSERT_NE(module, nullptr) << problem.toStdString();
+        EXPECT_NE(module, &gui::chartMakers()) << "the module's own, not the linked ones";
+        QWidget parent;
+        gui::StatisticsChart* chart = module->makeStatisticsChart(&parent);
+        EXPECT_EQ(chart->widget()->parent(), &parent);
+        EXPECT_EQ(chart->widget()->objectName(), gui::controlName(gui::Control::Chart));
+        ChartData empty;
+        empty.emptyPeriod = true;
+        chart->setChartData(empty);
+        EXPECT_EQ(chart->emptyPeriodNote(), expected);
+        gui::BalanceChart* balance = module->makeBalanceChart(&parent);
+        balance->showBalance({{QDateTime(QDate(2026, 12, 5), QTime(12, 0)), 12.5}},
+                             QDateTime(QDate(2026, 12, 4), QTime()),
+                             QDateTime(QDate(2026, 12, 6), QTime()), QStringLiteral("Saldo"));
+        EXPECT_EQ(balance->widget()->objectName(), "LedgerChart");
+    }
+    useTexts(TextList());
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/program/generationactions.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 #include "guitestsupport.h"
 
 #include <QAction>

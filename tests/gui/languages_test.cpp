@@ -2,7 +2,7 @@
 #include "core/texts/languagefiles.h"
 #include "core/texts/messagelist.h"
 #include "core/tipfiles/tipfile.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 #include "gui/controls.h"
 #include "gui/languages.h"
 #include "gui/statusbarhints.h"
@@ -200,7 +200,7 @@ TEST(Languages, MenuSwitchesTextsChecksItsItemAndKeepsTheNumber)
     EXPECT_NE(tabText(win, gui::Control::SheetTab), "Lottotipp");
     EXPECT_EQ(win.state().messages.line(0), shippedLines("meldungen.txt.pl").value(0));
     // What the program writes itself follows at once: the chart shown gets its new titles.
-    EXPECT_TRUE(win.w->chartView()
+    EXPECT_TRUE(test::chartView(*win.w)
                     ->categoryAxis()
                     ->titleText()
                     .replace(QChar(QChar::Nbsp), ' ')
@@ -318,7 +318,7 @@ TEST(Languages, TheStoredLanguageComesBackAtStart)
     EXPECT_EQ(win.state().language, 5);
     EXPECT_EQ(checkedLanguages(win), QStringList{"Russisch1"});
     EXPECT_EQ(win.state().messages.line(0), shippedLines("meldungen.txt.ru").value(0));
-    EXPECT_TRUE(win.w->chartView()
+    EXPECT_TRUE(test::chartView(*win.w)
                     ->categoryAxis()
                     ->titleText()
                     .replace(QChar(QChar::Nbsp), ' ')
@@ -351,8 +351,8 @@ QMap<QString, QString> shownControls(gui::MainWindow* w)
     }
     auto* tabs = w->findChild<QTabWidget*>(gui::controlName(gui::Control::MainTabs));
     for (int i = 0; i < tabs->count(); ++i)
-        shown["tab " + QString::number(i)] = tabs->widget(i)->objectName() + ' ' +
-                                             tabs->tabText(i) + " | " + tabs->tabToolTip(i);
+        shown["tab " + QString::number(i)] =
+            tabs->widget(i)->objectName() + ' ' + tabs->tabText(i) + " | " + tabs->tabToolTip(i);
     return shown;
 }
 

@@ -143,8 +143,14 @@ TEST(LedgerWindow, TicketsWhoseDrawsCameWhileTheWindowWasClosedAreCheckedAtStart
     test::StartedWindow win([](const QTemporaryDir& dir) {
         auto opened = ledger::openLedger(dir.filePath("Vendrilo.sqlite"));
         ASSERT_TRUE(opened.ok());
-        (void)opened->ledger->addTicket(
-            {0, test::day("18.08.2026"), 2, false, Money{600}, {}, {}, {{2, {9, 17, 20, 22, 27, 48}}}});
+        (void)opened->ledger->addTicket({0,
+                                         test::day("18.08.2026"),
+                                         2,
+                                         false,
+                                         Money{600},
+                                         {},
+                                         {},
+                                         {{2, {9, 17, 20, 22, 27, 48}}}});
     });
     // The check runs once the window is on the screen.
     win.w->show();

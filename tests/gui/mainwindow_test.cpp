@@ -2,7 +2,7 @@
 #include "core/draws/drawfile.h"
 #include "core/program/programstate.h"
 #include "gui/chartbuttons.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 #include "gui/deferredicons.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
@@ -81,8 +81,7 @@ TEST(MainWindow, CaptionTabsMenuAndPickers)
     for (QAction* a : w->menuBar()->actions())
         menu << a->text() + QLatin1Char('|') + a->shortcut().toString(QKeySequence::PortableText);
     EXPECT_EQ(menu, (QStringList{"&Aktualisieren|Ctrl+A", "&Berechnen|Ctrl+R", "Ab&geben|Ctrl+G",
-                                 "&Schein|", "Sprache/Language/Langue|", "Hilfe|",
-                                 "S&chließen|"}));
+                                 "&Schein|", "Sprache/Language/Langue|", "Hilfe|", "S&chließen|"}));
 
     for (const gui::Control picker : {gui::Control::ChosenDate, gui::Control::StatisticsStart})
         EXPECT_EQ(child<QDateEdit>(w.get(), picker)->minimumDate(), QDate(1994, 11, 19));
@@ -93,7 +92,7 @@ TEST(MainWindow, ControlNamesAreTheOnesLanguageAndSettingsFilesUse)
 {
     auto windows = gui::createWindows();
     // The chart view is made when first asked for.
-    auto* chart = windows.main->chartView();
+    auto* chart = test::chartView(*windows.main);
     QStringList names;
     for (QObject* o : windows.main->findChildren<QObject*>()) {
         const QString name = o->objectName();
@@ -123,7 +122,7 @@ TEST(MainWindow, EachControlIdNamesOneControlOfItsWindow)
 {
     using gui::Control;
     auto windows = gui::createWindows();
-    gui::ChartView* chart = windows.main->chartView();
+    gui::ChartView* chart = test::chartView(*windows.main);
     QWidget* drawEntry = windows.main->findChild<gui::DrawEntryDialog*>();
     QWidget* printPositions = windows.main->findChild<gui::PrintPositionsDialog*>();
     QWidget* weightingList = windows.main->findChild<gui::WeightingListDialog*>();
@@ -291,21 +290,22 @@ TEST(MainWindow, ChartsFollowTheStatisticsPeriod)
     test::StartedWindow win;
     auto& w = win.w;
     // Start-up draws the number distribution of the period.
-    const auto& data = w->chartView()->chartData();
+    const auto& data = test::chartView(*w)->chartData();
     ASSERT_EQ(data.barCount(), 49);
     const int countedFrom2015 = data.drawCount;
     EXPECT_GT(countedFrom2015, 0);
 
     // An earlier first day redraws the chart over the longer period.
     child<QDateEdit>(w.get(), gui::Control::StatisticsStart)->setDate(QDate(1994, 11, 19));
-    EXPECT_GT(w->chartView()->chartData().drawCount, countedFrom2015);
+    EXPECT_GT(test::chartView(*w)->chartData().drawCount, countedFrom2015);
 
     w->findChild<QAbstractButton*>(
          test::chartButtonName(gui::ChartPlace::Database, charts::ChartKind::Overdue))
         ->click();
     auto* tabs = child<QTabWidget>(w.get(), gui::Control::MainTabs);
     EXPECT_EQ(tabs->currentWidget(), child<QWidget>(w.get(), gui::Control::ChartTab));
-    EXPECT_EQ(w->chartView()->chartData().heading(), win.state().messages.text(Msg::OverdueTitle));
+    EXPECT_EQ(test::chartView(*w)->chartData().heading(),
+              win.state().messages.text(Msg::OverdueTitle));
 }
 
 // The status bar never names another chart than the one drawn: after a hint of one chart's
@@ -316,8 +316,8 @@ TEST(MainWindow, TheStatusHintFollowsTheChartDrawn)
     test::StartedWindow win;
     using charts::ChartKind;
     using gui::ChartButton;
-    using gui::ChartPlace;
     using gui::chartButtonsFor;
+    using gui::ChartPlace;
     struct Case {
         ChartKind hovered;
         ChartPlace page;

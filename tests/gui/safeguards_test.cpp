@@ -3,7 +3,7 @@
 // the sheet for options no row can meet, leave a display behind the state, or stay silent.
 #include "core/draws/drawfile.h"
 #include "core/tipfiles/tipfile.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 #include "gui/dialogs.h"
 #include "gui/guiprompts.h"
 #include "gui/weightinglistdialog.h"
@@ -99,7 +99,8 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
         for (auto it = before.begin(); it != before.end(); ++it) {
             if (it.key() == broken || it.key() == optionSpec(Option::RowCount).settingsName)
                 continue;
-            EXPECT_EQ(after.value(it.key()), it.value()) << broken << ": " << it.key().toStdString();
+            EXPECT_EQ(after.value(it.key()), it.value())
+                << broken << ": " << it.key().toStdString();
         }
         EXPECT_EQ(after.value(optionSpec(Option::RowCount).settingsName).toString(), "9");
         bool readable = false;
@@ -367,11 +368,11 @@ TEST(Safeguards, QuestionsDefaultToNoAndPeriodsStayWithinTheHistory)
         EXPECT_EQ(win.control<QDateEdit>(picker)->maximumDate(), QDate(2026, 12, 8))
             << gui::controlName(picker).toStdString();
     // Both draw-day boxes off: the chart says that no draw is counted.
-    EXPECT_TRUE(win.w->chartView()->emptyPeriodNote().isEmpty());
+    EXPECT_TRUE(test::chartView(*win.w)->emptyPeriodNote().isEmpty());
     setOption(win, Option::WeekendDraws, 0);
     setOption(win, Option::OtherDayDraws, 0);
     win.session().redrawLastChart();
-    EXPECT_EQ(win.w->chartView()->emptyPeriodNote(), "Keine Ziehungen im gewählten Zeitraum");
+    EXPECT_EQ(test::chartView(*win.w)->emptyPeriodNote(), "Keine Ziehungen im gewählten Zeitraum");
 }
 
 TEST(Safeguards, TheKeysAUserTriesAreInTheMenusAndTheWindowStaysLegible)

@@ -3,7 +3,7 @@
 // draws it has, the update then asks the server while the window works (■ stops it), and the
 // newest draw and the chart follow when it ends.
 #include "core/draws/drawfile.h"
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 #include "guitestsupport.h"
 
 #include <QElapsedTimer>
@@ -98,6 +98,6 @@ TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
     EXPECT_TRUE(test::findControl<QLabel>(win.w.get(), gui::Control::SheetDrawLine)
                     ->text()
                     .contains("08.12.26"));
-    EXPECT_EQ(win.w->chartView()->chartData().drawCount, 8);
+    EXPECT_EQ(test::chartView(*win.w)->chartData().drawCount, 8);
     EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
 }

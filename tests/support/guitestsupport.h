@@ -3,6 +3,7 @@
 
 #include "core/draws/dates.h"
 #include "core/options/optiontable.h"
+#include "charts/chartview.h"
 #include "core/sheet/sheetcontrols.h"
 #include "gui/chartbuttons.h"
 #include "gui/controlnames.h"
@@ -40,6 +41,12 @@ template <typename T> T* findOption(const QObject* root, Option id)
     return root->findChild<T*>(optionSpec(id).name);
 }
 // The first control of `place` that draws `kind` (a button before a label that draws the same).
+// The window's chart as the Qt Charts view it is (the tests link the charts in).
+inline gui::ChartView* chartView(gui::MainWindow& window)
+{
+    return dynamic_cast<gui::ChartView*>(window.statisticsChart());
+}
+
 inline QString chartButtonName(gui::ChartPlace place, charts::ChartKind kind)
 {
     QString label;

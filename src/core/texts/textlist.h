@@ -46,6 +46,7 @@ namespace vendrilo {
     X(NetBadChunk, "ungültiger Abschnitt der Antwort")                                                  \
     X(NetNoTls, "https wird von dieser Programmversion nicht unterstützt")                              \
     X(NetModuleMissing, "Das Netzwerkmodul (vendrilo-http) kann nicht geladen werden: %1")              \
+    X(ChartModuleMissing, "Das Diagrammmodul (vendrilo-charts) kann nicht geladen werden: %1")          \
     X(NoUpdateServerStatus, "Kein Update-Server eingestellt")                                           \
     X(NoUpdateServerMessage, "Es ist kein Update-Server eingestellt. Tragen Sie unter "                 \
                              "\"Internet-Optionen\" die Adresse des Servers ein.")                      \

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/valuemarks.h"
+#include "charts/valuemarks.h"
 
 #include <QChart>
 #include <QFontMetricsF>

@@ -3,6 +3,7 @@
 
 #include "core/charts/chartdata.h"
 #include "core/io/result.h"
+#include "gui/chartwidgets.h"
 #include "gui/guiprompts.h"
 
 #include <QChartView>
@@ -28,16 +29,17 @@ namespace vendrilo::gui {
 // A bar's mark (its value, printed above it) is shown only where it has room; hovering over a
 // bar tells its X and value in a tooltip, so no value is out of reach. A context menu saves the
 // chart as a PNG image or copies it to the clipboard.
-class ChartView : public QChartView {
+class ChartView : public QChartView, public StatisticsChart {
     Q_OBJECT
 
 public:
     explicit ChartView(QWidget* parent = nullptr);
 
+    QWidget* widget() override { return this; }
     // Replaces everything shown by the chart's bars, axis and titles.
-    void setChartData(const charts::ChartData& data);
+    void setChartData(const charts::ChartData& data) override;
     // The data last drawn: what a reader of the chart's bars and axis limits gets.
-    const charts::ChartData& chartData() const { return m_data; }
+    const charts::ChartData& chartData() const override { return m_data; }
 
     QBarSeries* reserveSeries() const { return m_reserveSeries; }
     QBarSeries* barSeries() const { return m_barSeries; }
@@ -48,7 +50,7 @@ public:
     // One mark per bar, in bar order, items of the chart; hidden where it does not fit.
     const std::vector<QGraphicsSimpleTextItem*>& marks() const { return m_marks; }
     // "Keine Ziehungen im gewählten Zeitraum" across an empty period's chart; empty otherwise.
-    QString emptyPeriodNote() const;
+    QString emptyPeriodNote() const override;
     // The tooltip of bar i (counted from 0): its X and its value.
     QString barToolTip(int i) const;
 
@@ -64,7 +66,7 @@ public:
     // the file could not be written. True when it was.
     bool saveImageTo(QString path);
     // Where failures are reported; the view's own message boxes unless set. Not owned.
-    void setPrompts(Prompts* prompts) { m_prompts = prompts ? prompts : &m_ownPrompts; }
+    void setPrompts(Prompts* prompts) override { m_prompts = prompts ? prompts : &m_ownPrompts; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/chartview.h"
+#include "charts/chartview.h"
 
 #include "core/io/atomicfile.h"
 #include "core/texts/textlist.h"
 #include "gui/controlnames.h"
-#include "gui/valuemarks.h"
+#include "charts/valuemarks.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -351,9 +351,9 @@ void ChartView::copyToClipboard()
 
 void ChartView::saveImageAs()
 {
-    QString path = QFileDialog::getSaveFileName(
-        this, text(Text::ChartSaveTitle), QStringLiteral("Diagramm.png"),
-        text(Text::ChartPngFilter));
+    QString path =
+        QFileDialog::getSaveFileName(this, text(Text::ChartSaveTitle),
+                                     QStringLiteral("Diagramm.png"), text(Text::ChartPngFilter));
     if (path.isEmpty())
         return;
     saveImageTo(path);

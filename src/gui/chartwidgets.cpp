@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/chartwidgets.h"
+
+#include "gui/modulefolders.h"
+
+namespace vendrilo::gui {
+
+namespace {
+
+const ChartModuleHost kHost{&vendrilo::text, &vendrilo::fillIn};
+const ChartWidgets* g_linked = nullptr;
+
+} // namespace
+
+void useLinkedChartWidgets(const ChartWidgets* widgets)
+{
+    g_linked = widgets;
+}
+
+const ChartWidgets* loadChartModule(const QStringList& folders, QString* problem)
+{
+    QString why;
+    if (auto entry = reinterpret_cast<ChartModuleEntry>(resolveModuleEntry(
+            QStringLiteral("vendrilo-charts"), kChartModuleEntry, &why, folders)))
+        return entry(&kHost);
+    if (problem)
+        *problem = fillIn(text(Text::ChartModuleMissing), {why});
+    return nullptr;
+}
+
+const ChartWidgets* chartWidgets(QString* problem)
+{
+    if (g_linked)
+        return g_linked;
+    static const ChartWidgets* loaded = nullptr;
+    if (!loaded)
+        loaded = loadChartModule(moduleFolders(), problem);
+    return loaded;
+}
+
+} // namespace vendrilo::gui
