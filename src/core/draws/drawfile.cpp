@@ -47,7 +47,8 @@ Error tooLarge(const QString& path, qint64 size)
 }
 
 // Reads a file of fixed-size records block by block into `convert`, without a second copy of
-// the whole file in memory.
+// the whole file in memory. The blocks are small enough to come from the heap: a larger one was
+// a fresh mapping each time, whose pages cost more to touch than the reading.
 template <typename Convert>
 Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
 {
@@ -56,7 +57,7 @@ Status readRecords(const QString& path, std::size_t recordSize, Convert convert)
         return opened;
     if (f.size() > kMaxFileSize)
         return tooLarge(path, f.size());
-    const qint64 blockRecords = 4096;
+    const qint64 blockRecords = 256;
     QByteArray block(static_cast<qsizetype>(blockRecords * recordSize), Qt::Uninitialized);
     qint64 pending = 0; // bytes of a record split across two reads
     for (;;) {
