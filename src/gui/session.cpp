@@ -373,9 +373,11 @@ void Session::warnAboutDamagedDraws()
 
 void Session::reportDamagedDraws(int damaged)
 {
-    if (damaged > 0 && damaged != m_damagedReported)
+    // Each game's file is told about once, also when the other game was shown in between.
+    int& told = m_damagedReported[m_state.drawPath()];
+    if (damaged > 0 && damaged != told)
         m_prompts.message(damagedFileWarning(m_state.drawPath(), damaged));
-    m_damagedReported = damaged;
+    told = damaged;
 }
 
 void Session::showDrawFileAnew()

@@ -22,6 +22,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -274,7 +275,7 @@ private:
     bool m_stopUpdate = false;
     std::function<bool(const QUrl&)> m_openUrl;
     ModuleHttpClient m_http;
-    int m_damagedReported = 0;
+    std::map<QString, int> m_damagedReported; // by draw file: the damaged records last told
     std::optional<charts::ChartKind> m_lastChart;
     std::function<bool(NumberPool&)> m_poolEditor;
     std::function<std::optional<DrawRecord>(const DrawRecord&)> m_drawEditor;

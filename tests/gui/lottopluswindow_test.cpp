@@ -144,8 +144,10 @@ TEST(LottoPlusWindow, TheSwitchBackShowsTheFileAsItStandsNow)
     } cases[] = {
         {{test::draw("01.08.2026", {9, 10, 11, 12, 13, 14}), later}, {9, 10, 11, 12, 13, 14}, 0},
         {{test::draw("01.08.2026", {1, 2, 3, 4, 5, 6}), damaged, later}, {1, 2, 3, 4, 5, 6}, 1},
-        // Told again: the sound Lotto Plus file was shown in between.
-        {{test::draw("01.08.2026", {2, 3, 4, 5, 6, 7}), damaged}, {2, 3, 4, 5, 6, 7}, 2},
+        // Not told again for the same damage, although the sound Lotto Plus file was shown in
+        // between; told again when the damage grew.
+        {{test::draw("01.08.2026", {2, 3, 4, 5, 6, 7}), damaged}, {2, 3, 4, 5, 6, 7}, 1},
+        {{test::draw("01.08.2026", {2, 3, 4, 5, 6, 7}), damaged, damaged}, {2, 3, 4, 5, 6, 7}, 2},
     };
     for (const auto& c : cases) {
         win.session().setGame(Game::Plus);
