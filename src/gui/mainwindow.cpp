@@ -210,13 +210,20 @@ void MainWindow::keepRoomForThePages()
         setMinimumSize(floor);
 }
 
+void MainWindow::setVisible(bool visible)
+{
+    if (visible && !m_startedUp)
+        startUpForFirstPaint();
+    QMainWindow::setVisible(visible);
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (m_startedUp)
+    if (m_restScheduled)
         return;
+    m_restScheduled = true;
     // A batch import decides at once whether the window stays: it runs the whole start-up.
-    startUpForFirstPaint();
     if (isBatchImport())
         finishStartUp();
     else
@@ -228,6 +235,7 @@ void MainWindow::startUp()
     if (m_startedUp)
         return;
     startUpForFirstPaint();
+    m_restScheduled = true;
     finishStartUp();
 }
 

@@ -91,6 +91,10 @@ public:
     StatisticsChart* statisticsChart();
     QString statusText(int panel) const;
 
+    // Shown the first time, the window first takes what its first paint shows (the stored
+    // settings, texts and size, the draw for today), so that it is laid out once, for those.
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -148,7 +152,8 @@ private:
     UnreadSettings m_unreadSettings;
     bool m_closeWhenIdle = false; // closed during long work: closes when the work has stopped
     Session* m_session = nullptr;
-    bool m_startedUp = false;
+    bool m_startedUp = false;              // what the first paint needs has been done
+    bool m_restScheduled = false;          // the rest has been started or set for the exposure
     bool m_startUpRest = false;            // the part after the first paint has yet to run
     bool m_soundWanted = false;            // a hit before that part: the sound waits for it
     QLocale m_qtLanguage{QLocale::German}; // Qt's texts, installed after the first paint

@@ -15,6 +15,7 @@
 #include "gui/statusbarhints.h"
 #include "gui/wheelspage.h"
 
+#include <QLayout>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -29,6 +30,9 @@ void MainWindow::buildPages()
 
     m_sheetPage = new SheetPage(*m_session, m_tabs);
     m_sheetPage->setObjectName(controlName(Control::SheetTab));
+    // Made the tab's current page, the sheet would be laid out at once, for texts and sizes
+    // that the start-up then changes: it is laid out when the window is shown.
+    m_sheetPage->layout()->setEnabled(false);
     m_tabs->addTab(m_sheetPage, QStringLiteral("Lottotipp"));
     m_ledgerKeeper = installLedgerKeeper(*m_session, m_sheetPage);
     for (const LaterPage& later : laterPages()) {
@@ -38,6 +42,7 @@ void MainWindow::buildPages()
     }
     m_laterPagesPending = true;
     m_tabs->setCurrentIndex(0);
+    m_sheetPage->layout()->setEnabled(true);
     menuBar()->setCornerWidget(buildGameSwitch(*m_session, menuBar()), Qt::TopRightCorner);
     hideAddOnsWithoutSuperzahl(this, *m_session);
 
