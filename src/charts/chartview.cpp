@@ -124,12 +124,12 @@ void ChartView::layOutEmptyNote()
 {
     if (!m_emptyNote) {
         m_emptyNote = new QGraphicsSimpleTextItem(chart());
-        m_emptyNote->setText(text(Text::EmptyPeriod));
         QFont big = m_emptyNote->font();
         big.setPointSizeF(big.pointSizeF() * 1.4);
         m_emptyNote->setFont(big);
         m_emptyNote->setZValue(10);
     }
+    m_emptyNote->setText(text(Text::EmptyPeriod)); // in the language shown now
     m_emptyNote->setVisible(m_data.emptyPeriod);
     const QRectF plot = chart()->plotArea();
     const QRectF text = m_emptyNote->boundingRect();

@@ -531,6 +531,11 @@ TEST(ChartModule, DrawsInTheWindowsLanguageAndIsMissedAloud)
         empty.emptyPeriod = true;
         chart->setChartData(empty);
         EXPECT_EQ(chart->emptyPeriodNote(), expected);
+        // Drawn again after a language switch, the note is in the new language.
+        const TextList& switched = c.texts == &german ? english : german;
+        useTexts(switched);
+        chart->setChartData(empty);
+        EXPECT_EQ(chart->emptyPeriodNote(), switched.text(Text::EmptyPeriod));
         gui::BalanceChart* balance = module->makeBalanceChart(&parent);
         balance->showBalance({{QDateTime(QDate(2026, 12, 5), QTime(12, 0)), 12.5}},
                              QDateTime(QDate(2026, 12, 4), QTime()),
