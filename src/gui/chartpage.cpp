@@ -57,6 +57,8 @@ ChartPage::ChartPage(Session& session, QWidget* parent) : QWidget(parent), m_ses
 void ChartPage::showFixedTexts()
 {
     m_statisticsStart->setToolTip(text(Text::StatisticsStartHint));
+    if (m_chartMissing)
+        m_chartMissing->setText(chartModuleMissingText(m_chartMissingWhy));
 }
 
 // Which draws the statistics count: weekend (Saturday and Sunday) draws, the draws of the other
@@ -102,13 +104,12 @@ StatisticsChart* ChartPage::chart()
 {
     if (m_chart || m_chartMissing)
         return m_chart;
-    QString problem;
-    if (const ChartWidgets* widgets = chartWidgets(&problem)) {
+    if (const ChartWidgets* widgets = chartWidgets(&m_chartMissingWhy)) {
         m_chart = widgets->makeStatisticsChart(this);
         m_chart->setPrompts(m_prompts);
         m_layout->addWidget(m_chart->widget(), 1);
     } else {
-        m_chartMissing = new QLabel(problem, this);
+        m_chartMissing = new QLabel(chartModuleMissingText(m_chartMissingWhy), this);
         m_chartMissing->setObjectName(QStringLiteral("ChartMissing"));
         m_chartMissing->setAlignment(Qt::AlignCenter);
         m_chartMissing->setWordWrap(true);

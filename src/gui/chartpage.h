@@ -41,7 +41,8 @@ private:
     QCheckBox* m_drawDays[2] = {};
     QBoxLayout* m_layout = nullptr;
     StatisticsChart* m_chart = nullptr;
-    QLabel* m_chartMissing = nullptr;
+    QLabel* m_chartMissing = nullptr; // in the chart's place without the module
+    QString m_chartMissingWhy;
     Prompts* m_prompts = nullptr;
 };
 

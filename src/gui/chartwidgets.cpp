@@ -17,24 +17,26 @@ void useLinkedChartWidgets(const ChartWidgets* widgets)
     g_linked = widgets;
 }
 
-const ChartWidgets* loadChartModule(const QStringList& folders, QString* problem)
+const ChartWidgets* loadChartModule(const QStringList& folders, QString* why)
 {
-    QString why;
-    if (auto entry = reinterpret_cast<ChartModuleEntry>(resolveModuleEntry(
-            QStringLiteral("vendrilo-charts"), kChartModuleEntry, &why, folders)))
+    if (auto entry = reinterpret_cast<ChartModuleEntry>(
+            resolveModuleEntry(QStringLiteral("vendrilo-charts"), kChartModuleEntry, why, folders)))
         return entry(&kHost);
-    if (problem)
-        *problem = fillIn(text(Text::ChartModuleMissing), {why});
     return nullptr;
 }
 
-const ChartWidgets* chartWidgets(QString* problem)
+QString chartModuleMissingText(const QString& why)
+{
+    return fillIn(text(Text::ChartModuleMissing), {why});
+}
+
+const ChartWidgets* chartWidgets(QString* why)
 {
     if (g_linked)
         return g_linked;
     static const ChartWidgets* loaded = nullptr;
     if (!loaded)
-        loaded = loadChartModule(moduleFolders(), problem);
+        loaded = loadChartModule(moduleFolders(), why);
     return loaded;
 }
 

@@ -80,13 +80,15 @@ using ChartModuleEntry = const ChartWidgets* (*)(const ChartModuleHost* host);
 inline constexpr char kChartModuleEntry[] = "vendriloChartWidgets";
 
 // The chart makers: those given to useLinkedChartWidgets, or else the module's, loaded at the
-// first call. Null when the module cannot be loaded; `problem` then says why, in the user's
-// language.
-const ChartWidgets* chartWidgets(QString* problem);
+// first call. Null when the module cannot be loaded; `why` then holds the system's reason.
+const ChartWidgets* chartWidgets(QString* why);
 // Chart makers linked into the program itself (its tests), used instead of the module's.
 void useLinkedChartWidgets(const ChartWidgets* widgets);
 // The chart makers of the module in the first of `folders` that has it. Null when none has;
-// `problem` then says why, in the user's language.
-const ChartWidgets* loadChartModule(const QStringList& folders, QString* problem);
+// `why` then holds the system's reason.
+const ChartWidgets* loadChartModule(const QStringList& folders, QString* why);
+// What the window shows in a chart's place when the module could not be loaded for `why`, in
+// the language of the texts now.
+QString chartModuleMissingText(const QString& why);
 
 } // namespace vendrilo::gui

@@ -68,15 +68,14 @@ LedgerPage::LedgerPage(LedgerKeeper& keeper, QWidget* parent) : QWidget(parent),
     layout->addWidget(m_totals);
     layout->addWidget(m_classes);
     // The balance's chart; where the charts' module is missing, why.
-    QString problem;
-    if (const ChartWidgets* charts = chartWidgets(&problem)) {
+    if (const ChartWidgets* charts = chartWidgets(&m_chartMissingWhy)) {
         m_chart = charts->makeBalanceChart(this);
         layout->addWidget(m_chart->widget(), 3);
     } else {
-        auto* missing = new QLabel(problem, this);
-        missing->setObjectName(QStringLiteral("LedgerChartMissing"));
-        missing->setWordWrap(true);
-        layout->addWidget(missing, 3);
+        m_chartMissing = new QLabel(this);
+        m_chartMissing->setObjectName(QStringLiteral("LedgerChartMissing"));
+        m_chartMissing->setWordWrap(true);
+        layout->addWidget(m_chartMissing, 3);
     }
 
     connect(&m_keeper, &LedgerKeeper::ledgerChanged, this, [this] {
@@ -186,6 +185,8 @@ void LedgerPage::showTexts()
     m_table->setHorizontalHeaderLabels(text(Text::LedgerColumns).split(QLatin1Char('|')));
     if (m_chart)
         m_chart->setTitle(text(Text::LedgerChartTitle));
+    if (m_chartMissing)
+        m_chartMissing->setText(chartModuleMissingText(m_chartMissingWhy));
     // The sums wait until the tab is shown: a label the language files meet holds no text of
     // its own before.
     if (isVisible())

@@ -49,7 +49,9 @@ private:
     bool m_periodChosen = false; // the user set the period: a refresh keeps it
     QLabel* m_totals = nullptr;
     QLabel* m_classes = nullptr;
-    BalanceChart* m_chart = nullptr; // null without the charts' module
+    BalanceChart* m_chart = nullptr;  // null without the charts' module
+    QLabel* m_chartMissing = nullptr; // in its place then
+    QString m_chartMissingWhy;
 };
 
 class Session;
