@@ -2,12 +2,12 @@
 #include "gui/chartwidgets.h"
 
 #include "gui/modulefolders.h"
+#include "modulesupport/hosttexts.h"
 
 namespace vendrilo::gui {
 
 namespace {
 
-const ChartModuleHost kHost{&vendrilo::text, &vendrilo::fillIn};
 const ChartWidgets* g_linked = nullptr;
 
 } // namespace
@@ -21,7 +21,7 @@ const ChartWidgets* loadChartModule(const QStringList& folders, QString* why)
 {
     if (auto entry = reinterpret_cast<ChartModuleEntry>(
             resolveModuleEntry(QStringLiteral("vendrilo-charts"), kChartModuleEntry, why, folders)))
-        return entry(&kHost);
+        return entry(windowTextsForModules());
     return nullptr;
 }
 

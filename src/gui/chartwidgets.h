@@ -4,6 +4,7 @@
 #include "core/charts/chartdata.h"
 #include "core/io/prompts.h"
 #include "core/texts/textlist.h"
+#include "modulesupport/hosttexts.h"
 
 #include <QDateTime>
 #include <QString>
@@ -67,16 +68,9 @@ struct ChartWidgets {
     BalanceChart* (*makeBalanceChart)(QWidget* parent);
 };
 
-// The module's texts are the window's: it takes the texts of the language shown from the
-// program that loads it.
-struct ChartModuleHost {
-    QString (*text)(Text id);
-    QString (*fillIn)(const QString& pattern, const QStringList& values);
-};
-
 // The module's entry, by this name: its chart makers, its texts taken from `host`, which must
 // outlive them.
-using ChartModuleEntry = const ChartWidgets* (*)(const ChartModuleHost* host);
+using ChartModuleEntry = const ChartWidgets* (*)(const ModuleTextHost* host);
 inline constexpr char kChartModuleEntry[] = "vendriloChartWidgets";
 
 // The chart makers: those given to useLinkedChartWidgets, or else the module's, loaded at the

@@ -8,14 +8,12 @@ namespace vendrilo::gui {
 
 namespace {
 
-const net::HttpModuleHost kHost{&vendrilo::text, &vendrilo::fillIn};
-
 Result<HttpGet*> loadHttpClient(const QStringList& folders)
 {
     QString problem;
     if (auto make = reinterpret_cast<net::MakeModuleHttpClient>(resolveModuleEntry(
             QStringLiteral("vendrilo-http"), net::kMakeHttpClientEntry, &problem, folders)))
-        return make(&kHost);
+        return make(windowTextsForModules());
     return Error{fillIn(text(Text::NetModuleMissing), {problem}), ErrorKind::NotFound};
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/io/httpget.h"
-#include "core/texts/textlist.h"
+#include "modulesupport/hosttexts.h"
 
 namespace vendrilo::net {
 
@@ -13,14 +13,10 @@ namespace vendrilo::net {
 //
 // The module's messages are the window's: it takes the texts of the language shown from the
 // program that loads it.
-struct HttpModuleHost {
-    QString (*text)(Text id);
-    QString (*fillIn)(const QString& pattern, const QStringList& values);
-};
 
 // The module's entry, by this name: a new HttpClient with the usual time-out, owned by the
 // caller, its texts taken from `host`, which must outlive it.
-using MakeModuleHttpClient = HttpGet* (*)(const HttpModuleHost* host);
+using MakeModuleHttpClient = HttpGet* (*)(const ModuleTextHost* host);
 inline constexpr char kMakeHttpClientEntry[] = "vendriloMakeHttpClient";
 
 } // namespace vendrilo::net
