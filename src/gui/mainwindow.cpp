@@ -11,6 +11,7 @@
 #include "gui/controlnames.h"
 #include "gui/chartwidgets.h"
 #include "gui/dialogs.h"
+#include "gui/drawingsurface.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
 #include "gui/languages.h"
@@ -212,8 +213,15 @@ void MainWindow::keepRoomForThePages()
 
 void MainWindow::setVisible(bool visible)
 {
-    if (visible && !m_startedUp)
-        startUpForFirstPaint();
+    if (visible && !m_startedUp) {
+        DrawingSurfacePreparation surface;
+        const bool prepare = DrawingSurfacePreparation::worthwhileHere();
+        startUpForFirstPaint([&] {
+            if (prepare)
+                surface.begin(*this);
+        });
+        surface.wait();
+    }
     QMainWindow::setVisible(visible);
 }
 
@@ -241,7 +249,7 @@ void MainWindow::startUp()
 
 // What the window shows on its first paint: the stored settings in the stored language and
 // the draw for today. The rest waits until the window is on the screen (finishStartUp).
-void MainWindow::startUpForFirstPaint()
+void MainWindow::startUpForFirstPaint(const std::function<void()>& windowSized)
 {
     m_startedUp = true;
     const double today = m_clock();
@@ -252,7 +260,7 @@ void MainWindow::startUpForFirstPaint()
     m_session->setProgramFolder(m_programFolder);
     const QString& folder = state().programFolder;
 
-    restoreStoredSettings(today);
+    restoreStoredSettings(today, windowSized);
 
     if (!m_programFolderNotice.isEmpty())
         m_prompts->message(m_programFolderNotice);
@@ -269,7 +277,7 @@ void MainWindow::startUpForFirstPaint()
     m_startUpRest = true;
 }
 
-void MainWindow::restoreStoredSettings(double today)
+void MainWindow::restoreStoredSettings(double today, const std::function<void()>& windowSized)
 {
     WindowSize size{width(), height(), true};
     QString notice;
@@ -281,6 +289,8 @@ void MainWindow::restoreStoredSettings(double today)
     const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
     resize(std::clamp(size.width, kMinimumWidth, std::max(kMinimumWidth, room.width())),
            std::clamp(size.height, kMinimumHeight, std::max(kMinimumHeight, room.height())));
+    if (windowSized)
+        windowSized();
     // The print positions travel through a dialog of their own, made before its fields are read.
     if (!m_printPositions)
         m_printPositions = new PrintPositionsDialog(this);

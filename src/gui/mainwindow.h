@@ -116,9 +116,10 @@ private:
         std::function<QWidget*(MainWindow&)> make;
     };
     static const std::vector<LaterPage>& laterPages();
-    void restoreStoredSettings(double today);
+    // windowSized: called once the window has its stored size, while the start-up goes on.
+    void restoreStoredSettings(double today, const std::function<void()>& windowSized);
     void keepRoomForThePages();
-    void startUpForFirstPaint();
+    void startUpForFirstPaint(const std::function<void()>& windowSized = {});
     void finishStartUpWhenVisible();
     void finishStartUp();
     bool isBatchImport() const;

@@ -4,10 +4,14 @@
 // newest draw and the chart follow when it ends.
 #include "core/draws/drawfile.h"
 #include "charts/chartview.h"
+#include "gui/drawingsurface.h"
 #include "guitestsupport.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
@@ -100,4 +104,30 @@ TEST(StartUpUpdate, TheWindowIsOnTheScreenBeforeTheUpdateAsksTheServer)
                     .contains("08.12.26"));
     EXPECT_EQ(test::chartView(*win.w)->chartData().drawCount, 8);
     EXPECT_TRUE(win.prompts->messages.isEmpty()) << win.prompts->messages.join('\n').toStdString();
+}
+
+// The window's drawing surface, prepared before the window is shown, shows every pixel of the
+// first paint, also when the window changed its size in between.
+TEST(StartUpPaint, APreparedSurfaceIsPaintedWhole)
+{
+    for (const QSize& shownAt : {QSize(320, 200), QSize(360, 240)}) {
+        SCOPED_TRACE(shownAt.width());
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLabel(QStringLiteral("6 aus 49")));
+        layout->addWidget(new QLineEdit(QStringLiteral("13")));
+        window.resize(320, 200);
+        gui::DrawingSurfacePreparation surface;
+        surface.begin(window);
+        surface.wait();
+        window.resize(shownAt);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage();
+        const QImage drawn = window.grab().toImage();
+        ASSERT_EQ(onScreen.size(), shownAt);
+        EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+                  drawn.convertToFormat(QImage::Format_RGB32));
+    }
 }
