@@ -115,7 +115,9 @@ TEST(StartUpPaint, APreparedSurfaceIsPaintedWhole)
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(new QLabel(QStringLiteral("6 aus 49")));
-        layout->addWidget(new QLineEdit(QStringLiteral("13")));
+        auto* field = new QLineEdit(QStringLiteral("13"));
+        field->setFocusPolicy(Qt::NoFocus); // no blinking cursor between the two pictures
+        layout->addWidget(field);
         window.resize(320, 200);
         gui::DrawingSurfacePreparation surface;
         surface.begin(window);
