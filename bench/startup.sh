@@ -7,8 +7,10 @@
 #   window  vendrilo with its files as installed (language files, sound) and no update server
 #   server  the same with an update server that answers each request after 150 ms
 #           (vendrilo-server --delay 150) and a draw file 100 days behind today
+#   polish  a returning user who chose the Polish texts: the shipped histories (as the build
+#           leaves them in BUILD_BIN_DIR) and a settings file naming the language
 # The starts run with a session bus of their own, as on a desktop (NO_BUS=1: without one).
-# Each figure is followed by its ratio to bare (window, server) or to window (server).
+# Each figure is followed by its ratio to bare (window, polish) or to window (server).
 #
 #   bench/startup.sh BUILD_BIN_DIR [RUNS] [EARLIER_VENDRILO]
 #
@@ -61,6 +63,10 @@ setup() {
 }
 setup window
 setup server
+setup polish
+for shipped in ZahlenPL.dat ZahlenPLPlus.dat QuotenPL.csv; do
+    [ -f "$bin/$shipped" ] && cp "$bin/$shipped" "$tmp/polish/prog/"
+done
 if [ -n "$earlier" ]; then
     setup earlier
     cp "$earlier" "$tmp/earlier/prog/vendrilo"
@@ -86,17 +92,20 @@ start() {
 # A first start of each writes what a first start writes.
 start window "$tmp/window/prog/vendrilo" >/dev/null
 start server "$tmp/server/prog/vendrilo" >/dev/null
+start polish "$tmp/polish/prog/vendrilo" >/dev/null
+printf '[General]\nSprache=8\n' >"$tmp/polish/config/Quirlend/Pelvano.conf"
 [ -n "$earlier" ] && start earlier "$tmp/earlier/prog/vendrilo" >/dev/null
 
 : >"$tmp/times"
 for _ in $(seq "$runs"); do
     line="$(start bare "$bin/vendrilo-bare-window") $(start window "$tmp/window/prog/vendrilo")"
     line="$line $(start server "$tmp/server/prog/vendrilo")"
+    line="$line $(start polish "$tmp/polish/prog/vendrilo")"
     [ -n "$earlier" ] && line="$line $(start earlier "$tmp/earlier/prog/vendrilo")"
     echo "$line" >>"$tmp/times"
 done
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-fields=$([ -n "$earlier" ] && echo 8 || echo 6)
+fields=$([ -n "$earlier" ] && echo 10 || echo 8)
 column() { awk -v c="$1" -v n="$fields" 'NF == n { print $c }' "$tmp/times" | median; }
 ratio() { awk -v a="$1" -v b="$2" -v n="$fields" 'NF == n { print $a / $b }' "$tmp/times" | median; }
 bus=$([ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && echo "a session bus" || echo "no session bus")
@@ -107,7 +116,9 @@ printf 'window, no server               %7.0f %7.0f   to bare: %.2f %.2f\n' "$(c
     "$(column 4)" "$(ratio 3 1)" "$(ratio 4 2)"
 printf 'window, server, 100 days behind %7.0f %7.0f   to window: %.2f %.2f\n' "$(column 5)" \
     "$(column 6)" "$(ratio 5 3)" "$(ratio 6 4)"
+printf 'returning Polish user           %7.0f %7.0f   to bare: %.2f %.2f\n' "$(column 7)" \
+    "$(column 8)" "$(ratio 7 1)" "$(ratio 8 2)"
 if [ -n "$earlier" ]; then
-    printf 'earlier build, no server        %7.0f %7.0f   to bare: %.2f %.2f\n' "$(column 7)" \
-        "$(column 8)" "$(ratio 7 1)" "$(ratio 8 2)"
+    printf 'earlier build, no server        %7.0f %7.0f   to bare: %.2f %.2f\n' "$(column 9)" \
+        "$(column 10)" "$(ratio 9 1)" "$(ratio 10 2)"
 fi
