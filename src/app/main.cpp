@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/endsignals.h"
 #include "app/startupwarmup.h"
 #include "gui/deferredicons.h"
 #include "gui/mainwindow.h"
@@ -46,6 +47,12 @@ int main(int argc, char** argv)
     vendrilo::StartUpWarmUp warmUp;
     runHeadlessForBatchWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
+    vendrilo::gui::Windows windows;
+    // Ended by the system, the program closes its window as the user would: nothing is lost.
+    const vendrilo::EndSignals endSignals([&windows] {
+        if (windows.main && windows.main->close())
+            QApplication::quit();
+    });
     warmUp.connectSessionBus();
     QApplication::setApplicationName(QStringLiteral("Vendrilo"));
     QApplication::setStyle(new vendrilo::gui::DeferredIconStyle);
@@ -57,7 +64,7 @@ int main(int argc, char** argv)
     if (headless)
         setup.prompts = std::make_unique<ConsolePrompts>();
     warmUp.waitForFonts();
-    auto windows = vendrilo::gui::createWindows(std::move(setup));
+    windows = vendrilo::gui::createWindows(std::move(setup));
     windows.main->show();
     // Without a screen a window that stays open would wait for nobody: a failed import ends.
     if (headless && windows.main->batchImportFailed())

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The system's request to end the program (a shutdown's SIGTERM, a closed terminal's SIGHUP)
+# closes the window as its close box does: the settings and the sheet are stored, and the
+# program ends with status 0. The request comes while the window is still being made.
+set -u
+app=$1
+tmp=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+
+mkdir -p "$tmp/prog"
+cp "$app" "$tmp/prog/vendrilo"
+conf=$tmp/config/Quirlend/Pelvano.conf
+
+# ends SIGNAL: starts the program on a first start, sends SIGNAL once its start-up has made the
+# draw file, and waits up to 30 s for its end.
+ends() {
+    rm -rf "$tmp/config" "$tmp/prog/ZahlenPL.dat"
+    QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$tmp/config" "$tmp/prog/vendrilo" \
+        >"$tmp/out" 2>"$tmp/err" &
+    pid=$!
+    for _ in $(seq 1500); do [ -f "$tmp/prog/ZahlenPL.dat" ] && break; sleep 0.02; done
+    kill -"$1" "$pid"
+    for _ in $(seq 1500); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "$1: still running after 30 s"
+        kill -9 "$pid"
+    fi
+    wait "$pid"
+    status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "$1: exit $status ($(cat "$tmp/err"))"
+    [ -f "$conf" ] || fail "$1: no settings stored"
+    grep -q '^Edit1=' "$conf" 2>/dev/null || fail "$1: the sheet is not stored"
+}
+
+for signal in TERM HUP; do
+    ends "$signal"
+done
+
+[ "$failed" -eq 0 ] && echo "endsignal: all passed"
+[ "$failed" -eq 0 ]
