@@ -8,7 +8,8 @@
 #   server  the same with an update server that answers each request after 150 ms
 #           (vendrilo-server --delay 150) and a draw file 100 days behind today
 #   polish  a returning user who chose the Polish texts: the shipped histories (as the build
-#           leaves them in BUILD_BIN_DIR) and a settings file naming the language
+#           leaves them in BUILD_BIN_DIR) and a settings file naming the language, which the
+#           program fills with the rest of its settings when each start is ended
 # The starts run with a session bus of their own, as on a desktop (NO_BUS=1: without one).
 # Each figure is followed by its ratio to bare (window, polish) or to window (server).
 #
