@@ -24,7 +24,7 @@ extern "C" void noteEndRequest(int signal)
     const int saved = errno;
     const char byte = static_cast<char>(signal);
     if (g_writeEnd >= 0) {
-        // Should the pipe be full, requests are waiting already: nothing is lost.
+        // Should the socket be full, requests are waiting already: nothing is lost.
         [[maybe_unused]] const ssize_t written = ::write(g_writeEnd, &byte, 1);
     }
     errno = saved;
