@@ -60,6 +60,7 @@ int main(int argc, char** argv)
     vendrilo::gui::MainWindowSetup setup;
     setup.arguments = app.arguments().mid(1);
     setup.laterPagesAfterFirstPaint = true;
+    setup.controlsAfterFrameShown = true;
     const bool headless = QApplication::platformName() == QLatin1String("offscreen");
     if (headless)
         setup.prompts = std::make_unique<ConsolePrompts>();

@@ -25,9 +25,10 @@ bool DrawingSurfacePreparation::worthwhileHere()
 void DrawingSurfacePreparation::begin(QWidget& window)
 {
     wait();
-    if (!window.isWindow() || window.isVisible())
+    // Once on the screen the window has been painted, or may be at any moment.
+    if (!window.isWindow() || window.testAttribute(Qt::WA_Mapped))
         return;
-    window.winId(); // the native window, still hidden
+    window.winId(); // the native window, if not shown yet
     QBackingStore* store = window.backingStore();
     if (!store)
         return;

@@ -23,9 +23,10 @@ public:
     // comes only with the first paint; the offscreen platform's is plain memory.)
     static bool worthwhileHere();
 
-    // Makes the hidden window's native window and its surface at the window's present size,
-    // and begins touching the surface's memory. Nothing may show or resize the window before
-    // wait(): the surface is Qt's, and the window's first paint reallocates it at another size.
+    // Makes the window's native window and its surface at the window's present size, and begins
+    // touching the surface's memory; a window the system has exposed already is left alone.
+    // Nothing may paint or resize the window before wait() (no event loop may run): the surface
+    // is Qt's, and the window's first paint reallocates it at another size.
     void begin(QWidget& window);
     void wait();
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mainwindow.h"
 
-#include "core/draws/drawfile.h"
-#include "core/money/payoutfile.h"
 #include "core/program/programfolder.h"
 #include "core/program/programstate.h"
 #include "core/program/settingsstore.h"
@@ -11,7 +9,6 @@
 #include "gui/controlnames.h"
 #include "gui/chartwidgets.h"
 #include "gui/dialogs.h"
-#include "gui/drawingsurface.h"
 #include "gui/guiprompts.h"
 #include "core/texts/languagefiles.h"
 #include "gui/languages.h"
@@ -28,7 +25,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -66,15 +62,23 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     setObjectName(controlName(Control::MainWindow));
     setWindowTitle(QStringLiteral("Quirlends Vendrilo  6/49 PL"));
     m_session = new Session(*m_prompts, m_clock, m_openUrl, this);
-    buildStatusBar();
-    buildMenu();
-    buildPages();
-    showHintsInStatusBar(this, [this](QWidget* control) { m_session->showHint(control); });
     // The window scales as a whole with the desktop's scale factor (Qt's high-DPI scaling), text,
     // boxes, arrows, menu and status bar alike; a larger window gives the layouts more room. It
     // does not shrink below the size at which every control stays legible.
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(800, 600);
+    m_controlsPending = setup.controlsAfterFrameShown && !isBatchImport();
+    if (!m_controlsPending)
+        buildControls();
+}
+
+void MainWindow::buildControls()
+{
+    m_controlsPending = false;
+    buildStatusBar();
+    buildMenu();
+    buildPages();
+    showHintsInStatusBar(this, [this](QWidget* control) { m_session->showHint(control); });
     if (!m_laterPagesAfterFirstPaint)
         buildLaterPages();
 }
@@ -175,18 +179,21 @@ void MainWindow::buildMenu()
 
 QLineEdit* MainWindow::sheetField(int row, int position) const
 {
-    return m_sheetPage->field(row, position);
+    return m_sheetPage ? m_sheetPage->field(row, position) : nullptr;
 }
 
 StatisticsChart* MainWindow::statisticsChart()
 {
+    if (m_controlsPending)
+        return nullptr;
     buildLaterPages();
     return m_chartPage->chart();
 }
 
 QString MainWindow::statusText(int panel) const
 {
-    return m_statusPanels[panel == 0 ? 0 : 1]->text();
+    const QLabel* shown = m_statusPanels[panel == 0 ? 0 : 1];
+    return shown ? shown->text() : QString();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -211,86 +218,24 @@ void MainWindow::keepRoomForThePages()
         setMinimumSize(floor);
 }
 
-void MainWindow::setVisible(bool visible)
-{
-    if (visible && !m_startedUp) {
-        DrawingSurfacePreparation surface;
-        const bool prepare = DrawingSurfacePreparation::worthwhileHere();
-        startUpForFirstPaint([&] {
-            if (prepare)
-                surface.begin(*this);
-        });
-        surface.wait();
-    }
-    QMainWindow::setVisible(visible);
-}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (m_restScheduled)
-        return;
-    m_restScheduled = true;
-    // A batch import decides at once whether the window stays: it runs the whole start-up.
-    if (isBatchImport())
-        finishStartUp();
-    else
-        finishStartUpWhenVisible();
-}
-
-void MainWindow::startUp()
-{
-    if (m_startedUp)
-        return;
-    startUpForFirstPaint();
-    m_restScheduled = true;
-    finishStartUp();
-}
-
-// What the window shows on its first paint: the stored settings in the stored language and
-// the draw for today. The rest waits until the window is on the screen (finishStartUp).
-void MainWindow::startUpForFirstPaint(const std::function<void()>& windowSized)
-{
-    m_startedUp = true;
-    const double today = m_clock();
-
-    // Numbers and dates look the same whatever the user's locale: "dd.mm.yyyy", "hh:nn",
-    // decimal comma, thousands dot.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    m_session->setProgramFolder(m_programFolder);
-    const QString& folder = state().programFolder;
-
-    restoreStoredSettings(today, windowSized);
-
-    if (!m_programFolderNotice.isEmpty())
-        m_prompts->message(m_programFolderNotice);
-    // Legacy conversion, or the shipped history on a very first start.
-    const auto prepared = drawfile::prepare(folder);
-    if (!prepared)
-        m_prompts->message(prepared.error());
-    if (const Status payouts = payoutfile::prepare(folder); !payouts)
-        m_prompts->message(payouts.error());
-
-    m_session->randomizeSeed();
-    m_session->setChosenDate(today);
-    m_session->showDrawFileAnew();
-    m_startUpRest = true;
-}
-
-void MainWindow::restoreStoredSettings(double today, const std::function<void()>& windowSized)
+MainWindow::StoredStart MainWindow::readStoredSettings(double today)
 {
     WindowSize size{width(), height(), true};
-    QString notice;
-    const RestoreOutcome restored =
-        m_session->restoreSettings(*openSettings(m_settingsFile, &notice), size, today);
-    const int language = state().language;
-    if (!notice.isEmpty())
-        m_prompts->message(notice);
+    StoredStart stored;
+    stored.restored =
+        m_session->restoreSettings(*openSettings(m_settingsFile, &stored.notice), size, today);
     const QSize room = screen() ? screen()->availableSize() : QSize(size.width, size.height);
     resize(std::clamp(size.width, kMinimumWidth, std::max(kMinimumWidth, room.width())),
            std::clamp(size.height, kMinimumHeight, std::max(kMinimumHeight, room.height())));
-    if (windowSized)
-        windowSized();
+    return stored;
+}
+
+void MainWindow::showStoredSettings(const StoredStart& stored)
+{
+    const RestoreOutcome& restored = stored.restored;
+    const int language = state().language;
+    if (!stored.notice.isEmpty())
+        m_prompts->message(stored.notice);
     // The print positions travel through a dialog of their own, made before its fields are read.
     if (!m_printPositions)
         m_printPositions = new PrintPositionsDialog(this);
@@ -304,7 +249,7 @@ void MainWindow::restoreStoredSettings(double today, const std::function<void()>
         installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
     m_session->enableEvaluation();
     m_session->showRestoredState();
-    keepRoomForThePages(); // the restored sheet may need more than the stored size: before the map
+    keepRoomForThePages(); // the restored sheet may need more than the stored size
     if (restored.aborted)
         m_prompts->message(restored.message);
 }

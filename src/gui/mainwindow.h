@@ -55,6 +55,10 @@ struct MainWindowSetup {
     // their captions, so that the window shows sooner (the program's own start). Otherwise
     // they are made with the window.
     bool laterPagesAfterFirstPaint = false;
+    // The window's frame goes on the screen first, and its controls are made, given the stored
+    // settings and laid out while the system maps it, before its first paint (the program's own
+    // start). Until it is shown such a window has no controls. A batch import makes them at once.
+    bool controlsAfterFrameShown = false;
 };
 
 // The main window: the menu, the status bar and one page per tab. The program state and the
@@ -116,9 +120,25 @@ private:
         std::function<QWidget*(MainWindow&)> make;
     };
     static const std::vector<LaterPage>& laterPages();
-    // windowSized: called once the window has its stored size, while the start-up goes on.
-    void restoreStoredSettings(double today, const std::function<void()>& windowSized);
+    // The menu, the status bar and the pages, with their hints.
+    void buildControls();
+    // Shown for the first time with its controls yet to be made (controlsAfterFrameShown).
+    void showFrameThenControls();
+    // What the start-up read from the settings store, until the controls show it.
+    struct StoredStart {
+        RestoreOutcome restored;
+        QString notice; // what was done to make the store safe to read
+    };
+    // The first steps of every start-up; returns today.
+    double beginStartUp();
+    // The stored settings into the state, and the window at its stored size.
+    StoredStart readStoredSettings(double today);
+    // The stored settings, language and texts on the controls.
+    void showStoredSettings(const StoredStart& stored);
+    // The draw files and today's draw.
+    void showTodaysDraw(double today);
     void keepRoomForThePages();
+    // windowSized: called once the window has its stored size, while the start-up goes on.
     void startUpForFirstPaint(const std::function<void()>& windowSized = {});
     void finishStartUpWhenVisible();
     void finishStartUp();
@@ -164,6 +184,7 @@ private:
     ChartPage* m_chartPage = nullptr;
     LedgerKeeper* m_ledgerKeeper = nullptr;
     bool m_laterPagesAfterFirstPaint = false;
+    bool m_controlsPending = false; // made when the window is first shown
     bool m_laterPagesPending = false;
     std::optional<int> m_loadedLanguage; // the language whose files the texts came from
     QLabel* m_statusPanels[2] = {};

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The part of the main window's start-up that waits until the window is on the screen, and the
-// hit sound, which waits for it too.
+// The main window's start-up: what its first paint shows, made when it is first shown; the rest,
+// which waits until the window is on the screen; and the hit sound, which waits for it too.
 #include "core/draws/drawfile.h"
+#include "core/money/payoutfile.h"
 #include "core/program/programstate.h"
+#include "gui/drawingsurface.h"
 #include "gui/mainwindow.h"
 #include "gui/qttranslations.h"
 #include "gui/session.h"
@@ -10,6 +12,8 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QLayout>
+#include <QLocale>
 #include <QTimer>
 #include <QWindow>
 
@@ -21,6 +25,111 @@ const QString kHitSound = QStringLiteral("yippee.wav");
 constexpr int kLatestRestMs = 1000;
 constexpr int kBusyRetryMs = 100;
 } // namespace
+
+void MainWindow::setVisible(bool visible)
+{
+    if (visible && !m_startedUp && m_controlsPending) {
+        showFrameThenControls();
+        return;
+    }
+    if (visible && !m_startedUp) {
+        DrawingSurfacePreparation surface;
+        const bool prepare = DrawingSurfacePreparation::worthwhileHere();
+        startUpForFirstPaint([&] {
+            if (prepare)
+                surface.begin(*this);
+        });
+        surface.wait();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_restScheduled)
+        return;
+    m_restScheduled = true;
+    // A batch import decides at once whether the window stays: it runs the whole start-up.
+    if (isBatchImport())
+        finishStartUp();
+    else
+        finishStartUpWhenVisible();
+}
+
+// The system maps the frame and draws its border on the other core while the controls are
+// made. They are made on a window already shown: they show at the end, laid out once, and the
+// first paint, which waits for the event loop, draws them with the stored settings.
+void MainWindow::showFrameThenControls()
+{
+    const double today = beginStartUp();
+    const StoredStart stored = readStoredSettings(today);
+    QMainWindow::setVisible(true);
+    DrawingSurfacePreparation surface;
+    if (DrawingSurfacePreparation::worthwhileHere())
+        surface.begin(*this);
+    buildControls();
+    surface.wait(); // a message below paints the window
+    showStoredSettings(stored);
+    showTodaysDraw(today);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            child->show();
+    }
+    keepRoomForThePages();
+    layout()->activate();
+}
+
+void MainWindow::startUp()
+{
+    if (m_startedUp)
+        return;
+    if (m_controlsPending)
+        buildControls();
+    startUpForFirstPaint();
+    m_restScheduled = true;
+    finishStartUp();
+}
+
+// What the window shows on its first paint: the stored settings in the stored language and
+// the draw for today. The rest waits until the window is on the screen (finishStartUp).
+void MainWindow::startUpForFirstPaint(const std::function<void()>& windowSized)
+{
+    const double today = beginStartUp();
+    const StoredStart stored = readStoredSettings(today);
+    if (windowSized)
+        windowSized();
+    showStoredSettings(stored);
+    showTodaysDraw(today);
+}
+
+double MainWindow::beginStartUp()
+{
+    m_startedUp = true;
+    // Numbers and dates look the same whatever the user's locale: "dd.mm.yyyy", "hh:nn",
+    // decimal comma, thousands dot.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_session->setProgramFolder(m_programFolder);
+    return m_clock();
+}
+
+void MainWindow::showTodaysDraw(double today)
+{
+    const QString& folder = state().programFolder;
+    if (!m_programFolderNotice.isEmpty())
+        m_prompts->message(m_programFolderNotice);
+    // Legacy conversion, or the shipped history on a very first start.
+    const auto prepared = drawfile::prepare(folder);
+    if (!prepared)
+        m_prompts->message(prepared.error());
+    if (const Status payouts = payoutfile::prepare(folder); !payouts)
+        m_prompts->message(payouts.error());
+
+    m_session->randomizeSeed();
+    m_session->setChosenDate(today);
+    m_session->showDrawFileAnew();
+    m_startUpRest = true;
+}
 
 bool MainWindow::isBatchImport() const
 {

@@ -7,7 +7,9 @@
 #include "gui/drawingsurface.h"
 #include "guitestsupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -132,4 +134,122 @@ TEST(StartUpPaint, APreparedSurfaceIsPaintedWhole)
         EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
                   drawn.convertToFormat(QImage::Format_RGB32));
     }
+}
+
+namespace {
+
+// What a shown window presents, control by named control: whether it is visible, where, and its
+// text.
+QStringList presentedControls(const QWidget& window)
+{
+    QStringList shown;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !control->isVisible())
+            continue;
+        const QRect at(control->mapTo(&window, QPoint(0, 0)), control->size());
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(control))
+            text = label->text();
+        else if (const auto* field = qobject_cast<const QLineEdit*>(control))
+            text = field->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            text = button->text() + (button->isChecked() ? "+" : "");
+        shown << QStringLiteral("%1 %2,%3 %4x%5 %6")
+                     .arg(control->objectName())
+                     .arg(at.x())
+                     .arg(at.y())
+                     .arg(at.width())
+                     .arg(at.height())
+                     .arg(text);
+    }
+    shown.sort();
+    return shown;
+}
+
+// Calls `exposed` when the application's first window is first exposed.
+class ExposureWatch : public QObject {
+public:
+    explicit ExposureWatch(std::function<void()> exposed) : m_exposed(std::move(exposed))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && m_exposed && qobject_cast<QWindow*>(watched)) {
+            std::exchange(m_exposed, {})();
+            qApp->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_exposed;
+};
+
+} // namespace
+
+// The program's own start maps the window's frame before it makes the controls. Shown, such a
+// window must present what a window made whole presents: the same controls, places, texts and
+// pixels, in the stored language and size with the stored sheet. A batch import makes its
+// controls at once.
+TEST(StartUpPaint, AWindowWhoseControlsFollowItsFrameShowsAsOneMadeWhole)
+{
+    QApplication::setCursorFlashTime(0); // the focused field's cursor stays drawn
+    QImage pictures[2];
+    QStringList presented[2];
+    QSize sizes[2];
+    for (const bool controlsAfterFrame : {false, true}) {
+        SCOPED_TRACE(controlsAfterFrame);
+        QTemporaryDir dir;
+        test::writeDrawFile(dir, december(1, 5));
+        const QString land = QStringLiteral(VENDRILO_DATA "/land");
+        QDir().mkpath(dir.filePath("land"));
+        for (const QString& name : QDir(land).entryList(QDir::Files))
+            QFile::copy(land + '/' + name, dir.filePath("land/" + name));
+        test::writeBytes(dir.filePath("settings.ini"),
+                         "[General]\nSprache=8\nwidth=790\nheight=600\nEdit1=7\nEdit2=13\n"
+                         "Edit8=21\nCheckBox1=1\n");
+        gui::MainWindowSetup setup;
+        setup.prompts = std::make_unique<test::ScriptedPrompts>();
+        setup.programFolder = dir.path();
+        setup.clock = test::testToday;
+        setup.openUrl = [](const QUrl&) { return true; };
+        setup.settingsFile = dir.filePath("settings.ini");
+        setup.laterPagesAfterFirstPaint = true;
+        setup.controlsAfterFrameShown = controlsAfterFrame;
+        gui::MainWindow window(std::move(setup));
+        EXPECT_EQ(window.sheetField(1, 1) == nullptr, controlsAfterFrame);
+        // What the first paint finds: the controls shown, with the stored sheet.
+        QString firstPainted = QStringLiteral("nothing");
+        ExposureWatch watch([&] {
+            const QLineEdit* field = window.sheetField(1, 1);
+            firstPainted = field && field->isVisible() ? field->text() : QString();
+        });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        ASSERT_NE(window.sheetField(1, 1), nullptr);
+        EXPECT_EQ(window.sheetField(1, 1)->text(), "7");
+        EXPECT_EQ(window.width(), 790);
+        EXPECT_EQ(firstPainted, "7");
+        sizes[controlsAfterFrame] = window.size();
+        ASSERT_TRUE(waitFor([&] { return !window.startUpPending(); }));
+        QTest::qWait(20);
+        pictures[controlsAfterFrame] = window.grab().toImage();
+        presented[controlsAfterFrame] = presentedControls(window);
+    }
+    EXPECT_GT(presented[0].size(), 150);
+    EXPECT_EQ(presented[0].filter("Tipps berechnen"), QStringList()) << "not in Polish";
+    EXPECT_EQ(sizes[0], sizes[1]);
+    EXPECT_EQ(presented[0], presented[1]);
+    EXPECT_TRUE(pictures[0] == pictures[1]) << "the two windows look different";
+
+    QTemporaryDir dir;
+    gui::MainWindowSetup batch;
+    batch.prompts = std::make_unique<test::ScriptedPrompts>();
+    batch.programFolder = dir.path();
+    batch.settingsFile = dir.filePath("settings.ini");
+    batch.arguments = QStringList{"D", dir.filePath("tips.txt")};
+    batch.controlsAfterFrameShown = true;
+    EXPECT_NE(gui::MainWindow(std::move(batch)).sheetField(1, 1), nullptr);
 }
