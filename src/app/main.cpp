@@ -70,6 +70,10 @@ int main(int argc, char** argv)
     // Without a screen a window that stays open would wait for nobody: a failed import ends.
     if (headless && windows.main->batchImportFailed())
         return 1;
+    // Closed while the start-up showed a message (the close box, an end signal), the window has
+    // stored its settings; no event loop would end without a window.
+    if (!windows.main->isVisible())
+        return 0;
     const int status = QApplication::exec();
     warmUp.finish(); // before the application and its bus connection go
     return status;

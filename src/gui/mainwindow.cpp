@@ -234,13 +234,14 @@ void MainWindow::showStoredSettings(const StoredStart& stored)
 {
     const RestoreOutcome& restored = stored.restored;
     const int language = state().language;
+    // What the restore could not read stays in the store until the user sets it, also when the
+    // window closes while a message below waits.
+    m_unreadSettings = restored.unread;
     if (!stored.notice.isEmpty())
         m_prompts->message(stored.notice);
     // The print positions travel through a dialog of their own, made before its fields are read.
     if (!m_printPositions)
         m_printPositions = new PrintPositionsDialog(this);
-    // What the restore could not read stays in the store until the user sets it.
-    m_unreadSettings = restored.unread;
     // The stored language; a number that names none leaves the German texts. Qt's own texts
     // (its standard buttons and dialogs) come when the window is on the screen.
     if (!restored.aborted && languageByIndex(language))

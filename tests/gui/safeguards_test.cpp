@@ -109,6 +109,66 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
     }
 }
 
+namespace {
+
+// Closes the window at the first message, as a user who clicks the window's close box while a
+// message of the start-up waits.
+class ClosingPrompts : public test::ScriptedPrompts {
+public:
+    QWidget* window = nullptr;
+    void message(const QString& text) override
+    {
+        ScriptedPrompts::message(text);
+        if (window)
+            std::exchange(window, nullptr)->close();
+    }
+};
+
+} // namespace
+
+// The program's start shows the window's frame before it is filled; closed during the start-up's
+// first message (the store had to be made safe), it too keeps what the restore never read.
+TEST(Safeguards, ClosedDuringTheStartUpsFirstMessageTheWindowKeepsTheStore)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Pelvano.conf");
+    {
+        test::StartedWindow first({}, path);
+        first.w->show();
+        first.option<QSpinBox>(Option::RunBudgetThousands)->setValue(120);
+        first.w->sheetField(2, 3)->setText("17");
+        first.w->close();
+    }
+    QSettings(path, QSettings::IniFormat).setValue("NeuerSchein", "abc");
+    const QVariantMap before = storedValues(path);
+    test::writeBytes(path, test::readBytes(path) + "\n[Fremd]\nWert=@Variant(\\0\\0\\0\\x7f)\n");
+
+    auto prompts = std::make_unique<ClosingPrompts>();
+    ClosingPrompts* closing = prompts.get();
+    gui::MainWindowSetup setup;
+    setup.prompts = std::move(prompts);
+    setup.programFolder = dir.path();
+    setup.clock = test::testToday;
+    setup.openUrl = [](const QUrl&) { return true; };
+    setup.settingsFile = path;
+    setup.laterPagesAfterFirstPaint = true;
+    setup.controlsAfterFrameShown = true;
+    {
+        gui::MainWindow window(std::move(setup));
+        closing->window = &window;
+        window.show();
+        EXPECT_FALSE(window.isVisible());
+    }
+    ASSERT_EQ(closing->messages.size(), 2) << closing->messages.join('\n').toStdString();
+    const QVariantMap after = storedValues(path);
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (it.key() != "NeuerSchein")
+            EXPECT_EQ(after.value(it.key()), it.value())
+                << it.key().toStdString() << ": " << after.value(it.key()).toString().toStdString();
+    }
+    EXPECT_FALSE(after.contains("Fremd/Wert"));
+}
+
 // A run loosens the forced pair at half its budget; closing then must keep the user's choice.
 TEST(Safeguards, ClosingDuringARunStoresTheOptionsAsTheUserSetThem)
 {

@@ -208,7 +208,7 @@ TEST(StartUpPaint, AWindowWhoseControlsFollowItsFrameShowsAsOneMadeWhole)
             QFile::copy(land + '/' + name, dir.filePath("land/" + name));
         test::writeBytes(dir.filePath("settings.ini"),
                          "[General]\nSprache=8\nwidth=790\nheight=600\nEdit1=7\nEdit2=13\n"
-                         "Edit8=21\nCheckBox1=1\n");
+                         "Edit8=21\n");
         gui::MainWindowSetup setup;
         setup.prompts = std::make_unique<test::ScriptedPrompts>();
         setup.programFolder = dir.path();
