@@ -64,6 +64,9 @@ void MainWindow::showFrameThenControls()
 {
     const double today = beginStartUp();
     const StoredStart stored = readStoredSettings(today);
+    // The rest waits for the part below, which a message may keep waiting for long: it is set
+    // at the end rather than when the frame shows.
+    m_restScheduled = true;
     QMainWindow::setVisible(true);
     DrawingSurfacePreparation surface;
     if (DrawingSurfacePreparation::worthwhileHere())
@@ -78,6 +81,11 @@ void MainWindow::showFrameThenControls()
     }
     keepRoomForThePages();
     layout()->activate();
+    // A message above let the window's events run: it may be on the screen already.
+    if (windowHandle() && windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &MainWindow::finishStartUp);
+    else
+        finishStartUpWhenVisible();
 }
 
 void MainWindow::startUp()

@@ -253,3 +253,47 @@ TEST(StartUpPaint, AWindowWhoseControlsFollowItsFrameShowsAsOneMadeWhole)
     batch.controlsAfterFrameShown = true;
     EXPECT_NE(gui::MainWindow(std::move(batch)).sheetField(1, 1), nullptr);
 }
+
+namespace {
+
+// Lets the window's events run while a message waits, as a message box does, until the window
+// has been exposed and a moment after.
+class WaitingPrompts : public test::ScriptedPrompts {
+public:
+    QWidget* window = nullptr;
+    void message(const QString& text) override
+    {
+        ScriptedPrompts::message(text);
+        QTest::qWaitFor([this] { return window->windowHandle() &&
+                                        window->windowHandle()->isExposed(); });
+        QTest::qWait(20);
+    }
+};
+
+} // namespace
+
+// A message of the start-up (the store had to be made safe) shows on the frame already on the
+// screen; the rest of the start-up still follows the first paint, not its one-second fallback.
+TEST(StartUpPaint, AStartUpMessageDelaysNotTheRestOfTheStartUp)
+{
+    QTemporaryDir dir;
+    test::writeDrawFile(dir, december(1, 5));
+    test::writeBytes(dir.filePath("settings.ini"),
+                     "[General]\nWert=@Variant(\\0\\0\\0\\x7f)\n");
+    auto prompts = std::make_unique<WaitingPrompts>();
+    WaitingPrompts* waiting = prompts.get();
+    gui::MainWindowSetup setup;
+    setup.prompts = std::move(prompts);
+    setup.programFolder = dir.path();
+    setup.clock = test::testToday;
+    setup.openUrl = [](const QUrl&) { return true; };
+    setup.settingsFile = dir.filePath("settings.ini");
+    setup.laterPagesAfterFirstPaint = true;
+    setup.controlsAfterFrameShown = true;
+    gui::MainWindow window(std::move(setup));
+    waiting->window = &window;
+    window.show();
+    ASSERT_EQ(waiting->messages.size(), 1);
+    QTest::qWait(50); // the fallback would come after a second
+    EXPECT_FALSE(window.startUpPending());
+}
