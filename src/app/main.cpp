@@ -8,7 +8,9 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -39,6 +41,17 @@ public:
         return defaultText;
     }
 };
+
+// Losing its display (the X server or the compositor ended), Qt ends the program at once with
+// exit(): the window never closes. The handler stores what closing it would have stored. It is
+// registered once the start-up has read the settings, so that the settings' own statics, made
+// by then, are still there when it runs.
+vendrilo::gui::MainWindow* openWindow = nullptr;
+void storeSettingsOfOpenWindow()
+{
+    if (openWindow)
+        std::exchange(openWindow, nullptr)->storeSettingsAtExit();
+}
 
 } // namespace
 
@@ -74,7 +87,10 @@ int main(int argc, char** argv)
     // stored its settings; no event loop would end without a window.
     if (!windows.main->isVisible())
         return 0;
+    openWindow = windows.main.get();
+    std::atexit(storeSettingsOfOpenWindow);
     const int status = QApplication::exec();
+    openWindow = nullptr;
     warmUp.finish(); // before the application and its bus connection go
     return status;
 }

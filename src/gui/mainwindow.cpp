@@ -294,17 +294,29 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // The settings and the sheet go to the store; a failure never keeps the window open. The
     // draw file is not touched.
-    const WindowSize size{width(), height(), windowState() == Qt::WindowNoState};
-    if (m_startedUp && !m_settingsSaved) {
-        const Status saved =
-            saveSettings(*openSettings(m_settingsFile), m_session->state(), size, m_unreadSettings);
-        if (!saved) {
-            // Also where no one may see the message box: a session ending, a script.
-            std::fprintf(stderr, "vendrilo: %s\n", qPrintable(saved.error()));
-            m_prompts->message(saved.error());
-        }
-    }
+    if (const Status saved = storeSettings(); !saved)
+        m_prompts->message(saved.error());
     event->accept();
+}
+
+Status MainWindow::storeSettings()
+{
+    if (!m_startedUp || m_settingsSaved)
+        return {};
+    const WindowSize size{width(), height(), windowState() == Qt::WindowNoState};
+    const Status saved =
+        saveSettings(*openSettings(m_settingsFile), m_session->state(), size, m_unreadSettings);
+    // Also where no one may see a message box: a session ending, a script, a display gone.
+    if (!saved)
+        std::fprintf(stderr, "vendrilo: %s\n", qPrintable(saved.error()));
+    return saved;
+}
+
+void MainWindow::storeSettingsAtExit()
+{
+    // A run loosens some options while it goes on: they are not the user's to store then.
+    if (isVisible() && !m_session->busy())
+        storeSettings();
 }
 
 QString MainWindow::programFolder() const

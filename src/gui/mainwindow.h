@@ -95,6 +95,11 @@ public:
     StatisticsChart* statisticsChart();
     QString statusText(int panel) const;
 
+    // When the program is ended without its window closing (the display went away, and Qt
+    // exits at once): the settings and the sheet into the store as closing stores them, unless
+    // a run, an update or an analysis is going on. Nothing once the window has closed.
+    void storeSettingsAtExit();
+
     // Shown the first time, the window first takes what its first paint shows (the stored
     // settings, texts and size, the draw for today), so that it is laid out once, for those.
     void setVisible(bool visible) override;
@@ -138,6 +143,9 @@ private:
     // The draw files and today's draw.
     void showTodaysDraw(double today);
     void keepRoomForThePages();
+    // The settings and the sheet into the store (once started up, not after a batch import);
+    // a failure is also written to stderr.
+    Status storeSettings();
     // windowSized: called once the window has its stored size, while the start-up goes on.
     void startUpForFirstPaint(const std::function<void()>& windowSized = {});
     void finishStartUpWhenVisible();
