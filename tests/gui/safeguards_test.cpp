@@ -109,29 +109,12 @@ TEST(Safeguards, AnUnreadableValueLeavesEveryOtherStoredValueAsItWas)
     }
 }
 
-namespace {
-
-// Closes the window at the first message, as a user who clicks the window's close box while a
-// message of the start-up waits.
-class ClosingPrompts : public test::ScriptedPrompts {
-public:
-    QWidget* window = nullptr;
-    void message(const QString& text) override
-    {
-        ScriptedPrompts::message(text);
-        if (window)
-            std::exchange(window, nullptr)->close();
-    }
-};
-
-} // namespace
-
 // The program's start shows the window's frame before it is filled; closed during the start-up's
 // first message (the store had to be made safe), it too keeps what the restore never read.
 TEST(Safeguards, ClosedDuringTheStartUpsFirstMessageTheWindowKeepsTheStore)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("Pelvano.conf");
+    const QString path = dir.filePath("settings.ini");
     {
         test::StartedWindow first({}, path);
         first.w->show();
@@ -143,23 +126,13 @@ TEST(Safeguards, ClosedDuringTheStartUpsFirstMessageTheWindowKeepsTheStore)
     const QVariantMap before = storedValues(path);
     test::writeBytes(path, test::readBytes(path) + "\n[Fremd]\nWert=@Variant(\\0\\0\\0\\x7f)\n");
 
-    auto prompts = std::make_unique<ClosingPrompts>();
-    ClosingPrompts* closing = prompts.get();
-    gui::MainWindowSetup setup;
-    setup.prompts = std::move(prompts);
-    setup.programFolder = dir.path();
-    setup.clock = test::testToday;
-    setup.openUrl = [](const QUrl&) { return true; };
-    setup.settingsFile = path;
-    setup.laterPagesAfterFirstPaint = true;
-    setup.controlsAfterFrameShown = true;
-    {
-        gui::MainWindow window(std::move(setup));
-        closing->window = &window;
-        window.show();
-        EXPECT_FALSE(window.isVisible());
-    }
-    ASSERT_EQ(closing->messages.size(), 2) << closing->messages.join('\n').toStdString();
+    test::ScriptedPrompts* prompts = nullptr;
+    gui::MainWindow window(test::programStart(dir, &prompts));
+    bool closed = false; // by the user, while the first message waits
+    prompts->onMessage = [&] { closed = closed || window.close(); };
+    window.show();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(prompts->messages.size(), 2) << prompts->messages.join('\n').toStdString();
     const QVariantMap after = storedValues(path);
     for (auto it = before.begin(); it != before.end(); ++it) {
         if (it.key() != "NeuerSchein")

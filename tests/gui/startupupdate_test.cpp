@@ -166,26 +166,6 @@ QStringList presentedControls(const QWidget& window)
     return shown;
 }
 
-// Calls `exposed` when the application's first window is first exposed.
-class ExposureWatch : public QObject {
-public:
-    explicit ExposureWatch(std::function<void()> exposed) : m_exposed(std::move(exposed))
-    {
-        qApp->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && m_exposed && qobject_cast<QWindow*>(watched)) {
-            std::exchange(m_exposed, {})();
-            qApp->removeEventFilter(this);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_exposed;
-};
-
 } // namespace
 
 // The program's own start maps the window's frame before it makes the controls. Shown, such a
@@ -209,29 +189,15 @@ TEST(StartUpPaint, AWindowWhoseControlsFollowItsFrameShowsAsOneMadeWhole)
         test::writeBytes(dir.filePath("settings.ini"),
                          "[General]\nSprache=8\nwidth=790\nheight=600\nEdit1=7\nEdit2=13\n"
                          "Edit8=21\n");
-        gui::MainWindowSetup setup;
-        setup.prompts = std::make_unique<test::ScriptedPrompts>();
-        setup.programFolder = dir.path();
-        setup.clock = test::testToday;
-        setup.openUrl = [](const QUrl&) { return true; };
-        setup.settingsFile = dir.filePath("settings.ini");
-        setup.laterPagesAfterFirstPaint = true;
-        setup.controlsAfterFrameShown = controlsAfterFrame;
-        gui::MainWindow window(std::move(setup));
+        test::ScriptedPrompts* prompts = nullptr;
+        gui::MainWindow window(test::programStart(dir, &prompts, controlsAfterFrame));
         EXPECT_EQ(window.sheetField(1, 1) == nullptr, controlsAfterFrame);
-        // What the first paint finds: the controls shown, with the stored sheet.
-        QString firstPainted = QStringLiteral("nothing");
-        ExposureWatch watch([&] {
-            const QLineEdit* field = window.sheetField(1, 1);
-            firstPainted = field && field->isVisible() ? field->text() : QString();
-        });
         window.show();
+        // The first paint waits for the event loop: it finds the controls shown and filled.
+        const QLineEdit* first = window.sheetField(1, 1);
+        EXPECT_TRUE(first && first->isVisible() && first->text() == "7");
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(20);
-        ASSERT_NE(window.sheetField(1, 1), nullptr);
-        EXPECT_EQ(window.sheetField(1, 1)->text(), "7");
         EXPECT_EQ(window.width(), 790);
-        EXPECT_EQ(firstPainted, "7");
         sizes[controlsAfterFrame] = window.size();
         ASSERT_TRUE(waitFor([&] { return !window.startUpPending(); }));
         QTest::qWait(20);
@@ -245,32 +211,11 @@ TEST(StartUpPaint, AWindowWhoseControlsFollowItsFrameShowsAsOneMadeWhole)
     EXPECT_TRUE(pictures[0] == pictures[1]) << "the two windows look different";
 
     QTemporaryDir dir;
-    gui::MainWindowSetup batch;
-    batch.prompts = std::make_unique<test::ScriptedPrompts>();
-    batch.programFolder = dir.path();
-    batch.settingsFile = dir.filePath("settings.ini");
+    test::ScriptedPrompts* prompts = nullptr;
+    gui::MainWindowSetup batch = test::programStart(dir, &prompts);
     batch.arguments = QStringList{"D", dir.filePath("tips.txt")};
-    batch.controlsAfterFrameShown = true;
     EXPECT_NE(gui::MainWindow(std::move(batch)).sheetField(1, 1), nullptr);
 }
-
-namespace {
-
-// Lets the window's events run while a message waits, as a message box does, until the window
-// has been exposed and a moment after.
-class WaitingPrompts : public test::ScriptedPrompts {
-public:
-    QWidget* window = nullptr;
-    void message(const QString& text) override
-    {
-        ScriptedPrompts::message(text);
-        QTest::qWaitFor([this] { return window->windowHandle() &&
-                                        window->windowHandle()->isExposed(); });
-        QTest::qWait(20);
-    }
-};
-
-} // namespace
 
 // A message of the start-up (the store had to be made safe) shows on the frame already on the
 // screen; the rest of the start-up still follows the first paint, not its one-second fallback.
@@ -280,20 +225,15 @@ TEST(StartUpPaint, AStartUpMessageDelaysNotTheRestOfTheStartUp)
     test::writeDrawFile(dir, december(1, 5));
     test::writeBytes(dir.filePath("settings.ini"),
                      "[General]\nWert=@Variant(\\0\\0\\0\\x7f)\n");
-    auto prompts = std::make_unique<WaitingPrompts>();
-    WaitingPrompts* waiting = prompts.get();
-    gui::MainWindowSetup setup;
-    setup.prompts = std::move(prompts);
-    setup.programFolder = dir.path();
-    setup.clock = test::testToday;
-    setup.openUrl = [](const QUrl&) { return true; };
-    setup.settingsFile = dir.filePath("settings.ini");
-    setup.laterPagesAfterFirstPaint = true;
-    setup.controlsAfterFrameShown = true;
-    gui::MainWindow window(std::move(setup));
-    waiting->window = &window;
+    test::ScriptedPrompts* prompts = nullptr;
+    gui::MainWindow window(test::programStart(dir, &prompts));
+    // A message box lets the window's events run: the window is exposed meanwhile.
+    prompts->onMessage = [&] {
+        QTest::qWaitFor([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
+        QTest::qWait(20);
+    };
     window.show();
-    ASSERT_EQ(waiting->messages.size(), 1);
+    ASSERT_EQ(prompts->messages.size(), 1);
     QTest::qWait(50); // the fallback would come after a second
     EXPECT_FALSE(window.startUpPending());
 }

@@ -60,6 +60,25 @@ inline QString chartButtonName(gui::ChartPlace place, charts::ChartKind kind)
     return label;
 }
 
+// The program's own start on `dir`, with the settings file "settings.ini" there: the tabs after
+// the sheet come after the first paint, and the controls after the frame unless `frameFirst` is
+// false. Scripted prompts; `prompts` gets them.
+inline gui::MainWindowSetup programStart(const QTemporaryDir& dir, ScriptedPrompts** prompts,
+                                         bool frameFirst = true)
+{
+    gui::MainWindowSetup setup;
+    auto p = std::make_unique<ScriptedPrompts>();
+    *prompts = p.get();
+    setup.prompts = std::move(p);
+    setup.programFolder = dir.path();
+    setup.clock = testToday;
+    setup.openUrl = [](const QUrl&) { return true; };
+    setup.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+    setup.laterPagesAfterFirstPaint = true;
+    setup.controlsAfterFrameShown = frameFirst;
+    return setup;
+}
+
 // A started main window on its own temporary program folder, with scripted prompts, a fixed
 // today and a browser that only notes what it was asked to open. `prepare` fills the folder
 // before start-up (a draw file, a sound); without a draw file the window writes the shipped

@@ -18,6 +18,8 @@ namespace vendrilo::test {
 void ScriptedPrompts::message(const QString& text)
 {
     messages << text;
+    if (onMessage)
+        onMessage();
 }
 
 bool ScriptedPrompts::askYesNo(const QString& caption, const QString& text)

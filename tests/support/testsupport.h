@@ -34,6 +34,7 @@ public:
     // the script is empty the proposal is confirmed.
     std::deque<std::optional<QString>> inputAnswers;
     QStringList messages;             // every message shown
+    std::function<void()> onMessage;  // what happens while a message waits (after it is noted)
     // "caption | text" of every yes/no question, "caption | prompt | default" of every input box
     QStringList asked;
 
