@@ -3,11 +3,15 @@
 # The system's request to end the program (a shutdown's SIGTERM, a closed terminal's SIGHUP)
 # closes the window as its close box does: the settings and the sheet are stored, and the
 # program ends with status 0. The request comes while the window is still being made.
+# Its display going away (the X server ends) makes Qt end the program at once, without closing
+# the window: the settings and the sheet must be stored then too.
 set -u
 app=$1
 tmp=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+xpid=
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; [ -n "$xpid" ] && kill -9 "$xpid" 2>/dev/null
+    rm -rf "$tmp"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 
@@ -40,6 +44,31 @@ ends() {
 for signal in TERM HUP; do
     ends "$signal"
 done
+
+# An X server of its own, on the first free display; the program on it until Qt's event log
+# shows the window exposed, its start-up done; then the server is killed.
+if command -v Xvfb >/dev/null; then
+    rm -rf "$tmp/config"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+    xpid=$!
+    for _ in $(seq 500); do [ -s "$tmp/display" ] && break; sleep 0.02; done
+    DISPLAY=:$(head -1 "$tmp/display") QT_LOGGING_RULES="qt.qpa.events=true" \
+        XDG_CONFIG_HOME="$tmp/config" "$tmp/prog/vendrilo" >"$tmp/out" 2>"$tmp/err" &
+    pid=$!
+    for _ in $(seq 1500); do grep -q "XCB_EXPOSE" "$tmp/err" && break; sleep 0.02; done
+    sleep 0.5
+    kill -9 "$xpid"
+    wait "$xpid" 2>/dev/null
+    xpid=
+    for _ in $(seq 1500); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+    kill -0 "$pid" 2>/dev/null && fail "display gone: still running after 30 s"
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    pid=
+    grep -q '^Edit1=' "$conf" 2>/dev/null || fail "display gone: the sheet is not stored"
+else
+    echo "endsignal: no Xvfb here, the display's end not tried"
+fi
 
 [ "$failed" -eq 0 ] && echo "endsignal: all passed"
 [ "$failed" -eq 0 ]
