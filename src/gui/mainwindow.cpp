@@ -250,7 +250,6 @@ void MainWindow::showStoredSettings(const StoredStart& stored)
         installQtTranslations(m_qtLanguage); // for the message below; finishStartUp reports
     m_session->enableEvaluation();
     m_session->showRestoredState();
-    keepRoomForThePages(); // the restored sheet may need more than the stored size
     if (restored.aborted)
         m_prompts->message(restored.message);
 }

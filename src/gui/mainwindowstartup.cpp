@@ -79,7 +79,7 @@ void MainWindow::showFrameThenControls()
         if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
             child->show();
     }
-    keepRoomForThePages();
+    keepRoomForThePages(); // once the controls count: the restored sheet may need more room
     layout()->activate();
     // A message above let the window's events run: it may be on the screen already.
     if (windowHandle() && windowHandle()->isExposed())
@@ -109,6 +109,7 @@ void MainWindow::startUpForFirstPaint(const std::function<void()>& windowSized)
         windowSized();
     showStoredSettings(stored);
     showTodaysDraw(today);
+    keepRoomForThePages(); // the restored sheet may need more than the stored size
 }
 
 double MainWindow::beginStartUp()
